@@ -1,0 +1,65 @@
+# Lumoscope Lite: `make run` and `make test` set everything up on a fresh Debian machine.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 30
+
+DEBIAN_PACKAGES := build-essential cmake ninja-build clang libclang-rt-14-dev \
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev \
+  qt6-base-dev libgl-dev libserialport-dev xvfb xauth
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test deps build asan fuzz bench format clean
+
+deps:
+	@missing=""; for p in $(DEBIAN_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@./scripts/run-main.sh $(BUILD)
+
+asan: deps
+	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DLUMOSCOPE_SANITIZE=ON -DLUMOSCOPE_BENCH=OFF -DLUMOSCOPE_UI=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target lumoscope_tests lumoscope-cli
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DLUMOSCOPE_FUZZ=ON -DLUMOSCOPE_SANITIZE=ON -DLUMOSCOPE_BENCH=OFF -DLUMOSCOPE_UI=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_all
+	@for f in $(FUZZ_BUILD)/fuzz_*; do \
+	  [ -x "$$f" ] || continue; name=$$(basename $$f); \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  "$$f" -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 \
+	    $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$${name#fuzz_} 2>$(FUZZ_BUILD)/$$name.log \
+	    || { tail -n 60 $(FUZZ_BUILD)/$$name.log; exit 1; }; \
+	  grep -E "^Done|^#[0-9]+.*DONE" $(FUZZ_BUILD)/$$name.log | tail -n 1; \
+	done
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) asan
+	$(MAKE) fuzz
+
+bench: build
+	$(BUILD)/lumoscope_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+format:
+	find database transfer listview editing shell ui cli tests bench fuzz tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

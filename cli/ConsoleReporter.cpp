@@ -1,0 +1,55 @@
+#include "cli/ConsoleReporter.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+namespace lumoscope {
+
+void ConsoleReporter::MessageBox(const std::string& text, const std::string& /*caption*/) {
+  std::fwrite(text.data(), 1, text.size(), stderr);
+  std::fputc('\n', stderr);
+  std::fflush(stderr);
+}
+
+Answer ConsoleReporter::AskYesNo(const std::string& /*text*/, const std::string& /*caption*/) {
+  return defaultAnswer_ == Answer::Cancel ? Answer::No : defaultAnswer_;
+}
+
+Answer ConsoleReporter::AskYesNoCancel(const std::string& /*text*/, const std::string& /*caption*/) {
+  return defaultAnswer_;
+}
+
+void ConsoleReporter::ShowMessage(const std::string& text) {
+  if (text == kClearAllMessage || text == kShowMessageWindow || text == kHideMessageWindow) return;
+  if (progressShown_) {
+    std::fputc('\n', stdout);
+    progressShown_ = false;
+  }
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fflush(stdout);
+}
+
+void ConsoleReporter::SetProgress(int position, int mode) {
+  if (!isatty(STDOUT_FILENO)) return;
+  if (mode != kProgressShow) {
+    if (progressShown_) std::fputc('\n', stdout);
+    progressShown_ = false;
+    lastProgress_ = -1;
+    std::fflush(stdout);
+    return;
+  }
+  const int pct = position < 0 ? 0 : (position > 100 ? 100 : position);
+  if (pct == lastProgress_) return;
+  lastProgress_ = pct;
+  constexpr int kWidth = 40;
+  const int filled = pct * kWidth / 100;
+  std::string bar(static_cast<size_t>(filled), '#');
+  bar.append(static_cast<size_t>(kWidth - filled), '.');
+  std::fprintf(stdout, "\r[%s] %3d%%", bar.c_str(), pct);
+  std::fflush(stdout);
+  progressShown_ = true;
+}
+
+}  // namespace lumoscope

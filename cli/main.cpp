@@ -1,0 +1,27 @@
+// lumoscope-cli: the channel list tools of Lumoscope Lite on the command line.
+#include <CLI/CLI.hpp>
+
+#include "cli/Commands.h"
+
+int main(int argc, char** argv) {
+  using namespace lumoscope::cli;
+  CLI::App app{"Lumoscope Lite: check, compile, convert and transfer satellite receiver channel lists",
+               "lumoscope-cli"};
+  app.require_subcommand(1);
+  int exitCode = kExitSuccess;
+  AddCompileCommands(app, exitCode);
+  AddConvertCommands(app, exitCode);
+  AddTransferCommands(app, exitCode);
+  AddEditCommands(app, exitCode);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return kExitUsage;
+  }
+  return exitCode;
+}

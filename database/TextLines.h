@@ -1,0 +1,54 @@
+#pragma once
+// Line handling shared by the reader of the compile and the working-list loader:
+// splitting the text file into lines, the quote preparation that turns a quoted name
+// into one token, and the skipped-line test.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace lumoscope {
+
+// The reader's line buffer holds 500 bytes: 498 characters, CR and LF.
+inline constexpr size_t kMaxLineLength = 498;
+
+// Message for a line that cannot be prepared (a quoted name left open) or is too long.
+inline constexpr const char* kCheckLineMessage = "\n  ERROR : check the following line!!   \n ==> line number %d ";
+
+// Walks a whole file's bytes line by line. A line ends at CR LF or at a bare LF; the
+// last line may lack a line end. A NUL byte ends the text of its line (the reader
+// works on C strings), the rest of that line is ignored.
+class TextLineSplitter {
+ public:
+  enum class Status { Line, End, TooLong };
+
+  explicit TextLineSplitter(std::string_view data) : data_(data) {}
+
+  // Gives the next line's text without its line end. TooLong for a line with more than
+  // kMaxLineLength characters before its line end (the splitter then stays where it is).
+  Status Next(std::string& line);
+
+  // Byte offset of the next line.
+  size_t Position() const { return pos_; }
+
+ private:
+  std::string_view data_;
+  size_t pos_ = 0;
+};
+
+// Quote preparation of one line (without its line end). A quoted name loses its quotes
+// and its blanks become '~'; an empty pair "" becomes "--"; with a single quote in the
+// line, the first blank after it becomes '~' and the character after that blank closes
+// the name. Returns false when a quoted name is still open at the end of the line.
+bool PrepareQuotes(std::string& line);
+
+// True for a line with no ASCII letter or digit before its first '#' (blank lines,
+// comments, separator lines of '-' and '+').
+bool IsSkippedLine(std::string_view line);
+
+// Turns every '~' of a name back into a blank.
+std::string RestoreBlanks(std::string_view name);
+
+// Reads a whole file into memory. False when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& contents);
+
+}  // namespace lumoscope

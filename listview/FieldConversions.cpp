@@ -1,0 +1,136 @@
+#include "listview/FieldConversions.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+#include "shell/Reporter.h"
+
+namespace lumoscope {
+
+namespace {
+
+constexpr const char* kDegreeError = "ERROR in converting degree format!!!";
+constexpr const char* kHexError = "Conversion form Hex string to Int is failed";
+constexpr size_t kMaxTrimLength = 255;
+constexpr int kDegreeWrapStored = 365;   // stored -> display wraps at 365 degrees
+constexpr int kDegreeWrapDisplay = 360;  // display -> stored wraps at 360 degrees
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+void UpperInPlace(std::string& s) {
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+
+// Decimal value of the leading digits (no sign), saturating instead of overflowing.
+long LeadingDigits(const std::string& s, size_t from, size_t to) {
+  long v = 0;
+  for (size_t i = from; i < to && i < s.size() && IsDigit(s[i]); ++i) {
+    if (v < 100000000L) v = v * 10 + (s[i] - '0');
+  }
+  return v;
+}
+
+}  // namespace
+
+bool TrimSpaces(std::string& text) {
+  if (text.size() > kMaxTrimLength) return false;
+  const size_t last = text.find_last_not_of(' ');
+  if (last == std::string::npos) {
+    text.clear();
+    return true;
+  }
+  text.erase(last + 1);
+  text.erase(0, text.find_first_not_of(' '));
+  return true;
+}
+
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  const size_t last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+std::string TrimmedUpper(const std::string& text) {
+  std::string s = Trimmed(text);
+  UpperInPlace(s);
+  return s;
+}
+
+bool DegreeToDisplay(std::string& value, std::string& result, bool toDisplay, IReporter& reporter) {
+  TrimSpaces(value);
+  if (!toDisplay) UpperInPlace(value);
+  if (value.empty()) {
+    reporter.MessageBox(kDegreeError);
+    return false;
+  }
+  bool east = true;
+  size_t start = 0;
+  const char first = value[0];
+  if (first == '+' || (!toDisplay && first == 'E')) {
+    start = 1;
+  } else if (first == '-' || (!toDisplay && first == 'W')) {
+    east = false;
+    start = 1;
+  } else if (!IsDigit(first)) {
+    reporter.MessageBox(kDegreeError);
+    return false;
+  }
+
+  char buf[32];
+  if (toDisplay) {
+    const long v = LeadingDigits(value, start, value.size());
+    const int whole = static_cast<int>((v / 10) % kDegreeWrapStored);
+    const int tenths = static_cast<int>(v % 10);
+    std::snprintf(buf, sizeof buf, "%c%03d.%01d", east ? 'E' : 'W', whole, tenths);
+  } else {
+    const size_t dot = value.find('.', start);
+    const size_t wholeEnd = dot == std::string::npos ? value.size() : dot;
+    const int whole = static_cast<int>(LeadingDigits(value, start, wholeEnd) % kDegreeWrapDisplay);
+    int tenths = 0;
+    if (dot != std::string::npos && dot + 1 < value.size() && IsDigit(value[dot + 1])) tenths = value[dot + 1] - '0';
+    if (east || (whole == 0 && tenths == 0))
+      std::snprintf(buf, sizeof buf, "%03d%01d", whole, tenths);
+    else
+      std::snprintf(buf, sizeof buf, "-%03d%01d", whole, tenths);
+  }
+  result = buf;
+  return true;
+}
+
+long HexToInt(const std::string& text, IReporter& reporter) {
+  long value = 0;
+  long place = 1;
+  for (size_t i = text.size(); i-- > 0;) {
+    const char c = text[i];
+    int digit;
+    if (IsDigit(c))
+      digit = c - '0';
+    else if (c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else {
+      reporter.MessageBox(kHexError);
+      return kHexConversionFailed;
+    }
+    value += digit * place;
+    if (place < (1L << 40)) place *= 16;  // long texts only ever add leading zeros here
+  }
+  return value;
+}
+
+long ParseNumber(std::string& text, int base, IReporter& reporter) {
+  UpperInPlace(text);
+  if (base == 16) return HexToInt(text, reporter);
+  if (base != 10) return 0;
+  const char* p = text.c_str();
+  while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == '\f' || *p == '\v') ++p;
+  bool negative = false;
+  if (*p == '+' || *p == '-') negative = (*p++ == '-');
+  long v = 0;
+  for (; IsDigit(*p); ++p)
+    if (v < 1000000000000L) v = v * 10 + (*p - '0');
+  return negative ? -v : v;
+}
+
+}  // namespace lumoscope

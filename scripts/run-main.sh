@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The main job of `make run`: open the sample list in the desktop window when there is one,
+# otherwise check and compile it with the command line tool and say where the images went.
+set -euo pipefail
+build=${1:-build}
+here=$(cd "$(dirname "$0")/.." && pwd)
+work=$(mktemp -d)
+cp "$here/examples/sample.txt" "$work/sample.txt"
+if [ -x "$build/ui/lumoscope" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
+  exec "$build/ui/lumoscope" "$here/examples/sample.txt"
+fi
+"$build/lumoscope-cli" check "$work/sample.txt"
+"$build/lumoscope-cli" compile --normal "$work/sample.txt"
+echo "Normal image: $work/sample.hex"
+"$build/lumoscope-cli" compile --basic "$work/sample.txt"
+echo "Basic image:  $work/sample.hex"

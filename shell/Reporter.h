@@ -1,0 +1,51 @@
+#pragma once
+// Everything the core needs to tell a person, or ask one, goes through this interface.
+// The desktop implements it with message boxes, the message window and progress bars;
+// the command line prints; tests record.
+#include <string>
+#include <string_view>
+
+namespace lumoscope {
+
+// Texts of the message window protocol: Show message with one of these acts on the
+// window instead of appending the text.
+inline constexpr std::string_view kClearAllMessage = "CLEAR ALL MESSAGE";
+inline constexpr std::string_view kShowMessageWindow = "SHOW MESSAGE WINDOW";
+inline constexpr std::string_view kHideMessageWindow = "HIDE MESSAGE WINDOW";
+
+// Set progress: mode 1 creates (on first use) and sets the transfer progress bar;
+// any other mode removes it.
+inline constexpr int kProgressShow = 1;
+inline constexpr int kProgressRemove = 2;
+
+enum class Answer { Yes, No, Cancel };
+
+class IReporter {
+ public:
+  virtual ~IReporter() = default;
+
+  // A message box with the OK button only.
+  virtual void MessageBox(const std::string& text, const std::string& caption = {}) = 0;
+  // Questions: Yes/No and Yes/No/Cancel message boxes.
+  virtual Answer AskYesNo(const std::string& text, const std::string& caption) = 0;
+  virtual Answer AskYesNoCancel(const std::string& text, const std::string& caption) = 0;
+
+  // The message window: appends the text, or applies one of the protocol texts above.
+  virtual void ShowMessage(const std::string& text) = 0;
+  virtual void HideMessageWindow() = 0;
+
+  // The transfer progress bar (see kProgressShow / kProgressRemove).
+  virtual void SetProgress(int position, int mode) = 0;
+  // The frame's own progress bar, 0 to 100, and an immediate repaint of the status bar.
+  virtual void SetFrameProgress(int position) = 0;
+  virtual void RepaintStatusBar() {}
+
+  // Wait cursor around long work; no-op where there is no pointer.
+  virtual void BeginWait() {}
+  virtual void EndWait() {}
+};
+
+// printf-style formatting of the program's message texts ("line number %d" and friends).
+std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace lumoscope

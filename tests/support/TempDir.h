@@ -1,0 +1,28 @@
+#pragma once
+// A fresh folder per test, removed afterwards.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace lumoscope::test {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  std::string Write(const std::string& name, const std::string& contents) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string ReadFile(const std::string& path);
+bool FileExists(const std::string& path);
+
+}  // namespace lumoscope::test

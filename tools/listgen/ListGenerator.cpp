@@ -1,0 +1,7 @@
+#include "tools/listgen/ListGenerator.h"
+
+namespace lumoscope::listgen {
+
+std::string SmallList() { return {}; }
+
+}  // namespace lumoscope::listgen
