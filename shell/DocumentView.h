@@ -1,0 +1,41 @@
+#pragma once
+// The two directions between the document and its one list view. The view owns the
+// working section list while it is edited; the document owns the open list's CListDB
+// and the path of its text file.
+#include <string>
+#include <vector>
+
+namespace lumoscope {
+
+class CListDB;
+
+// What the document asks of the list view.
+class IDocumentView {
+ public:
+  virtual ~IDocumentView() = default;
+  // The changes-stored notification: ends the one-step revert of a padding.
+  virtual void NotifyChangesStored() = 0;
+  // Command 32778: reload the working list from the database's text file.
+  virtual void ReloadFields() = 0;
+  virtual void ResetUndo() = 0;
+  // m_fields
+  virtual std::vector<std::string>& Fields() = 0;
+  // True while an edit has been recorded since the last reset (the modified flag).
+  virtual bool IsModified() const = 0;
+};
+
+// What the list view asks of its document.
+class IViewDocument {
+ public:
+  virtual ~IViewDocument() = default;
+  virtual bool IsLoaded() const = 0;
+  virtual CListDB* Database() = 0;
+  // The current path as it was before the latest Open.
+  virtual const std::string& PreviousPath() const = 0;
+  virtual void ClearLoaded() = 0;
+  // The document's Save (used at once when a load asks for a re-save).
+  virtual void Save() = 0;
+  virtual void SetWindowTitle(const std::string& title) = 0;
+};
+
+}  // namespace lumoscope
