@@ -44,8 +44,9 @@ fuzz: deps
 	  [ -x "$$f" ] || continue; name=$$(basename $$f); \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  seeds=fuzz/corpus/$${name#fuzz_}; [ -d "$$seeds" ] || seeds=; \
 	  "$$f" -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 \
-	    $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$${name#fuzz_} 2>$(FUZZ_BUILD)/$$name.log \
+	    $(FUZZ_BUILD)/corpus/$$name $$seeds 2>$(FUZZ_BUILD)/$$name.log \
 	    || { tail -n 60 $(FUZZ_BUILD)/$$name.log; exit 1; }; \
 	  grep -E "^Done|^#[0-9]+.*DONE" $(FUZZ_BUILD)/$$name.log | tail -n 1; \
 	done
