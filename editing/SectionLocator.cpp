@@ -43,10 +43,9 @@ SectionLocator::SectionLocator(const std::vector<std::string>& fields) {
     size_t j = i + 1;
     while (j < fields.size() && fields[j] != layout.endMarker) j += layout.recordLength;
     if (j >= fields.size()) break;  // no end marker at a record boundary
-    SectionSpan& span = spans_[kind];
-    if (!span.found) {  // a repeated section keeps the first one
-      span = SectionSpan{true, i, j, layout.recordLength};
-    }
+    // A section that appears twice (a text file with a repeated header) counts by its
+    // last appearance, the one the text writer saves.
+    spans_[kind] = SectionSpan{true, i, j, layout.recordLength};
     i = j + 1;
   }
 }

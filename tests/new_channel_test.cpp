@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "editing/ListLimits.h"
@@ -432,6 +433,16 @@ TEST(SectionLocator, StepsOverWholeRecordsSoMarkerLikeNamesAreNotMarkers) {
   const SectionLocator damaged(broken);
   EXPECT_FALSE(damaged[SectionId::Satellite].found);
   EXPECT_TRUE(damaged[SectionId::SatName].found);
+
+  // A repeated section counts by its last appearance, the one a save keeps.
+  std::vector<std::string> twice = TypicalList().Build();
+  const size_t firstEnd =
+      static_cast<size_t>(std::find(twice.begin(), twice.end(), "DIGITAL END") - twice.begin());
+  twice.insert(twice.begin() + static_cast<std::ptrdiff_t>(firstEnd + 1), {"DIGITAL START", "DIGITAL END"});
+  const SectionLocator repeated(twice);
+  EXPECT_EQ(repeated[SectionId::Digital].start, firstEnd + 1);
+  EXPECT_EQ(repeated[SectionId::Digital].RecordCount(), 0u);
+  EXPECT_EQ(repeated[SectionId::Channel].RecordCount(), 2u);
 }
 
 }  // namespace
