@@ -33,26 +33,5 @@ TEST(ChannelFormChecks, NamesAreShortPlainAndNeverASectionMarker) {
   EXPECT_TRUE(CheckName("ANALOG~START", "Name"));  // reads back as the marker after a save
 }
 
-TEST(ChannelFormChecks, FormsReportTheFirstBadFieldInDialogOrder) {
-  DigitalChannelForm digital;
-  digital.svcId = "1A";
-  digital.frequency = "11727";
-  digital.symbolRate = "27500";
-  EXPECT_FALSE(CheckDigitalForm(digital));
-  digital.symbolRate = "";
-  digital.activeAudio = "300";
-  EXPECT_EQ(CheckDigitalForm(digital), "Active Audio must be a number from 0 to 255.");
-
-  AnalogChannelForm analog;
-  analog.name = "analog start";  // stored upper-cased, so it would become the marker
-  analog.frequency = "3880";
-  analog.threshold = analog.contrast = "0";
-  analog.audioLeft = analog.audioRight = "6.50";
-  EXPECT_EQ(CheckAnalogForm(analog),
-            "Name must not be \"ANALOG START\": that text marks a section of the channel list.");
-  analog.name = "ok";
-  EXPECT_FALSE(CheckAnalogForm(analog));
-}
-
 }  // namespace
 }  // namespace lumoscope
