@@ -1,8 +1,16 @@
-// Placeholder until the new-channel logic lands.
 #include "editing/NewChannel.h"
+
+#include "editing/NewAnalogChannel.h"
+#include "editing/NewDigitalChannel.h"
 
 namespace lumoscope {
 
-void CreateNewChannel(INewChannelHost&, IChannelDialogs&) {}
+void CreateNewChannel(INewChannelHost& host, IChannelDialogs& dialogs) {
+  if (host.ShowDigital()) {
+    CreateNewDigitalChannel(host, dialogs);
+  } else {
+    CreateNewAnalogChannel(host, dialogs);
+  }
+}
 
 }  // namespace lumoscope

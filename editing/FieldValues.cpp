@@ -1,0 +1,35 @@
+#include "editing/FieldValues.h"
+
+#include <algorithm>
+#include <cctype>
+#include <limits>
+
+namespace lumoscope {
+
+long LeadingInteger(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  constexpr long kLimit = std::numeric_limits<long>::max() / 10 - 9;
+  long value = 0;
+  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+    if (value < kLimit) value = value * 10 + (text[i] - '0');
+  }
+  return negative ? -value : value;
+}
+
+std::optional<long> LargestInLine(const std::vector<std::string>& fields, const SectionSpan& span,
+                                  size_t line) {
+  std::optional<long> largest;
+  for (size_t r = 0; r < span.RecordCount(); ++r) {
+    const long v = LeadingInteger(fields[span.Line(r, line)]);
+    largest = largest ? std::max(*largest, v) : v;
+  }
+  return largest;
+}
+
+}  // namespace lumoscope

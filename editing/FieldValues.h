@@ -1,0 +1,20 @@
+#pragma once
+// Reading numbers out of the text fields of the working section list.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editing/SectionLocator.h"
+
+namespace lumoscope {
+
+// The decimal number at the start of a field (leading blanks and a sign allowed), 0 when
+// there is none. Saturates instead of overflowing on absurdly long digit runs.
+long LeadingInteger(const std::string& text);
+
+// The largest LeadingInteger of line `line` over the records of a section; empty when
+// the section has no records.
+std::optional<long> LargestInLine(const std::vector<std::string>& fields, const SectionSpan& span,
+                                  size_t line);
+
+}  // namespace lumoscope

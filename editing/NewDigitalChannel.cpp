@@ -1,0 +1,113 @@
+#include "editing/NewDigitalChannel.h"
+
+#include "editing/ChannelFormChecks.h"
+#include "editing/FieldValues.h"
+#include "editing/ListLimits.h"
+#include "editing/NewChannelSteps.h"
+#include "editing/SatelliteLines.h"
+#include "editing/TransponderSearch.h"
+#include "listview/FieldConversions.h"
+#include "shell/Reporter.h"
+
+namespace lumoscope {
+
+namespace {
+
+constexpr size_t kChannelIndexLine = 0;  // SVC Index, in CHANNEL and CHANNEL_PID alike
+
+// The next SVC Index: one above the largest in CHANNEL and CHANNEL_PID together. The
+// refresh renumbers the channels by position, so this only has to be unused.
+long NextServiceIndex(const std::vector<std::string>& fields, const SectionLocator& sections) {
+  std::optional<long> largest = LargestInLine(fields, sections[SectionId::Channel], kChannelIndexLine);
+  const std::optional<long> pid = LargestInLine(fields, sections[SectionId::ChannelPid], kChannelIndexLine);
+  if (pid && (!largest || *pid > *largest)) largest = pid;
+  return largest.value_or(0) + 1;
+}
+
+DigitalChannelForm DefaultForm(const std::vector<std::string>& satelliteLines) {
+  DigitalChannelForm form;
+  form.satellite = SatelliteFieldsOf(satelliteLines, 0);
+  return form;
+}
+
+enum class TransponderChoice { Reuse, MakeNew, Cancelled };
+
+// Step of the transponder choice: an exact match is reused silently; a near one is
+// offered to the person.
+TransponderChoice ChooseTransponder(INewChannelHost& host, const SectionSpan& digital,
+                                    const TuningValues& wanted, std::string& transponderIndex) {
+  const std::vector<std::string>& fields = host.Fields();
+  if (auto exact = FindExactTransponder(fields, digital, wanted)) {
+    transponderIndex = fields[digital.Line(*exact, kTpIndexLine)];
+    return TransponderChoice::Reuse;
+  }
+  const auto similar = FindSimilarTransponder(fields, digital, wanted);
+  if (!similar) return TransponderChoice::MakeNew;
+  switch (host.Reporter().AskYesNoCancel(SimilarTransponderQuestion(fields, digital, *similar),
+                                         kSimilarTransponderCaption)) {
+    case Answer::Yes:
+      transponderIndex = fields[digital.Line(*similar, kTpIndexLine)];
+      return TransponderChoice::Reuse;
+    case Answer::No:
+      return TransponderChoice::MakeNew;
+    case Answer::Cancel:
+      break;
+  }
+  return TransponderChoice::Cancelled;
+}
+
+}  // namespace
+
+void CreateNewDigitalChannel(INewChannelHost& host, IChannelDialogs& dialogs) {
+  std::vector<std::string>& fields = host.Fields();
+  const SectionLocator sections(fields);
+  if (!SectionsUsable(sections,
+                      {SectionId::Satellite, SectionId::Digital, SectionId::Channel, SectionId::ChannelPid},
+                      host.Reporter()))
+    return;
+  const long serviceIndex = NextServiceIndex(fields, sections);
+  const std::vector<std::string> satelliteLines =
+      SatelliteSectionLines(fields, sections[SectionId::Satellite]);
+
+  DigitalChannelForm form = DefaultForm(satelliteLines);
+  if (!dialogs.RunDigital(form, satelliteLines)) return;
+  host.PushUndo(kNewDigitalUndoLabel);
+
+  form.svcId = Trimmed(form.svcId);
+  if (form.svcId.empty()) return RefuseAfterUndoStep(host, kEmptyServiceIdMessage);
+  if (auto problem = CheckDigitalForm(form)) return RefuseAfterUndoStep(host, *problem);
+  TuningValues wanted{form.frequency, form.symbolRate, form.horizontal ? "H" : "V", {}};
+  if (!SelectedSatelliteIndex(host, sections[SectionId::Satellite], form.satellite.selected,
+                              wanted.satelliteIndex))
+    return;
+  if (sections[SectionId::Channel].RecordCount() + sections[SectionId::ChannelPid].RecordCount() + 1 >
+      kMaxDigitalChannels)
+    return RefuseAfterUndoStep(host, kListFullMessage);
+
+  std::string transponderIndex;
+  switch (ChooseTransponder(host, sections[SectionId::Digital], wanted, transponderIndex)) {
+    case TransponderChoice::Cancelled:
+      host.DropUndo();
+      return;
+    case TransponderChoice::MakeNew: {
+      const long next = LargestInLine(fields, sections[SectionId::Digital], kTpIndexLine).value_or(0) + 1;
+      if (next > kMaxTransponderIndex) return RefuseAfterUndoStep(host, kListFullMessage);
+      transponderIndex = std::to_string(next);
+      AppendRecord(fields, sections[SectionId::Digital],
+                   {transponderIndex, wanted.satelliteIndex, form.frequency, form.symbolRate,
+                    wanted.polarization, Trimmed(form.bouquet)});
+      break;
+    }
+    case TransponderChoice::Reuse:
+      break;
+  }
+
+  // The transponder may have moved the sections below it.
+  const SectionLocator after(fields);
+  AppendRecord(fields, after[SectionId::Channel],
+               {std::to_string(serviceIndex), transponderIndex, wanted.satelliteIndex, form.svcId,
+                form.tv ? "TV" : "RADIO", form.name, form.activeAudio, "N"});
+  host.RefreshWithRenumber();
+}
+
+}  // namespace lumoscope

@@ -1,0 +1,147 @@
+#include "ui/AnalogChannelDialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include "editing/ChannelFormChecks.h"
+#include "shell/Reporter.h"
+#include "ui/ChannelDialogParts.h"
+
+namespace lumoscope::ui {
+
+namespace {
+
+constexpr int kFrequencyMaxLength = 5;  // analog frequencies have at most 5 digits
+
+// A list with its entries in the receiver's order; the list position is what counts.
+QComboBox* MakeList(const QStringList& entries, int preset, const QString& objectName) {
+  auto* list = new QComboBox;
+  list->setObjectName(objectName);
+  list->addItems(entries);
+  list->setCurrentIndex(preset >= 0 && preset < entries.size() ? preset : 0);
+  return list;
+}
+
+}  // namespace
+
+AnalogChannelDialog::AnalogChannelDialog(const AnalogChannelForm& preset,
+                                         const std::vector<std::string>& satelliteLines, IReporter& reporter,
+                                         QWidget* parent)
+    : QDialog(parent),
+      reporter_(reporter),
+      name_(MakeEdit(preset.name, QStringLiteral("name"), kMaxNameLength)),
+      frequency_(MakeEdit(preset.frequency, QStringLiteral("frequency"), kFrequencyMaxLength)),
+      signalBand_(new RadioPair(QStringLiteral("C"), QStringLiteral("KU"), QStringLiteral("signalBand"),
+                                preset.cBand)),
+      videoBand_(MakeList({QStringLiteral("18MHz"), QStringLiteral("27MHz")}, preset.videoBand,
+                          QStringLiteral("videoBand"))),
+      polarity_(new RadioPair(QStringLiteral("Horizontal"), QStringLiteral("Vertical"),
+                              QStringLiteral("polarity"), preset.horizontal)),
+      threshold_(MakeEdit(preset.threshold, QStringLiteral("threshold"))),
+      contrast_(MakeEdit(preset.contrast, QStringLiteral("contrast"))),
+      decoderOutput_(MakeList({QStringLiteral("CVBS"), QStringLiteral("DEEMP_CVBS"),
+                               QStringLiteral("BASEBAND"), QStringLiteral("CANAL")},
+                              preset.decoderOutput, QStringLiteral("decoderOutput"))),
+      audioMode_(
+          MakeList({QStringLiteral("STEREO"), QStringLiteral("MONO_LEFT"), QStringLiteral("MONO_RIGHT")},
+                   preset.audioMode, QStringLiteral("audioMode"))),
+      audioLeft_(MakeEdit(preset.audioLeft, QStringLiteral("audioLeft"))),
+      audioRight_(MakeEdit(preset.audioRight, QStringLiteral("audioRight"))),
+      bandWidth_(MakeList({QStringLiteral("130"), QStringLiteral("180"), QStringLiteral("280"),
+                           QStringLiteral("300"), QStringLiteral("400")},
+                          preset.bandWidth, QStringLiteral("bandWidth"))),
+      dnr_(new RadioPair(QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("dnr"), preset.dnrYes)),
+      deEmphasis_(MakeList(
+          {QStringLiteral("NO_DEEMP"), QStringLiteral("U50"), QStringLiteral("U75"), QStringLiteral("J17")},
+          preset.deEmphasis, QStringLiteral("deEmphasis"))),
+      tvRadio_(
+          new RadioPair(QStringLiteral("TV"), QStringLiteral("Radio"), QStringLiteral("tvRadio"), preset.tv)),
+      satellite_(new ChannelSatelliteGroup(satelliteLines, preset.satellite, reporter, this)),
+      ok_(new QPushButton(QStringLiteral("&Ok"))) {
+  setWindowTitle(QStringLiteral("Setting Analog Channel....New"));
+
+  auto* general = new QGroupBox(QStringLiteral("General"));
+  auto* form = new QFormLayout(general);
+  form->addRow(QStringLiteral("Name :"), name_);
+  form->addRow(QStringLiteral("Frequency[MHz]"), frequency_);
+  form->addRow(QStringLiteral("Signal Band :"), signalBand_);
+  form->addRow(QStringLiteral("Video Band :"), videoBand_);
+  form->addRow(QStringLiteral("Polarity :"), polarity_);
+  form->addRow(QStringLiteral("Threshold"), threshold_);
+  form->addRow(QStringLiteral("Contrast"), contrast_);
+  form->addRow(QStringLiteral("Decoder Output"), decoderOutput_);
+  form->addRow(QStringLiteral("Audio Mode"), audioMode_);
+  form->addRow(QStringLiteral("Audio Freq LEFT[MHz]"), audioLeft_);
+  form->addRow(QStringLiteral("Audio Freq RIGHT[MHz]"), audioRight_);
+  form->addRow(QStringLiteral("Band Width[KHz]"), bandWidth_);
+  form->addRow(QStringLiteral("DNR :"), dnr_);
+  form->addRow(QStringLiteral("De-emphasis"), deEmphasis_);
+  form->addRow(QStringLiteral("TV / Radio"), tvRadio_);
+
+  ok_->setObjectName(QStringLiteral("ok"));
+  ok_->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("&Cancel"));
+  cancel->setObjectName(QStringLiteral("cancel"));
+  connect(ok_, &QPushButton::clicked, this, &AnalogChannelDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &AnalogChannelDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel);
+
+  auto* top = new QVBoxLayout(this);
+  top->addWidget(general);
+  top->addWidget(satellite_);
+  top->addLayout(buttons);
+}
+
+AnalogChannelForm AnalogChannelDialog::Form() const {
+  AnalogChannelForm f;
+  f.name = Text(*name_);
+  f.frequency = TrimmedText(*frequency_);
+  f.cBand = signalBand_->FirstChecked();
+  f.videoBand = videoBand_->currentIndex();
+  f.horizontal = polarity_->FirstChecked();
+  f.threshold = TrimmedText(*threshold_);
+  f.contrast = TrimmedText(*contrast_);
+  f.decoderOutput = decoderOutput_->currentIndex();
+  f.audioMode = audioMode_->currentIndex();
+  f.audioLeft = TrimmedText(*audioLeft_);
+  f.audioRight = TrimmedText(*audioRight_);
+  f.bandWidth = bandWidth_->currentIndex();
+  f.dnrYes = dnr_->FirstChecked();
+  f.deEmphasis = deEmphasis_->currentIndex();
+  f.tv = tvRadio_->FirstChecked();
+  f.satellite = satellite_->Fields();
+  return f;
+}
+
+void AnalogChannelDialog::accept() {
+  const AnalogChannelForm form = Form();
+  if (form.frequency.empty()) {
+    reporter_.MessageBox("Frequency not filled!");
+    return;
+  }
+  if (const auto problem = CheckAnalogForm(form)) {
+    reporter_.MessageBox(*problem);
+    return;
+  }
+  QDialog::accept();
+}
+
+void AnalogChannelDialog::keyPressEvent(QKeyEvent* event) {
+  if (IsOkKey(*event, *ok_)) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace lumoscope::ui

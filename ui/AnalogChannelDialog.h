@@ -1,0 +1,58 @@
+#pragma once
+// "Setting Analog Channel....New": the values of a new analog channel (one analog
+// transponder) and its satellite. OK runs the form checks and stays open on a refusal.
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "editing/ChannelForms.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace lumoscope {
+class IReporter;
+}
+
+namespace lumoscope::ui {
+
+class ChannelSatelliteGroup;
+class RadioPair;
+
+class AnalogChannelDialog : public QDialog {
+  Q_OBJECT
+ public:
+  AnalogChannelDialog(const AnalogChannelForm& preset, const std::vector<std::string>& satelliteLines,
+                      IReporter& reporter, QWidget* parent = nullptr);
+
+  // The values on screen (numbers without surrounding blanks, list positions).
+  AnalogChannelForm Form() const;
+
+  void accept() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  IReporter& reporter_;
+  QLineEdit* name_;
+  QLineEdit* frequency_;
+  RadioPair* signalBand_;
+  QComboBox* videoBand_;
+  RadioPair* polarity_;
+  QLineEdit* threshold_;
+  QLineEdit* contrast_;
+  QComboBox* decoderOutput_;
+  QComboBox* audioMode_;
+  QLineEdit* audioLeft_;
+  QLineEdit* audioRight_;
+  QComboBox* bandWidth_;
+  RadioPair* dnr_;
+  QComboBox* deEmphasis_;
+  RadioPair* tvRadio_;
+  ChannelSatelliteGroup* satellite_;
+  QPushButton* ok_;
+};
+
+}  // namespace lumoscope::ui
