@@ -1,0 +1,42 @@
+#include "database/HexWriter.h"
+
+namespace lumoscope {
+namespace {
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+void AppendByte(std::string& out, uint8_t b) {
+  out.push_back(kHexDigits[b >> 4]);
+  out.push_back(kHexDigits[b & 0x0F]);
+}
+
+}  // namespace
+
+void HexWriter::Put(uint8_t b) {
+  if (linePosition_ == 0) {
+    if (text_.capacity() - text_.size() < kHexLineChars) text_.reserve(text_.size() * 2 + kHexLineChars * 64);
+    for (int shift = 28; shift >= 0; shift -= 4) text_.push_back(kHexDigits[(address_ >> shift) & 0x0F]);
+    text_ += "  ";
+  } else if (linePosition_ == kHexBytesPerLine / 2) {
+    text_ += "   ";
+  } else {
+    text_ += ' ';
+  }
+  AppendByte(text_, b);
+  ++address_;
+  if (linePosition_ == kHexBytesPerLine - 1) {
+    ++lineCount_;
+    linePosition_ = 0;
+    text_ += '\n';
+  } else {
+    ++linePosition_;
+  }
+}
+
+void HexWriter::Finish(bool evenLines) {
+  while (linePosition_ != 0) Put(0);
+  if (evenLines && lineCount_ % 2 != 0)
+    for (int i = 0; i < kHexBytesPerLine; ++i) Put(0);
+}
+
+}  // namespace lumoscope
