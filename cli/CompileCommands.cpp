@@ -70,8 +70,7 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   compile->add_flag("--split", compileArgs->split, "Number the analog services apart from the digital ones");
   AddListOptions(*compile, *compileArgs);
   compile->callback([compileArgs, &exitCode] {
-    if (!compileArgs->normal && !compileArgs->basic)
-      throw CLI::RequiredError("one of --normal or --basic");
+    if (!compileArgs->normal && !compileArgs->basic) throw CLI::RequiredError("one of --normal or --basic");
     exitCode = RunCompile(*compileArgs);
   });
 }

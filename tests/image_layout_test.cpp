@@ -55,22 +55,23 @@ Bytes Slice(const Bytes& b, size_t offset, size_t size) {
 
 std::string GoldenList() {
   std::vector<std::string> l = test::NameListLines(32);
-  l.insert(l.end(), {
-                        "[SATELLITE]",
-                        R"(1 "Hotbird 13E" N 10600 9750 13 -120)",
-                        "2 Astra N 10600 9750 19 65535",
-                        "3 Intelsat Y 5150 5150 255 0",
-                        "[DIGITAL TP]",
-                        R"(300 2 11778 27500 V "ASTRA 1KR")",
-                        "[DIGITAL CHANNEL]",
-                        R"(10 300 2 2EFE TV "ZDF HD" 2 N)",
-                        "11 4097 2 0x1234 RADIO _ 0 Y",
-                        "[DIGITAL PID CHANNEL]",
-                        "999 300 2 TV Feed 512 650 8190 1 N",
-                        "[ANALOG TP]",
-                        R"(7 1 11214 KU "RAI Analog" 27MHz V 90 128 BASEBAND MONO_LEFT 6.50 7.20 280 N U50 TV N)",
-                        "[END]",
-                    });
+  l.insert(l.end(),
+           {
+               "[SATELLITE]",
+               R"(1 "Hotbird 13E" N 10600 9750 13 -120)",
+               "2 Astra N 10600 9750 19 65535",
+               "3 Intelsat Y 5150 5150 255 0",
+               "[DIGITAL TP]",
+               R"(300 2 11778 27500 V "ASTRA 1KR")",
+               "[DIGITAL CHANNEL]",
+               R"(10 300 2 2EFE TV "ZDF HD" 2 N)",
+               "11 4097 2 0x1234 RADIO _ 0 Y",
+               "[DIGITAL PID CHANNEL]",
+               "999 300 2 TV Feed 512 650 8190 1 N",
+               "[ANALOG TP]",
+               R"(7 1 11214 KU "RAI Analog" 27MHz V 90 128 BASEBAND MONO_LEFT 6.50 7.20 280 N U50 TV N)",
+               "[END]",
+           });
   return test::JoinLines(l);
 }
 
@@ -86,11 +87,17 @@ CompileResult CompileGolden(bool normal) {
 const Bytes kStart{0xDD, 0xCC, 0xBB, 0xAA};
 const Bytes kEnd{0xCD, 0xAB, 0x34, 0x12};
 
-const Bytes kHotbird = Cat({{0x01, 0x0B}, Name("Hotbird 13E", 14), {0x01, 0x06, 0x00, 0x00, 0x97, 0x50},
+const Bytes kHotbird = Cat({{0x01, 0x0B},
+                            Name("Hotbird 13E", 14),
+                            {0x01, 0x06, 0x00, 0x00, 0x97, 0x50},
                             {0x0D, 0x01, 0x00, 0x00, 0x88, 0xFF}});
-const Bytes kAstra =
-    Cat({{0x02, 0x05}, Name("Astra", 14), {0x01, 0x06, 0x00, 0x00, 0x97, 0x50}, {0x13, 0x01, 0x00, 0x00, 0xFF, 0xFF}});
-const Bytes kIntelsat = Cat({{0x03, 0x08}, Name("Intelsat", 14), {0x00, 0x51, 0x50, 0x00, 0x51, 0x50},
+const Bytes kAstra = Cat({{0x02, 0x05},
+                          Name("Astra", 14),
+                          {0x01, 0x06, 0x00, 0x00, 0x97, 0x50},
+                          {0x13, 0x01, 0x00, 0x00, 0xFF, 0xFF}});
+const Bytes kIntelsat = Cat({{0x03, 0x08},
+                             Name("Intelsat", 14),
+                             {0x00, 0x51, 0x50, 0x00, 0x51, 0x50},
                              {0xFF, 0x01, 0x01, 0x00, 0x00, 0x00}});
 
 TEST(PackedDecimal, FourAndFiveDigitNumbers) {
@@ -127,17 +134,22 @@ TEST(NormalImage, HeaderMarkersAndEveryRecord) {
   EXPECT_EQ(Slice(img, 108, 36), tp);
   EXPECT_EQ(Slice(img, 144, 8), Cat({kEnd, kStart}));
   // TV program 1 on D_TP position 1.
-  const Bytes channel = WithCrc(
-      Cat({{0xFE, 0x2E, 0x01, 0x00, 0x54, 0x02}, Name("ZDF HD", 13), {0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}), 2);
+  const Bytes channel = WithCrc(Cat({{0xFE, 0x2E, 0x01, 0x00, 0x54, 0x02},
+                                     Name("ZDF HD", 13),
+                                     {0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}),
+                                2);
   EXPECT_EQ(Slice(img, 152, 28), channel);
   // Null radio channel: D_TP index 4097 as written keeps its low 12 bits (1), its
   // satellite stands in byte 5, bit 3 of byte 4 is set; radio program 1.
   const Bytes null = WithCrc(
-      Cat({{0x34, 0x12, 0x01, 0x00, 0x5D, 0x02}, Name("_", 13), {0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}), 2);
+      Cat({{0x34, 0x12, 0x01, 0x00, 0x5D, 0x02}, Name("_", 13), {0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}),
+      2);
   EXPECT_EQ(Slice(img, 180, 28), null);
   // The PID channel continues the channel block without markers; TV program 2.
-  const Bytes pid = WithCrc(
-      Cat({{0x00, 0x00, 0x01, 0x00, 0x54, 0x01}, Name("Feed", 13), {0x02, 0x00, 0x02, 0x8A, 0x02, 0xFE, 0x1F}}), 2);
+  const Bytes pid = WithCrc(Cat({{0x00, 0x00, 0x01, 0x00, 0x54, 0x01},
+                                 Name("Feed", 13),
+                                 {0x02, 0x00, 0x02, 0x8A, 0x02, 0xFE, 0x1F}}),
+                            2);
   EXPECT_EQ(Slice(img, 208, 28), pid);
   EXPECT_EQ(Slice(img, 236, 8), Cat({kEnd, kStart}));
   // A_TP, TV program 3.
@@ -166,16 +178,18 @@ TEST(BasicImage, NameTableMarkersAndEveryRecord) {
       WithCrc(Cat({{0x2C, 0x01, 0x82}, Name("ASTRA 1KR", 13), {0x01, 0x17, 0x78, 0x02, 0x75, 0x00}}), 4);
   EXPECT_EQ(Slice(img, 548, 24), tp);
   EXPECT_EQ(Slice(img, 572, 8), Cat({kEnd, kStart}));
-  const Bytes channel =
-      WithCrc(Cat({{0xFE, 0x2E, 0x0A, 0x00, 0x2C, 0x01, 0x02, 0x01, 0x06}, Name("ZDF HD", 14), {0x02}}), 4, 2);
+  const Bytes channel = WithCrc(
+      Cat({{0xFE, 0x2E, 0x0A, 0x00, 0x2C, 0x01, 0x02, 0x01, 0x06}, Name("ZDF HD", 14), {0x02}}), 4, 2);
   EXPECT_EQ(Slice(img, 580, 28), channel);
   const Bytes null =
       WithCrc(Cat({{0x34, 0x12, 0x0B, 0x00, 0x01, 0x10, 0x02, 0x02, 0x01}, Name("_", 14), {0x80}}), 4, 2);
   EXPECT_EQ(Slice(img, 608, 28), null);
   EXPECT_EQ(Slice(img, 636, 8), Cat({kEnd, kStart}));
-  const Bytes pid = WithCrc(
-      Cat({{0xE7, 0x03, 0x2C, 0x01, 0x02, 0x01, 0x00, 0x02, 0x8A, 0x02, 0xFE, 0x1F, 0x04}, Name("Feed", 14), {0x01}}),
-      4, 2);
+  const Bytes pid =
+      WithCrc(Cat({{0xE7, 0x03, 0x2C, 0x01, 0x02, 0x01, 0x00, 0x02, 0x8A, 0x02, 0xFE, 0x1F, 0x04},
+                   Name("Feed", 14),
+                   {0x01}}),
+              4, 2);
   EXPECT_EQ(Slice(img, 644, 32), pid);
   EXPECT_EQ(Slice(img, 676, 8), Cat({kEnd, kStart}));
   const Bytes atp = WithCrc(Cat({{0x01, 0x12, 0x14, 0x65, 0x07, 0x20},
@@ -190,7 +204,8 @@ TEST(BasicImage, NameTableMarkersAndEveryRecord) {
 TEST(NormalImage, ProgramNumber300IsSplitIntoHighNibbleAndLowByte) {
   test::SmallList list;
   list.channels.clear();
-  for (int i = 0; i < 300; ++i) list.channels.push_back(std::to_string(i) + " 0 0 1 TV C" + std::to_string(i) + " 0 N");
+  for (int i = 0; i < 300; ++i)
+    list.channels.push_back(std::to_string(i) + " 0 0 1 TV C" + std::to_string(i) + " 0 N");
   list.pidChannels.clear();
   list.analogTps.clear();
   test::RecordingReporter reporter;

@@ -28,7 +28,8 @@ struct SmallList {
   std::vector<std::string> digitalTps{"0 0 11778 27500 V Comment", "1 1 12722 27500 H x"};
   std::vector<std::string> channels{"0 0 0 2EFE TV One 0 N"};
   std::vector<std::string> pidChannels{"0 1 1 RADIO Pid 512 650 8190 1 N"};
-  std::vector<std::string> analogTps{"0 0 11214 KU Analog 27MHz H 100 128 CVBS STEREO 6.50 7.20 130 N J17 TV N"};
+  std::vector<std::string> analogTps{
+      "0 0 11214 KU Analog 27MHz H 100 128 CVBS STEREO 6.50 7.20 130 N J17 TV N"};
   int nameEntries = 32;
 
   // The text, and the line number of the last line of the section `section`.
