@@ -33,6 +33,31 @@ void HexWriter::Put(uint8_t b) {
   }
 }
 
+void HexWriter::Put(std::span<const uint8_t> bytes) {
+  size_t i = 0;
+  while (i < bytes.size() && linePosition_ != 0) Put(bytes[i++]);
+  // Whole lines at once: the same text as byte by byte, without the per-byte checks.
+  text_.reserve(text_.size() + (bytes.size() - i) / kHexBytesPerLine * kHexLineChars + kHexLineChars);
+  for (; i + kHexBytesPerLine <= bytes.size(); i += kHexBytesPerLine) {
+    char line[kHexLineChars];
+    char* p = line;
+    for (int shift = 28; shift >= 0; shift -= 4) *p++ = kHexDigits[(address_ >> shift) & 0x0F];
+    *p++ = ' ';
+    for (int k = 0; k < kHexBytesPerLine; ++k) {
+      if (k == kHexBytesPerLine / 2) *p++ = ' ', *p++ = ' ';
+      const uint8_t b = bytes[i + static_cast<size_t>(k)];
+      *p++ = ' ';
+      *p++ = kHexDigits[b >> 4];
+      *p++ = kHexDigits[b & 0x0F];
+    }
+    *p++ = '\n';
+    text_.append(line, static_cast<size_t>(p - line));
+    address_ += kHexBytesPerLine;
+    ++lineCount_;
+  }
+  for (; i < bytes.size(); ++i) Put(bytes[i]);
+}
+
 void HexWriter::Finish(bool evenLines) {
   while (linePosition_ != 0) Put(0);
   if (evenLines && lineCount_ % 2 != 0)

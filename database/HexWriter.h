@@ -18,9 +18,7 @@ class HexWriter {
   explicit HexWriter(uint32_t address) : address_(address) {}
 
   void Put(uint8_t b);
-  void Put(std::span<const uint8_t> bytes) {
-    for (uint8_t b : bytes) Put(b);
-  }
+  void Put(std::span<const uint8_t> bytes);
   // Completes the current line with bytes 00; with `evenLines` the image then ends on a
   // whole number of 32-byte units (an extra line of 00 when the count is odd).
   void Finish(bool evenLines);

@@ -1,5 +1,6 @@
 #include "database/TextLines.h"
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <iterator>
@@ -64,11 +65,7 @@ bool PrepareQuotes(std::string& line) {
   }
   if (state == State::InName) return false;
 
-  std::string out;
-  out.reserve(line.size());
-  for (char c : line)
-    if (c != '"') out.push_back(c);
-  line.swap(out);
+  line.erase(std::remove(line.begin(), line.end(), '"'), line.end());
   return true;
 }
 
