@@ -157,23 +157,29 @@ TextReader::Step TextReader::Header(std::string_view line) {
       break;
     case Section::AnalogTp:
       if (settings_.splitList) tvProgram_ = radioProgram_ = 0;
-      if (image_) image_->EndMarker(), image_->StartMarker();
+      NextBlock();
       break;
     case Section::DigitalTp:
-      if (image_) image_->EndMarker(), image_->StartMarker();
+      NextBlock();
       break;
     case Section::DigitalChannel:
       counters_.digitalServices = 0;
-      if (image_) image_->EndMarker(), image_->StartMarker();
+      NextBlock();
       break;
     case Section::PidChannel:
       if (!settings_.normal) {
         counters_.digitalServices = 0;
-        if (image_) image_->EndMarker(), image_->StartMarker();
+        NextBlock();
       }
       break;
   }
   return Step::Continue;
+}
+
+void TextReader::NextBlock() {
+  if (!image_) return;
+  image_->EndMarker();
+  image_->StartMarker();
 }
 
 bool TextReader::Record(std::string& line) {
