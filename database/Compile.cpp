@@ -17,7 +17,7 @@ namespace lumoscope {
 namespace {
 
 // Suffix of the hex file while it is being written.
-constexpr const char* kPartialSuffix = ".part";
+constexpr const char* kPartialSuffix = ".tmp";
 
 struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }

@@ -110,7 +110,7 @@ TEST(CompileFiles, UnwritableFolderAndMissingInput) {
   CListDB db(f.reporter, f.options, path);
   // A folder in the way of the output file makes it impossible to create, also for root.
   std::filesystem::create_directory(f.dir.File("list.tmp"));
-  std::filesystem::create_directory(f.dir.File("list.hex.part"));
+  std::filesystem::create_directory(f.dir.File("list.hex.tmp"));
   EXPECT_EQ(db.Compile(kCompileNormal), 0);
   EXPECT_EQ(db.Compile(kCompileBasic), 0);
   ASSERT_EQ(f.reporter.boxes.size(), 2u);
