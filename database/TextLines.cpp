@@ -87,7 +87,11 @@ std::string RestoreBlanks(std::string_view name) {
 bool ReadWholeFile(const std::string& path, std::string& contents) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  try {
+    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    return false;  // e.g. the path names a folder
+  }
   return !in.bad();
 }
 

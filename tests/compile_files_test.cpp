@@ -122,6 +122,12 @@ TEST(CompileFiles, UnwritableFolderAndMissingInput) {
   EXPECT_EQ(missing.Compile(kCompileBasic), 0);
   ASSERT_EQ(f.reporter.boxes.size(), 1u);
   EXPECT_EQ(f.reporter.boxes[0], "Can't open Input file : " + f.dir.File("none.txt") + "\n");
+  // A folder is no text file either.
+  std::filesystem::create_directory(f.dir.File("folder.txt"));
+  CListDB folder(f.reporter, f.options, f.dir.File("folder.txt"));
+  EXPECT_EQ(folder.Compile(kCompileNormal), 0);
+  ASSERT_EQ(f.reporter.boxes.size(), 2u);
+  EXPECT_EQ(f.reporter.boxes[1], "Can't open Input file : " + f.dir.File("folder.txt") + "\n");
 }
 
 TEST(CompileFiles, DerivedNamesReplaceOnlyTheFinalExtension) {
