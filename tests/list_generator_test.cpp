@@ -33,29 +33,29 @@ size_t BasicSize(int maxSat, size_t sats, size_t tps, size_t channels, size_t pi
 
 TEST(ListGenerator, RandomListsCompileInEveryModeWithTheExpectedSizes) {
   for (uint32_t seed = 1; seed <= 40; ++seed) {
-    listgen::ListSpec spec;
-    spec.seed = seed;
-    spec.maxSatellites = seed % 2 ? 32 : 40;
-    spec.withPid = seed % 3 != 0;
-    spec.withAnalog = seed % 4 != 0;
-    spec.nullChannels = seed % 5 != 0;
-    spec.quotedNames = seed % 7 != 0;
-    spec.satellites = 1 + static_cast<int>(seed % 6);
-    spec.channels = static_cast<int>(seed * 3);
-    const listgen::ListContent content = listgen::GenerateContent(spec);
+    listgen::ListSpec shape;
+    shape.seed = seed;
+    shape.maxSatellites = seed % 2 ? 32 : 40;
+    shape.withPid = seed % 3 != 0;
+    shape.withAnalog = seed % 4 != 0;
+    shape.nullChannels = seed % 5 != 0;
+    shape.quotedNames = seed % 7 != 0;
+    shape.satellites = 1 + static_cast<int>(seed % 6);
+    shape.channels = static_cast<int>(seed * 3);
+    const listgen::ListContent content = listgen::GenerateContent(shape);
     const std::string text = listgen::Render(content);
     const size_t pids = content.pidChannels.size(), atps = content.analogTps.size();
-    const CompileResult normal = Compile(text, true, spec.maxSatellites);
+    const CompileResult normal = Compile(text, true, shape.maxSatellites);
     ASSERT_TRUE(normal.ok) << "seed " << seed << ": "
                            << std::string(normal.image.begin(), normal.image.end());
     EXPECT_EQ(normal.image.size(), NormalSize(content.satellites.size(), content.digitalTps.size(),
                                               content.channels.size() + pids, atps));
-    const CompileResult basic = Compile(text, false, spec.maxSatellites);
+    const CompileResult basic = Compile(text, false, shape.maxSatellites);
     ASSERT_TRUE(basic.ok);
-    EXPECT_EQ(basic.image.size(), BasicSize(spec.maxSatellites, content.satellites.size(),
+    EXPECT_EQ(basic.image.size(), BasicSize(shape.maxSatellites, content.satellites.size(),
                                             content.digitalTps.size(), content.channels.size(), pids, atps));
-    EXPECT_TRUE(Compile(text, false, spec.maxSatellites, true).ok);
-    EXPECT_EQ(listgen::GenerateList(spec), text);  // the seed decides everything
+    EXPECT_TRUE(Compile(text, false, shape.maxSatellites, true).ok);
+    EXPECT_EQ(listgen::GenerateList(shape), text);  // the seed decides everything
   }
 }
 

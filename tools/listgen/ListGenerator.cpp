@@ -204,46 +204,47 @@ std::string Render(const ListContent& c) {
   return out;
 }
 
-ListContent GenerateContent(const ListSpec& spec) {
-  Generator g(spec.seed);
+ListContent GenerateContent(const ListSpec& shape) {
+  Generator g(shape.seed);
   ListContent c;
-  AddSatNames(c, spec.maxSatellites);
-  const std::vector<int> sats = g.Distinct(std::clamp(spec.satellites, 1, 50), 50);
-  for (int s : sats) c.satellites.push_back(Satellite(s, g.Name(spec.quotedNames), false, g.Uniform(0, 255)));
+  AddSatNames(c, shape.maxSatellites);
+  const std::vector<int> sats = g.Distinct(std::clamp(shape.satellites, 1, 50), 50);
+  for (int s : sats)
+    c.satellites.push_back(Satellite(s, g.Name(shape.quotedNames), false, g.Uniform(0, 255)));
 
   struct Tp {
     int index, sat;
   };
   std::vector<Tp> tps;
-  for (int i : g.Distinct(std::clamp(spec.digitalTps, 1, 5000), 5000)) {
+  for (int i : g.Distinct(std::clamp(shape.digitalTps, 1, 5000), 5000)) {
     const int sat = g.Pick(sats);
     tps.push_back({i, sat});
     c.digitalTps.push_back(
-        DigitalTp(i, sat, g.Frequency(), g.SymbolRate(), g.Chance(50), g.Name(spec.quotedNames)));
+        DigitalTp(i, sat, g.Frequency(), g.SymbolRate(), g.Chance(50), g.Name(shape.quotedNames)));
   }
-  for (int svc : g.Distinct(std::clamp(spec.channels, 0, 10000), 10000)) {
+  for (int svc : g.Distinct(std::clamp(shape.channels, 0, 10000), 10000)) {
     const Tp& tp = g.Pick(tps);
-    const bool blank = spec.nullChannels && g.Chance(15);
+    const bool blank = shape.nullChannels && g.Chance(15);
     // A null channel need not name an existing D_TP.
     const int tpIndex = blank && g.Chance(50) ? g.Uniform(0, 4999) : tp.index;
     c.channels.push_back(Channel(svc, tpIndex, tp.sat, static_cast<unsigned>(g.Uniform(1, 0xFFFF)),
-                                 g.Chance(25), blank ? "_" : g.Name(spec.quotedNames), g.Uniform(0, 3),
+                                 g.Chance(25), blank ? "_" : g.Name(shape.quotedNames), g.Uniform(0, 3),
                                  blank));
   }
-  if (spec.withPid) {
-    for (int svc : g.Distinct(std::clamp(spec.pidChannels, 0, 1000), 1000)) {
+  if (shape.withPid) {
+    for (int svc : g.Distinct(std::clamp(shape.pidChannels, 0, 1000), 1000)) {
       const Tp& tp = g.Pick(tps);
-      const bool blank = spec.nullChannels && g.Chance(15);
+      const bool blank = shape.nullChannels && g.Chance(15);
       c.pidChannels.push_back(PidChannel(svc, tp.index, tp.sat, g.Chance(25),
-                                         blank ? "_" : g.Name(spec.quotedNames), g.Uniform(32, 8190),
+                                         blank ? "_" : g.Name(shape.quotedNames), g.Uniform(32, 8190),
                                          g.Uniform(32, 8190), g.Uniform(32, 8190), g.Uniform(0, 3), blank));
     }
   }
-  if (spec.withAnalog) {
-    for (int i : g.Distinct(std::clamp(spec.analogTps, 0, 5000), 5000)) {
-      const bool blank = spec.nullChannels && g.Chance(15);
+  if (shape.withAnalog) {
+    for (int i : g.Distinct(std::clamp(shape.analogTps, 0, 5000), 5000)) {
+      const bool blank = shape.nullChannels && g.Chance(15);
       c.analogTps.push_back(
-          AnalogTp(g, i, g.Pick(sats), g.Chance(25), blank ? "_" : g.Name(spec.quotedNames), blank));
+          AnalogTp(g, i, g.Pick(sats), g.Chance(25), blank ? "_" : g.Name(shape.quotedNames), blank));
     }
   }
   return c;

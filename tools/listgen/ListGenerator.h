@@ -37,9 +37,9 @@ struct ListSpec {
   bool quotedNames = true;   // names with blanks inside
 };
 
-ListContent GenerateContent(const ListSpec& spec);
-inline std::string GenerateList(const ListSpec& spec) {
-  return Render(GenerateContent(spec));
+ListContent GenerateContent(const ListSpec& shape);
+inline std::string GenerateList(const ListSpec& shape) {
+  return Render(GenerateContent(shape));
 }
 
 // The list at the format's table limits: 50 satellites, 4999 D_TPs, 9999 channels,
