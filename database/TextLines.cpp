@@ -1,5 +1,6 @@
 #include "database/TextLines.h"
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <iterator>
@@ -64,11 +65,7 @@ bool PrepareQuotes(std::string& line) {
   }
   if (state == State::InName) return false;
 
-  std::string out;
-  out.reserve(line.size());
-  for (char c : line)
-    if (c != '"') out.push_back(c);
-  line.swap(out);
+  line.erase(std::remove(line.begin(), line.end(), '"'), line.end());
   return true;
 }
 
@@ -90,7 +87,11 @@ std::string RestoreBlanks(std::string_view name) {
 bool ReadWholeFile(const std::string& path, std::string& contents) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  try {
+    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    return false;  // e.g. the path names a folder
+  }
   return !in.bad();
 }
 

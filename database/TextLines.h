@@ -12,7 +12,8 @@ namespace lumoscope {
 inline constexpr size_t kMaxLineLength = 498;
 
 // Message for a line that cannot be prepared (a quoted name left open) or is too long.
-inline constexpr const char* kCheckLineMessage = "\n  ERROR : check the following line!!   \n ==> line number %d ";
+inline constexpr const char* kCheckLineMessage =
+    "\n  ERROR : check the following line!!   \n ==> line number %d ";
 
 // Walks a whole file's bytes line by line. A line ends at CR LF or at a bare LF; the
 // last line may lack a line end. A NUL byte ends the text of its line (the reader

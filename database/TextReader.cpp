@@ -1,0 +1,454 @@
+#include "database/TextReader.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "database/ReaderMessages.h"
+#include "database/TextLines.h"
+
+namespace lumoscope {
+namespace {
+
+// Scan formats of the record lines.
+constexpr std::string_view kNameListFormat = "%d %s";
+constexpr std::string_view kSatelliteProbeFormat = "%d %s %s ";
+constexpr std::string_view kSatelliteFormat = "%d %s %s %s %s %d %d";
+constexpr std::string_view kOldSatelliteFormat = "%d %s %s %s %d";
+constexpr std::string_view kDigitalTpFormat = "%d %d %s %s %s %s";
+constexpr std::string_view kAnalogTpFormat = "%d %d %s %s %s %s %s %d %d %s %s %s %s %s %s %s %s %s";
+constexpr std::string_view kChannelFormat = "%u %d %d %x %s %s %d %s";
+constexpr std::string_view kPidChannelFormat = "%d %d %d %s %s %d %d %d %d %s";
+
+constexpr int kDigitalTpFields = 6;
+constexpr int kAnalogTpFields = 18;
+constexpr int kChannelFields = 8;
+constexpr int kPidChannelFields = 10;
+constexpr int kNameListFields = 2;
+
+struct HeaderName {
+  std::string_view name;
+  Section section;
+};
+// Tried in this order; "SATELLITE_NAME_LIST" before "SATELLITE" for clarity, although a
+// name only matches when its "]" follows directly.
+constexpr HeaderName kHeaders[] = {
+    {"SATELLITE_NAME_LIST]", Section::SatNameList},
+    {"SATELLITE]", Section::Satellite},
+    {"DIGITAL TP]", Section::DigitalTp},
+    {"ANALOG TP]", Section::AnalogTp},
+    {"DIGITAL CHANNEL]", Section::DigitalChannel},
+    {"DIGITAL PID CHANNEL]", Section::PidChannel},
+    {"END]", Section::None},
+};
+
+// A keyword field is accepted when its token begins with the keyword; the first
+// keyword that matches wins. Returns the keyword's code, or -1.
+template <size_t N>
+int MatchKeyword(std::string_view token, const std::string_view (&keywords)[N]) {
+  for (size_t i = 0; i < N; ++i)
+    if (token.starts_with(keywords[i])) return static_cast<int>(i);
+  return -1;
+}
+
+constexpr std::string_view kYesNo[] = {"N", "Y"};  // code = flag value
+constexpr std::string_view kPolarizations[] = {"H", "V"};
+constexpr std::string_view kServiceTypes[] = {"TV", "RADIO"};
+constexpr std::string_view kVideoBands[] = {"18MHz", "27MHz"};
+constexpr std::string_view kAudioModes[] = {"STEREO", "MONO_LEFT", "MONO_RIGHT"};
+constexpr std::string_view kDecoderOutputs[] = {"CVBS", "DEEMP_CVBS", "BASEBAND", "CANAL"};
+constexpr std::string_view kAudioBands[] = {"130", "180", "280", "300", "400"};
+constexpr std::string_view kDeEmphases[] = {"NO_DEEMP", "U50", "U75", "J17"};
+constexpr std::string_view kTpBands[] = {"C", "KU"};
+
+// LNB frequencies, frequencies and symbol rates: 4 or 5 decimal digits.
+bool FourOrFiveDigits(std::string_view s) {
+  if (s.size() != 4 && s.size() != 5) return false;
+  return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool InRange(int64_t v, int64_t slots) {
+  return v >= 0 && v < slots;
+}
+
+void SetName(std::string& out, std::string_view token) {
+  out.assign(token);
+  std::replace(out.begin(), out.end(), '~', ' ');
+}
+
+}  // namespace
+
+TextReader::TextReader(IReporter& reporter, const ReaderSettings& settings, ImageBuilder* image)
+    : reporter_(reporter),
+      settings_(settings),
+      image_(image),
+      nameTable_(kNameFieldBytes * static_cast<size_t>(settings.maxSatellites), 0),
+      tpMap_(kTpSlots, 0),
+      channelMap_(kChannelSlots, 0),
+      pidMap_(kPidChannelSlots, 0),
+      analogMap_(kTpSlots, 0) {
+  satUnusable_.fill(true);
+}
+
+bool TextReader::Fail(const char* fmt) {
+  reporter_.MessageBox(Format(fmt, lineNumber_));
+  return false;
+}
+
+bool TextReader::FailNameLength(const char* fmt) {
+  reporter_.MessageBox(Format(fmt, static_cast<int>(kMaxNameLength), lineNumber_));
+  return false;
+}
+
+bool TextReader::Read(std::string_view text) {
+  TextLineSplitter lines(text);
+  std::string line;
+  for (;;) {
+    const TextLineSplitter::Status status = lines.Next(line);
+    if (status == TextLineSplitter::Status::End) break;
+    ++lineNumber_;
+    if (status == TextLineSplitter::Status::TooLong) return Fail(kCheckLineMessage);
+    if (!PrepareQuotes(line)) return Fail(kCheckLineMessage);
+    if (IsSkippedLine(line)) continue;
+    if (line[0] == '[') {
+      const Step step = Header(line);
+      if (step == Step::Fail) return false;
+      if (step == Step::Stop) break;
+      continue;
+    }
+    if (!Record(line)) return false;
+  }
+  if (image_) image_->EndMarker();
+  return true;
+}
+
+TextReader::Step TextReader::Header(std::string_view line) {
+  const std::string_view name = line.substr(1);
+  const HeaderName* found = nullptr;
+  for (const HeaderName& h : kHeaders)
+    if (name.starts_with(h.name)) {
+      found = &h;
+      break;
+    }
+  if (!found) {
+    Fail(msg::kUnknownSection);
+    return Step::Fail;
+  }
+  // In the normal image the PID channels have no block of their own: they must
+  // continue the digital channels' block, or they would land inside another block.
+  if (found->section == Section::PidChannel && settings_.normal && section_ != Section::DigitalChannel) {
+    Fail(msg::kPidMustFollowChannel);
+    return Step::Fail;
+  }
+  section_ = found->section;
+  switch (section_) {
+    case Section::None:
+      return Step::Stop;
+    case Section::SatNameList:
+      break;
+    case Section::Satellite:
+      counters_.satellites = 0;
+      satMap_.fill(0);
+      satUnusable_.fill(true);
+      if (image_) image_->StartMarker();
+      if (nameCount_ != settings_.maxSatellites) {
+        reporter_.MessageBox(Format(msg::kSatNameCount, settings_.maxSatellites, lineNumber_));
+        return Step::Fail;
+      }
+      break;
+    case Section::AnalogTp:
+      if (settings_.splitList) tvProgram_ = radioProgram_ = 0;
+      NextBlock();
+      break;
+    case Section::DigitalTp:
+      NextBlock();
+      break;
+    case Section::DigitalChannel:
+      counters_.digitalServices = 0;
+      NextBlock();
+      break;
+    case Section::PidChannel:
+      if (!settings_.normal) {
+        counters_.digitalServices = 0;
+        NextBlock();
+      }
+      break;
+  }
+  return Step::Continue;
+}
+
+void TextReader::NextBlock() {
+  if (!image_) return;
+  image_->EndMarker();
+  image_->StartMarker();
+}
+
+bool TextReader::Record(std::string& line) {
+  switch (section_) {
+    case Section::None:
+      return Fail(msg::kInvalidState);
+    case Section::SatNameList:
+      return NameListLine(line);
+    case Section::Satellite:
+      return SatelliteLine(line);
+    case Section::DigitalTp:
+      return DigitalTpLine(line);
+    case Section::AnalogTp:
+      return AnalogTpLine(line);
+    case Section::DigitalChannel:
+      return ChannelLine(line);
+    case Section::PidChannel:
+      return PidChannelLine(line);
+  }
+  return Fail(msg::kInvalidState);
+}
+
+bool TextReader::Usable(int satIndex) const {
+  return InRange(satIndex, kSatelliteSlots) && !satUnusable_[static_cast<size_t>(satIndex)];
+}
+
+bool TextReader::TpMapped(int tpIndex) const {
+  return InRange(tpIndex, kTpSlots) && tpMap_[static_cast<size_t>(tpIndex)] != 0;
+}
+
+bool TextReader::TakeProgramNumber(ServiceType type, int& program) {
+  int& last = type == ServiceType::Tv ? tvProgram_ : radioProgram_;
+  if (settings_.normal && last >= kMaxProgramNumber) return false;
+  program = ++last;
+  if (settings_.normal) ++(type == ServiceType::Tv ? counters_.tv : counters_.radio);
+  return true;
+}
+
+bool TextReader::NameListLine(std::string_view line) {
+  const ScannedLine s = ScanLine(line, kNameListFormat);
+  if (s.count < kNameListFields) return Fail(msg::kFieldMissing);
+  const std::string_view name = s.Token(1);
+  if (name.size() > kMaxNameLength) return FailNameLength(msg::kSatNameExceeds);
+  if (s.Int(0) != nameCount_ + 1) return Fail(msg::kSatNameIndex);
+  ++nameCount_;
+  if (settings_.normal || nameCount_ > settings_.maxSatellites) return true;
+  uint8_t* slot = &nameTable_[kNameFieldBytes * static_cast<size_t>(nameCount_ - 1)];
+  std::memset(slot, 0, kNameFieldBytes);
+  for (size_t i = 0; i < name.size(); ++i) slot[i] = static_cast<uint8_t>(name[i] == '~' ? ' ' : name[i]);
+  if (image_ && nameCount_ == settings_.maxSatellites) image_->NameTable(nameTable_);
+  return true;
+}
+
+bool TextReader::SatelliteLine(std::string_view line) {
+  // A trailing comment is never taken as a field.
+  line = line.substr(0, line.find('#'));
+  const ScannedLine probe = ScanLine(line, kSatelliteProbeFormat);
+  const bool currentForm = probe.count >= 3 && (probe.Token(2)[0] == 'Y' || probe.Token(2)[0] == 'N');
+  SatelliteRecord& r = satellite_;
+  if (currentForm) {
+    const ScannedLine s = ScanLine(line, kSatelliteFormat);
+    if (s.count != 7 && s.count != 6) {
+      reporter_.MessageBox(msg::kSatelliteIllegal);
+      return false;
+    }
+    r.index = s.Int(0);
+    SetName(r.name, s.Token(1));
+    r.blank = s.Token(2)[0] == 'Y';
+    r.lnbHigh.assign(s.Token(3));
+    r.lnbLow.assign(s.Token(4));
+    r.position = s.Int(5);
+    r.positioner = s.count == 7 ? static_cast<int16_t>(static_cast<uint16_t>(s.Unsigned(6) & 0xFFFF)) : 0;
+  } else {
+    const ScannedLine s = ScanLine(line, kOldSatelliteFormat);
+    if (s.count != 5) {
+      reporter_.MessageBox(msg::kSatelliteIllegal);
+      return false;
+    }
+    r.index = s.Int(0);
+    SetName(r.name, s.Token(1));
+    r.blank = false;
+    r.lnbHigh.assign(s.Token(2));
+    r.lnbLow.assign(s.Token(3));
+    r.position = s.Int(4);
+    r.positioner = 0;
+  }
+  if (r.name.size() > kMaxNameLength) return FailNameLength(msg::kSatNameExceeds);
+  ++counters_.satellites;
+  if (!InRange(r.index, kSatelliteSlots)) return Fail(msg::kIndexOutOfRange);
+  const auto slot = static_cast<size_t>(r.index);
+  if (satMap_[slot] != 0) return Fail(msg::kSameSatIndex);
+  satMap_[slot] = counters_.satellites;
+  satUnusable_[slot] = r.blank;
+  if (!FourOrFiveDigits(r.lnbHigh)) return Fail(msg::kLnbHigh);
+  if (!FourOrFiveDigits(r.lnbLow)) return Fail(msg::kLnbLow);
+  if (image_) image_->Satellite(r);
+  return true;
+}
+
+bool TextReader::DigitalTpLine(std::string_view line) {
+  const ScannedLine s = ScanLine(line, kDigitalTpFormat);
+  if (s.count >= 2 && !Usable(s.Int(1))) return true;
+  if (s.count < kDigitalTpFields) return Fail(msg::kFieldMissing);
+  DigitalTpRecord& r = digitalTp_;
+  r.tpIndex = s.Int(0);
+  r.satIndex = s.Int(1);
+  r.frequency.assign(s.Token(2));
+  r.symbolRate.assign(s.Token(3));
+  const int polarization = MatchKeyword(s.Token(4), kPolarizations);
+  r.polarization = polarization < 0 ? 0 : polarization;
+  SetName(r.comment, s.Token(5).substr(0, kMaxNameLength));
+
+  auto mapIndex = [&]() {
+    ++counters_.digitalTps;
+    if (!InRange(r.tpIndex, kTpSlots)) return Fail(msg::kIndexOutOfRange);
+    uint16_t& slot = tpMap_[static_cast<size_t>(r.tpIndex)];
+    if (slot != 0) return Fail(msg::kSameTpIndex);
+    slot = counters_.digitalTps;
+    return true;
+  };
+  if (settings_.normal) {
+    if (polarization < 0) return Fail(msg::kTpPolarization);
+    if (!FourOrFiveDigits(r.frequency)) return Fail(msg::kTpFrequency);
+    if (!FourOrFiveDigits(r.symbolRate)) return Fail(msg::kTpSymbolRate);
+    if (!mapIndex()) return false;
+  } else {
+    if (!mapIndex()) return false;
+    if (!FourOrFiveDigits(r.frequency)) return Fail(msg::kBasicTpFrequency);
+    if (!FourOrFiveDigits(r.symbolRate)) return Fail(msg::kBasicTpSymbolRate);
+    if (polarization < 0) return Fail(msg::kBasicTpPolarization);
+  }
+  if (image_) image_->DigitalTp(r, counters_.digitalTps);
+  return true;
+}
+
+bool TextReader::AnalogTpLine(std::string_view line) {
+  const ScannedLine s = ScanLine(line, kAnalogTpFormat);
+  if (s.count >= 2 && !Usable(s.Int(1))) return true;
+  if (s.count < kAnalogTpFields) return Fail(msg::kFieldMissing);
+  AnalogTpRecord& r = analogTp_;
+  r.tpIndex = s.Int(0);
+  r.satIndex = s.Int(1);
+
+  const int type = MatchKeyword(s.Token(16), kServiceTypes);
+  if (type < 0) return Fail(msg::kTvRadio);
+  r.type = static_cast<ServiceType>(type);
+  if (!TakeProgramNumber(r.type, r.programNumber)) return Fail(msg::kTooManyServices);
+  const int blank = MatchKeyword(s.Token(17), kYesNo);
+  if (blank < 0) return Fail(msg::kBlank);
+  r.blank = blank == 1;
+
+  ++counters_.analogTps;
+  if (!InRange(r.tpIndex, kTpSlots)) return Fail(msg::kIndexOutOfRange);
+  uint16_t& slot = analogMap_[static_cast<size_t>(r.tpIndex)];
+  if (slot != 0) return Fail(msg::kSameAtpIndex);
+  slot = counters_.analogTps;
+
+  if (s.Token(4).size() > kMaxNameLength) return FailNameLength(msg::kNameExceeds);
+  SetName(r.name, s.Token(4));
+  r.frequency.assign(s.Token(2));
+  if (!FourOrFiveDigits(r.frequency)) return Fail(msg::kAtpFrequency);
+  if ((r.videoBand = MatchKeyword(s.Token(5), kVideoBands)) < 0) return Fail(msg::kAtpVideoBand);
+  if ((r.polarization = MatchKeyword(s.Token(6), kPolarizations)) < 0) return Fail(msg::kAtpPolarization);
+  if ((r.audioMode = MatchKeyword(s.Token(10), kAudioModes)) < 0) return Fail(msg::kAtpAudioMode);
+  if ((r.decoderOutput = MatchKeyword(s.Token(9), kDecoderOutputs)) < 0) return Fail(msg::kAtpDecoderOutput);
+  if ((r.audioBand = MatchKeyword(s.Token(13), kAudioBands)) < 0) return Fail(msg::kAtpAudioBand);
+  if ((r.deEmphasis = MatchKeyword(s.Token(15), kDeEmphases)) < 0) return Fail(msg::kAtpDeEmphasis);
+  const int panda = MatchKeyword(s.Token(14), kYesNo);
+  if (panda < 0) return Fail(msg::kAtpPanda);
+  r.panda = panda == 1;
+  if ((r.tpBand = MatchKeyword(s.Token(3), kTpBands)) < 0) return Fail(msg::kAtpTpBand);
+  r.threshold = s.Int(7);
+  r.contrast = s.Int(8);
+  r.audioLeft.assign(s.Token(11));
+  r.audioRight.assign(s.Token(12));
+  if (image_) image_->AnalogTp(r);
+  return true;
+}
+
+bool TextReader::ChannelLine(std::string_view line) {
+  const ScannedLine s = ScanLine(line, kChannelFormat);
+  if (s.count >= 3 && !Usable(s.Int(2))) return true;
+  if (s.count < kChannelFields) return Fail(msg::kFieldMissing);
+  DigitalChannelRecord& r = channel_;
+  r.svcIndex = s.Unsigned(0);
+  r.tpIndex = s.Int(1);
+  r.satIndex = s.Int(2);
+  r.svcId = s.Unsigned(3);
+  r.activeAudio = s.Int(6);
+  const int type = MatchKeyword(s.Token(4), kServiceTypes);
+  const int blank = MatchKeyword(s.Token(7), kYesNo);
+  r.blank = blank == 1;
+
+  auto mapIndex = [&]() {
+    ++counters_.digitalServices;
+    if (r.svcIndex >= static_cast<uint32_t>(kChannelSlots)) return Fail(msg::kIndexOutOfRange);
+    uint16_t& slot = channelMap_[r.svcIndex];
+    if (slot != 0) return Fail(msg::kSameSvcIndex);
+    slot = counters_.digitalServices;
+    return true;
+  };
+  if (settings_.normal) {
+    if (type < 0) return Fail(msg::kSvcType);
+    r.type = static_cast<ServiceType>(type);
+    if (!TakeProgramNumber(r.type, r.programNumber)) return Fail(msg::kTooManyServices);
+    if (blank < 0) return Fail(msg::kBlank);
+    if (!mapIndex()) return false;
+    if (!r.blank && !TpMapped(r.tpIndex)) return Fail(msg::kTpReference);
+    if (!r.blank && TpPosition(r.tpIndex) > kMaxNormalTpPosition) return Fail(msg::kTpPositionTooHigh);
+    // A null channel keeps the D_TP index as written (its low 12 bits).
+    r.tpPosition = r.blank ? r.tpIndex : TpPosition(r.tpIndex);
+  } else {
+    if (!mapIndex()) return false;
+    if (blank < 0) return Fail(msg::kBlank);
+    if (!r.blank && !TpMapped(r.tpIndex)) return Fail(msg::kTpReference);
+    if (type < 0) return Fail(msg::kBasicSvcType);
+    r.type = static_cast<ServiceType>(type);
+  }
+  if (s.Token(5).size() > kMaxNameLength) return FailNameLength(msg::kNameExceeds);
+  SetName(r.name, s.Token(5));
+  if (image_) image_->DigitalChannel(r);
+  return true;
+}
+
+bool TextReader::PidChannelLine(std::string_view line) {
+  const ScannedLine s = ScanLine(line, kPidChannelFormat);
+  if (s.count >= 3 && !Usable(s.Int(2))) return true;
+  if (s.count < kPidChannelFields) return Fail(msg::kFieldMissing);
+  PidChannelRecord& r = pidChannel_;
+  r.svcIndex = s.Int(0);
+  r.tpIndex = s.Int(1);
+  r.satIndex = s.Int(2);
+  r.videoPid = s.Int(5);
+  r.audioPid = s.Int(6);
+  r.pcrPid = s.Int(7);
+  r.activeAudio = s.Int(8);
+  const int type = MatchKeyword(s.Token(3), kServiceTypes);
+  const int blank = MatchKeyword(s.Token(9), kYesNo);
+  r.blank = blank == 1;
+
+  auto mapIndex = [&]() {
+    ++counters_.digitalServices;
+    if (!InRange(r.svcIndex, kPidChannelSlots)) return Fail(msg::kIndexOutOfRange);
+    uint16_t& slot = pidMap_[static_cast<size_t>(r.svcIndex)];
+    if (slot != 0) return Fail(msg::kSameSvcIndex);
+    slot = counters_.digitalServices;
+    return true;
+  };
+  if (settings_.normal) {
+    if (type < 0) return Fail(msg::kSvcType);
+    r.type = static_cast<ServiceType>(type);
+    if (!TakeProgramNumber(r.type, r.programNumber)) return Fail(msg::kTooManyServices);
+    if (blank < 0) return Fail(msg::kPidBlank);
+    if (!r.blank && !TpMapped(r.tpIndex)) return Fail(msg::kPidTpReference);
+    if (!r.blank && TpPosition(r.tpIndex) > kMaxNormalTpPosition) return Fail(msg::kTpPositionTooHigh);
+    r.tpPosition = r.blank ? r.tpIndex : TpPosition(r.tpIndex);
+    if (!mapIndex()) return false;
+    if (s.Token(4).size() > kMaxNameLength) return FailNameLength(msg::kNameExceeds);
+  } else {
+    if (!mapIndex()) return false;
+    if (blank < 0) return Fail(msg::kBasicPidBlank);
+    if (!r.blank && !TpMapped(r.tpIndex)) return Fail(msg::kTpReference);
+    if (type < 0) return Fail(msg::kBasicSvcType);
+    r.type = static_cast<ServiceType>(type);
+    if (s.Token(4).size() > kMaxNameLength) return FailNameLength(msg::kBasicPidNameExceeds);
+  }
+  SetName(r.name, s.Token(4));
+  if (image_) image_->PidChannel(r);
+  return true;
+}
+
+}  // namespace lumoscope

@@ -1,0 +1,78 @@
+// lumoscope-cli check and compile, run as a program: exit codes, the hex file, and
+// message-box texts on stderr exactly.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "database/ReaderMessages.h"
+#include "shell/Reporter.h"
+#include "tests/support/ListText.h"
+#include "tests/support/TempDir.h"
+
+namespace lumoscope {
+namespace {
+
+struct RunResult {
+  int exitCode;
+  std::string err;
+};
+
+RunResult RunCli(const test::TempDir& dir, const std::string& args) {
+  const std::string errPath = dir.File("stderr.txt");
+  const std::string cmd = std::string(LUMOSCOPE_CLI_PATH) + " " + args + " >/dev/null 2>" + errPath;
+  const int status = std::system(cmd.c_str());
+  RunResult r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadFile(errPath)};
+  std::remove(errPath.c_str());
+  return r;
+}
+
+const std::string kSample = std::string(LUMOSCOPE_SOURCE_DIR) + "/examples/sample.txt";
+
+TEST(CompileCli, SampleListChecksAndCompilesInBothModes) {
+  test::TempDir dir;
+  const RunResult check = RunCli(dir, "check " + kSample);
+  EXPECT_EQ(check.exitCode, 0);
+  EXPECT_EQ(check.err, "");
+  const std::string list = dir.Write("sample.txt", test::ReadFile(kSample));
+  for (const char* mode : {"--normal", "--basic --split", "--normal --split --max-sat 32"}) {
+    const RunResult r = RunCli(dir, std::string("compile ") + mode + " " + list);
+    EXPECT_EQ(r.exitCode, 0) << mode;
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(test::FileExists(dir.File("sample.hex")));
+    std::remove(dir.File("sample.hex").c_str());
+  }
+}
+
+TEST(CompileCli, FailuresPrintTheMessageBoxAndExitWithOne) {
+  test::TempDir dir;
+  test::SmallList bad;
+  bad.channels.push_back("5 9 0 1 TV A 0 N");
+  const std::string list = dir.Write("bad.txt", bad.Text());
+  const std::string expected = Format(msg::kTpReference, bad.LastLineOf(bad.channels)) + "\n";
+  const RunResult check = RunCli(dir, "check " + list);
+  EXPECT_EQ(check.exitCode, 1);
+  EXPECT_EQ(check.err, expected);
+  const RunResult compile = RunCli(dir, "compile --basic " + list);
+  EXPECT_EQ(compile.exitCode, 1);
+  EXPECT_EQ(compile.err, expected);
+  EXPECT_FALSE(test::FileExists(dir.File("bad.hex")));
+  // 32 names are refused with --max-sat 40.
+  const std::string good = dir.Write("good.txt", test::SmallList().Text());
+  const RunResult forty = RunCli(dir, "check --max-sat 40 " + good);
+  EXPECT_EQ(forty.exitCode, 1);
+  EXPECT_EQ(forty.err, Format(msg::kSatNameCount, 40, 34) + "\n");
+}
+
+TEST(CompileCli, UsageErrorsExitWithTwo) {
+  test::TempDir dir;
+  const std::string good = dir.Write("good.txt", test::SmallList().Text());
+  EXPECT_EQ(RunCli(dir, "compile " + good).exitCode, 2);
+  EXPECT_EQ(RunCli(dir, "compile --normal --basic " + good).exitCode, 2);
+  EXPECT_EQ(RunCli(dir, "check --max-sat 33 " + good).exitCode, 2);
+  EXPECT_EQ(RunCli(dir, "check").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace lumoscope
