@@ -11,6 +11,7 @@ if [ -x "$build/ui/lumoscope" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DI
 fi
 "$build/lumoscope-cli" check "$work/sample.txt"
 "$build/lumoscope-cli" compile --normal "$work/sample.txt"
-echo "Normal image: $work/sample.hex"
+mv "$work/sample.hex" "$work/sample-normal.hex"
+echo "Normal image: $work/sample-normal.hex"
 "$build/lumoscope-cli" compile --basic "$work/sample.txt"
 echo "Basic image:  $work/sample.hex"
