@@ -5,6 +5,7 @@
 // are reduced once to a rank (equal keys, equal rank), and the exchange sort then runs
 // over small integers and record indices instead of comparing and moving strings.
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 
 #include "listview/FieldConversions.h"
@@ -67,18 +68,28 @@ std::vector<int> ExchangeSortOrder(const std::vector<SortKey>& keys, const SortR
     if (i > 0 && less(byKey[static_cast<size_t>(i - 1)], byKey[static_cast<size_t>(i)])) ++r;
     rank[static_cast<size_t>(byKey[static_cast<size_t>(i)])] = r;
   }
-  std::vector<int> order(static_cast<size_t>(n));
-  std::iota(order.begin(), order.end(), 0);
-  int* ranks = rank.data();
-  int* ids = order.data();
+  // Rank in the high half, record number in the low half: one comparison with the
+  // current record's rank (low half cleared) says whether a later record comes first.
+  constexpr int kRankShift = 32;
+  std::vector<std::uint64_t> slots(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    slots[static_cast<size_t>(i)] = (static_cast<std::uint64_t>(rank[static_cast<size_t>(i)]) << kRankShift) |
+                                    static_cast<std::uint32_t>(i);
+  }
+  std::uint64_t* a = slots.data();
   for (int i = 0; i + 1 < n; ++i) {
+    std::uint64_t current = a[i];
+    std::uint64_t currentRank = current >> kRankShift << kRankShift;
     for (int j = i + 1; j < n; ++j) {
-      if (ranks[j] < ranks[i]) {
-        std::swap(ranks[i], ranks[j]);
-        std::swap(ids[i], ids[j]);
+      if (a[j] < currentRank) {
+        std::swap(current, a[j]);
+        currentRank = current >> kRankShift << kRankShift;
       }
     }
+    a[i] = current;
   }
+  std::vector<int> order(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i) order[static_cast<size_t>(i)] = static_cast<int>(a[i] & 0xFFFFFFFFu);
   return order;
 }
 
