@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "editing/ChannelForms.h"
 #include "tests/support/ListViewFixture.h"
 
 namespace lumoscope::test {
@@ -95,6 +96,25 @@ TEST_F(ListViewTest, KeysDoNothingSpecialOutsideTheChannelViewOrWithoutSelection
   EXPECT_FALSE(view.OnKeyDown(ViewKey::Delete));
   EXPECT_EQ(Names().size(), 4u);
   EXPECT_FALSE(view.UndoAvailable());
+}
+
+// Dialogs that are never confirmed: the new-channel logic then changes nothing.
+class CancelledDialogs : public IChannelDialogs {
+ public:
+  bool RunDigital(DigitalChannelForm&, const std::vector<std::string>&) override { return false; }
+  bool RunAnalog(AnalogChannelForm&, const std::vector<std::string>&) override { return false; }
+};
+
+TEST_F(ListViewTest, NewChannelKeyRunsWithoutSelectionAndRefreshes) {
+  CancelledDialogs dialogs;
+  view.SetChannelDialogs(&dialogs);
+  Load(Lettered(3));
+  auto& f = view.Fields();
+  *(std::find(f.begin(), f.end(), "CHANNEL START") + 1) = "42";
+  EXPECT_TRUE(view.ExecuteCommand(cmd::kNewChannel));  // posts F2; nothing is selected
+  EXPECT_EQ(control.Cell(0, 0), "1");                  // the common refresh renumbered
+  view.ExecuteCommand(cmd::kViewSatellites);
+  EXPECT_FALSE(view.OnKeyDown(ViewKey::F2));
 }
 
 TEST_F(ListViewTest, SelectedRowsScrolledOutOfViewCountToo) {
