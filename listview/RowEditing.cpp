@@ -141,6 +141,11 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
       break;
     }
     case ViewKey::F2:
+      // A new channel needs a free channel number.
+      if (digital ? WouldOverflow(1, 0) : WouldOverflow(0, 1)) {
+        m_reporter->MessageBox(kListFullMessage);
+        return true;
+      }
       CreateNewChannel(*this, *m_dialogs);
       break;
     case ViewKey::F3:

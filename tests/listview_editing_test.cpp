@@ -15,6 +15,13 @@ FieldsBuilder Lettered(int count) {
   return b;
 }
 
+// Dialogs that are never confirmed: the new-channel logic then changes nothing.
+class CancelledDialogs : public IChannelDialogs {
+ public:
+  bool RunDigital(DigitalChannelForm&, const std::vector<std::string>&) override { return false; }
+  bool RunAnalog(AnalogChannelForm&, const std::vector<std::string>&) override { return false; }
+};
+
 TEST_F(ListViewTest, DeleteRemovesExactlyTheSelectedRows) {
   Load(Lettered(8));
   control.Select({2, 3, 5});
@@ -98,13 +105,6 @@ TEST_F(ListViewTest, KeysDoNothingSpecialOutsideTheChannelViewOrWithoutSelection
   EXPECT_FALSE(view.UndoAvailable());
 }
 
-// Dialogs that are never confirmed: the new-channel logic then changes nothing.
-class CancelledDialogs : public IChannelDialogs {
- public:
-  bool RunDigital(DigitalChannelForm&, const std::vector<std::string>&) override { return false; }
-  bool RunAnalog(AnalogChannelForm&, const std::vector<std::string>&) override { return false; }
-};
-
 TEST_F(ListViewTest, NewChannelKeyRunsWithoutSelectionAndRefreshes) {
   CancelledDialogs dialogs;
   view.SetChannelDialogs(&dialogs);
@@ -146,6 +146,13 @@ TEST_F(ListViewTest, InsertOrPasteBeyondTheReceiversLimitsIsRefused) {
   control.Select({0});
   EXPECT_TRUE(view.OnKeyDown(ViewKey::Insert));  // one more still fits
   EXPECT_EQ(Names().size(), static_cast<size_t>(kMaxDigitalChannels));
+
+  CancelledDialogs dialogs;
+  view.SetChannelDialogs(&dialogs);
+  reporter.Clear();
+  EXPECT_TRUE(view.OnKeyDown(ViewKey::F2));
+  EXPECT_EQ(reporter.boxes, (Strings{kListFullMessage}));
+  EXPECT_EQ(view.UndoCount(), 1);
 }
 
 TEST_F(ListViewTest, UndoKeepsFiveStepsAndRestoresOldNumbers) {
