@@ -1,0 +1,122 @@
+// The joined channel tables (each channel with its transponder and satellite) and the
+// channel numbering.
+#include <string_view>
+#include <unordered_map>
+
+#include "listview/ListView.h"
+
+namespace lumoscope {
+
+namespace {
+
+constexpr int kTransponderPart = 4;  // frequency, symbol rate, polarization, bouquet
+constexpr int kSatellitePart = 5;    // name, LNB_LO high, LNB_LO low, position, degree
+
+// What a channel on transponder 0 (no transponder of its own) shows.
+constexpr std::string_view kNoTransponder[kTransponderPart] = {"0000", "0000", "V", "___"};
+
+// First record of a section by the text of its Index field.
+using IndexMap = std::unordered_map<std::string_view, long>;
+
+IndexMap MapByIndex(const std::vector<std::string>& fields, const SectionSpan& span, int width) {
+  IndexMap map;
+  const long records = span.Records(width);
+  map.reserve(static_cast<size_t>(records));
+  for (long r = 0; r < records; ++r) {
+    const long first = span.First() + r * width;
+    map.emplace(fields[static_cast<size_t>(first)], first);
+  }
+  return map;
+}
+
+void AppendTransponder(std::vector<std::string>& out, const std::vector<std::string>& fields,
+                       const IndexMap& tps, const std::string& tpIndex) {
+  const auto it = tps.find(tpIndex);
+  if (it == tps.end()) {
+    // A missing transponder still fills its columns, so the row keeps its width.
+    out.insert(out.end(), kTransponderPart, std::string());
+    return;
+  }
+  const size_t t = static_cast<size_t>(it->second);
+  out.push_back(fields[t + field::kTpFrequency]);
+  out.push_back(fields[t + field::kTpSymbolRate]);
+  out.push_back(fields[t + field::kTpPolar]);
+  out.push_back(fields[t + field::kTpBouquet]);
+}
+
+void AppendSatellite(std::vector<std::string>& out, const std::vector<std::string>& fields,
+                     const IndexMap& sats, const std::string& satIndex) {
+  const auto it = sats.find(satIndex);
+  if (it == sats.end()) {
+    out.insert(out.end(), kSatellitePart, std::string());
+    return;
+  }
+  const size_t s = static_cast<size_t>(it->second);
+  out.push_back(fields[s + field::kSatName]);
+  out.push_back(fields[s + field::kSatLnbHigh]);
+  out.push_back(fields[s + field::kSatLnbLow]);
+  out.push_back(fields[s + field::kSatPosition]);
+  out.push_back(fields[s + field::kSatDegree]);
+}
+
+}  // namespace
+
+void CLumoscopeListView::BuildChannelTables() {
+  m_digitalRows.clear();
+  m_analogRows.clear();
+  const SectionLayout layout = SectionLayout::Locate(m_fields);
+  const IndexMap sats = MapByIndex(m_fields, layout[Section::Satellite], kSatelliteWidth);
+  const IndexMap tps = MapByIndex(m_fields, layout[Section::DigitalTp], kDigitalTpWidth);
+
+  const SectionSpan& ch = layout[Section::Channel];
+  const SectionSpan& pid = layout[Section::Pid];
+  const SectionSpan& an = layout[Section::AnalogTp];
+  m_digitalRows.reserve(
+      static_cast<size_t>((ch.Records(kChannelWidth) + pid.Records(kPidWidth)) * kDigitalRowWidth));
+  m_analogRows.reserve(static_cast<size_t>(an.Records(kAnalogWidth) * kAnalogRowWidth));
+
+  for (long r = 0; r < ch.Records(kChannelWidth); ++r) {
+    const std::string* f = m_fields.data() + ch.First() + r * kChannelWidth;
+    for (int i = 0; i <= field::kChName; ++i) m_digitalRows.push_back(f[i]);
+    m_digitalRows.insert(m_digitalRows.end(), 3, std::string());  // no PIDs
+    m_digitalRows.push_back(f[field::kChAudio]);
+    m_digitalRows.push_back(f[field::kChBlank]);
+    if (DecimalValue(f[field::kChTp]) == 0) {
+      for (std::string_view s : kNoTransponder) m_digitalRows.emplace_back(s);
+    } else {
+      AppendTransponder(m_digitalRows, m_fields, tps, f[field::kChTp]);
+    }
+    AppendSatellite(m_digitalRows, m_fields, sats, f[field::kChSat]);
+  }
+  for (long r = 0; r < pid.Records(kPidWidth); ++r) {
+    const std::string* f = m_fields.data() + pid.First() + r * kPidWidth;
+    m_digitalRows.push_back(f[field::kIndex]);
+    m_digitalRows.push_back(f[field::kPidTp]);
+    m_digitalRows.push_back(f[field::kPidSat]);
+    m_digitalRows.emplace_back();  // no service id
+    for (int i = field::kPidType; i < kPidWidth; ++i) m_digitalRows.push_back(f[i]);
+    AppendTransponder(m_digitalRows, m_fields, tps, f[field::kPidTp]);
+    AppendSatellite(m_digitalRows, m_fields, sats, f[field::kPidSat]);
+  }
+  for (long r = 0; r < an.Records(kAnalogWidth); ++r) {
+    const std::string* f = m_fields.data() + an.First() + r * kAnalogWidth;
+    m_analogRows.insert(m_analogRows.end(), f, f + kAnalogWidth);
+    AppendSatellite(m_analogRows, m_fields, sats, f[field::kAnSat]);
+  }
+}
+
+void CLumoscopeListView::Renumber() {
+  const SectionLayout layout = SectionLayout::Locate(m_fields);
+  long number = 1;
+  const auto numberSection = [&](const SectionSpan& span, int width) {
+    for (long r = 0; r < span.Records(width); ++r) {
+      m_fields[static_cast<size_t>(span.First() + r * width)] = std::to_string(number++);
+    }
+  };
+  numberSection(layout[Section::Channel], kChannelWidth);
+  numberSection(layout[Section::Pid], kPidWidth);
+  number = 1;
+  numberSection(layout[Section::AnalogTp], kAnalogWidth);
+}
+
+}  // namespace lumoscope

@@ -1,0 +1,267 @@
+#include "listview/ListView.h"
+
+#include <algorithm>
+
+#include "database/ListDB.h"
+#include "listview/ChannelColumns.h"
+#include "listview/FieldConversions.h"
+#include "shell/Reporter.h"
+
+namespace lumoscope {
+
+int g_sortMode = 0;
+
+namespace {
+
+constexpr const char* kTitlePrefix = "Lumoscope Lite : ";
+constexpr const char* kUntitled = "Lumoscope Lite : Untitled";
+constexpr const char* kMissingMarker = "Can't find \" %s \" ";
+constexpr int kSatelliteDegreeColumn = 6;
+
+// m_viewType of the section views, in the order of Section.
+constexpr Section kSectionOfView[] = {Section::SatName,  Section::Satellite, Section::DigitalTp,
+                                      Section::AnalogTp, Section::Channel,   Section::Pid};
+
+}  // namespace
+
+CLumoscopeListView::CLumoscopeListView(IListControl& control, IReporter& reporter)
+    : m_control(&control), m_reporter(&reporter) {
+  std::copy(kDigitalInitialWidths.begin(), kDigitalInitialWidths.end(), m_digitalWidths.begin());
+  std::copy(kAnalogInitialWidths.begin(), kAnalogInitialWidths.end(), m_analogWidths.begin());
+  ResetUndo();
+}
+
+void CLumoscopeListView::OnInitialUpdate() {
+  m_control->SetUpReport();
+}
+
+bool CLumoscopeListView::IsLoaded() const {
+  return m_document != nullptr && m_document->IsLoaded();
+}
+
+void CLumoscopeListView::NotifyChangesStored() {
+  m_padSnapshot.clear();
+  m_padUndoAvailable = false;
+}
+
+bool CLumoscopeListView::Reload() {
+  if (m_document == nullptr || m_document->Database() == nullptr) return false;
+  CListDB& db = *m_document->Database();
+  m_fields.clear();
+  db.resaveFlag = false;
+  if (!db.LoadSectionList(m_fields)) {
+    // The new file could not be read: the document keeps pointing at the old one.
+    m_fields.clear();
+    db.SetFilePath(m_document->PreviousPath());
+    if (m_document->PreviousPath().empty()) m_document->ClearLoaded();
+    return false;
+  }
+  MarkClean();
+  if (db.resaveFlag) {
+    m_document->Save();
+    db.resaveFlag = false;
+  }
+  const bool isUpload = TrimmedUpper(db.FilePath()) == TrimmedUpper(m_uploadFilePath);
+  m_document->SetWindowTitle(isUpload ? std::string(kUntitled) : kTitlePrefix + db.FilePath());
+  Refresh(true);
+  return true;
+}
+
+void CLumoscopeListView::Refresh(bool renumber) {
+  if (renumber) Renumber();
+  BuildChannelTables();
+  FillList();
+}
+
+void CLumoscopeListView::FillColumns(const char* const* titles, const int* widths, int count) {
+  m_control->DeleteAllItems();
+  for (int c = m_control->ColumnCount() - 1; c >= 0; --c) m_control->DeleteColumn(c);
+  for (int c = 0; c < count; ++c) m_control->InsertColumn(c, titles[c], widths[c]);
+}
+
+void CLumoscopeListView::FillList() {
+  if (m_viewType >= 1 && m_viewType <= kSectionCount) {
+    FillSectionView(kSectionOfView[m_viewType - 1]);
+  } else {
+    FillChannelView();
+  }
+}
+
+void CLumoscopeListView::FillSectionView(Section section) {
+  const SectionInfo& info = InfoOf(section);
+  FillColumns(info.titles.data(), info.widths.data(), info.width);
+  const auto start = std::find(m_fields.begin(), m_fields.end(), info.startMarker);
+  if (start == m_fields.end()) {
+    m_reporter->MessageBox(Format(kMissingMarker, info.startMarker));
+    return;
+  }
+  const auto end = std::find(m_fields.begin(), m_fields.end(), info.endMarker);
+  if (end == m_fields.end()) {
+    m_reporter->MessageBox(Format(kMissingMarker, info.endMarker));
+    return;
+  }
+  if (end < start) return;  // a damaged list: no rows rather than cells from elsewhere
+  const long cells = end - start - 1;
+  for (long k = 0; k < cells; ++k) {
+    const int row = static_cast<int>(k / info.width);
+    const int column = static_cast<int>(k % info.width);
+    const std::string& cell = *(start + 1 + k);
+    if (column == 0) {
+      m_control->InsertItem(row, cell, kImageRecord);
+    } else if (section == Section::Satellite && column == kSatelliteDegreeColumn) {
+      std::string stored = cell;
+      std::string shown = cell;
+      DegreeToDisplay(stored, shown, true, *m_reporter);
+      m_control->SetItemText(row, column, shown);
+    } else {
+      m_control->SetItemText(row, column, cell);
+    }
+  }
+}
+
+void CLumoscopeListView::FillChannelView() {
+  const bool digital = m_showDigital;
+  const int width = digital ? kDigitalRowWidth : kAnalogRowWidth;
+  const int typeColumn = digital ? kDigitalTypeColumn : kAnalogTypeColumn;
+  if (digital) {
+    FillColumns(kDigitalTitles.data(), m_digitalWidths.data(), width);
+  } else {
+    FillColumns(kAnalogTitles.data(), m_analogWidths.data(), width);
+  }
+  const std::vector<std::string>& rows = digital ? m_digitalRows : m_analogRows;
+  const size_t count = rows.size() / static_cast<size_t>(width);
+  for (size_t r = 0; r < count; ++r) {
+    const std::string* row = rows.data() + r * static_cast<size_t>(width);
+    const int item = static_cast<int>(r);
+    m_control->InsertItem(item, row[0], row[typeColumn] == "TV" ? kImageTv : kImageRadio);
+    for (int c = 1; c < width; ++c) m_control->SetItemText(item, c, row[c]);
+  }
+}
+
+int CLumoscopeListView::CutCount(Section kind) const {
+  switch (kind) {
+    case Section::Channel:
+      return m_cutDigitalCount;
+    case Section::Pid:
+      return m_cutPidCount;
+    case Section::AnalogTp:
+      return m_cutAnalogCount;
+    default:
+      return 0;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+bool CLumoscopeListView::IsCommandEnabled(int id) const {
+  const ViewCommand* c = FindViewCommand(id);
+  if (c == nullptr) return false;
+  switch (c->enable) {
+    case EnableRule::Always:
+      return true;
+    case EnableRule::Loaded:
+      return IsLoaded();
+    case EnableRule::LoadedChannelView:
+      return IsLoaded() && m_viewType == 0;
+    case EnableRule::PadUndoAvailable:
+      return m_padUndoAvailable;
+    case EnableRule::UndoAvailable:
+      return m_undoAvailable;
+    case EnableRule::PasteAvailable:
+      return IsLoaded() && m_viewType == 0 &&
+             (m_showDigital ? (m_cutDigitalCount > 0 || m_cutPidCount > 0) : m_cutAnalogCount > 0);
+  }
+  return false;
+}
+
+bool CLumoscopeListView::IsCommandChecked(int id) const {
+  const ViewCommand* c = FindViewCommand(id);
+  if (c == nullptr) return false;
+  switch (c->check) {
+    case CheckRule::None:
+      return false;
+    case CheckRule::ViewType:
+      return m_viewType == c->viewType &&
+             (c->viewType != 0 || static_cast<int>(m_showDigital) == c->showDigital);
+    case CheckRule::GroupMove:
+      return m_groupMoveEnabled;
+    case CheckRule::RenumberAfterSort:
+      return m_renumberAfterSort;
+    case CheckRule::SortAscending:
+      return m_sortAscending;
+    case CheckRule::DetailColumns:
+      return m_detailColumns == 1;
+  }
+  return false;
+}
+
+std::string CLumoscopeListView::CommandText(int id) const {
+  if (id == cmd::kUndo) {
+    if (!m_undoAvailable || m_undoCount <= 0) return "Undo Disable";
+    const size_t newest = static_cast<size_t>(std::min(m_undoCount, kUndoSteps));
+    const std::string& label = newest < m_undoLabels.size() ? m_undoLabels[newest] : m_undoLabels[0];
+    return Format("Undo (%d - %s)", m_undoCount, label.c_str());
+  }
+  if (id == cmd::kToggleDigitalAnalog) return m_showDigital ? "View Analog Channel" : "View Digital Channel";
+  return {};
+}
+
+bool CLumoscopeListView::ExecuteCommand(int id) {
+  const ViewCommand* c = FindViewCommand(id);
+  if (c == nullptr || !IsCommandEnabled(id)) return false;
+  switch (c->action) {
+    case ViewAction::Reload:
+      Reload();
+      break;
+    case ViewAction::ShowView:
+      m_viewType = c->viewType;
+      if (c->viewType == 0) m_showDigital = c->showDigital != 0;
+      FillList();
+      break;
+    case ViewAction::FlipDigital:
+      m_viewType = 0;
+      m_showDigital = !m_showDigital;
+      FillList();
+      break;
+    case ViewAction::FlipGroupMove:
+      m_groupMoveEnabled = !m_groupMoveEnabled;
+      break;
+    case ViewAction::Sort:
+      g_sortMode = c->sortMode;
+      SortChannels();
+      break;
+    case ViewAction::FlipRenumber:
+      m_renumberAfterSort = IsLoaded() ? !m_renumberAfterSort : true;
+      break;
+    case ViewAction::FlipAscending:
+      m_sortAscending = IsLoaded() ? !m_sortAscending : true;
+      break;
+    case ViewAction::PostKey:
+      OnKeyDown(c->key);
+      break;
+    case ViewAction::ToggleDetail:
+      m_detailColumns = m_detailColumns == 1 ? 0 : 1;
+      if (m_detailColumns == 1) {
+        std::copy(kDigitalDetailOn.begin(), kDigitalDetailOn.end(), m_digitalWidths.begin());
+        std::copy(kAnalogDetailOn.begin(), kAnalogDetailOn.end(), m_analogWidths.begin());
+      } else {
+        std::copy(kDigitalDetailOff.begin(), kDigitalDetailOff.end(), m_digitalWidths.begin());
+        std::copy(kAnalogDetailOff.begin(), kAnalogDetailOff.end(), m_analogWidths.begin());
+      }
+      FillList();
+      break;
+    case ViewAction::Pad:
+      PadToHundreds();
+      break;
+    case ViewAction::RevertPad:
+      RevertPadding();
+      break;
+    case ViewAction::Undo:
+      Undo();
+      break;
+  }
+  return true;
+}
+
+}  // namespace lumoscope

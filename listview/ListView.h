@@ -1,0 +1,203 @@
+#pragma once
+// CLumoscopeListView: the list view as a view model over the working section list
+// m_fields. It shows one section, or the channel view (digital or analog channels joined
+// with their transponders and satellites), through an IListControl, and carries every
+// editing operation on rows: delete, insert null channels, cut, paste, drag, sort, pad,
+// undo. The document drives it through IDocumentView; the new-channel logic through
+// INewChannelHost.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "editing/NewChannelHost.h"
+#include "listview/ListControl.h"
+#include "listview/Sections.h"
+#include "listview/ViewCommands.h"
+#include "shell/DocumentView.h"
+
+namespace lumoscope {
+
+class IChannelDialogs;
+
+// The key of the last sort command, 1 to 4 (0 before the first sort). Process-wide.
+extern int g_sortMode;
+
+// Columns of the joined channel tables.
+inline constexpr int kDigitalRowWidth = 20;
+inline constexpr int kAnalogRowWidth = 23;
+inline constexpr int kUndoSteps = 5;
+
+// The upload file of the receiver; a list loaded from it has no title of its own.
+inline constexpr const char* kDefaultUploadFilePath = "C:\\Windows\\Temp\\VXRupload.txt";
+
+class CLumoscopeListView : public IDocumentView, public INewChannelHost {
+ public:
+  CLumoscopeListView(IListControl& control, IReporter& reporter);
+
+  // Wiring, done by the desktop (or the command line) before use.
+  void SetDocument(IViewDocument* document) { m_document = document; }
+  void SetChannelDialogs(IChannelDialogs* dialogs) { m_dialogs = dialogs; }
+  void SetUploadFilePath(std::string path) { m_uploadFilePath = std::move(path); }
+  // First display: report mode, grid lines, image lists.
+  void OnInitialUpdate();
+
+  // --- IDocumentView
+  void NotifyChangesStored() override;
+  void ReloadFields() override { Reload(); }
+  void ResetUndo() override;
+  std::vector<std::string>& Fields() override { return m_fields; }
+  bool IsModified() const override { return m_modified; }
+  // The document calls this after it stored the list successfully.
+  void NotifySaved();
+  // ReloadFields with its outcome: false when the loader failed.
+  bool Reload();
+
+  // --- INewChannelHost
+  bool ShowDigital() const override { return m_showDigital; }
+  void PushUndo(const std::string& label) override;
+  void DropUndo() override;
+  void RefreshWithRenumber() override { Refresh(true); }
+  IReporter& Reporter() override { return *m_reporter; }
+
+  // --- Display
+  void FillList();
+  void BuildChannelTables();
+  void Renumber();
+  void Refresh(bool renumber);  // [Renumber,] BuildChannelTables, FillList
+
+  // --- Commands
+  bool IsCommandEnabled(int id) const;
+  bool IsCommandChecked(int id) const;
+  // The changing menu texts: Undo's, and the digital/analog switch's; empty otherwise.
+  std::string CommandText(int id) const;
+  // Carries out a command of the view; false when it is not the view's or disabled.
+  bool ExecuteCommand(int id);
+
+  // --- Row editing (channel view)
+  // A key-down from the list control; true when the view consumed it.
+  bool OnKeyDown(ViewKey key);
+  long RowToFieldIndex(int row, bool digital) const;
+  void DeleteRow(int row, bool digital);
+  void InsertNullRow(int row, bool digital);
+  void CutRow(int row, bool digital);
+  bool PasteRows(int row, bool digital);
+
+  // --- Undo
+  void Undo();
+  int UndoCount() const { return m_undoCount; }
+  bool UndoAvailable() const { return m_undoAvailable; }
+
+  // --- Sorting (uses g_sortMode)
+  void SortChannels();
+
+  // --- Group move by drag. Mouse positions in client coordinates; the button-down
+  // and button-up handlers return whether the control should process the event.
+  bool OnLButtonDown(ClientPoint point);
+  void OnBeginDrag();
+  void OnMouseMove();
+  void OnLButtonUp(ClientPoint point);
+  void MoveRecord(int from, int to);
+
+  // --- Padding and closing
+  // False when the padding was refused because the list would be too long.
+  bool PadToHundreds();
+  void RevertPadding();
+  void SaveOnClose();
+
+  // --- View state
+  int ViewType() const { return m_viewType; }
+  void SetViewType(int type) { m_viewType = type; }
+  void SetShowDigital(bool digital) { m_showDigital = digital; }
+  bool RenumberAfterSort() const { return m_renumberAfterSort; }
+  void SetRenumberAfterSort(bool on) { m_renumberAfterSort = on; }
+  bool SortAscending() const { return m_sortAscending; }
+  void SetSortAscending(bool on) { m_sortAscending = on; }
+  bool GroupMoveEnabled() const { return m_groupMoveEnabled; }
+  bool Dragging() const { return m_dragging; }
+  bool PadUndoAvailable() const { return m_padUndoAvailable; }
+  int DetailColumns() const { return m_detailColumns; }
+  const std::vector<std::string>& DigitalRows() const { return m_digitalRows; }
+  const std::vector<std::string>& AnalogRows() const { return m_analogRows; }
+  int CutCount(Section kind) const;
+  bool IsLoaded() const;
+
+ private:
+  struct UndoStep {
+    std::vector<std::string> fields;
+    bool modified = false;  // the modified state the step returns to
+  };
+  struct Record {
+    long first;  // index in m_fields
+    int width;
+  };
+
+  // Rows of the current channel view, and the kinds behind them.
+  long RowToFieldIndexIn(const SectionLayout& layout, int row, bool digital) const;
+  std::vector<int> SelectedRows() const;
+  int LastVisibleRow() const;
+  int RowAt(ClientPoint point) const;
+  bool WouldOverflow(long addDigital, long addAnalog) const;
+  bool ExceedsLimits() const { return WouldOverflow(0, 0); }
+  void MarkClean();
+  std::vector<std::string> NullRecordFrom(long first, int width) const;
+
+  // Keys
+  void DeleteRows(const std::vector<int>& rows);
+  bool InsertNullRows(int row, size_t count);
+  void CutRows(const std::vector<int>& rows);
+  long PasteSize(int row, bool digital) const;
+
+  // Sorting and moving without the refresh
+  void SortInPlace(int mode);
+  void PermuteSection(const SectionSpan& span, int width, const std::vector<int>& order);
+  void PadSection(Section section);
+  bool MoveRecordInPlace(int from, int to);
+  void Drop(ClientPoint point);
+
+  // Display helpers
+  void FillColumns(const char* const* titles, const int* widths, int count);
+  void FillSectionView(Section section);
+  void FillChannelView();
+
+  IListControl* m_control;
+  IReporter* m_reporter;
+  IViewDocument* m_document = nullptr;
+  IChannelDialogs* m_dialogs = nullptr;
+  std::string m_uploadFilePath = kDefaultUploadFilePath;
+
+  // The working section list, and the joined tables rebuilt from it after every change.
+  std::vector<std::string> m_fields;
+  std::vector<std::string> m_digitalRows;
+  std::vector<std::string> m_analogRows;
+
+  int m_viewType = 0;
+  bool m_showDigital = true;
+  int m_detailColumns = 0;
+  bool m_renumberAfterSort = true;
+  bool m_sortAscending = true;
+  bool m_groupMoveEnabled = true;
+  bool m_dragging = false;
+  int m_dragFromRow = 0;
+  int m_dropRow = 0;
+
+  std::array<int, kDigitalRowWidth> m_digitalWidths{};
+  std::array<int, kAnalogRowWidth> m_analogWidths{};
+
+  std::array<UndoStep, kUndoSteps + 1> m_undoSnapshots;  // slots 1 to 5
+  std::vector<std::string> m_undoLabels;
+  int m_undoCount = 0;
+  bool m_undoAvailable = false;
+  bool m_modified = false;
+
+  std::vector<std::string> m_cutDigital;
+  std::vector<std::string> m_cutAnalog;
+  std::vector<std::string> m_cutPid;
+  int m_cutDigitalCount = 0;
+  int m_cutAnalogCount = 0;
+  int m_cutPidCount = 0;
+
+  std::vector<std::string> m_padSnapshot;
+  bool m_padUndoAvailable = false;
+};
+
+}  // namespace lumoscope

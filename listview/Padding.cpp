@@ -1,0 +1,137 @@
+// Padding: every satellite's TV and radio groups are filled with null channels up to
+// the next multiple of 100, so that each group starts at a round channel number on the
+// receiver. One revert step of its own; and the question on closing a modified list.
+#include <map>
+
+#include "database/ListDB.h"
+#include "listview/ListView.h"
+#include "shell/Reporter.h"
+
+namespace lumoscope {
+
+namespace {
+
+constexpr long kGroupSize = 100;  // channel numbers per group after padding
+constexpr const char* kSaveQuestion = "Saveing  Modified Data!!!";
+constexpr const char* kSaveCaption = "Saving";
+constexpr const char* kSaveFailed = "ERROR!!! Saving not Complete";
+
+std::vector<std::string> NullChannel(long index, const std::string& tp, const std::string& sat,
+                                     const std::string& type) {
+  return {std::to_string(index), tp, sat, "0000", type, "_", "1", "Y"};
+}
+
+std::vector<std::string> NullAnalog(long index, const std::string& sat, const std::string& type) {
+  return {std::to_string(index),
+          sat,
+          "0000",
+          "C",
+          "_",
+          "27MHz",
+          "H",
+          "1",
+          "5",
+          "CVBS",
+          "STEREO",
+          "0000",
+          "0000",
+          "130",
+          "Y",
+          "U50",
+          type,
+          "Y"};
+}
+
+}  // namespace
+
+void CLumoscopeListView::PadSection(Section section) {
+  const SectionLayout layout = SectionLayout::Locate(m_fields);
+  const SectionSpan& span = layout[section];
+  if (!span.Found()) return;
+  const bool digital = section == Section::Channel;
+  const int width = digital ? kChannelWidth : kAnalogWidth;
+  const int satF = digital ? field::kChSat : field::kAnSat;
+  const int typeF = digital ? field::kChType : field::kAnType;
+  const long records = span.Records(width);
+  const auto at = [&](long r, int f) -> const std::string& {
+    return m_fields[static_cast<size_t>(span.First() + r * width + f)];
+  };
+
+  // Null digital channels take the transponder of the satellite's first channel.
+  std::map<std::string, std::string> firstTpOfSat;
+  if (digital) {
+    for (long r = 0; r < records; ++r) firstTpOfSat.emplace(at(r, satF), at(r, field::kChTp));
+  }
+
+  std::vector<std::string> added;
+  long total = 0;
+  for (long r = 0; r < records;) {
+    const std::string& sat = at(r, satF);
+    const std::string& type = at(r, typeF);
+    long n = 0;
+    while (r + n < records && at(r + n, satF) == sat && at(r + n, typeF) == type) ++n;
+    const long pad = kGroupSize - n % kGroupSize;
+    for (long k = 0; k < pad; ++k) {
+      const long provisional = total + n + 1 + k;
+      const std::vector<std::string> null = digital ? NullChannel(provisional, firstTpOfSat[sat], sat, type)
+                                                    : NullAnalog(provisional, sat, type);
+      added.insert(added.end(), null.begin(), null.end());
+    }
+    total += n + pad;
+    r += n;
+  }
+  m_fields.insert(m_fields.begin() + span.end, std::make_move_iterator(added.begin()),
+                  std::make_move_iterator(added.end()));
+}
+
+bool CLumoscopeListView::PadToHundreds() {
+  std::vector<std::string> previousSnapshot = std::move(m_padSnapshot);
+  const bool previousAvailable = m_padUndoAvailable;
+  m_padSnapshot = m_fields;
+  if (!IsLoaded()) return true;
+
+  m_reporter->BeginWait();
+  const int savedMode = g_sortMode;
+  g_sortMode = 1;
+  SortInPlace(g_sortMode);
+  PadSection(Section::Channel);
+  PadSection(Section::AnalogTp);
+  SortInPlace(g_sortMode);
+  // Always renumber, whatever the option says: the provisional numbers of the null
+  // channels repeat existing ones and such a list could not be opened again.
+  Renumber();
+  g_sortMode = savedMode;
+  m_reporter->EndWait();
+
+  if (ExceedsLimits()) {
+    m_fields = std::move(m_padSnapshot);
+    m_padSnapshot = std::move(previousSnapshot);
+    m_padUndoAvailable = previousAvailable;
+    m_reporter->MessageBox(kListFullMessage);
+    return false;
+  }
+  m_padUndoAvailable = true;
+  m_modified = true;
+  BuildChannelTables();
+  FillList();
+  return true;
+}
+
+void CLumoscopeListView::RevertPadding() {
+  if (!m_padUndoAvailable) return;
+  m_fields = std::move(m_padSnapshot);
+  m_padSnapshot.clear();
+  m_padUndoAvailable = false;
+  m_modified = true;
+  BuildChannelTables();
+  FillList();
+}
+
+void CLumoscopeListView::SaveOnClose() {
+  if (!m_modified) return;
+  if (m_reporter->AskYesNo(kSaveQuestion, kSaveCaption) != Answer::Yes) return;
+  CListDB* db = m_document != nullptr ? m_document->Database() : nullptr;
+  if (db == nullptr || !db->SaveSectionList(m_fields)) m_reporter->MessageBox(kSaveFailed);
+}
+
+}  // namespace lumoscope

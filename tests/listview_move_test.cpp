@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "tests/support/ListViewFixture.h"
+
+namespace lumoscope::test {
+namespace {
+
+class MoveTest : public ListViewTest {
+ protected:
+  void SetUp() override {
+    FieldsBuilder b;
+    b.Satellite("1", "S").Tp("1", "1", "11000");
+    b.Channel("1", "1", "TV", "A")
+        .Channel("1", "1", "TV", "B")
+        .Channel("1", "1", "TV", "C")
+        .Channel("1", "1", "TV", "D");
+    b.Pid("1", "1", "TV", "P1").Pid("1", "1", "TV", "P2");
+    b.Analog("1", "TV", "X").Analog("1", "TV", "Y").Analog("1", "TV", "Z");
+    Load(b);
+  }
+
+  void Drag(int from, int to) {
+    ASSERT_TRUE(view.OnLButtonDown(control.PointOnRow(from)));
+    view.OnBeginDrag();
+    view.OnMouseMove();
+    view.OnLButtonUp(control.PointOnRow(to));
+  }
+};
+
+TEST_F(MoveTest, SingleRowLandsAboveTheDropRow) {
+  control.Select({0});
+  Drag(0, 2);
+  EXPECT_EQ(Names(), (Strings{"B", "A", "C", "D"}));
+  EXPECT_EQ(control.focused, 1);
+  EXPECT_EQ(control.ColumnTexts(0), (Strings{"1", "2", "3", "4", "5", "6"}));
+  EXPECT_FALSE(view.UndoAvailable());  // a single-row move records no step
+  EXPECT_TRUE(view.IsModified());
+  EXPECT_EQ(control.pointers, (std::vector<PointerShape>{PointerShape::AppStarting, PointerShape::Arrow}));
+  EXPECT_FALSE(view.Dragging());
+
+  control.Select({3});
+  Drag(3, 1);
+  EXPECT_EQ(Names(), (Strings{"B", "D", "A", "C"}));
+  EXPECT_EQ(control.focused, 1);
+}
+
+TEST_F(MoveTest, ContiguousBlockKeepsItsOrderAndCanBeUndone) {
+  control.Select({1, 2});
+  Drag(1, 0);
+  EXPECT_EQ(Names(), (Strings{"B", "C", "A", "D"}));
+  EXPECT_EQ(view.CommandText(cmd::kUndo), "Undo (1 - Group Move)");
+  view.Undo();
+  EXPECT_EQ(Names(), (Strings{"A", "B", "C", "D"}));
+
+  control.Select({0, 1});
+  Drag(0, 3);
+  EXPECT_EQ(Names(), (Strings{"C", "A", "B", "D"}));
+  EXPECT_EQ(control.focused, 2);
+}
+
+TEST_F(MoveTest, NothingMovesForGapsTheStartRowOrWhenDisabled) {
+  control.Select({0, 2});
+  Drag(0, 3);
+  control.Select({1});
+  Drag(1, 1);
+  view.ExecuteCommand(cmd::kToggleGroupMove);
+  control.Select({0});
+  Drag(0, 3);
+  EXPECT_FALSE(view.Dragging());
+  EXPECT_EQ(Names(), (Strings{"A", "B", "C", "D"}));
+  EXPECT_FALSE(view.IsModified());
+}
+
+TEST_F(MoveTest, ChannelsAndPidChannelsNeverCross) {
+  control.Select({1});
+  Drag(1, 5);
+  ASSERT_EQ(reporter.boxes.size(), 1u);
+  EXPECT_EQ(reporter.boxes[0],
+            "Drag Only possible \n\nWhen drag region and drop region are same section.\r\n(channel/pid "
+            "channel)!!\r\n");
+  EXPECT_EQ(Names(), (Strings{"A", "B", "C", "D"}));
+  control.Select({5});
+  Drag(5, 4);
+  EXPECT_EQ(Names("CHANNEL_PID"), (Strings{"P2", "P1"}));
+}
+
+TEST_F(MoveTest, AnalogRowsMoveWithoutCrossingMessage) {
+  view.ExecuteCommand(cmd::kViewAnalogChannels);
+  control.Select({2});
+  Drag(2, 0);
+  EXPECT_EQ(Names("ANALOG"), (Strings{"Z", "X", "Y"}));
+  EXPECT_TRUE(reporter.boxes.empty());
+}
+
+TEST_F(MoveTest, DragsOnlyStartInTheChannelViewAndNeedALoadedList) {
+  view.ExecuteCommand(cmd::kViewSatellites);
+  view.OnBeginDrag();
+  EXPECT_FALSE(view.Dragging());
+  document.loaded = false;
+  EXPECT_FALSE(view.OnLButtonDown(control.PointOnRow(0)));  // swallowed
+}
+
+}  // namespace
+}  // namespace lumoscope::test

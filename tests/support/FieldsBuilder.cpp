@@ -1,0 +1,97 @@
+#include "tests/support/FieldsBuilder.h"
+
+#include <algorithm>
+
+#include "listview/Sections.h"
+
+namespace lumoscope::test {
+
+FieldsBuilder& FieldsBuilder::SatName(const std::string& index, const std::string& name) {
+  satNames_.insert(satNames_.end(), {index, name});
+  return *this;
+}
+
+FieldsBuilder& FieldsBuilder::Satellite(const std::string& index, const std::string& name,
+                                        const std::string& degree) {
+  satellites_.insert(satellites_.end(), {index, name, "N", "10600", "9750", "1", degree});
+  return *this;
+}
+
+FieldsBuilder& FieldsBuilder::Tp(const std::string& index, const std::string& sat, const std::string& freq,
+                                 const std::string& bouquet) {
+  tps_.insert(tps_.end(), {index, sat, freq, "27500", "H", bouquet});
+  return *this;
+}
+
+FieldsBuilder& FieldsBuilder::Channel(const std::string& tp, const std::string& sat, const std::string& type,
+                                      const std::string& name, const std::string& svcId) {
+  channels_.insert(channels_.end(), {"1", tp, sat, svcId, type, name, "1", "N"});
+  return *this;
+}
+
+FieldsBuilder& FieldsBuilder::Pid(const std::string& tp, const std::string& sat, const std::string& type,
+                                  const std::string& name) {
+  pids_.insert(pids_.end(), {"1", tp, sat, type, name, "100", "101", "102", "1", "N"});
+  return *this;
+}
+
+FieldsBuilder& FieldsBuilder::Analog(const std::string& sat, const std::string& type, const std::string& name,
+                                     const std::string& freq) {
+  analogs_.insert(analogs_.end(), {"1", sat, freq, "C", name, "27MHz", "H", "1", "5", "CVBS", "STEREO",
+                                   "0000", "0000", "130", "Y", "U50", type, "N"});
+  return *this;
+}
+
+std::vector<std::string> FieldsBuilder::Build() const {
+  std::vector<std::string> out;
+  const auto section = [&out](Section s, const std::vector<std::string>& body) {
+    out.push_back(InfoOf(s).startMarker);
+    out.insert(out.end(), body.begin(), body.end());
+    out.push_back(InfoOf(s).endMarker);
+  };
+  section(Section::SatName, satNames_);
+  section(Section::Satellite, satellites_);
+  section(Section::DigitalTp, tps_);
+  section(Section::Channel, channels_);
+  section(Section::Pid, pids_);
+  section(Section::AnalogTp, analogs_);
+  return out;
+}
+
+std::string CheckWellFormed(const std::vector<std::string>& fields) {
+  const Section all[] = {Section::SatName,  Section::Satellite, Section::DigitalTp,
+                         Section::AnalogTp, Section::Channel,   Section::Pid};
+  std::vector<bool> covered(fields.size(), false);
+  for (Section s : all) {
+    const SectionInfo& info = InfoOf(s);
+    if (std::count(fields.begin(), fields.end(), info.startMarker) != 1 ||
+        std::count(fields.begin(), fields.end(), info.endMarker) != 1) {
+      return std::string("markers of ") + info.startMarker;
+    }
+    const long start = std::find(fields.begin(), fields.end(), info.startMarker) - fields.begin();
+    const long end = std::find(fields.begin(), fields.end(), info.endMarker) - fields.begin();
+    if (end <= start || (end - start - 1) % info.width != 0)
+      return std::string("records of ") + info.startMarker;
+    for (long i = start; i <= end; ++i) {
+      if (covered[static_cast<size_t>(i)]) return std::string("overlap at ") + info.startMarker;
+      covered[static_cast<size_t>(i)] = true;
+    }
+  }
+  if (std::find(covered.begin(), covered.end(), false) != covered.end()) return "strings outside sections";
+  return {};
+}
+
+std::vector<std::string> NamesOf(const std::vector<std::string>& fields, const std::string& section) {
+  const Section s = section == "CHANNEL"       ? Section::Channel
+                    : section == "CHANNEL_PID" ? Section::Pid
+                                               : Section::AnalogTp;
+  const int nameField = s == Section::Channel ? 5 : 4;
+  const SectionSpan span = SectionLayout::Locate(fields)[s];
+  std::vector<std::string> names;
+  for (long r = 0; r < span.Records(InfoOf(s).width); ++r) {
+    names.push_back(fields[static_cast<size_t>(span.First() + r * InfoOf(s).width + nameField)]);
+  }
+  return names;
+}
+
+}  // namespace lumoscope::test
