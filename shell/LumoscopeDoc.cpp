@@ -180,12 +180,15 @@ bool CLumoscopeDoc::Open() {
 
   std::optional<std::string> chosen = chooser_.ChooseOpenFile(kOpenTitle, kTextFileFilter, InitialFolder());
   if (!chosen) return false;
+  return OpenFile(*chosen);
+}
 
+bool CLumoscopeDoc::OpenFile(const std::string& path) {
   previousPath_ = currentPath_;
-  currentPath_ = *chosen;
-  settings_.SetString(settings::kListSection, settings::kRecentFolderKey, FolderOf(*chosen));
+  currentPath_ = path;
+  settings_.SetString(settings::kListSection, settings::kRecentFolderKey, FolderOf(path));
 
-  db_ = NewDatabase(*chosen);
+  db_ = NewDatabase(path);
   loaded_ = true;
   if (view_ != nullptr) {
     view_->NotifyChangesStored();

@@ -57,6 +57,8 @@ class CLumoscopeDoc final : public IViewDocument {
 
   // The commands. Each returns true when it ran to the end successfully.
   bool Open();
+  // Open's work after the file was chosen (also used for a list named at start).
+  bool OpenFile(const std::string& path);
   bool SaveList();
   bool SaveAs();
   bool CompileNormal();
