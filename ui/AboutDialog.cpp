@@ -13,8 +13,8 @@ namespace lumoscope::ui {
 namespace {
 
 // Room for the history's longest line without a horizontal scroll bar, in pixels.
-constexpr int kHistoryMinWidth = 560;
-constexpr int kHistoryMinHeight = 220;
+constexpr int kHistoryMinWidth = 680;
+constexpr int kHistoryMinHeight = 300;
 
 QLineEdit* ReadOnlyField(const char* text, QWidget* parent) {
   auto* field = new QLineEdit(QString::fromLatin1(text), parent);
@@ -47,7 +47,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
   history_ = new QPlainTextEdit(this);
   history_->setReadOnly(true);
-  history_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  history_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   history_->setPlainText(DisplayText(AboutHistory()));
   history_->setMinimumSize(kHistoryMinWidth, kHistoryMinHeight);
 

@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWhatsThis>
+#include <algorithm>
 
 #include "shell/DocumentCommands.h"
 #include "shell/PortSettings.h"
@@ -184,7 +185,6 @@ void CMainFrame::CreateActions() {
   MakeAction(kPrintCommand)->setText(QStringLiteral("Print"));
   actions_[kPrintCommand]->setToolTip(QStringLiteral("Print"));
 
-  actions_[cmd::kOpen]->setText(QStringLiteral("&Open"));
   actions_[cmd::kOpen]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   actions_[cmd::kSave]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   actions_[viewcmd::kUndo]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -194,7 +194,12 @@ void CMainFrame::CreateActions() {
 
 void CMainFrame::CreateMenus() {
   QMenuBar* bar = menuBar();
-  bar->addAction(actions_[cmd::kOpen]);
+  // A top-level item of its own: the menu bar would show the command's icon instead of
+  // its name. It follows the command's enable state.
+  QAction* openItem = bar->addAction(QStringLiteral("&Open"));
+  openItem->setStatusTip(actions_[cmd::kOpen]->statusTip());
+  connect(openItem, &QAction::triggered, this, [this] { RouteCommand(cmd::kOpen); });
+  connect(actions_[cmd::kOpen], &QAction::enabledChanged, openItem, &QAction::setEnabled);
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   edit->addAction(actions_[viewcmd::kInsertNullChannel]);
   edit->addAction(actions_[viewcmd::kDeleteChannel]);
@@ -247,6 +252,10 @@ void CMainFrame::CreateButtonBar() {
   };
   addRow(kButtonRowOne, 0);
   addRow(kButtonRowTwo, 1);
+  // Equal columns, as wide as the longest label.
+  int widest = 0;
+  for (const auto& [id, button] : buttons_) widest = std::max(widest, button->sizeHint().width());
+  for (const auto& [id, button] : buttons_) button->setMinimumWidth(widest);
   grid->setColumnStretch(static_cast<int>(kButtonRowOne.size()), 1);
   buttonBar_->addWidget(panel);
   addToolBarBreak(Qt::TopToolBarArea);
