@@ -279,6 +279,25 @@ bool CLumoscopeDoc::DownloadCurrentList() {
   return ok;
 }
 
+bool CLumoscopeDoc::ConvertChosenHex(CListDB& db, const std::string& hexPath) {
+  // The converter reads the list's ".hex" in lower case. A chosen "X.HEX" on a file
+  // system that tells the cases apart is copied to that name for the conversion, unless
+  // a different file already has it.
+  namespace fs = std::filesystem;
+  const std::string expected = DerivedPath(db.FilePath(), kExtHex);
+  if (expected == hexPath) return db.ConvertHexToBin();
+  std::error_code ec;
+  if (fs::exists(expected, ec) && !fs::equivalent(expected, hexPath, ec)) return false;
+  bool copied = false;
+  if (!fs::exists(expected, ec)) {
+    if (!fs::copy_file(hexPath, expected, ec)) return false;
+    copied = true;
+  }
+  const bool ok = db.ConvertHexToBin();
+  if (copied) fs::remove(expected, ec);
+  return ok;
+}
+
 bool CLumoscopeDoc::DownloadOthers() {
   std::optional<std::string> chosen =
       chooser_.ChooseOpenFile(kDownloadTitle, kDownloadFilter, InitialFolder());
@@ -292,7 +311,7 @@ bool CLumoscopeDoc::DownloadOthers() {
   if (LowerExtension(path) == "hex") {
     scratch = NewDatabase(path.substr(0, path.size() - kExtHex.size()) + ".txt");
     db = scratch.get();
-    if (!scratch->ConvertHexToBin()) {
+    if (!ConvertChosenHex(*scratch, path)) {
       reporter_.MessageBox(kBinFailed);
       return false;
     }

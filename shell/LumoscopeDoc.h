@@ -93,6 +93,8 @@ class CLumoscopeDoc final : public IViewDocument {
   std::string InitialFolder() const;
   std::unique_ptr<CListDB> NewDatabase(std::string path) const;
   SaveListFn SaveListStep();
+  // Converts a chosen hex image into the binary image beside it, through `db`.
+  static bool ConvertChosenHex(CListDB& db, const std::string& hexPath);
   // Removes the transfer progress bar, restores the pointer, hides the message window.
   void EndTransfer();
 

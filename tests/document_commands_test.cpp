@@ -266,6 +266,21 @@ TEST_F(DocumentCommandsTest, DownloadOthersConvertsAHexImageFirst) {
   EXPECT_EQ(doc.Database(), nullptr);
 }
 
+TEST_F(DocumentCommandsTest, UpperCaseHexImageLeavesNoScratchCopyBehind) {
+  const std::string chosen = dir.Write("image.HEX", "not a hex image\n");
+  chooser.answers.push_back(chosen);
+  EXPECT_FALSE(doc.DownloadOthers());
+  EXPECT_EQ(reporter.boxes, std::vector<std::string>{"Making a BIN file is failed!"});
+  EXPECT_FALSE(test::FileExists(dir.File("image.hex")));
+  EXPECT_TRUE(test::FileExists(chosen));
+
+  // Another file already named in lower case is never overwritten.
+  dir.Write("image.hex", "other");
+  chooser.answers.push_back(chosen);
+  EXPECT_FALSE(doc.DownloadOthers());
+  EXPECT_EQ(test::ReadFile(dir.File("image.hex")), "other");
+}
+
 TEST_F(DocumentCommandsTest, DownloadOthersAlwaysEndsTheTransferDisplay) {
   chooser.answers.push_back(std::string(kMissingFolder) + "/image.bin");
   doc.DownloadOthers();
