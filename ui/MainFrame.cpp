@@ -493,6 +493,11 @@ void CMainFrame::ShowAbout() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  // A transfer or compile holds the program; the window may not go away under it.
+  if (waitDepth_ > 0) {
+    event->ignore();
+    return;
+  }
   if (doc_->CanClose())
     event->accept();
   else

@@ -17,6 +17,7 @@
 #include "tests/ui/UiTestSupport.h"
 #include "ui/CommandLayout.h"
 #include "ui/MainFrame.h"
+#include "ui/QtFileChooser.h"
 #include "ui/QtSettingsStore.h"
 
 using namespace lumoscope;
@@ -177,6 +178,14 @@ class MainFrameTest : public QObject {
     frame_->RouteCommand(cmd::kSaveAs);
     QCOMPARE(text, QStringLiteral("Extention Name must be 'txt' "));
     QCOMPARE(frame_->Document().Database()->FilePath(), WorkFile("list.txt"));
+  }
+
+  void fileDialogsFilterBothLetterCases() {
+    QCOMPARE(QtFileChooser::NameFilters("VXR Formatted Text File(*.TXT)|*.txt||"),
+             QStringList{QStringLiteral("VXR Formatted Text File (*.txt *.TXT)")});
+    QCOMPARE(QtFileChooser::NameFilters("Program Binary File(*.bin)|*.bin|Hex file(*.HEX)|*.hex|"),
+             (QStringList{QStringLiteral("Program Binary File (*.bin *.BIN)"),
+                          QStringLiteral("Hex file (*.hex *.HEX)")}));
   }
 
   void closingWithAModifiedListAsksAndCancelKeepsTheWindow() {
