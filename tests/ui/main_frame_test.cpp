@@ -180,6 +180,37 @@ class MainFrameTest : public QObject {
     QCOMPARE(frame_->Document().Database()->FilePath(), WorkFile("list.txt"));
   }
 
+  void questionsAndTheWaitPointer() {
+    QString caption;
+    uitest::AnswerNextBox(QMessageBox::Yes, nullptr, &caption);
+    QCOMPARE(frame_->AskYesNo("Sure?", "Check"), Answer::Yes);
+    QCOMPARE(caption, QStringLiteral("Check"));
+    uitest::AnswerNextBox(QMessageBox::Cancel);
+    QCOMPARE(frame_->AskYesNoCancel("Sure?", "Check"), Answer::Cancel);
+    uitest::AnswerNextBox(QMessageBox::Ok, nullptr, &caption);
+    frame_->MessageBox("Done");
+    QCOMPARE(caption, QStringLiteral("Lumoscope"));
+
+    frame_->BeginWait();
+    frame_->BeginWait();
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    // A message box during the wait gets the ordinary pointer, and the wait goes on after it.
+    Qt::CursorShape duringBox = Qt::WaitCursor;
+    uitest::OnNextModal([&](QWidget* w) {
+      duringBox = QApplication::overrideCursor()->shape();
+      qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
+    });
+    frame_->MessageBox("Failed");
+    QCOMPARE(duringBox, Qt::ArrowCursor);
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    // The window stays while the program is busy.
+    QVERIFY(!frame_->close());
+    frame_->EndWait();
+    QVERIFY(QApplication::overrideCursor() != nullptr);
+    frame_->EndWait();
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+  }
+
   void fileDialogsFilterBothLetterCases() {
     QCOMPARE(QtFileChooser::NameFilters("VXR Formatted Text File(*.TXT)|*.txt||"),
              QStringList{QStringLiteral("VXR Formatted Text File (*.txt *.TXT)")});
