@@ -315,6 +315,9 @@ void CMainFrame::UpdateCommandStates() {
 
 void CMainFrame::CreateStatusBar() {
   QStatusBar* bar = statusBar();
+  // The message pane: command prompts while the pointer is on a command, else this.
+  readyLabel_ = new QLabel(QStringLiteral("Ready"), bar);
+  bar->addWidget(readyLabel_, 1);
   auto indicator = [bar](const char* text) {
     auto* label = new QLabel(QString::fromLatin1(text), bar);
     label->setAlignment(Qt::AlignCenter);
@@ -403,7 +406,8 @@ void CMainFrame::SetProgress(int position, int mode) {
       transferProgress_ = new QProgressBar(statusBar());
       transferProgress_->setRange(0, kProgressMax);
       statusBar()->clearMessage();
-      statusBar()->addWidget(transferProgress_, 1);
+      readyLabel_->hide();
+      statusBar()->insertWidget(0, transferProgress_, 1);
       transferProgress_->show();
     }
     transferProgress_->setValue(position);
@@ -412,6 +416,7 @@ void CMainFrame::SetProgress(int position, int mode) {
     statusBar()->removeWidget(transferProgress_);
     delete transferProgress_;
     transferProgress_ = nullptr;
+    readyLabel_->show();
     RepaintNow(statusBar());
   }
 }

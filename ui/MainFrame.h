@@ -116,6 +116,7 @@ class CMainFrame : public QMainWindow, public IReporter {
   QPlainTextEdit* messageText_ = nullptr;
   QProgressBar* frameProgress_ = nullptr;
   QProgressBar* transferProgress_ = nullptr;
+  QLabel* readyLabel_ = nullptr;
   QLabel* capsIndicator_ = nullptr;
   QLabel* numIndicator_ = nullptr;
   QLabel* scrollIndicator_ = nullptr;

@@ -162,6 +162,7 @@ class MainFrameTest : public QObject {
     QVERIFY(bar->isVisible());
     frame_->SetProgress(60, 1);
     QCOMPARE(frame_->TransferProgress(), bar);
+    QCOMPARE(frame_->statusBar()->findChildren<QProgressBar*>().size(), 2);  // with the frame's own
     QCOMPARE(bar->value(), 60);
     frame_->SetProgress(0, 2);
     QCOMPARE(frame_->TransferProgress(), nullptr);
