@@ -33,8 +33,8 @@
 namespace lumoscope::ui {
 namespace {
 
-// The message window's text box sits this far inside the bar, in pixels; the room
-// below it is kept free as on the receiver tool's original layout.
+// The message window's text box sits this far inside the bar, in pixels; the wider
+// room below it keeps the last line clear of the bar's bottom edge.
 constexpr int kMessageMarginLeft = 15;
 constexpr int kMessageMarginTop = 15;
 constexpr int kMessageMarginRight = 15;
