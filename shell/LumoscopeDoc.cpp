@@ -1,0 +1,358 @@
+#include "shell/LumoscopeDoc.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "database/DerivedNames.h"
+#include "shell/CompileCommands.h"
+#include "shell/DocumentCommands.h"
+#include "shell/SettingsKeys.h"
+
+namespace lumoscope {
+namespace {
+
+std::string Upper(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return s;
+}
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+// The extension of the file name without its dot, in lower case ("" when none).
+std::string LowerExtension(const std::string& path) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  return ext.empty() ? ext : Lower(ext.substr(1));
+}
+
+std::string FolderOf(const std::string& path) {
+  return std::filesystem::path(path).parent_path().string();
+}
+
+// Shows the wait pointer for the life of the object, on every path out of a command.
+class WaitPointer {
+ public:
+  explicit WaitPointer(IReporter& reporter) : reporter_(reporter) { reporter_.BeginWait(); }
+  ~WaitPointer() { End(); }
+  WaitPointer(const WaitPointer&) = delete;
+  WaitPointer& operator=(const WaitPointer&) = delete;
+  void End() {
+    if (active_) reporter_.EndWait();
+    active_ = false;
+  }
+
+ private:
+  IReporter& reporter_;
+  bool active_ = true;
+};
+
+}  // namespace
+
+CLumoscopeDoc::CLumoscopeDoc(IReporter& reporter, const AppOptions& options, ISettingsStore& settings,
+                             IFileChooser& chooser, std::string uploadPath)
+    : reporter_(reporter),
+      options_(options),
+      settings_(settings),
+      chooser_(chooser),
+      uploadPath_(std::move(uploadPath)) {}
+
+CLumoscopeDoc::~CLumoscopeDoc() = default;
+
+bool CLumoscopeDoc::HandlesCommand(int id) const {
+  const auto table = DocumentCommandTable();
+  return std::any_of(table.begin(), table.end(), [id](const CommandInfo& c) { return c.id == id; });
+}
+
+bool CLumoscopeDoc::IsEnabled(int id) const {
+  for (const CommandInfo& c : DocumentCommandTable())
+    if (c.id == id) return c.rule == EnableRule::Always || loaded_;
+  return false;
+}
+
+bool CLumoscopeDoc::Execute(int id) {
+  if (!HandlesCommand(id)) return false;
+  if (!IsEnabled(id)) return true;  // ours, but not available now
+  switch (id) {
+    case cmd::kOpen:
+      Open();
+      break;
+    case cmd::kSave:
+      SaveList();
+      break;
+    case cmd::kSaveAs:
+      SaveAs();
+      break;
+    case cmd::kCompileNormal:
+      CompileNormal();
+      break;
+    case cmd::kBasicCompile:
+      BasicCompile();
+      break;
+    case cmd::kPreinstalledOneList:
+      PreinstalledOneList();
+      break;
+    case cmd::kPreinstalledSplitList:
+      PreinstalledSplitList();
+      break;
+    case cmd::kDownloadCurrentList:
+      DownloadCurrentList();
+      break;
+    case cmd::kDownloadOthers:
+      DownloadOthers();
+      break;
+    case cmd::kUpload:
+      Upload();
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+void CLumoscopeDoc::SetWindowTitle(const std::string& title) {
+  if (titleSink_) titleSink_(title);
+}
+
+bool CLumoscopeDoc::IsUploadFileOpen() const {
+  return !currentPath_.empty() && Upper(currentPath_) == Upper(uploadPath_);
+}
+
+std::string CLumoscopeDoc::InitialFolder() const {
+  std::string folder =
+      settings_.GetString(settings::kListSection, settings::kRecentFolderKey, settings::kRecentFolderDefault);
+  return folder == settings::kRecentFolderDefault ? std::string() : folder;
+}
+
+std::unique_ptr<CListDB> CLumoscopeDoc::NewDatabase(std::string path) const {
+  auto db = std::make_unique<CListDB>(reporter_, options_, std::move(path));
+  db->linkFactory = linkFactory_;
+  return db;
+}
+
+SaveListFn CLumoscopeDoc::SaveListStep() {
+  return [this] { return SaveList(); };
+}
+
+void CLumoscopeDoc::EndTransfer() {
+  reporter_.SetProgress(0, kProgressRemove);
+  reporter_.HideMessageWindow();
+}
+
+CLumoscopeDoc::SaveChoice CLumoscopeDoc::OfferSaveModified() {
+  if (!loaded_ || !db_ || view_ == nullptr || !view_->IsModified()) return SaveChoice::Proceed;
+  switch (reporter_.AskYesNoCancel(kSaveModifiedQuestion, kSaveModifiedCaption)) {
+    case Answer::Yes:
+      // The uploaded list lives in a scratch file; keeping it means giving it a name.
+      if (IsUploadFileOpen()) return SaveAs() ? SaveChoice::Proceed : SaveChoice::Cancelled;
+      return SaveList() ? SaveChoice::Proceed : SaveChoice::Cancelled;
+    case Answer::No:
+      return SaveChoice::Proceed;
+    case Answer::Cancel:
+      break;
+  }
+  return SaveChoice::Cancelled;
+}
+
+bool CLumoscopeDoc::CanClose() {
+  return OfferSaveModified() == SaveChoice::Proceed;
+}
+
+bool CLumoscopeDoc::Open() {
+  if (IsUploadFileOpen()) {
+    switch (reporter_.AskYesNoCancel(kSaveUploadQuestion, kSaveUploadCaption)) {
+      case Answer::Yes:
+        SaveAs();
+        break;
+      case Answer::No:
+        SaveList();
+        break;
+      case Answer::Cancel:
+        return false;
+    }
+  } else if (OfferSaveModified() == SaveChoice::Cancelled) {
+    return false;
+  }
+
+  std::optional<std::string> chosen = chooser_.ChooseOpenFile(kOpenTitle, kTextFileFilter, InitialFolder());
+  if (!chosen) return false;
+  return OpenFile(*chosen);
+}
+
+bool CLumoscopeDoc::OpenFile(const std::string& path) {
+  previousPath_ = currentPath_;
+  currentPath_ = path;
+  settings_.SetString(settings::kListSection, settings::kRecentFolderKey, FolderOf(path));
+
+  db_ = NewDatabase(path);
+  loaded_ = true;
+  if (view_ != nullptr) {
+    view_->NotifyChangesStored();
+    view_->ReloadFields();
+    view_->ResetUndo();
+  }
+  return loaded_;
+}
+
+bool CLumoscopeDoc::SaveList() {
+  if (!db_ || view_ == nullptr) return false;
+  view_->NotifyChangesStored();
+  if (!db_->SaveSectionList(view_->Fields())) {
+    reporter_.MessageBox(kSavingFailed);
+    return false;
+  }
+  return true;
+}
+
+bool CLumoscopeDoc::SaveAs() {
+  std::optional<std::string> chosen =
+      chooser_.ChooseSaveFile(kSaveAsTitle, kTextFileFilter, FolderOf(currentPath_));
+  if (!chosen) return false;
+  if (LowerExtension(*chosen) != "txt") {
+    reporter_.MessageBox(kExtensionMustBeTxt);
+    return false;
+  }
+  if (!db_ || view_ == nullptr) return false;
+
+  // From here on the database names the new file, so a later Save writes there even
+  // when this one failed.
+  db_->SetFilePath(*chosen);
+  if (!db_->SaveSectionList(view_->Fields())) {
+    reporter_.MessageBox(kSavingFailed);
+    return false;
+  }
+  currentPath_ = *chosen;
+  view_->ReloadFields();
+  view_->NotifyChangesStored();
+  view_->ResetUndo();
+  return true;
+}
+
+bool CLumoscopeDoc::CompileNormal() {
+  if (!db_) return false;
+  WaitPointer wait(reporter_);
+  return RunCompileCommand(*db_, kCompileNormal, SaveListStep());
+}
+
+bool CLumoscopeDoc::BasicCompile() {
+  if (!db_) return false;
+  WaitPointer wait(reporter_);
+  return RunCompileCommand(*db_, kCompileBasic, SaveListStep());
+}
+
+bool CLumoscopeDoc::PreinstalledOneList() {
+  if (!db_) return false;
+  WaitPointer wait(reporter_);
+  db_->splitList = false;
+  if (RunPreinstalledOneList(*db_, SaveListStep())) compiled_ = true;
+  return compiled_;
+}
+
+bool CLumoscopeDoc::PreinstalledSplitList() {
+  if (!db_) return false;
+  WaitPointer wait(reporter_);
+  db_->splitList = true;
+  const bool ok = RunPreinstalledSplitList(*db_, SaveListStep());
+  db_->splitList = false;
+  if (ok) compiled_ = true;
+  return ok;
+}
+
+bool CLumoscopeDoc::DownloadCurrentList() {
+  if (!db_) return false;
+  WaitPointer wait(reporter_);
+  // Only an image compiled from the list as it is now may go to the receiver.
+  compiled_ = false;
+  db_->splitList = false;
+  if (RunPreinstalledOneList(*db_, SaveListStep())) compiled_ = true;
+  if (!compiled_) return false;
+
+  const bool ok = db_->DownloadCurrentList();
+  reporter_.SetProgress(0, kProgressRemove);
+  wait.End();
+  reporter_.HideMessageWindow();
+  if (!ok) reporter_.MessageBox(kDownloadFailed);
+  return ok;
+}
+
+bool CLumoscopeDoc::ConvertChosenHex(CListDB& db, const std::string& hexPath) {
+  // The converter reads the list's ".hex" in lower case. A chosen "X.HEX" on a file
+  // system that tells the cases apart is copied to that name for the conversion, unless
+  // a different file already has it.
+  namespace fs = std::filesystem;
+  const std::string expected = DerivedPath(db.FilePath(), kExtHex);
+  if (expected == hexPath) return db.ConvertHexToBin();
+  std::error_code ec;
+  if (fs::exists(expected, ec) && !fs::equivalent(expected, hexPath, ec)) return false;
+  bool copied = false;
+  if (!fs::exists(expected, ec)) {
+    if (!fs::copy_file(hexPath, expected, ec)) return false;
+    copied = true;
+  }
+  const bool ok = db.ConvertHexToBin();
+  if (copied) fs::remove(expected, ec);
+  return ok;
+}
+
+bool CLumoscopeDoc::DownloadOthers() {
+  std::optional<std::string> chosen =
+      chooser_.ChooseOpenFile(kDownloadTitle, kDownloadFilter, InitialFolder());
+  if (!chosen) return false;
+
+  std::string path = *chosen;
+  CListDB* db = db_.get();
+  std::unique_ptr<CListDB> scratch;
+  // A hex image is first made into the binary image the receiver takes, beside it. This
+  // happens through a database of its own so the open list keeps its file name.
+  if (LowerExtension(path) == "hex") {
+    scratch = NewDatabase(path.substr(0, path.size() - kExtHex.size()) + ".txt");
+    db = scratch.get();
+    if (!ConvertChosenHex(*scratch, path)) {
+      reporter_.MessageBox(kBinFailed);
+      return false;
+    }
+    path = DerivedPath(scratch->FilePath(), kExtBin);
+  } else if (db == nullptr) {
+    scratch = NewDatabase({});
+    db = scratch.get();
+  }
+
+  WaitPointer wait(reporter_);
+  const bool ok = db->DownloadImage(path);
+  wait.End();
+  EndTransfer();
+  return ok;
+}
+
+bool CLumoscopeDoc::Upload() {
+  if (OfferSaveModified() == SaveChoice::Cancelled) return false;
+
+  WaitPointer wait(reporter_);
+  const bool createdHere = !db_;
+  if (createdHere) db_ = NewDatabase(uploadPath_);
+  const bool ok = db_->UploadChannelList();
+  reporter_.SetProgress(0, kProgressRemove);
+  wait.End();
+
+  if (!ok) {
+    if (createdHere) db_.reset();
+    return false;
+  }
+  loaded_ = true;
+  if (!createdHere) db_->SetFilePath(uploadPath_);
+  currentPath_ = uploadPath_;
+  if (view_ != nullptr) {
+    view_->NotifyChangesStored();
+    view_->ReloadFields();
+    // The undo steps belong to the list that was open before; they must not bring it back.
+    view_->ResetUndo();
+  }
+  SaveAs();
+  return true;
+}
+
+}  // namespace lumoscope

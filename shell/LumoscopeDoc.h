@@ -1,0 +1,117 @@
+#pragma once
+// CLumoscopeDoc: the one document of the application. It owns the open list's CListDB
+// and the path of its text file, and carries out the file and receiver commands: Open,
+// Save, Save As, the compiles, both downloads and Upload. It reaches the person through
+// IReporter, file dialogs through IFileChooser and the list through IDocumentView.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "database/ListDB.h"
+#include "shell/CompileCommands.h"
+#include "shell/DocumentView.h"
+#include "shell/FileChooser.h"
+#include "shell/Options.h"
+#include "shell/Reporter.h"
+#include "shell/SettingsStore.h"
+
+namespace lumoscope {
+
+// Texts of the document's dialogs and messages.
+inline constexpr const char* kTextFileFilter = "VXR Formatted Text File(*.TXT)|*.txt||";
+inline constexpr const char* kDownloadFilter = "Program Binary File(*.bin)|*.bin|Hex file(*.HEX)|*.hex|";
+inline constexpr const char* kOpenTitle = "VXR Lumoscope - Format File Open";
+inline constexpr const char* kDownloadTitle = "VXR Lumoscope - Download Programm File Open";
+inline constexpr const char* kSaveAsTitle = "VXR Lumoscope - Save as";
+inline constexpr const char* kSaveUploadQuestion = "Want to Save upload file as ?";
+inline constexpr const char* kSaveUploadCaption = "Save As";
+inline constexpr const char* kSaveModifiedQuestion = "Saveing  Modified Data!!!";
+inline constexpr const char* kSaveModifiedCaption = "Saving";
+inline constexpr const char* kSavingFailed = "ERROR!!! Saving not Complete";
+inline constexpr const char* kExtensionMustBeTxt = "Extention Name must be 'txt' ";
+inline constexpr const char* kBinFailed = "Making a BIN file is failed!";
+inline constexpr const char* kDownloadFailed = "Downloading to FLASH Memory is failed!";
+
+class CLumoscopeDoc final : public IViewDocument {
+ public:
+  // `uploadPath` is the fixed file the receiver's list is uploaded into.
+  CLumoscopeDoc(IReporter& reporter, const AppOptions& options, ISettingsStore& settings,
+                IFileChooser& chooser, std::string uploadPath);
+  ~CLumoscopeDoc() override;
+
+  CLumoscopeDoc(const CLumoscopeDoc&) = delete;
+  CLumoscopeDoc& operator=(const CLumoscopeDoc&) = delete;
+
+  // The list view; the commands that touch the list do nothing while there is none.
+  void SetView(IDocumentView* view) { view_ = view; }
+  // Where the window title goes when the view sets it.
+  void SetTitleSink(std::function<void(const std::string&)> sink) { titleSink_ = std::move(sink); }
+  // Handed to every database the document creates (transfers through it); may be null.
+  void SetLinkFactory(ISerialLinkFactory* factory) { linkFactory_ = factory; }
+
+  // Command routing: Execute returns false when `id` is not one of the document's
+  // commands; IsEnabled applies the command's enable rule.
+  bool Execute(int id);
+  bool HandlesCommand(int id) const;
+  bool IsEnabled(int id) const;
+
+  // The commands. Each returns true when it ran to the end successfully.
+  bool Open();
+  // Open's work after the file was chosen (also used for a list named at start).
+  bool OpenFile(const std::string& path);
+  bool SaveList();
+  bool SaveAs();
+  bool CompileNormal();
+  bool BasicCompile();
+  bool PreinstalledOneList();
+  bool PreinstalledSplitList();
+  bool DownloadCurrentList();
+  bool DownloadOthers();
+  bool Upload();
+
+  // Asked when the window closes: false keeps the window open (the person cancelled,
+  // or saving the modified list failed).
+  bool CanClose();
+
+  const std::string& CurrentPath() const { return currentPath_; }
+  bool IsCompiled() const { return compiled_; }
+  const std::string& UploadPath() const { return uploadPath_; }
+
+  // IViewDocument
+  bool IsLoaded() const override { return loaded_; }
+  CListDB* Database() override { return db_.get(); }
+  const std::string& PreviousPath() const override { return previousPath_; }
+  void ClearLoaded() override { loaded_ = false; }
+  void Save() override { SaveList(); }
+  void SetWindowTitle(const std::string& title) override;
+
+ private:
+  enum class SaveChoice { Proceed, Cancelled };
+  // Offers to save a modified list before it is replaced.
+  SaveChoice OfferSaveModified();
+  bool IsUploadFileOpen() const;
+  std::string InitialFolder() const;
+  std::unique_ptr<CListDB> NewDatabase(std::string path) const;
+  SaveListFn SaveListStep();
+  // Converts a chosen hex image into the binary image beside it, through `db`.
+  static bool ConvertChosenHex(CListDB& db, const std::string& hexPath);
+  // Removes the transfer progress bar, restores the pointer, hides the message window.
+  void EndTransfer();
+
+  IReporter& reporter_;
+  const AppOptions& options_;
+  ISettingsStore& settings_;
+  IFileChooser& chooser_;
+  std::string uploadPath_;
+  IDocumentView* view_ = nullptr;
+  std::function<void(const std::string&)> titleSink_;
+  ISerialLinkFactory* linkFactory_ = nullptr;
+
+  bool loaded_ = false;
+  std::string currentPath_;
+  std::string previousPath_;
+  std::unique_ptr<CListDB> db_;
+  bool compiled_ = false;
+};
+
+}  // namespace lumoscope

@@ -1,0 +1,46 @@
+#pragma once
+// Every value the program keeps in the per-user settings store: its section, key and
+// the value read when the store holds none. Colours are kept as three 0-255 parts.
+#include <string_view>
+
+namespace lumoscope::settings {
+
+// The serial port used by download and upload, 1 to 4 for "COM1" to "COM4".
+inline constexpr const char* kPortSection = "CommPort Num";
+inline constexpr const char* kPortKey = "Number";
+inline constexpr int kPortDefault = 1;
+
+// The list's look. "Font Size" and "Font Name" only mark that colours were saved;
+// no font is made from them.
+inline constexpr const char* kListSection = "Lumoscope";
+inline constexpr const char* kFontSizeKey = "Font Size";
+inline constexpr int kFontSizeDefault = 0;
+inline constexpr const char* kFontNameKey = "Font Name";
+inline constexpr const char* kFontNameDefault = "";
+// What the option dialog writes as the mark when it saves colours.
+inline constexpr int kSavedFontSize = 10;
+inline constexpr const char* kSavedFontName = "system";
+
+inline constexpr const char* kTextRedKey = "Text Color.R";
+inline constexpr const char* kTextGreenKey = "Text Color.G";
+inline constexpr const char* kTextBlueKey = "Text Color.B";
+inline constexpr int kTextRedDefault = 0;
+inline constexpr int kTextGreenDefault = 0;
+inline constexpr int kTextBlueDefault = 255;
+
+inline constexpr const char* kBackRedKey = "Background Color.R";
+inline constexpr const char* kBackGreenKey = "Background Color.G";
+inline constexpr const char* kBackBlueKey = "Background Color.B";
+inline constexpr int kBackRedDefault = 192;
+inline constexpr int kBackGreenDefault = 192;
+inline constexpr int kBackBlueDefault = 192;
+
+// The folder of the last opened list; "ERROR" means none was kept yet.
+inline constexpr const char* kRecentFolderKey = "RecentFolderPath";
+inline constexpr const char* kRecentFolderDefault = "ERROR";
+
+// The device behind each port name on this machine, one key per port name.
+inline constexpr const char* kDeviceSection = "CommPort Devices";
+inline constexpr const char* kDeviceKeys[] = {"COM1", "COM2", "COM3", "COM4"};
+
+}  // namespace lumoscope::settings

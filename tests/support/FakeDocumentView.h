@@ -1,0 +1,26 @@
+#pragma once
+// A list view that records what the document asks of it, in order.
+#include <string>
+#include <vector>
+
+#include "shell/DocumentView.h"
+
+namespace lumoscope::test {
+
+class FakeDocumentView : public IDocumentView {
+ public:
+  void NotifyChangesStored() override { calls.push_back("stored"); }
+  void ReloadFields() override { calls.push_back("reload"); }
+  void ResetUndo() override {
+    calls.push_back("reset-undo");
+    modified = false;
+  }
+  std::vector<std::string>& Fields() override { return fields; }
+  bool IsModified() const override { return modified; }
+
+  std::vector<std::string> fields;
+  std::vector<std::string> calls;
+  bool modified = false;
+};
+
+}  // namespace lumoscope::test

@@ -1,0 +1,126 @@
+#pragma once
+// CMainFrame: the single top-level window. It carries the button bar, the toolbar, the
+// menu, the status bar with its progress bars and the message window, routes every
+// command by its identifier (list view first, then the document, then the frame), and
+// is the reporter through which the core talks to the person.
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "shell/FileChooser.h"
+#include "shell/ListColours.h"
+#include "shell/LumoscopeDoc.h"
+#include "shell/Options.h"
+#include "shell/Reporter.h"
+#include "shell/SettingsStore.h"
+
+class QAction;
+class QDockWidget;
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QToolBar;
+
+namespace lumoscope::ui {
+
+inline constexpr const char* kAppTitle = "Lumoscope Lite";
+
+class CMainFrame : public QMainWindow, public IReporter {
+  Q_OBJECT
+ public:
+  // `uploadPath` is the fixed file uploads go to; `chooser` may be null (the file
+  // dialogs are used).
+  CMainFrame(ISettingsStore& settings, std::string uploadPath, IFileChooser* chooser = nullptr,
+             QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  // IReporter
+  void MessageBox(const std::string& text, const std::string& caption = {}) override;
+  Answer AskYesNo(const std::string& text, const std::string& caption) override;
+  Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
+  void ShowMessage(const std::string& text) override;
+  void HideMessageWindow() override;
+  void SetProgress(int position, int mode) override;
+  void SetFrameProgress(int position) override;
+  void RepaintStatusBar() override;
+  void BeginWait() override;
+  void EndWait() override;
+
+  CLumoscopeDoc& Document() { return *doc_; }
+  AppOptions& Options() { return options_; }
+
+  // Command routing. Every command of the window has one action, also when a menu, the
+  // toolbar and a button all carry it.
+  QAction* CommandAction(int id) const;
+  QPushButton* CommandButton(int id) const;
+  void RouteCommand(int id);
+  // Applies every command's enable rule to its action and button.
+  void UpdateCommandStates();
+
+  // The list view's side of the routing: `execute` returns true when it handled the
+  // command, `enabled` gives the enable state of its own commands (nothing for others).
+  struct ViewCommands {
+    std::function<bool(int)> execute;
+    std::function<std::optional<bool>(int)> enabled;
+  };
+  void BindViewCommands(ViewCommands commands);
+  // Puts the list into the window in place of the empty placeholder.
+  void SetCentralView(QWidget* view);
+  // Where the list's colours go: at the first show of the list and after the option
+  // dialog changed them.
+  void SetColourSink(std::function<void(const ListColours&)> sink) { colourSink_ = std::move(sink); }
+  // Reads the saved colours and gives them to the list; true when saved colours applied.
+  bool ApplySavedColours();
+
+  void ShowOptionDialog();
+  void ShowAbout();
+
+  QDockWidget* MessageWindow() const { return messageWindow_; }
+  QPlainTextEdit* MessageText() const { return messageText_; }
+  QProgressBar* TransferProgress() const { return transferProgress_; }
+  QProgressBar* FrameProgress() const { return frameProgress_; }
+  QToolBar* ToolBar() const { return toolBar_; }
+  QToolBar* ButtonBar() const { return buttonBar_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QAction* MakeAction(int id);
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateButtonBar();
+  void CreateStatusBar();
+  void CreateMessageWindow();
+  void RefreshLockIndicators();
+  // Paints `widget` now and lets pending paint work run, so the window stays drawn while
+  // a transfer holds the program.
+  static void RepaintNow(QWidget* widget);
+
+  ISettingsStore& settings_;
+  AppOptions options_;
+  std::unique_ptr<IFileChooser> ownChooser_;
+  std::unique_ptr<CLumoscopeDoc> doc_;
+  ViewCommands view_;
+  std::function<void(const ListColours&)> colourSink_;
+
+  std::map<int, QAction*> actions_;
+  std::map<int, QPushButton*> buttons_;
+  QToolBar* toolBar_ = nullptr;
+  QToolBar* buttonBar_ = nullptr;
+  QDockWidget* messageWindow_ = nullptr;
+  QPlainTextEdit* messageText_ = nullptr;
+  QProgressBar* frameProgress_ = nullptr;
+  QProgressBar* transferProgress_ = nullptr;
+  QLabel* readyLabel_ = nullptr;
+  QLabel* capsIndicator_ = nullptr;
+  QLabel* numIndicator_ = nullptr;
+  QLabel* scrollIndicator_ = nullptr;
+  int waitDepth_ = 0;
+};
+
+}  // namespace lumoscope::ui
