@@ -47,8 +47,7 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void ResetUndo() override;
   std::vector<std::string>& Fields() override { return m_fields; }
   bool IsModified() const override { return m_modified; }
-  // The document calls this after it stored the list successfully.
-  void NotifySaved();
+  void NotifySaved() override;
   // ReloadFields with its outcome: false when the loader failed.
   bool Reload();
 

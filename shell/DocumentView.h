@@ -20,8 +20,10 @@ class IDocumentView {
   virtual void ResetUndo() = 0;
   // m_fields
   virtual std::vector<std::string>& Fields() = 0;
-  // True while an edit has been recorded since the last reset (the modified flag).
+  // True while the list differs from what was last loaded or saved (the modified flag).
   virtual bool IsModified() const = 0;
+  // The list as shown has just been written to the text file.
+  virtual void NotifySaved() = 0;
 };
 
 // What the list view asks of its document.

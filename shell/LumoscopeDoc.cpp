@@ -134,8 +134,8 @@ std::unique_ptr<CListDB> CLumoscopeDoc::NewDatabase(std::string path) const {
   return db;
 }
 
-SaveListFn CLumoscopeDoc::SaveListStep() {
-  return [this] { return SaveList(); };
+SaveListFn CLumoscopeDoc::SaveListStep(bool keepsSaved) {
+  return [this, keepsSaved] { return SaveList(keepsSaved); };
 }
 
 void CLumoscopeDoc::EndTransfer() {
@@ -198,13 +198,14 @@ bool CLumoscopeDoc::OpenFile(const std::string& path) {
   return loaded_;
 }
 
-bool CLumoscopeDoc::SaveList() {
+bool CLumoscopeDoc::SaveList(bool markSaved) {
   if (!db_ || view_ == nullptr) return false;
   view_->NotifyChangesStored();
   if (!db_->SaveSectionList(view_->Fields())) {
     reporter_.MessageBox(kSavingFailed);
     return false;
   }
+  if (markSaved) view_->NotifySaved();
   return true;
 }
 
@@ -235,20 +236,20 @@ bool CLumoscopeDoc::SaveAs() {
 bool CLumoscopeDoc::CompileNormal() {
   if (!db_) return false;
   WaitPointer wait(reporter_);
-  return RunCompileCommand(*db_, kCompileNormal, SaveListStep());
+  return RunCompileCommand(*db_, kCompileNormal, SaveListStep(false));
 }
 
 bool CLumoscopeDoc::BasicCompile() {
   if (!db_) return false;
   WaitPointer wait(reporter_);
-  return RunCompileCommand(*db_, kCompileBasic, SaveListStep());
+  return RunCompileCommand(*db_, kCompileBasic, SaveListStep(false));
 }
 
 bool CLumoscopeDoc::PreinstalledOneList() {
   if (!db_) return false;
   WaitPointer wait(reporter_);
   db_->splitList = false;
-  if (RunPreinstalledOneList(*db_, SaveListStep())) compiled_ = true;
+  if (RunPreinstalledOneList(*db_, SaveListStep(true))) compiled_ = true;
   return compiled_;
 }
 
@@ -256,7 +257,7 @@ bool CLumoscopeDoc::PreinstalledSplitList() {
   if (!db_) return false;
   WaitPointer wait(reporter_);
   db_->splitList = true;
-  const bool ok = RunPreinstalledSplitList(*db_, SaveListStep());
+  const bool ok = RunPreinstalledSplitList(*db_, SaveListStep(false));
   db_->splitList = false;
   if (ok) compiled_ = true;
   return ok;
@@ -268,7 +269,7 @@ bool CLumoscopeDoc::DownloadCurrentList() {
   // Only an image compiled from the list as it is now may go to the receiver.
   compiled_ = false;
   db_->splitList = false;
-  if (RunPreinstalledOneList(*db_, SaveListStep())) compiled_ = true;
+  if (RunPreinstalledOneList(*db_, SaveListStep(true))) compiled_ = true;
   if (!compiled_) return false;
 
   const bool ok = db_->DownloadCurrentList();

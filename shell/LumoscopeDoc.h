@@ -59,7 +59,8 @@ class CLumoscopeDoc final : public IViewDocument {
   bool Open();
   // Open's work after the file was chosen (also used for a list named at start).
   bool OpenFile(const std::string& path);
-  bool SaveList();
+  // Writes the list as shown; `markSaved` tells the view the text file now holds it.
+  bool SaveList(bool markSaved = true);
   bool SaveAs();
   bool CompileNormal();
   bool BasicCompile();
@@ -92,7 +93,8 @@ class CLumoscopeDoc final : public IViewDocument {
   bool IsUploadFileOpen() const;
   std::string InitialFolder() const;
   std::unique_ptr<CListDB> NewDatabase(std::string path) const;
-  SaveListFn SaveListStep();
+  // `keepsSaved`: the compile leaves the saved list in the text file (no restore after it).
+  SaveListFn SaveListStep(bool keepsSaved);
   // Converts a chosen hex image into the binary image beside it, through `db`.
   static bool ConvertChosenHex(CListDB& db, const std::string& hexPath);
   // Removes the transfer progress bar, restores the pointer, hides the message window.

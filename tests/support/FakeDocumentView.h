@@ -17,6 +17,10 @@ class FakeDocumentView : public IDocumentView {
   }
   std::vector<std::string>& Fields() override { return fields; }
   bool IsModified() const override { return modified; }
+  void NotifySaved() override {
+    calls.push_back("saved");
+    modified = false;
+  }
 
   std::vector<std::string> fields;
   std::vector<std::string> calls;
