@@ -49,7 +49,9 @@ std::unique_ptr<CComm> CComm::Open(const std::string& devicePath, IClock& clock)
   return std::unique_ptr<CComm>(new CComm(fd, clock));
 }
 
-CComm::~CComm() { Close(); }
+CComm::~CComm() {
+  Close();
+}
 
 void CComm::Close() {
   if (fd_ < 0) return;

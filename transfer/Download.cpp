@@ -33,6 +33,7 @@ constexpr int kPercent = 100;
 void Pause() {
   volatile int sink = 0;  // keeps the empty loop from being optimised away
   for (int i = 0; i < kPauseIterations; ++i) sink = i;
+  static_cast<void>(sink);
 }
 
 bool IsMessage(const uint8_t* data, const ControlMessage& msg) {
@@ -165,8 +166,9 @@ bool FlashDownload::Connect() {
   }
   port_->SetTimeouts(kStandardProfile, factory_.Bounds().downloadReadUs);
   if (!connected) return false;
-  reporter_.ShowMessage(Format(
-      "CONNECTING \r\n=> 1.Waiting DN_OPER_REQ from STB \r\n=>COMPLETE while read %d times\r\n", completeReads));
+  reporter_.ShowMessage(
+      Format("CONNECTING \r\n=> 1.Waiting DN_OPER_REQ from STB \r\n=>COMPLETE while read %d times\r\n",
+             completeReads));
   reporter_.ShowMessage("\r\nConnetion established...\r\n");
   return true;
 }
@@ -175,7 +177,8 @@ bool FlashDownload::SendImageHeader() {
   const size_t got = ReadFile(header_.data(), kImageHeaderBytes);
   reporter_.SetFrameProgress(Percent());
   if (got < kImageHeaderBytes) return Fail("ERRER in reading file header.\n");
-  if (header_[0] != kImageMagic0 || header_[1] != kImageMagic1) return Fail("File header format is not correct.\n");
+  if (header_[0] != kImageMagic0 || header_[1] != kImageMagic1)
+    return Fail("File header format is not correct.\n");
   bool acked = false;
   for (int attempt = 1; attempt <= kSendAttempts && !acked; ++attempt) {
     reporter_.ShowMessage(Format("send DN_HEADER => %d times\r\n", attempt));
@@ -271,6 +274,8 @@ bool CListDB::DownloadImage(const std::string& path) {
   return FlashDownload(Reporter(), factory, Options()).Run(path);
 }
 
-bool CListDB::DownloadCurrentList() { return DownloadImage(DerivedPath(FilePath(), kExtBin)); }
+bool CListDB::DownloadCurrentList() {
+  return DownloadImage(DerivedPath(FilePath(), kExtBin));
+}
 
 }  // namespace lumoscope

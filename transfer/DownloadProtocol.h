@@ -20,8 +20,14 @@ inline constexpr uint8_t kEtx = 0x03;
 
 constexpr ControlMessage MakeControlMessage(char a, char b, char c) {
   auto lower = [](char ch) { return static_cast<uint8_t>(ch - 'A' + 'a'); };
-  return {kStx, static_cast<uint8_t>(a), static_cast<uint8_t>(b), static_cast<uint8_t>(c),
-          lower(a),     lower(b),          lower(c),          kEtx};
+  return {kStx,
+          static_cast<uint8_t>(a),
+          static_cast<uint8_t>(b),
+          static_cast<uint8_t>(c),
+          lower(a),
+          lower(b),
+          lower(c),
+          kEtx};
 }
 
 inline constexpr ControlMessage kDnOperReq = MakeControlMessage('H', 'E', 'I');  // receiver is ready
@@ -63,7 +69,9 @@ inline uint32_t GetBe32(const uint8_t* p) {
   return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
          (static_cast<uint32_t>(p[2]) << 8) | p[3];
 }
-inline uint16_t GetBe16(const uint8_t* p) { return static_cast<uint16_t>((p[0] << 8) | p[1]); }
+inline uint16_t GetBe16(const uint8_t* p) {
+  return static_cast<uint16_t>((p[0] << 8) | p[1]);
+}
 inline void PutBe32(uint8_t* p, uint32_t v) {
   p[0] = static_cast<uint8_t>(v >> 24);
   p[1] = static_cast<uint8_t>(v >> 16);
@@ -76,7 +84,8 @@ inline void PutBe16(uint8_t* p, uint16_t v) {
 }
 
 // Fills the announcement of a packet of n data bytes; byte 9 is the image header's.
-inline void BuildAnnouncement(std::array<uint8_t, kAnnouncementBytes>& out, uint32_t n, uint8_t packetCountLow) {
+inline void BuildAnnouncement(std::array<uint8_t, kAnnouncementBytes>& out, uint32_t n,
+                              uint8_t packetCountLow) {
   out[0] = kStx;
   PutBe32(&out[1], n);
   PutBe32(&out[5], ~n);

@@ -11,7 +11,8 @@
 
 namespace lumoscope {
 
-inline constexpr const char* kIllegalPortMessage = "Selected Com Port is illegal!!!, Select again at Option Menu";
+inline constexpr const char* kIllegalPortMessage =
+    "Selected Com Port is illegal!!!, Select again at Option Menu";
 inline constexpr const char* kPortOpenFailedMessage = "Serial Port Open FAILED!!!";
 inline constexpr const char* kSerialInitFailedMessage = "Serial Initialize failed";
 

@@ -20,8 +20,8 @@ int64_t Earlier(int64_t a, int64_t b) {
 size_t ReadUnderProfile(IDeviceIo& io, IClock& clock, const TimeoutProfile& profile, int64_t firstByteBoundUs,
                         uint8_t* data, size_t n) {
   const int64_t start = clock.NowUs();
-  const int64_t totalMs = static_cast<int64_t>(profile.readPerByteMs) * static_cast<int64_t>(n) +
-                          profile.readConstantMs;
+  const int64_t totalMs =
+      static_cast<int64_t>(profile.readPerByteMs) * static_cast<int64_t>(n) + profile.readConstantMs;
   const int64_t totalDeadline = totalMs > 0 ? start + totalMs * kUsPerMs : kNoDeadline;
   const int64_t firstByteDeadline = firstByteBoundUs > 0 ? start + firstByteBoundUs : kNoDeadline;
   const int64_t intervalUs = static_cast<int64_t>(profile.readIntervalMs) * kUsPerMs;

@@ -179,8 +179,8 @@ bool ConsoleUpload::StoreAndFilter(std::vector<uint8_t>& buffer, size_t length, 
       reporter_.MessageBox(Format("Fail to open output file %s\n", uploadPath_.c_str()));
       return false;
     }
-    const bool written = std::fwrite(buffer.data(), 1, length, rawFile.get()) == length &&
-                         std::fflush(rawFile.get()) == 0;
+    const bool written =
+        std::fwrite(buffer.data(), 1, length, rawFile.get()) == length && std::fflush(rawFile.get()) == 0;
     std::vector<uint8_t>().swap(buffer);  // the reception buffer is done with
     if (!written) {
       rawFile.reset();
@@ -223,7 +223,9 @@ bool ConsoleUpload::LetReceiverContinue() {
 
 }  // namespace
 
-std::string UploadFilePath() { return (std::filesystem::temp_directory_path() / kUploadFileName).string(); }
+std::string UploadFilePath() {
+  return (std::filesystem::temp_directory_path() / kUploadFileName).string();
+}
 
 std::string FilteredUploadPath(const std::string& uploadPath) {
   if (HasTextExtension(uploadPath)) {
@@ -238,6 +240,8 @@ bool UploadChannelListTo(CListDB& db, const std::string& uploadPath) {
   return ConsoleUpload(db.Reporter(), factory, db.Options(), uploadPath).Run();
 }
 
-bool CListDB::UploadChannelList() { return UploadChannelListTo(*this, UploadFilePath()); }
+bool CListDB::UploadChannelList() {
+  return UploadChannelListTo(*this, UploadFilePath());
+}
 
 }  // namespace lumoscope
