@@ -56,15 +56,16 @@ bool PseudoTerminal::PeerPresent() const {
 
 bool PseudoTerminal::ReadAvailable(std::string& out, int waitMs) {
   pollfd p{master_, POLLIN, 0};
-  if (poll(&p, 1, waitMs) <= 0) return false;
-  if ((p.revents & POLLIN) == 0) {
-    // Hung up and nothing to read: do not spin.
-    if (waitMs > 0) usleep(static_cast<useconds_t>(waitMs) * 1000);
-    return false;
-  }
+  if (waitMs > 0 && poll(&p, 1, waitMs) <= 0) return false;
+  // After a hang-up the last bytes the PC wrote may still be on their way; a read
+  // fetches them, or fails when there are none.
   char buf[4096];
   const ssize_t r = ::read(master_, buf, sizeof buf);
-  if (r <= 0) return false;
+  if (r <= 0) {
+    // Hung up and nothing to read: do not spin.
+    if (waitMs > 0 && (p.revents & POLLIN) == 0) usleep(static_cast<useconds_t>(waitMs) * 1000);
+    return false;
+  }
   out.append(buf, static_cast<size_t>(r));
   return true;
 }

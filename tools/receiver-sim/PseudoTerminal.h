@@ -21,7 +21,8 @@ class PseudoTerminal {
 
   // True while a program holds the slave side open.
   bool PeerPresent() const;
-  // Waits up to waitMs for bytes and appends what came to `out`. False when none came.
+  // Waits up to waitMs (0: no wait) for bytes and appends what came to `out`. False when
+  // none came.
   bool ReadAvailable(std::string& out, int waitMs);
   // Writes everything, waiting while the pseudo-terminal's buffer is full; false when
   // nobody holds the slave side and the bytes could not go.

@@ -291,10 +291,15 @@ bool ReceiverSimulator::ReceivePacket(const std::string& firstEight) {
 void ReceiverSimulator::ServeConsole() {
   bool awake = false;
   std::string line;
-  while (!Stopping()) {
+  for (;;) {
     if (rx_.empty()) {
+      // When asked to stop, what the PC typed last is still taken in.
+      const bool last = Stopping();
       std::string chunk;
-      if (!pty_.ReadAvailable(chunk, kPollSliceMs)) continue;
+      if (!pty_.ReadAvailable(chunk, last ? 0 : kPollSliceMs)) {
+        if (last) return;
+        continue;
+      }
       result_.bytesFromPc += chunk.size();
       rx_ = chunk;
     }
