@@ -15,9 +15,9 @@ namespace {
 constexpr long kUsPerSecond = 1'000'000;
 constexpr long kNsPerUs = 1000;
 
-// Waits for `events` on fd; waitUs < 0 waits without limit. True when ready (or when
-// the device reports a hang-up or error, which the following call will then see).
-bool WaitFor(int fd, short events, int64_t waitUs) {
+// Waits for `events` on fd; waitUs < 0 waits without limit. Returns the events seen
+// (POLLHUP or POLLERR when the device hung up or failed), 0 when the wait ran out.
+short WaitFor(int fd, short events, int64_t waitUs) {
   pollfd p{fd, events, 0};
   timespec ts{};
   timespec* limit = nullptr;
@@ -26,12 +26,11 @@ bool WaitFor(int fd, short events, int64_t waitUs) {
     ts.tv_nsec = static_cast<long>(waitUs % kUsPerSecond) * kNsPerUs;
     limit = &ts;
   }
-  for (;;) {
-    const int r = ppoll(&p, 1, limit, nullptr);
-    if (r < 0 && errno == EINTR) return false;  // the caller re-checks its deadline
-    return r > 0;
-  }
+  // An interrupted wait counts as run out; the caller re-checks its deadline.
+  return ppoll(&p, 1, limit, nullptr) > 0 ? p.revents : 0;
 }
+
+constexpr short kDeviceGone = POLLHUP | POLLERR | POLLNVAL;
 
 }  // namespace
 
@@ -98,19 +97,29 @@ size_t CComm::Read(uint8_t* data, size_t n) {
 }
 
 long CComm::WaitRead(uint8_t* data, size_t n, int64_t waitUs) {
-  if (!WaitFor(fd_, POLLIN, waitUs)) return 0;
-  const ssize_t r = ::read(fd_, data, n);
-  if (r > 0) return static_cast<long>(r);
-  if (r < 0 && (errno == EAGAIN || errno == EINTR)) return 0;
-  return -1;  // hang-up (end of file) or a device error
+  // Bytes already waiting are taken without a poll: reads of a flowing line stay one
+  // system call each. A raw terminal read returns 0 (or EAGAIN) when nothing waits.
+  for (bool waited = false;; waited = true) {
+    const ssize_t r = ::read(fd_, data, n);
+    if (r > 0) return static_cast<long>(r);
+    if (r < 0 && errno != EAGAIN && errno != EINTR) return -1;
+    if (waited) return 0;
+    const short seen = WaitFor(fd_, POLLIN, waitUs);
+    if (seen == 0) return 0;
+    if ((seen & kDeviceGone) && !(seen & POLLIN)) return -1;
+  }
 }
 
 long CComm::WaitWrite(const uint8_t* data, size_t n, int64_t waitUs) {
-  if (!WaitFor(fd_, POLLOUT, waitUs)) return 0;
-  const ssize_t w = ::write(fd_, data, n);
-  if (w >= 0) return static_cast<long>(w);
-  if (errno == EAGAIN || errno == EINTR) return 0;
-  return -1;
+  for (bool waited = false;; waited = true) {
+    const ssize_t w = ::write(fd_, data, n);
+    if (w >= 0) return static_cast<long>(w);
+    if (errno != EAGAIN && errno != EINTR) return -1;
+    if (waited) return 0;
+    const short seen = WaitFor(fd_, POLLOUT, waitUs);
+    if (seen == 0) return 0;
+    if ((seen & kDeviceGone) && !(seen & POLLOUT)) return -1;
+  }
 }
 
 }  // namespace lumoscope
