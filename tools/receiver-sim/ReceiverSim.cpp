@@ -112,14 +112,14 @@ bool ReceiverSimulator::Receive(size_t n, std::string& out, int timeoutMs) {
   }
   out = rx_.substr(0, n);
   rx_.erase(0, n);
-  // The message is complete only when its last byte has crossed the line.
-  if (options_.baud > 0) SleepUntil(rxLineDoneUs_);
   return true;
 }
 
 void ReceiverSimulator::Send(const uint8_t* data, size_t n) {
   if (options_.baud > 0) {
-    txLineFreeUs_ = std::max(txLineFreeUs_, NowUs()) +
+    // An answer goes out once the message it answers has crossed the line (the receive
+    // side is paced here, in one sleep with the send side).
+    txLineFreeUs_ = std::max({txLineFreeUs_, rxLineDoneUs_, NowUs()}) +
                     static_cast<int64_t>(n) * kBitsPerByte * kUsPerSecond / options_.baud;
     SleepUntil(txLineFreeUs_);
   }
