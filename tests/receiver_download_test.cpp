@@ -45,6 +45,7 @@ TEST_F(DownloadTest, GoodDownloadStoresExactlyTheImageData) {
   StartReceiver();
   EXPECT_TRUE(Download(binPath));
   EXPECT_TRUE(PortReleased());
+  EXPECT_EQ(OpenDescriptorsOn(binPath), 0);
   const sim::SimResult& r = StopReceiver();
   ASSERT_EQ(r.image.size(), packets.size());
   for (const BinPacket& p : packets) EXPECT_EQ(r.image.at(p.address), p.data) << p.address;
@@ -123,6 +124,7 @@ TEST_F(DownloadTest, RefusedAcknowledgementsAreRetriedThreeTimes) {
     EXPECT_EQ(Download(binPath), c.ok);
     EXPECT_EQ(LastBox(), c.box);
     EXPECT_TRUE(PortReleased());
+    EXPECT_EQ(OpenDescriptorsOn(binPath), 0);
     EXPECT_EQ(WindowSaid("send DN_HEADER => 3 times\r\n"), c.header > 1);
     StopReceiver();
   }
@@ -171,8 +173,10 @@ TEST_F(DownloadTest, FileFaultsAreToldAfterTheConnection) {
     SCOPED_TRACE(i);
     reporter.Clear();
     StartReceiver();
-    EXPECT_FALSE(Download(dir.Write("bad" + std::to_string(i++) + ".bin", c.bytes)));
+    const std::string path = dir.Write("bad" + std::to_string(i++) + ".bin", c.bytes);
+    EXPECT_FALSE(Download(path));
     EXPECT_EQ(reporter.boxes, std::vector<std::string>{c.box});
+    EXPECT_EQ(OpenDescriptorsOn(path), 0);
     EXPECT_TRUE(WindowSaid("\r\nConnetion established...\r\n"));
     EXPECT_TRUE(PortReleased());
     StopReceiver();
@@ -193,9 +197,14 @@ TEST_F(DownloadTest, PortTroubleEndsBeforeAnyExchange) {
     options.devicePaths[1] = device;
     EXPECT_FALSE(Download(binPath));
     EXPECT_EQ(reporter.boxes, std::vector<std::string>{kPortOpenFailedMessage}) << device;
+    EXPECT_EQ(OpenDescriptorsOn(binPath), 0);
   }
   holder.reset();
   options.devicePaths[1] = receiver->DevicePath();
+  // The descriptor check itself sees an open file.
+  std::FILE* open = std::fopen(binPath.c_str(), "rb");
+  EXPECT_EQ(OpenDescriptorsOn(binPath), 1);
+  std::fclose(open);
   EXPECT_EQ(StopReceiver().bytesFromPc, 0u);
 }
 

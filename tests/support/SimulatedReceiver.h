@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 
 #include "database/ListDB.h"
@@ -39,6 +40,16 @@ class SimulatedReceiverTest : public ::testing::Test {
   bool PortReleased() {
     SystemClock clock;
     return CComm::Open(receiver->DevicePath(), clock) != nullptr;
+  }
+  // Descriptors of this process open on `path` (0 once a transfer closed its files).
+  static int OpenDescriptorsOn(const std::string& path) {
+    int count = 0;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", ec)) {
+      std::error_code linkError;
+      if (std::filesystem::read_symlink(entry.path(), linkError) == path) ++count;
+    }
+    return count;
   }
   double Seconds(std::chrono::steady_clock::time_point since) const {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
