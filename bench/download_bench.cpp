@@ -7,10 +7,10 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include "database/ListDB.h"
+#include "tests/support/BinImage.h"
 #include "tools/receiver-sim/ReceiverSim.h"
 #include "transfer/DownloadProtocol.h"
 #include "transfer/PosixLinkFactory.h"
@@ -40,35 +40,17 @@ class NullReporter final : public IReporter {
 
 // Writes the image and returns the bytes the exchange needs at the least.
 size_t WriteImage(const std::string& path) {
-  std::mt19937 gen(42);
-  std::string body;
-  size_t packets = 0;
-  for (size_t off = 0; off < kImageBytes; off += kPacketBytes, ++packets) {
-    const size_t n = std::min(kPacketBytes, kImageBytes - off);
-    std::vector<uint8_t> p(kPacketHeaderBytes);
-    p[0] = p[1] = kPacketMagic;
-    PutBe16(&p[2], static_cast<uint16_t>(packets));
-    PutBe32(&p[4], kLoadAddress + static_cast<uint32_t>(off));
-    PutBe32(&p[8], static_cast<uint32_t>(n));
-    for (size_t i = 0; i < n; ++i) p.push_back(static_cast<uint8_t>(gen()));
-    uint8_t crc[4];
-    PutBe32(crc, Crc32(p));
-    p.insert(p.end(), crc, crc + 4);
-    body.append(p.begin(), p.end());
-  }
-  uint8_t h[kImageHeaderBytes] = {kImageMagic0, kImageMagic1, 1, 1};
-  PutBe32(&h[4], static_cast<uint32_t>(kImageBytes));
-  PutBe16(&h[8], static_cast<uint16_t>(packets));
-  PutBe32(&h[10], Crc32(std::span<const uint8_t>(h, 10)));
+  const auto packets = test::SplitIntoPackets(test::RandomBytes(kImageBytes, 42), kLoadAddress, kPacketBytes);
+  const std::string image = test::BuildBinImage(packets);
   std::FILE* f = std::fopen(path.c_str(), "wb");
-  std::fwrite(h, 1, sizeof h, f);
-  std::fwrite(body.data(), 1, body.size(), f);
+  std::fwrite(image.data(), 1, image.size(), f);
   std::fclose(f);
   // Ready, ACK, NXT, header, ACK; per packet NXT, announcement, ACK, NXT, frame, ACK;
   // then NXT, DIS, ACK, POK.
   const size_t m = kControlMessageBytes;
   return 3 * m + kImageHeaderBytes + m +
-         packets * (4 * m + kAnnouncementBytes + kPacketHeaderBytes + kPacketCrcBytes) + kImageBytes + 4 * m;
+         packets.size() * (4 * m + kAnnouncementBytes + kPacketHeaderBytes + kPacketCrcBytes) + kImageBytes +
+         4 * m;
 }
 
 double ThreadCpuSeconds() {

@@ -62,6 +62,8 @@ class ConsoleUpload {
     Type(bytes.data(), N);
   }
   void Pause(int64_t ms) { factory_.Clock().SleepMs(ms); }
+  // Opens the port with the line, the standard profile and the given queues, purged.
+  bool OpenConsolePort(size_t rxQueueBytes, size_t txQueueBytes);
   bool WakeConsole();
   void AskForList();
   size_t Receive(std::vector<uint8_t>& buffer);
@@ -77,14 +79,18 @@ class ConsoleUpload {
   std::unique_ptr<ISerialPort> port_;
 };
 
-bool ConsoleUpload::Run() {
+bool ConsoleUpload::OpenConsolePort(size_t rxQueueBytes, size_t txQueueBytes) {
   port_ = OpenReceiverPort(factory_, options_, reporter_);
   if (!port_) return false;
   SetLineOrWarn(*port_, reporter_);
   port_->SetTimeouts(kStandardProfile);
-  port_->SetQueues(kUploadRxQueueBytes, kUploadTxQueueBytes);
+  port_->SetQueues(rxQueueBytes, txQueueBytes);
   port_->Purge();
+  return true;
+}
 
+bool ConsoleUpload::Run() {
+  if (!OpenConsolePort(kUploadRxQueueBytes, kUploadTxQueueBytes)) return false;
   if (!WakeConsole()) {
     port_.reset();
     reporter_.MessageBox("CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!");
@@ -210,12 +216,7 @@ bool ConsoleUpload::StoreAndFilter(std::vector<uint8_t>& buffer, size_t length, 
 }
 
 bool ConsoleUpload::LetReceiverContinue() {
-  port_ = OpenReceiverPort(factory_, options_, reporter_);
-  if (!port_) return false;
-  SetLineOrWarn(*port_, reporter_);
-  port_->SetTimeouts(kStandardProfile);
-  port_->SetQueues(kReleaseRxQueueBytes, kReleaseTxQueueBytes);
-  port_->Purge();
+  if (!OpenConsolePort(kReleaseRxQueueBytes, kReleaseTxQueueBytes)) return false;
   Type(kContinueCommand);
   port_.reset();
   return true;
