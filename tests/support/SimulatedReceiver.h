@@ -18,7 +18,7 @@
 namespace lumoscope::test {
 
 // Short enough to keep the suite fast, long enough for a loaded machine.
-inline constexpr int64_t kTestDownloadReadBoundUs = 300'000;
+inline constexpr int64_t kTestDownloadReadBoundUs = 500'000;
 inline constexpr int64_t kTestUploadEmptyReadUs = 100'000;
 
 class SimulatedReceiverTest : public ::testing::Test {
