@@ -6,6 +6,7 @@
 #include "tests/support/TempDir.h"
 #include "transfer/DownloadProtocol.h"
 #include "transfer/PortSelection.h"
+#include "transfer/WireTrace.h"
 
 namespace lumoscope {
 namespace {
@@ -127,6 +128,26 @@ TEST_F(FakeLinkDownload, RefusedLineSettingsAreToldAndTheDownloadGoesOn) {
   const std::string ackThenErr =
       std::string(kAck.begin(), kAck.end()) + std::string(kErr.begin(), kErr.end());
   EXPECT_EQ(factory.device.written, ackThenErr);
+}
+
+}  // namespace
+}  // namespace lumoscope
+
+namespace lumoscope {
+namespace {
+
+TEST(WireTrace, ShowsDirectionDeltaHexAndAscii) {
+  std::vector<std::string> lines;
+  HexDumpTrace trace([&](const std::string& l) { lines.push_back(l); });
+  trace.Bytes(IWireTrace::Direction::FromReceiver, kAck.data(), kAck.size(), 5'000);
+  const std::string seventeen(17, 'z');
+  trace.Bytes(IWireTrace::Direction::ToReceiver, reinterpret_cast<const uint8_t*>(seventeen.data()), 17,
+              7'500);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].substr(0, 24), "+    0.000 ms STB>PC  02");
+  EXPECT_NE(lines[0].find("|.ACKack.|"), std::string::npos);
+  EXPECT_EQ(lines[1].substr(0, 20), "+    2.500 ms PC>STB");
+  EXPECT_NE(lines[2].find("|z|"), std::string::npos);  // 16 bytes per line
 }
 
 }  // namespace
