@@ -128,7 +128,7 @@ void ReceiverSimulator::Send(const uint8_t* data, size_t n) {
 
 bool ReceiverSimulator::WaitForConnection() {
   bool shifted = options_.readyShift <= 0;
-  int64_t nextReadyUs = NowUs() + static_cast<int64_t>(options_.readyIntervalMs) * 1000;
+  int64_t nextReadyUs = 0;  // the first ready message goes out as soon as a PC is there
   rx_.clear();
   while (!Stopping()) {
     if (!pty_.PeerPresent()) {
