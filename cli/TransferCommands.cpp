@@ -1,8 +1,116 @@
-// Placeholder until these subcommands land.
+// download and upload: the transfers with the receiver, on the port chosen by number or
+// on any serial device by path.
+#include <cstdio>
+#include <memory>
+#include <string>
+
 #include "cli/Commands.h"
+#include "cli/ConsoleReporter.h"
+#include "database/DerivedNames.h"
+#include "database/ListDB.h"
+#include "transfer/PosixLinkFactory.h"
+#include "transfer/Upload.h"
+#include "transfer/WireTrace.h"
 
 namespace lumoscope::cli {
+namespace {
 
-void AddTransferCommands(CLI::App& /*app*/, int& /*exitCode*/) {}
+struct LinkArgs {
+  std::string device;
+  int port = 1;
+  bool trace = false;
+};
+
+void AddLinkOptions(CLI::App& cmd, LinkArgs& args) {
+  CLI::Option* device =
+      cmd.add_option("--device", args.device, "serial device of the receiver (e.g. /dev/ttyUSB0)");
+  CLI::Option* port =
+      cmd.add_option("--port", args.port, "port number 1..4 (COM1..COM4 = /dev/ttyS0../dev/ttyS3)");
+  device->excludes(port);
+  cmd.add_flag("--trace", args.trace, "write every byte on the line to stderr as hex and ASCII");
+}
+
+// The options and link factory of one transfer.
+struct Link {
+  AppOptions options;
+  PosixLinkFactory factory;
+  std::unique_ptr<HexDumpTrace> trace;
+};
+
+void SetUpLink(const LinkArgs& args, Link& link) {
+  link.options.portNumber = args.port;
+  if (!args.device.empty()) {
+    link.options.portNumber = 1;
+    link.options.devicePaths[0] = args.device;
+  }
+  if (args.trace) {
+    link.trace = std::make_unique<HexDumpTrace>(
+        [](const std::string& line) { std::fwrite(line.data(), 1, line.size(), stderr); });
+    link.factory.SetTrace(link.trace.get());
+  }
+}
+
+bool HasExtension(const std::string& path, const char* ext) {
+  const std::string lower = [&] {
+    std::string s = path;
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  }();
+  const std::string e = ext;
+  return lower.size() >= e.size() && lower.compare(lower.size() - e.size(), e.size(), e) == 0;
+}
+
+int Download(const LinkArgs& args, const std::string& image) {
+  ConsoleReporter reporter;
+  Link link;
+  SetUpLink(args, link);
+  std::string binPath = image;
+  CListDB db(reporter, link.options);
+  db.linkFactory = &link.factory;
+  if (HasExtension(image, ".hex")) {
+    // The conversion names its input and output after a text file beside the image.
+    db.SetFilePath(image.substr(0, image.size() - 4) + ".txt");
+    if (!db.ConvertHexToBin()) {
+      reporter.MessageBox("Making a BIN file is failed!");
+      return kExitFailure;
+    }
+    binPath = DerivedPath(db.FilePath(), kExtBin);
+  }
+  const bool ok = db.DownloadImage(binPath);
+  reporter.SetProgress(0, kProgressRemove);
+  return ok ? kExitSuccess : kExitFailure;
+}
+
+int Upload(const LinkArgs& args, const std::string& out) {
+  ConsoleReporter reporter;
+  Link link;
+  SetUpLink(args, link);
+  CListDB db(reporter, link.options);
+  db.linkFactory = &link.factory;
+  const std::string path = out.empty() ? UploadFilePath() : out;
+  const bool ok = UploadChannelListTo(db, path);
+  reporter.SetProgress(0, kProgressRemove);
+  if (ok) std::printf("%s\n", path.c_str());
+  return ok ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace
+
+void AddTransferCommands(CLI::App& app, int& exitCode) {
+  auto downloadArgs = std::make_shared<LinkArgs>();
+  auto image = std::make_shared<std::string>();
+  CLI::App* download =
+      app.add_subcommand("download", "flash a .bin image (a .hex is converted first) into the receiver");
+  AddLinkOptions(*download, *downloadArgs);
+  download->add_option("IMAGE", *image, "IMAGE.bin or IMAGE.hex")->required();
+  download->callback([downloadArgs, image, &exitCode] { exitCode = Download(*downloadArgs, *image); });
+
+  auto uploadArgs = std::make_shared<LinkArgs>();
+  auto out = std::make_shared<std::string>();
+  CLI::App* upload = app.add_subcommand("upload", "fetch the receiver's channel list through its console");
+  AddLinkOptions(*upload, *uploadArgs);
+  upload->add_option("-o,--output", *out, "where to write the list (default: the fixed upload file)");
+  upload->callback([uploadArgs, out, &exitCode] { exitCode = Upload(*uploadArgs, *out); });
+}
 
 }  // namespace lumoscope::cli

@@ -3,6 +3,8 @@
 
 namespace lumoscope {
 
-bool CListDB::ConvertHexToBin() { return false; }
+bool CListDB::ConvertHexToBin() {
+  return false;
+}
 
 }  // namespace lumoscope

@@ -3,6 +3,8 @@
 
 namespace lumoscope {
 
-bool CListDB::LoadSectionList(std::vector<std::string>& /*list*/) { return false; }
+bool CListDB::LoadSectionList(std::vector<std::string>& /*list*/) {
+  return false;
+}
 
 }  // namespace lumoscope

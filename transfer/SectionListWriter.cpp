@@ -3,6 +3,8 @@
 
 namespace lumoscope {
 
-bool CListDB::SaveSectionList(const std::vector<std::string>& /*list*/) { return false; }
+bool CListDB::SaveSectionList(const std::vector<std::string>& /*list*/) {
+  return false;
+}
 
 }  // namespace lumoscope

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "tests/support/SimulatedReceiver.h"
+#include "transfer/PortSelection.h"
+#include "transfer/Upload.h"
+
+namespace lumoscope {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr const char* kList =
+    "[SATELLITE_NAME_LIST]\r\n"
+    "1,ASTRA 19.2E\r\n"
+    "[SATELLITE]\r\n"
+    "1,1,0192,E,09750,10600,11700,1,0,0,0\r\n";
+
+class UploadTest : public test::SimulatedReceiverTest {
+ protected:
+  UploadTest() : uploadPath(dir.File("upload.txt")) {}
+  bool Upload() {
+    const auto start = Clock::now();
+    const bool ok = UploadChannelListTo(db, uploadPath);
+    elapsed = Seconds(start);
+    return ok;
+  }
+  sim::SimOptions WithList(sim::ListingEnd end = sim::ListingEnd::Marker) {
+    sim::SimOptions o;
+    o.channelList = kList;
+    o.listingEnd = end;
+    return o;
+  }
+
+  std::string uploadPath;
+  double elapsed = 0;
+};
+
+TEST_F(UploadTest, GoodUploadYieldsTheListAndLetsTheReceiverContinue) {
+  StartReceiver(WithList());
+  EXPECT_TRUE(Upload());
+  EXPECT_EQ(reporter.boxes, std::vector<std::string>{"Uploading SUCESS"});
+  // The marker arrives inside a copied line: two stored blanks and the repeated last one.
+  EXPECT_EQ(test::ReadFile(uploadPath), std::string(kList) + "[END]   ");
+  EXPECT_FALSE(test::FileExists(FilteredUploadPath(uploadPath)));
+  EXPECT_TRUE(PortReleased());
+  const sim::SimResult& r = StopReceiver();
+  EXPECT_TRUE(r.listingPrinted);
+  EXPECT_TRUE(r.continueReceived);
+}
+
+TEST_F(UploadTest, ListingEndingOnThePromptGetsTheEndBlock) {
+  StartReceiver(WithList(sim::ListingEnd::PromptOnly));
+  EXPECT_TRUE(Upload());
+  const std::string list = kList;
+  // Reception ends after six empty reads; the end block goes 18 bytes back.
+  EXPECT_EQ(test::ReadFile(uploadPath),
+            list.substr(0, list.size() - 18) + " \r\n[END]\r\n\r\n" + list.substr(list.size() - 6));
+  EXPECT_GE(elapsed, 6 * test::kTestUploadEmptyReadUs / 1e6);
+  EXPECT_TRUE(StopReceiver().continueReceived);
+}
+
+TEST_F(UploadTest, SilentReceiverGetsThePowerMessageAndNothingIsWritten) {
+  sim::SimOptions o;
+  o.silent = true;
+  StartReceiver(o);
+  EXPECT_FALSE(Upload());
+  EXPECT_EQ(reporter.boxes,
+            std::vector<std::string>{"CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!"});
+  EXPECT_FALSE(test::FileExists(uploadPath));
+  EXPECT_TRUE(PortReleased());
+  StopReceiver();
+}
+
+TEST_F(UploadTest, ListingWithoutTheHeaderIsNotComplete) {
+  sim::SimOptions o = WithList();
+  o.channelList = "[SATELLITE]\r\n";
+  StartReceiver(o);
+  EXPECT_FALSE(Upload());
+  EXPECT_EQ(reporter.boxes, std::vector<std::string>{"ERROR: Uploading is not complete. try again"});
+  // The receiver is let go on failure as well.
+  EXPECT_TRUE(StopReceiver().continueReceived);
+}
+
+TEST_F(UploadTest, EndlessListingStopsWhenTheBufferIsFull) {
+  StartReceiver(WithList(sim::ListingEnd::Never));
+  EXPECT_TRUE(Upload());
+  EXPECT_TRUE(test::ReadFile(uploadPath).starts_with(kList));
+  // The activity display alternates between half and full every 500 bytes.
+  ASSERT_GE(reporter.progress.size(), 800u);
+  EXPECT_EQ(reporter.progress[0], (std::pair<int, int>{1000, kProgressShow}));
+  EXPECT_EQ(reporter.progress[1], (std::pair<int, int>{50, kProgressShow}));
+  EXPECT_GE(StopReceiver().consoleBytesWritten, 409600u);
+}
+
+TEST_F(UploadTest, UnwritableOutputIsTold) {
+  StartReceiver(WithList());
+  uploadPath = dir.File("no-such-folder/upload.txt");
+  EXPECT_FALSE(Upload());
+  EXPECT_EQ(reporter.boxes,
+            std::vector<std::string>{Format("Fail to open output file %s\n", uploadPath.c_str())});
+  EXPECT_TRUE(PortReleased());
+  StopReceiver();
+}
+
+}  // namespace
+}  // namespace lumoscope

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "tests/support/BinImage.h"
+#include "tests/support/SimulatedReceiver.h"
+
+namespace lumoscope {
+namespace {
+
+class TransferCliTest : public test::SimulatedReceiverTest {
+ protected:
+  int Run(const std::string& args) {
+    const std::string cmd =
+        std::string(LUMOSCOPE_CLI_PATH) + " " + args + " >" + dir.File("out") + " 2>" + dir.File("err");
+    const int status = std::system(cmd.c_str());
+    out = test::ReadFile(dir.File("out"));
+    err = test::ReadFile(dir.File("err"));
+    return WEXITSTATUS(status);
+  }
+  std::string out, err;
+};
+
+TEST_F(TransferCliTest, DownloadAndUploadOnADevicePath) {
+  sim::SimOptions o;
+  o.channelList = "[SATELLITE_NAME_LIST]\r\n";
+  StartReceiver(o);
+  const auto packets = test::SplitIntoPackets(test::RandomBytes(5000, 3), 0x1000, 4080);
+  const std::string bin = dir.Write("image.bin", test::BuildBinImage(packets));
+  EXPECT_EQ(Run("download --device " + receiver->DevicePath() + " " + bin), 0);
+  EXPECT_NE(out.find("\r\nConnetion established...\r\n"), std::string::npos);
+  EXPECT_EQ(err, "Flash download is terminated successfully.\n\n");
+
+  const std::string list = dir.File("uploaded.txt");
+  EXPECT_EQ(Run("upload --device " + receiver->DevicePath() + " -o " + list), 0);
+  EXPECT_EQ(err, "Uploading SUCESS\n");
+  EXPECT_EQ(test::ReadFile(list), "[SATELLITE_NAME_LIST]\r\n[END]   ");
+  EXPECT_EQ(StopReceiver().packetsStored, packets.size());
+}
+
+TEST_F(TransferCliTest, IllegalPortAndUsageErrors) {
+  EXPECT_EQ(Run("upload --port 5"), 1);
+  EXPECT_EQ(err, "Selected Com Port is illegal!!!, Select again at Option Menu\n");
+  EXPECT_EQ(Run("download --port 1 --device /dev/null x.bin"), 2);
+}
+
+}  // namespace
+}  // namespace lumoscope

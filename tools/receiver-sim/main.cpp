@@ -1,0 +1,124 @@
+// receiver-sim: a satellite receiver on a pseudo-terminal. Prints the device path to give
+// lumoscope-cli (--device PATH) or the desktop's port options, then answers flash
+// downloads and console uploads until interrupted.
+#include <signal.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "tools/receiver-sim/ReceiverSim.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: receiver-sim [options]\n"
+    "  --list FILE               channel list the console prints on \"dumpch\"\n"
+    "  --baud N                  pace the line at N bit/s (115200 for the real rate)\n"
+    "  --ready-interval MS       pause between two ready messages (default 200)\n"
+    "faults:\n"
+    "  --shift K                 K bytes of noise before the first ready message (0..7)\n"
+    "  --wrong-answers N         answer the PC's ACK N times with something else than NXT\n"
+    "  --silent                  say nothing at all\n"
+    "  --bad-header-acks N       refuse the image header N times\n"
+    "  --bad-announcement-acks N refuse the announcement of the fault packet N times\n"
+    "  --bad-frame-acks N        refuse the frame of the fault packet N times\n"
+    "  --fault-packet I          the packet those faults hit (default 0)\n"
+    "  --per                     report PER at the end\n"
+    "  --hang-up-after N         fall silent after N packets\n"
+    "  --listing end|prompt|never  how the console listing ends (default end)\n";
+
+bool ParseInt(const char* text, int& out) {
+  char* end = nullptr;
+  const long v = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0') return false;
+  out = static_cast<int>(v);
+  return true;
+}
+
+bool ParseArgs(int argc, char** argv, lumoscope::sim::SimOptions& o) {
+  using lumoscope::sim::ListingEnd;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    const bool hasValue = i + 1 < argc;
+    int v = 0;
+    auto number = [&](int& field) {
+      if (!hasValue || !ParseInt(argv[++i], v)) return false;
+      field = v;
+      return true;
+    };
+    if (a == "--silent") {
+      o.silent = true;
+    } else if (a == "--per") {
+      o.reportFailure = true;
+    } else if (a == "--list" && hasValue) {
+      std::ifstream in(argv[++i], std::ios::binary);
+      if (!in) {
+        std::fprintf(stderr, "receiver-sim: cannot read %s\n", argv[i]);
+        return false;
+      }
+      o.channelList.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } else if (a == "--listing" && hasValue) {
+      const std::string e = argv[++i];
+      if (e == "end") {
+        o.listingEnd = ListingEnd::Marker;
+      } else if (e == "prompt") {
+        o.listingEnd = ListingEnd::PromptOnly;
+      } else if (e == "never") {
+        o.listingEnd = ListingEnd::Never;
+      } else {
+        return false;
+      }
+    } else if (a == "--fault-packet") {
+      int p = 0;
+      if (!number(p) || p < 0) return false;
+      o.faultPacket = static_cast<size_t>(p);
+    } else if (!((a == "--baud" && number(o.baud)) ||
+                 (a == "--ready-interval" && number(o.readyIntervalMs)) ||
+                 (a == "--shift" && number(o.readyShift)) ||
+                 (a == "--wrong-answers" && number(o.wrongAnswersToAck)) ||
+                 (a == "--bad-header-acks" && number(o.badHeaderAcks)) ||
+                 (a == "--bad-announcement-acks" && number(o.badAnnouncementAcks)) ||
+                 (a == "--bad-frame-acks" && number(o.badFrameAcks)) ||
+                 (a == "--hang-up-after" && number(o.hangUpAfterPackets)))) {
+      return false;
+    }
+  }
+  return o.readyShift >= 0 && o.readyShift <= 7 && o.baud >= 0 && o.readyIntervalMs > 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  lumoscope::sim::SimOptions options;
+  if (!ParseArgs(argc, argv, options)) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  // The simulator thread must not take the interrupt; the main thread waits for it.
+  sigset_t stopSignals;
+  sigemptyset(&stopSignals);
+  sigaddset(&stopSignals, SIGINT);
+  sigaddset(&stopSignals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+  lumoscope::sim::ReceiverSimulator receiver(options);
+  if (!receiver.Open()) {
+    std::perror("receiver-sim: cannot create a pseudo-terminal");
+    return 1;
+  }
+  std::printf("%s\n", receiver.DevicePath().c_str());
+  std::fflush(stdout);
+  receiver.Start();
+  int sig = 0;
+  sigwait(&stopSignals, &sig);
+  receiver.Stop();
+
+  const lumoscope::sim::SimResult& r = receiver.Result();
+  std::fprintf(stderr, "receiver-sim: %zu packets stored, verdict %s, %zu bytes from the PC, %zu to it\n",
+               r.packetsStored, r.verdictSent ? (r.verdictWasPok ? "POK" : "PER") : "none", r.bytesFromPc,
+               r.bytesToPc);
+  return 0;
+}

@@ -1,0 +1,16 @@
+#include "transfer/PosixLinkFactory.h"
+
+#include "transfer/CComm.h"
+
+namespace lumoscope {
+
+std::unique_ptr<ISerialPort> PosixLinkFactory::Open(const std::string& devicePath) {
+  return CComm::Open(devicePath, clock_);
+}
+
+ISerialLinkFactory& DefaultLinkFactory() {
+  static PosixLinkFactory factory;
+  return factory;
+}
+
+}  // namespace lumoscope

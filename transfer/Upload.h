@@ -1,0 +1,21 @@
+#pragma once
+// Fetching the receiver's channel list through its text console.
+#include <string>
+
+namespace lumoscope {
+
+class CListDB;
+
+// The fixed upload file, "VXRupload.txt" in the platform's temporary folder. After a
+// completed upload it holds the filtered list; the desktop opens it as "the uploaded
+// list".
+std::string UploadFilePath();
+
+// The file the filter writes before it takes the upload file's name: the same name with
+// "Temp" in front of its ".txt" (or appended when there is none).
+std::string FilteredUploadPath(const std::string& uploadPath);
+
+// The upload of CListDB::UploadChannelList, into `uploadPath` instead of the fixed file.
+bool UploadChannelListTo(CListDB& db, const std::string& uploadPath);
+
+}  // namespace lumoscope
