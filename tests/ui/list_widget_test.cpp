@@ -1,6 +1,7 @@
 // The channel list widget: the list-control contract the list view model relies on,
 // checked through an abstract probe, and the widget's hand-over of keys and mouse
 // events to the view model (delete, undo, drag moves).
+#include <QAction>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -379,6 +380,50 @@ class ListWidgetTest : public QObject {
     QCOMPARE(list.widget.Pointer(), PointerShape::Arrow);
     QCOMPARE(list.widget.DropIndicatorRow(), -1);
     QVERIFY(!list.view.Dragging());
+  }
+
+  void dragScrollsAtTheEdge() {
+    WiredList list;
+    list.widget.resize(WidgetProbe::kWidth, WidgetProbe::kHeight);
+    list.widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list.widget));
+    std::vector<std::string> names;
+    for (int i = 0; i < 100; ++i) names.push_back("N" + std::to_string(i));
+    list.Load(test::ChannelList(names));
+    QWidget* vp = list.widget.viewport();
+    // Well below the viewport, also below the partly hidden row after the last whole one.
+    const QPoint below(30, vp->height() + 3 * list.widget.rowHeight(0));
+    QTest::mousePress(vp, Qt::LeftButton, {}, RowCentre(list.widget, 0));
+    QTest::mouseMove(vp, below);
+    QTRY_VERIFY(list.widget.TopIndex() > 2);  // held below the list: it scrolls on
+    // Released outside every row on the row where it started: nothing moves.
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, below);
+    QCOMPARE(list.ShownNames(), names);
+  }
+
+  void editingKeysWinOverWindowShortcuts() {
+    QWidget window;
+    auto* action = new QAction(&window);
+    action->setShortcut(QKeySequence(Qt::Key_Delete));
+    window.addAction(action);
+    QSignalSpy triggered(action, &QAction::triggered);
+    test::RecordingReporter reporter;
+    test::FakeViewDocument document;
+    auto* widget = new ui::ChannelListWidget(&window);
+    CLumoscopeListView view(*widget, reporter);
+    view.SetDocument(&document);
+    widget->SetListView(&view);
+    widget->resize(WidgetProbe::kWidth, WidgetProbe::kHeight);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    view.Fields() = test::ChannelList({"A", "B"});
+    view.RefreshWithRenumber();
+    widget->setFocus();
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, RowCentre(*widget, 0));
+    QTest::keyClick(widget, Qt::Key_Delete);
+    QCOMPARE(widget->ItemCount(), 1);
+    QCOMPARE(triggered.count(), 0);
+    widget->SetListView(nullptr);
   }
 
   void pressWithoutAListSelectsNothing() {
