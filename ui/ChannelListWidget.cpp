@@ -252,9 +252,9 @@ bool ChannelListWidget::event(QEvent* event) {
 }
 
 void ChannelListWidget::keyPressEvent(QKeyEvent* event) {
+  Flush();  // the view model and the table's own navigation both need the laid-out rows
   const ViewKey key = EditingKey(event->key());
   if (view_ != nullptr && key != ViewKey::Other) {
-    Flush();
     if (view_->OnKeyDown(key)) {
       event->accept();
       return;
@@ -277,6 +277,7 @@ bool ChannelListWidget::LeftPress(QPoint point) {
 }
 
 void ChannelListWidget::mousePressEvent(QMouseEvent* event) {
+  Flush();
   if (event->button() == Qt::LeftButton && view_ != nullptr && !LeftPress(event->position().toPoint())) {
     event->accept();  // nothing loaded: the press selects nothing
     return;
@@ -363,6 +364,8 @@ void ChannelListWidget::UpdateDropIndicator(QPoint point) {
 }
 
 void ChannelListWidget::paintEvent(QPaintEvent* event) {
+  // A paint may come before the zero-timer: never draw the old layout over new rows.
+  Flush();
   QTableView::paintEvent(event);
   if (dropIndicatorRow_ < 0 || dropIndicatorRow_ >= model_->Rows()) return;
   // Dragged rows land directly above the row under the pointer: mark its top edge.
