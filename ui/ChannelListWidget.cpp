@@ -267,10 +267,12 @@ void ChannelListWidget::keyPressEvent(QKeyEvent* event) {
 
 bool ChannelListWidget::LeftPress(QPoint point) {
   Flush();
-  leftHeld_ = false;
   dragReported_ = false;
-  if (!view_->OnLButtonDown(ToClient(point))) return false;
-  leftHeld_ = true;
+  if (!view_->OnLButtonDown(ToClient(point))) {
+    left_ = LeftButton::Swallowed;
+    return false;
+  }
+  left_ = LeftButton::Held;
   pressPoint_ = point;
   pressOnRow_ = rowAt(point.y()) >= 0 && point.x() < horizontalHeader()->length() - horizontalOffset();
   return true;
@@ -286,8 +288,9 @@ void ChannelListWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void ChannelListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-  // The second press of a double click is a press like any other; it opens nothing.
-  if (event->button() == Qt::LeftButton && view_ != nullptr && !LeftPress(event->position().toPoint())) {
+  // The second press of a double click already came as a press; the double click itself
+  // opens nothing, and is dropped like that press when the view model swallowed it.
+  if (event->button() == Qt::LeftButton && view_ != nullptr && left_ == LeftButton::Swallowed) {
     event->accept();
     return;
   }
@@ -295,7 +298,12 @@ void ChannelListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ChannelListWidget::mouseMoveEvent(QMouseEvent* event) {
-  if (view_ != nullptr && leftHeld_ && (event->buttons() & Qt::LeftButton) && pressOnRow_) {
+  if (view_ != nullptr && left_ == LeftButton::Swallowed && (event->buttons() & Qt::LeftButton)) {
+    view_->OnMouseMove();
+    event->accept();
+    return;
+  }
+  if (view_ != nullptr && left_ == LeftButton::Held && (event->buttons() & Qt::LeftButton) && pressOnRow_) {
     // A row is held: the move is a drag, never a sweep that changes the selection.
     const QPoint point = event->position().toPoint();
     if (!dragReported_ && (point - pressPoint_).manhattanLength() >= QApplication::startDragDistance()) {
@@ -314,7 +322,7 @@ void ChannelListWidget::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     return;
   }
-  if (view_ != nullptr && leftHeld_) view_->OnMouseMove();
+  if (view_ != nullptr && left_ == LeftButton::Held) view_->OnMouseMove();
   QTableView::mouseMoveEvent(event);
 }
 
@@ -324,15 +332,17 @@ void ChannelListWidget::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   const bool dragged = dragReported_;
-  leftHeld_ = false;
+  const bool swallowed = left_ == LeftButton::Swallowed;
+  left_ = LeftButton::Up;
   dragReported_ = false;
   autoScrollTimer_.stop();
   UpdateDropIndicator(QPoint(-1, -1));
   Flush();
   view_->OnLButtonUp(ToClient(event->position().toPoint()));
-  if (dragged) {
-    // The rows were moved and the list refilled; the table must not turn the release
-    // into a click on the row that now lies under the pointer.
+  if (dragged || swallowed) {
+    // After a drag the rows were moved and the list refilled: the table must not turn
+    // the release into a click on the row that now lies under the pointer. A swallowed
+    // press has no release for the table either.
     event->accept();
     return;
   }

@@ -91,9 +91,11 @@ class ChannelListWidget final : public QTableView, public IListControl {
   mutable std::vector<char> selectedRows_;
   mutable bool selectionStale_ = true;
 
-  // The left button: where it went down, whether on a row, and whether the view model
-  // was told that a drag began.
-  bool leftHeld_ = false;
+  // The left button: up, down on the list, or down but swallowed by the view model (then
+  // the table sees neither its moves nor its release). Where it went down, whether on a
+  // row, and whether the view model was told that a drag began.
+  enum class LeftButton { Up, Held, Swallowed };
+  LeftButton left_ = LeftButton::Up;
   bool pressOnRow_ = false;
   bool dragReported_ = false;
   QPoint pressPoint_;

@@ -432,11 +432,20 @@ class ListWidgetTest : public QObject {
     list.widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list.widget));
     list.Load(test::ChannelList({"A", "B"}));
+    QWidget* vp = list.widget.viewport();
+    QTest::mouseClick(vp, Qt::LeftButton, {}, RowCentre(list.widget, 0));
     list.document.loaded = false;
-    QTest::mouseClick(list.widget.viewport(), Qt::LeftButton, {}, RowCentre(list.widget, 1));
+    QTest::mouseClick(vp, Qt::LeftButton, {}, RowCentre(list.widget, 1));
     QVERIFY(!list.widget.IsSelected(1));
+    // Nor does a swallowed press swept over the rows.
+    QTest::mousePress(vp, Qt::LeftButton, {}, RowCentre(list.widget, 1));
+    QTest::mouseMove(vp, RowCentre(list.widget, 0));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, RowCentre(list.widget, 0));
+    QVERIFY(list.widget.IsSelected(0));
+    QVERIFY(!list.widget.IsSelected(1));
+    QVERIFY(!list.view.Dragging());
     list.document.loaded = true;
-    QTest::mouseDClick(list.widget.viewport(), Qt::LeftButton, {}, RowCentre(list.widget, 1));
+    QTest::mouseDClick(vp, Qt::LeftButton, {}, RowCentre(list.widget, 1));
     QVERIFY(list.widget.IsSelected(1));  // a double click selects, and opens nothing
     QCOMPARE(list.ShownNames(), (std::vector<std::string>{"A", "B"}));
     QVERIFY(list.reporter.boxes.empty());
