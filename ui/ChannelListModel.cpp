@@ -33,14 +33,16 @@ ChannelListModel::ChannelListModel(QObject* parent) : QAbstractTableModel(parent
 void ChannelListModel::BeginBatch() {
   if (batching_) return;
   batching_ = true;
+  titlesBeforeBatch_ = titles_;
   beginResetModel();
   emit batchStarted();
 }
 
-void ChannelListModel::EndBatch() {
-  if (!batching_) return;
+bool ChannelListModel::EndBatch() {
+  if (!batching_) return false;
   batching_ = false;
   endResetModel();
+  return titles_ != titlesBeforeBatch_;
 }
 
 void ChannelListModel::InsertColumn(int index, const std::string& title, int width) {

@@ -29,8 +29,9 @@ class ChannelListModel final : public QAbstractTableModel {
 
   // --- Batching of structural changes
   bool InBatch() const { return batching_; }
-  // Finishes the model reset that the first change of the batch started.
-  void EndBatch();
+  // Finishes the model reset that the first change of the batch started. True when the
+  // batch changed the column titles (another view is shown, not the same one refilled).
+  bool EndBatch();
 
   // --- Direct reads (no conversion)
   int Columns() const { return static_cast<int>(titles_.size()); }
@@ -58,6 +59,7 @@ class ChannelListModel final : public QAbstractTableModel {
   }
 
   std::vector<std::string> titles_;
+  std::vector<std::string> titlesBeforeBatch_;
   std::vector<int> widths_;
   // Row-major cells, titles_.size() strings per row.
   std::vector<std::string> cells_;

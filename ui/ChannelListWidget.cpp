@@ -92,11 +92,17 @@ void ChannelListWidget::SetUpReport() {
 void ChannelListWidget::Flush() {
   flushTimer_.stop();
   if (!model_->InBatch()) return;
-  model_->EndBatch();
+  const bool otherColumns = model_->EndBatch();
   ApplyColumnWidths();
   // Lay out now, so scroll ranges and row positions match the new rows at once.
   executeDelayedItemsLayout();
   updateGeometries();
+  // Another view starts at its top left; a refill of the same view (after an edit, an
+  // undo or a sort) keeps the place the user was looking at.
+  if (otherColumns) {
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+  }
 }
 
 void ChannelListWidget::FlushPending() const {

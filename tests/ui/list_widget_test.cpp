@@ -233,6 +233,22 @@ class ListWidgetTest : public QObject {
     QCOMPARE(w.columnWidth(2), 70);
   }
 
+  void refillKeepsThePlaceAndAnotherViewStartsAtTheTop() {
+    WidgetProbe p;
+    Fill(p.widget, 300);
+    p.widget.EnsureVisible(200);
+    const int top = p.widget.TopIndex();
+    Fill(p.widget, 300);  // the same columns again: an edit refilled the view
+    p.widget.Flush();
+    QCOMPARE(p.widget.TopIndex(), top);
+    p.widget.DeleteAllItems();
+    p.widget.DeleteColumn(2);
+    p.widget.InsertColumn(2, "Other", 60);
+    for (int r = 0; r < 300; ++r) p.widget.InsertItem(r, "x", kImageRecord);
+    p.widget.Flush();
+    QCOMPARE(p.widget.TopIndex(), 0);
+  }
+
   void colorsAndPointer() {
     WidgetProbe p;
     p.widget.SetColors(0x00FF0000, 0x00C0C0C0);  // 0x00BBGGRR: blue text on silver
