@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
 #include "listview/ListView.h"
@@ -21,6 +23,9 @@ constexpr int kRowPadding = 4;
 // list scrolls one row per tick, so rows can be dropped beyond the visible page.
 constexpr int kAutoScrollMargin = 12;
 constexpr int kAutoScrollIntervalMs = 60;
+// Room a cell takes besides its text: the style's margins on both sides, and the
+// decoration gap next to the icon of the first column.
+constexpr int kCellMargins = 8;
 // The line that shows where dragged rows will land.
 constexpr int kDropIndicatorWidth = 2;
 
@@ -225,6 +230,32 @@ QColor ChannelListWidget::BackgroundColor() const {
 void ChannelListWidget::SetPointer(PointerShape shape) {
   pointer_ = shape;
   viewport()->setCursor(shape == PointerShape::AppStarting ? Qt::BusyCursor : Qt::ArrowCursor);
+}
+
+// --- Cut-off cells ------------------------------------------------------------------------
+
+QString ChannelListWidget::CutOffText(const QModelIndex& index) const {
+  if (!index.isValid()) return {};
+  const QString text = CellText(model_->Cell(index.row(), index.column()));
+  int room = columnWidth(index.column()) - kCellMargins;
+  if (index.column() == 0) room -= iconSize().width() + kCellMargins / 2;
+  return fontMetrics().horizontalAdvance(text) > room ? text : QString();
+}
+
+bool ChannelListWidget::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    // A name cut off by a narrow column is shown whole while the pointer rests on it.
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = CutOffText(indexAt(help->pos()));
+    if (text.isEmpty()) {
+      QToolTip::hideText();
+      event->ignore();
+    } else {
+      QToolTip::showText(help->globalPos(), text, viewport(), visualRect(indexAt(help->pos())));
+    }
+    return true;
+  }
+  return QTableView::viewportEvent(event);
 }
 
 // --- Keys --------------------------------------------------------------------------------

@@ -63,6 +63,7 @@ class ChannelListWidget final : public QTableView, public IListControl {
 
  protected:
   bool event(QEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -79,6 +80,8 @@ class ChannelListWidget final : public QTableView, public IListControl {
   bool LeftPress(QPoint point);
   void AutoScrollStep();
   void UpdateDropIndicator(QPoint point);
+  // The whole text of a cell that its column is too narrow for, or an empty string.
+  QString CutOffText(const QModelIndex& index) const;
   static ViewKey EditingKey(int qtKey);
 
   ChannelListModel* model_;

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -247,6 +248,25 @@ class ListWidgetTest : public QObject {
     for (int r = 0; r < 300; ++r) p.widget.InsertItem(r, "x", kImageRecord);
     p.widget.Flush();
     QCOMPARE(p.widget.TopIndex(), 0);
+  }
+
+  void cutOffNamesShowWholeAsTooltip() {
+    WidgetProbe p;
+    ui::ChannelListWidget& w = p.widget;
+    w.InsertColumn(0, "Name", 120);
+    const std::string longName = "A channel name far too long for a column of 120 pixels";
+    w.InsertItem(0, longName, kImageTv);
+    w.InsertItem(1, "ZDF", kImageTv);
+    w.Flush();
+    const auto tipAt = [&w](int row) {
+      const RowRect r = w.ItemRect(row);
+      const QPoint at(40, (r.top + r.bottom) / 2);
+      QHelpEvent help(QEvent::ToolTip, at, w.viewport()->mapToGlobal(at));
+      QApplication::sendEvent(w.viewport(), &help);
+      return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tipAt(1), QString());  // whole in its column: no tip
+    QCOMPARE(tipAt(0), QString::fromStdString(longName));
   }
 
   void colorsAndPointer() {
