@@ -1,6 +1,7 @@
 #pragma once
 // Working section lists for the list widget tests, built directly (no text file), and a
 // list view wired to a channel list widget.
+#include <QTest>
 #include <string>
 #include <vector>
 
@@ -54,10 +55,19 @@ inline std::vector<std::string> LargeChannelList(int count) {
 
 // A channel list widget with a list view model on it, as the main window wires them.
 struct WiredList {
+  static constexpr int kWidth = 640;
+  static constexpr int kHeight = 400;
+
   WiredList() {
     view.SetDocument(&document);
     widget.SetListView(&view);
     view.OnInitialUpdate();
+  }
+  // Shows the widget at a fixed size; false when the window system never exposed it.
+  bool Show(int width = kWidth, int height = kHeight) {
+    widget.resize(width, height);
+    widget.show();
+    return QTest::qWaitForWindowExposed(&widget);
   }
   void Load(std::vector<std::string> fields) {
     view.Fields() = std::move(fields);

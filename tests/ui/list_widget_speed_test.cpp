@@ -21,9 +21,7 @@ class ListWidgetSpeedTest : public QObject {
  private slots:
   void initTestCase() {
     list_ = std::make_unique<test::WiredList>();
-    list_->widget.resize(kWindowWidth, kWindowHeight);
-    list_->widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list_->widget));
+    QVERIFY(list_->Show(kWindowWidth, kWindowHeight));
     fields_ = test::LargeChannelList(kLargeListChannels);
   }
 

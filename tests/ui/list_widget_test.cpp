@@ -310,9 +310,7 @@ class ListWidgetTest : public QObject {
   // --- Keys and mouse through to the view model
   void deleteAndUndoThroughKeys() {
     WiredList list;
-    list.widget.resize(WidgetProbe::kWidth, WidgetProbe::kHeight);
-    list.widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list.widget));
+    QVERIFY(list.Show());
     list.Load(test::ChannelList({"A", "B", "C", "D", "E"}));
     QWidget* vp = list.widget.viewport();
     QTest::mouseClick(vp, Qt::LeftButton, {}, RowCentre(list.widget, 1));
@@ -334,9 +332,7 @@ class ListWidgetTest : public QObject {
 
   void cutAndPasteThroughKeys() {
     WiredList list;
-    list.widget.resize(WidgetProbe::kWidth, WidgetProbe::kHeight);
-    list.widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list.widget));
+    QVERIFY(list.Show());
     list.Load(test::ChannelList({"A", "B", "C", "D"}));
     QWidget* vp = list.widget.viewport();
     QTest::mouseClick(vp, Qt::LeftButton, {}, RowCentre(list.widget, 0));
@@ -349,9 +345,7 @@ class ListWidgetTest : public QObject {
 
   void keysInASectionViewChangeNothing() {
     WiredList list;
-    list.widget.resize(WidgetProbe::kWidth, WidgetProbe::kHeight);
-    list.widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list.widget));
+    QVERIFY(list.Show());
     list.Load(test::ChannelList({"A", "B"}));
     QVERIFY(list.view.ExecuteCommand(cmd::kViewChannelSection));
     list.widget.Flush();
@@ -363,9 +357,7 @@ class ListWidgetTest : public QObject {
 
   void dragMovesOneRow() {
     WiredList list;
-    list.widget.resize(WidgetProbe::kWidth, WidgetProbe::kHeight);
-    list.widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list.widget));
+    QVERIFY(list.Show());
     list.Load(test::ChannelList({"A", "B", "C", "D"}));
     // A onto C: A lands directly above C, and the row it landed on is selected.
     Drag(list.widget, 0, 2);
@@ -380,9 +372,7 @@ class ListWidgetTest : public QObject {
 
   void dragMovesASelectedBlock() {
     WiredList list;
-    list.widget.resize(WidgetProbe::kWidth, WidgetProbe::kHeight);
-    list.widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list.widget));
+    QVERIFY(list.Show());
     list.Load(test::ChannelList({"A", "B", "C", "D"}));
     QWidget* vp = list.widget.viewport();
     QTest::mouseClick(vp, Qt::LeftButton, {}, RowCentre(list.widget, 1));
@@ -397,9 +387,7 @@ class ListWidgetTest : public QObject {
 
   void dragShowsPointerAndLandingRow() {
     WiredList list;
-    list.widget.resize(WidgetProbe::kWidth, WidgetProbe::kHeight);
-    list.widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list.widget));
+    QVERIFY(list.Show());
     list.Load(test::ChannelList({"A", "B", "C", "D"}));
     QWidget* vp = list.widget.viewport();
     const QPoint from = RowCentre(list.widget, 0);
@@ -420,9 +408,7 @@ class ListWidgetTest : public QObject {
 
   void dragScrollsAtTheEdge() {
     WiredList list;
-    list.widget.resize(WidgetProbe::kWidth, WidgetProbe::kHeight);
-    list.widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list.widget));
+    QVERIFY(list.Show());
     std::vector<std::string> names;
     for (int i = 0; i < 100; ++i) names.push_back("N" + std::to_string(i));
     list.Load(test::ChannelList(names));
@@ -464,9 +450,7 @@ class ListWidgetTest : public QObject {
 
   void pressWithoutAListSelectsNothing() {
     WiredList list;
-    list.widget.resize(WidgetProbe::kWidth, WidgetProbe::kHeight);
-    list.widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list.widget));
+    QVERIFY(list.Show());
     list.Load(test::ChannelList({"A", "B"}));
     QWidget* vp = list.widget.viewport();
     QTest::mouseClick(vp, Qt::LeftButton, {}, RowCentre(list.widget, 0));
