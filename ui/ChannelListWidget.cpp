@@ -97,8 +97,18 @@ void ChannelListWidget::SetUpReport() {
 void ChannelListWidget::Flush() {
   flushTimer_.stop();
   if (!model_->InBatch()) return;
+  // The widths on screen now, as the user may have dragged them; the reset forgets them.
+  std::vector<int> shown;
+  for (int c = 0; c < horizontalHeader()->count(); ++c)
+    shown.push_back(isColumnHidden(c) ? 0 : columnWidth(c));
   const bool otherColumns = model_->EndBatch();
-  ApplyColumnWidths();
+  std::vector<int> wanted;
+  for (int c = 0; c < model_->Columns(); ++c) wanted.push_back(model_->ColumnWidth(c));
+  // A refill with the same titles and widths (after an edit) keeps the widths the user
+  // chose; another view, or other widths (the detail switch), takes the new ones.
+  const bool keepShown = !otherColumns && wanted == appliedWidths_ && shown.size() == wanted.size();
+  ApplyColumnWidths(keepShown ? shown : wanted);
+  appliedWidths_ = std::move(wanted);
   // Lay out now, so scroll ranges and row positions match the new rows at once.
   executeDelayedItemsLayout();
   updateGeometries();
@@ -114,9 +124,9 @@ void ChannelListWidget::FlushPending() const {
   if (model_->InBatch()) const_cast<ChannelListWidget*>(this)->Flush();
 }
 
-void ChannelListWidget::ApplyColumnWidths() {
-  for (int c = 0; c < model_->Columns(); ++c) {
-    const int width = model_->ColumnWidth(c);
+void ChannelListWidget::ApplyColumnWidths(const std::vector<int>& widths) {
+  for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
+    const int width = widths[static_cast<size_t>(c)];
     setColumnHidden(c, width == 0);
     if (width > 0) setColumnWidth(c, width);
   }

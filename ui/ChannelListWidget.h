@@ -74,7 +74,8 @@ class ChannelListWidget final : public QTableView, public IListControl {
  private:
   // The batch is ended from const queries too: it is a deferred part of the last change.
   void FlushPending() const;
-  void ApplyColumnWidths();
+  // Width 0 hides a column.
+  void ApplyColumnWidths(const std::vector<int>& widths);
   int RowHeight() const;
   // False when the view model swallowed the press (no list loaded).
   bool LeftPress(QPoint point);
@@ -89,6 +90,8 @@ class ChannelListWidget final : public QTableView, public IListControl {
   QTimer flushTimer_;
   QTimer autoScrollTimer_;
   PointerShape pointer_ = PointerShape::Arrow;
+  // The column widths the view model asked for at the last refill.
+  std::vector<int> appliedWidths_;
 
   // Selected rows as flags, rebuilt from the selection model when it changed.
   mutable std::vector<char> selectedRows_;

@@ -269,6 +269,25 @@ class ListWidgetTest : public QObject {
     QCOMPARE(tipAt(0), QString::fromStdString(longName));
   }
 
+  void refillKeepsColumnWidthsTheUserChose() {
+    WidgetProbe p;
+    ui::ChannelListWidget& w = p.widget;
+    Fill(w, 5);
+    w.Flush();
+    w.setColumnWidth(2, 150);  // as a drag on the header divider does
+    Fill(w, 5);
+    w.Flush();
+    QCOMPARE(w.columnWidth(2), 150);
+    QVERIFY(w.isColumnHidden(1));
+    // New widths from the view model (the detail switch) win.
+    w.DeleteAllItems();
+    w.DeleteColumn(1);
+    w.InsertColumn(1, "B", 90);
+    w.Flush();
+    QCOMPARE(w.columnWidth(1), 90);
+    QCOMPARE(w.columnWidth(2), 70);
+  }
+
   void colorsAndPointer() {
     WidgetProbe p;
     p.widget.SetColors(0x00FF0000, 0x00C0C0C0);  // 0x00BBGGRR: blue text on silver
