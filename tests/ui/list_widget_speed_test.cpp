@@ -1,0 +1,76 @@
+// Timings of the channel list widget with a large list (25,000 channels of 20 columns):
+// a full refill, and one edit with its repaint. These are measurements, not pass/fail
+// checks; run with `-median 9` for stable figures.
+#include <QtTest>
+
+#include "tests/ui/WidgetTestLists.h"
+
+using namespace lumoscope;
+
+namespace {
+
+constexpr int kLargeListChannels = 25000;
+constexpr int kWindowWidth = 1280;
+constexpr int kWindowHeight = 900;
+
+}  // namespace
+
+class ListWidgetSpeedTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    list_ = std::make_unique<test::WiredList>();
+    QVERIFY(list_->Show(kWindowWidth, kWindowHeight));
+    fields_ = test::LargeChannelList(kLargeListChannels);
+  }
+
+  // The list view model's whole refresh (renumber, joined tables, refill of every cell)
+  // and the first paint of the result.
+  void loadAndPaint() {
+    QBENCHMARK_ONCE {
+      list_->Load(fields_);
+      list_->widget.viewport()->repaint();
+    }
+    QCOMPARE(list_->widget.ItemCount(), kLargeListChannels);
+  }
+
+  // Only the widget's share of a refill: 25,000 rows of 20 cells through the list-control calls.
+  void refillCells() {
+    const std::vector<std::string>& rows = list_->view.DigitalRows();
+    QVERIFY(rows.size() >= static_cast<size_t>(kLargeListChannels) * kDigitalRowWidth);
+    ui::ChannelListWidget& w = list_->widget;
+    QBENCHMARK_ONCE {
+      w.DeleteAllItems();
+      for (int r = 0; r < kLargeListChannels; ++r) {
+        const std::string* row = rows.data() + static_cast<size_t>(r) * kDigitalRowWidth;
+        w.InsertItem(r, row[0], kImageTv);
+        for (int c = 1; c < kDigitalRowWidth; ++c) w.SetItemText(r, c, row[c]);
+      }
+      w.Flush();
+    }
+  }
+
+  // One Delete key on the middle of the list: undo step, refresh and repaint.
+  void deleteKeyAndRepaint() {
+    list_->Load(fields_);
+    ui::ChannelListWidget& w = list_->widget;
+    const int middle = kLargeListChannels / 2;
+    w.EnsureVisible(middle);
+    w.SelectAndFocus(middle);
+    QBENCHMARK_ONCE {
+      QTest::keyClick(&w, Qt::Key_Delete);
+      w.viewport()->repaint();
+    }
+    QCOMPARE(w.ItemCount(), kLargeListChannels - 1);
+  }
+
+  void cleanupTestCase() { list_.reset(); }
+
+ private:
+  std::unique_ptr<test::WiredList> list_;
+  std::vector<std::string> fields_;
+};
+
+QTEST_MAIN(ListWidgetSpeedTest)
+#include "list_widget_speed_test.moc"

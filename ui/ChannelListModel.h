@@ -1,0 +1,75 @@
+#pragma once
+// The table behind the channel list widget: column titles and widths, the cell texts
+// of every row and each row's icon, in plain vectors that data() reads directly.
+//
+// A full refill of a large list (25,000 rows of 20 cells) must not cost one signal per
+// cell. Changes to the columns or rows therefore open a batch: the first one starts a
+// model reset, the rest only touch the vectors, and EndBatch() finishes the reset once.
+// A single cell changed outside a batch is announced on its own.
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace lumoscope::ui {
+
+class ChannelListModel final : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  explicit ChannelListModel(QObject* parent = nullptr);
+
+  // --- Changes, as the list view model makes them
+  void InsertColumn(int index, const std::string& title, int width);
+  void DeleteColumn(int index);
+  void DeleteAllItems();
+  void InsertItem(int row, const std::string& text, int image);
+  void SetItemText(int row, int column, const std::string& text);
+
+  // --- Batching of structural changes
+  bool InBatch() const { return batching_; }
+  // Finishes the model reset that the first change of the batch started. True when the
+  // batch changed the column titles (another view is shown, not the same one refilled).
+  bool EndBatch();
+
+  // --- Direct reads (no conversion)
+  int Columns() const { return static_cast<int>(titles_.size()); }
+  int Rows() const { return static_cast<int>(images_.size()); }
+  int ColumnWidth(int column) const;
+  const std::string& Title(int column) const;
+  const std::string& Cell(int row, int column) const;
+  int Image(int row) const;
+
+  // --- QAbstractTableModel
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+ signals:
+  // The first change of a batch was made; the owner arranges for EndBatch().
+  void batchStarted();
+
+ private:
+  void BeginBatch();
+  size_t CellIndex(int row, int column) const {
+    return static_cast<size_t>(row) * titles_.size() + static_cast<size_t>(column);
+  }
+
+  std::vector<std::string> titles_;
+  std::vector<std::string> titlesBeforeBatch_;
+  std::vector<int> widths_;
+  // Row-major cells, titles_.size() strings per row.
+  std::vector<std::string> cells_;
+  std::vector<int> images_;
+  std::array<QIcon, 3> icons_;
+  bool batching_ = false;
+};
+
+// Display text of a cell: the list files are mostly ASCII; other bytes are taken as
+// UTF-8 when they form valid UTF-8, and as Latin-1 otherwise, so no byte is lost.
+QString CellText(const std::string& text);
+
+}  // namespace lumoscope::ui

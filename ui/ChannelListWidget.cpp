@@ -1,0 +1,435 @@
+#include "ui/ChannelListWidget.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+#include <algorithm>
+
+#include "listview/ListView.h"
+#include "listview/ViewCommands.h"
+#include "ui/ChannelIcons.h"
+
+namespace lumoscope::ui {
+namespace {
+
+// Pixels of air above and below the taller of text and icon in a row.
+constexpr int kRowPadding = 4;
+// While a drag is held this close (pixels) to the top or bottom edge, or beyond it, the
+// list scrolls one row per tick, so rows can be dropped beyond the visible page.
+constexpr int kAutoScrollMargin = 12;
+constexpr int kAutoScrollIntervalMs = 60;
+// Room a cell takes besides its text: the style's margins on both sides, and the
+// decoration gap next to the icon of the first column.
+constexpr int kCellMargins = 8;
+// The line that shows where dragged rows will land.
+constexpr int kDropIndicatorWidth = 2;
+
+// Colours travel as 0x00BBGGRR: red in the low byte.
+constexpr unsigned kByteMask = 0xFF;
+constexpr int kGreenShift = 8;
+constexpr int kBlueShift = 16;
+
+QColor FromColorRef(std::uint32_t value) {
+  return QColor(static_cast<int>(value & kByteMask), static_cast<int>((value >> kGreenShift) & kByteMask),
+                static_cast<int>((value >> kBlueShift) & kByteMask));
+}
+
+ClientPoint ToClient(QPoint point) {
+  return {point.x(), point.y()};
+}
+
+}  // namespace
+
+ChannelListWidget::ChannelListWidget(QWidget* parent)
+    : QTableView(parent), model_(new ChannelListModel(this)) {
+  setModel(model_);
+  SetUpReport();
+
+  flushTimer_.setSingleShot(true);
+  flushTimer_.setInterval(0);
+  connect(&flushTimer_, &QTimer::timeout, this, &ChannelListWidget::Flush);
+  connect(model_, &ChannelListModel::batchStarted, this, [this] {
+    selectionStale_ = true;
+    flushTimer_.start();
+  });
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { selectionStale_ = true; });
+  connect(model_, &QAbstractItemModel::modelReset, this, [this] { selectionStale_ = true; });
+
+  autoScrollTimer_.setInterval(kAutoScrollIntervalMs);
+  connect(&autoScrollTimer_, &QTimer::timeout, this, &ChannelListWidget::AutoScrollStep);
+}
+
+void ChannelListWidget::SetUpReport() {
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setShowGrid(true);
+  setWordWrap(false);
+  setTabKeyNavigation(false);
+  setCornerButtonEnabled(false);
+  setSortingEnabled(false);
+  setIconSize(QSize(kSmallIconSize, kSmallIconSize));
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+  QHeaderView* rows = verticalHeader();
+  rows->hide();
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+  rows->setMinimumSectionSize(1);
+  rows->setDefaultSectionSize(std::max(fontMetrics().height(), kSmallIconSize) + kRowPadding);
+
+  // Column headers only show titles: clicking them neither sorts nor selects.
+  QHeaderView* columns = horizontalHeader();
+  columns->setSectionsClickable(false);
+  columns->setHighlightSections(false);
+  columns->setStretchLastSection(false);
+  columns->setSectionResizeMode(QHeaderView::Interactive);
+  columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+// --- Batching --------------------------------------------------------------------------
+
+void ChannelListWidget::Flush() {
+  flushTimer_.stop();
+  if (!model_->InBatch()) return;
+  // The widths on screen now, as the user may have dragged them; the reset forgets them.
+  std::vector<int> shown;
+  for (int c = 0; c < horizontalHeader()->count(); ++c)
+    shown.push_back(isColumnHidden(c) ? 0 : columnWidth(c));
+  const bool otherColumns = model_->EndBatch();
+  std::vector<int> wanted;
+  for (int c = 0; c < model_->Columns(); ++c) wanted.push_back(model_->ColumnWidth(c));
+  // A refill with the same titles and widths (after an edit) keeps the widths the user
+  // chose; another view, or other widths (the detail switch), takes the new ones.
+  const bool keepShown = !otherColumns && wanted == appliedWidths_ && shown.size() == wanted.size();
+  ApplyColumnWidths(keepShown ? shown : wanted);
+  appliedWidths_ = std::move(wanted);
+  // Lay out now, so scroll ranges and row positions match the new rows at once.
+  executeDelayedItemsLayout();
+  updateGeometries();
+  // Another view starts at its top left; a refill of the same view (after an edit, an
+  // undo or a sort) keeps the place the user was looking at.
+  if (otherColumns) {
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+  }
+}
+
+void ChannelListWidget::FlushPending() const {
+  if (model_->InBatch()) const_cast<ChannelListWidget*>(this)->Flush();
+}
+
+void ChannelListWidget::ApplyColumnWidths(const std::vector<int>& widths) {
+  for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
+    const int width = widths[static_cast<size_t>(c)];
+    setColumnHidden(c, width == 0);
+    if (width > 0) setColumnWidth(c, width);
+  }
+}
+
+int ChannelListWidget::RowHeight() const {
+  return verticalHeader()->defaultSectionSize();
+}
+
+// --- IListControl ------------------------------------------------------------------------
+
+void ChannelListWidget::InsertColumn(int index, const std::string& title, int width) {
+  model_->InsertColumn(index, title, width);
+}
+
+void ChannelListWidget::DeleteColumn(int index) {
+  model_->DeleteColumn(index);
+}
+
+void ChannelListWidget::DeleteAllItems() {
+  model_->DeleteAllItems();
+}
+
+void ChannelListWidget::InsertItem(int row, const std::string& text, int image) {
+  model_->InsertItem(row, text, image);
+}
+
+void ChannelListWidget::SetItemText(int row, int column, const std::string& text) {
+  model_->SetItemText(row, column, text);
+}
+
+int ChannelListWidget::TopIndex() const {
+  FlushPending();
+  if (model_->Rows() == 0) return 0;
+  return std::max(rowAt(0), 0);
+}
+
+int ChannelListWidget::CountPerPage() const {
+  FlushPending();
+  // Whole rows that fit; at least one, so a tiny window still has a current page.
+  return std::max(1, viewport()->height() / RowHeight());
+}
+
+bool ChannelListWidget::IsSelected(int row) const {
+  // A batch starts with the rows deleted or rebuilt: nothing of it is selected yet.
+  if (model_->InBatch() || row < 0 || row >= model_->Rows()) return false;
+  if (selectionStale_) {
+    selectedRows_.assign(static_cast<size_t>(model_->Rows()), 0);
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+      const int last = std::min(range.bottom(), model_->Rows() - 1);
+      for (int r = std::max(range.top(), 0); r <= last; ++r) selectedRows_[static_cast<size_t>(r)] = 1;
+    }
+    selectionStale_ = false;
+  }
+  return selectedRows_[static_cast<size_t>(row)] != 0;
+}
+
+void ChannelListWidget::SelectAndFocus(int row) {
+  FlushPending();
+  if (row < 0 || row >= model_->Rows() || model_->Columns() == 0) return;
+  // Adds the row to the selection and makes it current, as a click with Ctrl would.
+  selectionModel()->setCurrentIndex(model_->index(row, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+RowRect ChannelListWidget::ItemRect(int row) const {
+  FlushPending();
+  if (row < 0 || row >= model_->Rows()) return {};
+  const int top = rowViewportPosition(row);
+  const int left = -horizontalOffset();
+  // A row spans every column, and at least the visible width: a drop to the right of
+  // the last column still lands on the row.
+  const int right = std::max(viewport()->width(), left + horizontalHeader()->length());
+  return {left, top, right, top + rowHeight(row)};
+}
+
+void ChannelListWidget::EnsureVisible(int row) {
+  FlushPending();
+  if (row < 0 || row >= model_->Rows()) return;
+  // Scrolls vertically only (by whole rows), leaving the horizontal position alone.
+  QScrollBar* bar = verticalScrollBar();
+  const int top = TopIndex();
+  const int page = CountPerPage();
+  if (row < top) {
+    bar->setValue(row);
+  } else if (row >= top + page) {
+    bar->setValue(row - page + 1);
+  }
+}
+
+void ChannelListWidget::SetColors(std::uint32_t text, std::uint32_t background) {
+  QPalette colours = palette();
+  const QColor textColour = FromColorRef(text);
+  const QColor backgroundColour = FromColorRef(background);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    colours.setColor(group, QPalette::Text, textColour);
+    colours.setColor(group, QPalette::Base, backgroundColour);
+  }
+  setPalette(colours);
+  viewport()->update();
+}
+
+QColor ChannelListWidget::TextColor() const {
+  return palette().color(QPalette::Active, QPalette::Text);
+}
+
+QColor ChannelListWidget::BackgroundColor() const {
+  return palette().color(QPalette::Active, QPalette::Base);
+}
+
+void ChannelListWidget::SetPointer(PointerShape shape) {
+  pointer_ = shape;
+  viewport()->setCursor(shape == PointerShape::AppStarting ? Qt::BusyCursor : Qt::ArrowCursor);
+}
+
+// --- Cut-off cells ------------------------------------------------------------------------
+
+QString ChannelListWidget::CutOffText(const QModelIndex& index) const {
+  if (!index.isValid()) return {};
+  const QString text = CellText(model_->Cell(index.row(), index.column()));
+  int room = columnWidth(index.column()) - kCellMargins;
+  if (index.column() == 0) room -= iconSize().width() + kCellMargins / 2;
+  return fontMetrics().horizontalAdvance(text) > room ? text : QString();
+}
+
+bool ChannelListWidget::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    // A name cut off by a narrow column is shown whole while the pointer rests on it.
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = CutOffText(indexAt(help->pos()));
+    if (text.isEmpty()) {
+      QToolTip::hideText();
+      event->ignore();
+    } else {
+      QToolTip::showText(help->globalPos(), text, viewport(), visualRect(indexAt(help->pos())));
+    }
+    return true;
+  }
+  return QTableView::viewportEvent(event);
+}
+
+// --- Keys --------------------------------------------------------------------------------
+
+ViewKey ChannelListWidget::EditingKey(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Delete:
+      return ViewKey::Delete;
+    case Qt::Key_Insert:
+      return ViewKey::Insert;
+    case Qt::Key_F2:
+      return ViewKey::F2;
+    case Qt::Key_F3:
+      return ViewKey::F3;
+    case Qt::Key_F4:
+      return ViewKey::F4;
+    default:
+      return ViewKey::Other;
+  }
+}
+
+bool ChannelListWidget::event(QEvent* event) {
+  // The editing keys belong to the list while it has the focus, before any shortcut of
+  // the window that carries the same key.
+  if (event->type() == QEvent::ShortcutOverride && view_ != nullptr &&
+      EditingKey(static_cast<QKeyEvent*>(event)->key()) != ViewKey::Other) {
+    event->accept();
+    return true;
+  }
+  return QTableView::event(event);
+}
+
+void ChannelListWidget::keyPressEvent(QKeyEvent* event) {
+  Flush();  // the view model and the table's own navigation both need the laid-out rows
+  const ViewKey key = EditingKey(event->key());
+  if (view_ != nullptr && key != ViewKey::Other) {
+    if (view_->OnKeyDown(key)) {
+      event->accept();
+      return;
+    }
+  }
+  QTableView::keyPressEvent(event);
+}
+
+// --- Mouse -------------------------------------------------------------------------------
+
+bool ChannelListWidget::LeftPress(QPoint point) {
+  Flush();
+  dragReported_ = false;
+  if (!view_->OnLButtonDown(ToClient(point))) {
+    left_ = LeftButton::Swallowed;
+    return false;
+  }
+  left_ = LeftButton::Held;
+  pressPoint_ = point;
+  pressOnRow_ = rowAt(point.y()) >= 0 && point.x() < horizontalHeader()->length() - horizontalOffset();
+  return true;
+}
+
+void ChannelListWidget::mousePressEvent(QMouseEvent* event) {
+  Flush();
+  if (event->button() == Qt::LeftButton && view_ != nullptr && !LeftPress(event->position().toPoint())) {
+    event->accept();  // nothing loaded: the press selects nothing
+    return;
+  }
+  QTableView::mousePressEvent(event);
+}
+
+void ChannelListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The second press of a double click already came as a press; the double click itself
+  // opens nothing, and is dropped like that press when the view model swallowed it.
+  if (event->button() == Qt::LeftButton && view_ != nullptr && left_ == LeftButton::Swallowed) {
+    event->accept();
+    return;
+  }
+  QTableView::mouseDoubleClickEvent(event);
+}
+
+void ChannelListWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (view_ != nullptr && left_ == LeftButton::Swallowed && (event->buttons() & Qt::LeftButton)) {
+    view_->OnMouseMove();
+    event->accept();
+    return;
+  }
+  if (view_ != nullptr && left_ == LeftButton::Held && (event->buttons() & Qt::LeftButton) && pressOnRow_) {
+    // A row is held: the move is a drag, never a sweep that changes the selection.
+    const QPoint point = event->position().toPoint();
+    if (!dragReported_ && (point - pressPoint_).manhattanLength() >= QApplication::startDragDistance()) {
+      dragReported_ = true;
+      view_->OnBeginDrag();
+    }
+    view_->OnMouseMove();
+    if (dragReported_ && view_->Dragging()) {
+      dragPoint_ = point;
+      UpdateDropIndicator(point);
+      const bool nearEdge =
+          point.y() < kAutoScrollMargin || point.y() >= viewport()->height() - kAutoScrollMargin;
+      if (nearEdge && !autoScrollTimer_.isActive()) autoScrollTimer_.start();
+      if (!nearEdge) autoScrollTimer_.stop();
+    }
+    event->accept();
+    return;
+  }
+  if (view_ != nullptr && left_ == LeftButton::Held) view_->OnMouseMove();
+  QTableView::mouseMoveEvent(event);
+}
+
+void ChannelListWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || view_ == nullptr) {
+    QTableView::mouseReleaseEvent(event);
+    return;
+  }
+  const bool dragged = dragReported_;
+  const bool swallowed = left_ == LeftButton::Swallowed;
+  left_ = LeftButton::Up;
+  dragReported_ = false;
+  autoScrollTimer_.stop();
+  UpdateDropIndicator(QPoint(-1, -1));
+  Flush();
+  view_->OnLButtonUp(ToClient(event->position().toPoint()));
+  if (dragged || swallowed) {
+    // After a drag the rows were moved and the list refilled: the table must not turn
+    // the release into a click on the row that now lies under the pointer. A swallowed
+    // press has no release for the table either.
+    event->accept();
+    return;
+  }
+  QTableView::mouseReleaseEvent(event);
+}
+
+void ChannelListWidget::AutoScrollStep() {
+  if (!dragReported_) {
+    autoScrollTimer_.stop();
+    return;
+  }
+  QScrollBar* bar = verticalScrollBar();
+  if (dragPoint_.y() < kAutoScrollMargin) {
+    bar->setValue(bar->value() - 1);
+  } else if (dragPoint_.y() >= viewport()->height() - kAutoScrollMargin) {
+    bar->setValue(bar->value() + 1);
+  } else {
+    autoScrollTimer_.stop();
+  }
+  UpdateDropIndicator(dragPoint_);
+}
+
+void ChannelListWidget::UpdateDropIndicator(QPoint point) {
+  const bool inside = point.x() >= 0 && point.y() >= 0 && point.y() < viewport()->height();
+  const int row = dragReported_ && inside ? rowAt(point.y()) : -1;
+  if (row == dropIndicatorRow_) return;
+  dropIndicatorRow_ = row;
+  viewport()->update();
+}
+
+void ChannelListWidget::paintEvent(QPaintEvent* event) {
+  // A paint may come before the zero-timer: never draw the old layout over new rows.
+  Flush();
+  QTableView::paintEvent(event);
+  if (dropIndicatorRow_ < 0 || dropIndicatorRow_ >= model_->Rows()) return;
+  // Dragged rows land directly above the row under the pointer: mark its top edge.
+  QPainter painter(viewport());
+  const int y = rowViewportPosition(dropIndicatorRow_);
+  painter.fillRect(QRect(0, y - kDropIndicatorWidth / 2, viewport()->width(), kDropIndicatorWidth),
+                   palette().color(QPalette::Highlight));
+}
+
+}  // namespace lumoscope::ui

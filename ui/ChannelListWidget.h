@@ -1,0 +1,112 @@
+#pragma once
+// The channel list of the main window: a report-style table (full-row selection, grid
+// lines, multiple selection, an icon per row) that the list view model drives through
+// IListControl. It hands the five editing keys and the left-button press, moves,
+// release and drag start to the view model before the table acts on them.
+//
+// Changes arrive as many small calls (a refill of the channel view is one call per
+// cell); the model collects them in a batch, and the widget ends the batch once, either
+// when the view model next asks for something that needs the laid-out table (top row,
+// page size, selection, row rectangles, scrolling) or when control returns to the
+// event loop.
+#include <QColor>
+#include <QTableView>
+#include <QTimer>
+#include <vector>
+
+#include "listview/ListControl.h"
+#include "ui/ChannelListModel.h"
+
+namespace lumoscope {
+class CLumoscopeListView;
+enum class ViewKey;
+}  // namespace lumoscope
+
+namespace lumoscope::ui {
+
+class ChannelListWidget final : public QTableView, public IListControl {
+  Q_OBJECT
+
+ public:
+  explicit ChannelListWidget(QWidget* parent = nullptr);
+
+  // The view model that receives keys and mouse events; nullptr detaches it.
+  void SetListView(CLumoscopeListView* view) { view_ = view; }
+  const ChannelListModel& Model() const { return *model_; }
+  // Ends a pending batch of changes now.
+  void Flush();
+
+  // The state the view model set, for the window and for tests.
+  QColor TextColor() const;
+  QColor BackgroundColor() const;
+  PointerShape Pointer() const { return pointer_; }
+  // The row above which a drag would drop its rows, or -1 when no drag is under way.
+  int DropIndicatorRow() const { return dropIndicatorRow_; }
+
+  // --- IListControl
+  void SetUpReport() override;
+  void InsertColumn(int index, const std::string& title, int width) override;
+  void DeleteColumn(int index) override;
+  int ColumnCount() const override { return model_->Columns(); }
+  void DeleteAllItems() override;
+  void InsertItem(int row, const std::string& text, int image) override;
+  void SetItemText(int row, int column, const std::string& text) override;
+  int ItemCount() const override { return model_->Rows(); }
+  int TopIndex() const override;
+  int CountPerPage() const override;
+  bool IsSelected(int row) const override;
+  void SelectAndFocus(int row) override;
+  RowRect ItemRect(int row) const override;
+  void EnsureVisible(int row) override;
+  void SetColors(std::uint32_t text, std::uint32_t background) override;
+  void SetPointer(PointerShape shape) override;
+
+ protected:
+  bool event(QEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // The batch is ended from const queries too: it is a deferred part of the last change.
+  void FlushPending() const;
+  // Width 0 hides a column.
+  void ApplyColumnWidths(const std::vector<int>& widths);
+  int RowHeight() const;
+  // False when the view model swallowed the press (no list loaded).
+  bool LeftPress(QPoint point);
+  void AutoScrollStep();
+  void UpdateDropIndicator(QPoint point);
+  // The whole text of a cell that its column is too narrow for, or an empty string.
+  QString CutOffText(const QModelIndex& index) const;
+  static ViewKey EditingKey(int qtKey);
+
+  ChannelListModel* model_;
+  CLumoscopeListView* view_ = nullptr;
+  QTimer flushTimer_;
+  QTimer autoScrollTimer_;
+  PointerShape pointer_ = PointerShape::Arrow;
+  // The column widths the view model asked for at the last refill.
+  std::vector<int> appliedWidths_;
+
+  // Selected rows as flags, rebuilt from the selection model when it changed.
+  mutable std::vector<char> selectedRows_;
+  mutable bool selectionStale_ = true;
+
+  // The left button: up, down on the list, or down but swallowed by the view model (then
+  // the table sees neither its moves nor its release). Where it went down, whether on a
+  // row, and whether the view model was told that a drag began.
+  enum class LeftButton { Up, Held, Swallowed };
+  LeftButton left_ = LeftButton::Up;
+  bool pressOnRow_ = false;
+  bool dragReported_ = false;
+  QPoint pressPoint_;
+  QPoint dragPoint_;
+  int dropIndicatorRow_ = -1;
+};
+
+}  // namespace lumoscope::ui
