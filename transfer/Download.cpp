@@ -3,7 +3,11 @@
 
 namespace lumoscope {
 
-bool CListDB::DownloadImage(const std::string& /*path*/) { return false; }
-bool CListDB::DownloadCurrentList() { return false; }
+bool CListDB::DownloadImage(const std::string& /*path*/) {
+  return false;
+}
+bool CListDB::DownloadCurrentList() {
+  return false;
+}
 
 }  // namespace lumoscope

@@ -3,6 +3,8 @@
 
 namespace lumoscope {
 
-bool CListDB::UploadChannelList() { return false; }
+bool CListDB::UploadChannelList() {
+  return false;
+}
 
 }  // namespace lumoscope
