@@ -3,11 +3,7 @@
 
 namespace lumoscope {
 
-bool CListDB::DownloadImage(const std::string& /*path*/) {
-  return false;
-}
-bool CListDB::DownloadCurrentList() {
-  return false;
-}
+bool CListDB::DownloadImage(const std::string& /*path*/) { return false; }
+bool CListDB::DownloadCurrentList() { return false; }
 
 }  // namespace lumoscope

@@ -3,8 +3,6 @@
 
 namespace lumoscope {
 
-bool CListDB::UploadChannelList() {
-  return false;
-}
+bool CListDB::UploadChannelList() { return false; }
 
 }  // namespace lumoscope
