@@ -1,6 +1,7 @@
 #include "transfer/HexToBin.h"
 
 #include <cctype>
+#include <cstdio>
 
 #include "database/DerivedNames.h"
 #include "database/ListDB.h"
@@ -55,9 +56,14 @@ bool ConvertHexFileToBin(IReporter& reporter, const std::string& hexPath, const 
     return false;
   }
   std::string image;
-  if (!BuildBinImage(reporter, hexText, image)) return false;
-  if (!out.Write(image) || !out.Commit()) {
+  bool ok = BuildBinImage(reporter, hexText, image);
+  if (ok && !(out.Write(image) && out.Commit())) {
     reporter.MessageBox(Format("DNCONV: Writing %s failed: %s\n", binPath.c_str(), out.Error().c_str()));
+    ok = false;
+  }
+  if (!ok) {
+    // A ".bin" of an earlier run does not belong to this hex image any more.
+    std::remove(binPath.c_str());
     return false;
   }
   reporter.MessageBox(kConversionDoneMessage);
