@@ -36,7 +36,9 @@ Fields Section(const Fields& f, const std::string& start) {
   auto it = std::find(f.begin(), f.end(), start);
   if (it == f.end()) return {};
   Fields out;
-  for (++it; it != f.end() && it->find(" END") == std::string::npos && it->find(" START") == std::string::npos; ++it)
+  for (++it;
+       it != f.end() && it->find(" END") == std::string::npos && it->find(" START") == std::string::npos;
+       ++it)
     out.push_back(*it);
   return out;
 }
@@ -50,20 +52,22 @@ TEST(SectionListParser, SmallListGivesMarkersAndFieldsInFileOrder) {
                               "1", "Hotbird",   "N", "10600", "09750", "130", "-1"};
   EXPECT_EQ(Section(l.fields, "SATELLITE START"), expectedSat);
   EXPECT_EQ(Section(l.fields, "SAT_NAME START"), (Fields{"1", "Slot 1", "2", "Slot 2"}));
-  EXPECT_EQ(Section(l.fields, "CHANNEL_PID START"), (Fields{"0", "2", "1", "TV", "PidOne", "511", "512", "511", "0", "N"}));
+  EXPECT_EQ(Section(l.fields, "CHANNEL_PID START"),
+            (Fields{"0", "2", "1", "TV", "PidOne", "511", "512", "511", "0", "N"}));
   EXPECT_EQ(Section(l.fields, "DIGITAL START")[11], "Two words");
   EXPECT_EQ(Section(l.fields, "ANALOG START").size(), 36u);
   // Markers in the order of the headers.
   Fields markers;
   for (const auto& f : l.fields)
     if (f.ends_with(" START") || f.ends_with(" END")) markers.push_back(f);
-  EXPECT_EQ(markers, (Fields{"SAT_NAME START", "SAT_NAME END", "SATELLITE START", "SATELLITE END", "DIGITAL START",
-                             "DIGITAL END", "CHANNEL START", "CHANNEL END", "CHANNEL_PID START", "CHANNEL_PID END",
-                             "ANALOG START", "ANALOG END"}));
+  EXPECT_EQ(markers, (Fields{"SAT_NAME START", "SAT_NAME END", "SATELLITE START", "SATELLITE END",
+                             "DIGITAL START", "DIGITAL END", "CHANNEL START", "CHANNEL END",
+                             "CHANNEL_PID START", "CHANNEL_PID END", "ANALOG START", "ANALOG END"}));
 }
 
 TEST(SectionListParser, RecordTokensPadAndCut) {
-  const Loaded l = Parse(Crlf({"[DIGITAL TP]", "5 0 11836", "6 0 11836 27500 H note trailing words", "[END]"}));
+  const Loaded l =
+      Parse(Crlf({"[DIGITAL TP]", "5 0 11836", "6 0 11836 27500 H note trailing words", "[END]"}));
   ASSERT_TRUE(l.ok);
   EXPECT_EQ(Section(l.fields, "DIGITAL START"),
             (Fields{"5", "0", "11836", "", "", "", "6", "0", "11836", "27500", "H", "note"}));
@@ -98,8 +102,8 @@ TEST(SectionListParser, MissingPidAndAnalogSectionsAreAddedBehindTheChannels) {
   const Loaded l = Parse(Crlf({"[DIGITAL CHANNEL]", "0 0 0 1 TV A 0 N", "[DIGITAL TP]", "[END]"}));
   ASSERT_TRUE(l.ok);
   EXPECT_EQ(l.fields, (Fields{"CHANNEL START", "0", "0", "0", "1", "TV", "A", "0", "N", "CHANNEL END",
-                              "CHANNEL_PID START", "CHANNEL_PID END", "ANALOG START", "ANALOG END", "DIGITAL START",
-                              "DIGITAL END"}));
+                              "CHANNEL_PID START", "CHANNEL_PID END", "ANALOG START", "ANALOG END",
+                              "DIGITAL START", "DIGITAL END"}));
 
   const Loaded none = Parse(Crlf({"[SATELLITE]", "[END]"}));
   ASSERT_TRUE(none.ok);
@@ -108,12 +112,13 @@ TEST(SectionListParser, MissingPidAndAnalogSectionsAreAddedBehindTheChannels) {
 }
 
 TEST(SectionListParser, HeadersEndAndUnknownBrackets) {
-  const Loaded l = Parse(Crlf({"0 0 0 ignored before any header", "[DIGITAL PID CHANNEL] # comment", " [ANALOG TP]",
-                               "[NOTHING]", "[END]", "[ANALOG TP]", "0 0 1234 KU X"}));
+  const Loaded l = Parse(Crlf({"0 0 0 ignored before any header", "[DIGITAL PID CHANNEL] # comment",
+                               " [ANALOG TP]", "[NOTHING]", "[END]", "[ANALOG TP]", "0 0 1234 KU X"}));
   ASSERT_TRUE(l.ok);
   // The indented header is a record of the PID section; the analog section after
   // [END] is never read, so it is added empty.
-  EXPECT_EQ(Section(l.fields, "CHANNEL_PID START"), (Fields{"[ANALOG", "TP]", "", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(Section(l.fields, "CHANNEL_PID START"),
+            (Fields{"[ANALOG", "TP]", "", "", "", "", "", "", "", ""}));
   EXPECT_EQ(Section(l.fields, "ANALOG START"), Fields{});
 }
 
@@ -136,13 +141,15 @@ TEST(SectionListParser, LinesEndLikeTheReaders) {
 
   const Loaded tooLong = Parse("[SATELLITE_NAME_LIST]\r\n1 " + std::string(497, 'x') + "\r\n[END]\r\n");
   EXPECT_FALSE(tooLong.ok);
-  EXPECT_EQ(tooLong.boxes, std::vector<std::string>{"\n  ERROR : check the following line!!   \n ==> line number 2 "});
+  EXPECT_EQ(tooLong.boxes,
+            std::vector<std::string>{"\n  ERROR : check the following line!!   \n ==> line number 2 "});
 }
 
 TEST(SectionListParser, OpenQuoteNamesItsLine) {
   const Loaded l = Parse(Crlf({"# one", "", "[SATELLITE_NAME_LIST]", "1 \"Open"}));
   EXPECT_FALSE(l.ok);
-  EXPECT_EQ(l.boxes, std::vector<std::string>{"\n  ERROR : check the following line!!   \n ==> line number 4 "});
+  EXPECT_EQ(l.boxes,
+            std::vector<std::string>{"\n  ERROR : check the following line!!   \n ==> line number 4 "});
 }
 
 TEST(SectionListParser, RepeatedSectionMergesIntoItsFirstOccurrence) {
@@ -158,7 +165,9 @@ TEST(SectionListParser, RepeatedSectionMergesIntoItsFirstOccurrence) {
 }
 
 TEST(SectionListParser, ResaveFlagAndHexPrefixOfTheServiceId) {
-  const auto channel = [](const std::string& line) { return Parse(Crlf({"[DIGITAL CHANNEL]", line, "[END]"})); };
+  const auto channel = [](const std::string& line) {
+    return Parse(Crlf({"[DIGITAL CHANNEL]", line, "[END]"}));
+  };
   Loaded l = channel("0 3 0 0x6d66 TV A 0 N");
   EXPECT_TRUE(l.ok);
   EXPECT_FALSE(l.resave);
@@ -174,7 +183,8 @@ TEST(SectionListParser, ResaveFlagAndHexPrefixOfTheServiceId) {
 }
 
 TEST(SectionListParser, NameSpelledLikeAMarkerIsRefused) {
-  const Loaded l = Parse(Crlf({"[DIGITAL CHANNEL]", "0 1 0 1 TV Good 0 N", "1 1 0 1 TV \"CHANNEL END\" 0 N"}));
+  const Loaded l =
+      Parse(Crlf({"[DIGITAL CHANNEL]", "0 1 0 1 TV Good 0 N", "1 1 0 1 TV \"CHANNEL END\" 0 N"}));
   EXPECT_FALSE(l.ok);
   ASSERT_EQ(l.boxes.size(), 1u);
   EXPECT_NE(l.boxes[0].find("\"CHANNEL END\""), std::string::npos);
