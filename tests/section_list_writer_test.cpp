@@ -119,6 +119,27 @@ TEST(FormatSectionList, RecordsComeFromTheLastMarkersAndMissingMarkersGiveEmptyS
   EXPECT_TRUE(RecordLines(text, "[DIGITAL TP]").empty());
 }
 
+TEST(FormatSectionList, EveryRecordReadsBackAsARecord) {
+  Fields records = {"[END]", "0", "11836", "27500", "H", "bracket",  // would read as a header
+                    "2",     "0", "11836", "27500", "H", std::string(470, 'c')};
+  const Fields list = Wrap("DIGITAL START", records, "DIGITAL END");
+  const std::string text = FormatSectionList(list);
+  const auto lines = RecordLines(text, "[DIGITAL TP]");
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].substr(0, 7), " [END] ");
+  // Columns would push this line past 498 characters: single blanks instead.
+  EXPECT_LE(lines[1].size(), 498u);
+  EXPECT_TRUE(lines[1].starts_with("2 0 11836 27500 H \"ccc"));
+
+  RecordingReporter reporter;
+  bool resave = false;
+  Fields back;
+  ASSERT_TRUE(ParseSectionList(text, reporter, back, resave));
+  const auto start = std::find(back.begin(), back.end(), "DIGITAL START");
+  ASSERT_LE(start + 14, back.end());
+  EXPECT_EQ(Fields(start, start + 14), list);
+}
+
 class SaveSectionListTest : public ::testing::Test {
  protected:
   TempDir dir;

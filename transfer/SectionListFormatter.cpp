@@ -1,15 +1,16 @@
 #include "transfer/SectionListFormatter.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
+#include "database/TextLines.h"
 #include "transfer/SectionLayout.h"
 
 namespace lumoscope {
 
 namespace {
 
-// Name limit of the text format; names are quoted so their blanks survive.
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kEndBlock = "\r\n\r\n[END]\r\n";
 
@@ -103,6 +104,25 @@ void AppendQuotedName(std::string& out, std::string_view name) {
   out.push_back('"');
 }
 
+// One record's line. In columns every field is padded to one past its column width;
+// either way every field is followed by at least one blank, so no value runs into the
+// next. A line that began with "[" would read back as a section header, so such a
+// record is moved in by one blank.
+void AppendRecord(std::string& out, const WrittenSection& written, const SectionLayout& layout,
+                  const std::string* fields, size_t count, bool columns) {
+  if (count > 0 && fields[0].starts_with('[')) out.push_back(' ');
+  for (size_t field = 0; field < count; ++field) {
+    const size_t begin = out.size();
+    if (field == layout.nameField)
+      AppendQuotedName(out, fields[field]);
+    else
+      out += fields[field];
+    const size_t length = out.size() - begin;
+    const size_t width = columns ? written.widths[field] + 1 : 0;
+    out.append(length < width ? width - length : 1, ' ');
+  }
+}
+
 }  // namespace
 
 std::string FormatSectionList(const std::vector<std::string>& list) {
@@ -117,19 +137,16 @@ std::string FormatSectionList(const std::vector<std::string>& list) {
     size_t first = 0;
     size_t last = 0;
     RecordRange(list, layout, first, last);
-    for (size_t i = first, k = 0; i < last; ++i, ++k) {
-      const size_t field = k % layout.fieldCount;
-      if (field == 0) out += kLineEnd;
-      const size_t begin = out.size();
-      if (field == layout.nameField)
-        AppendQuotedName(out, list[i]);
-      else
-        out += list[i];
-      // Pad to one past the column width, and always leave at least one blank so no
-      // value runs into the next.
-      const size_t length = out.size() - begin;
-      const size_t width = written.widths[field] + 1;
-      out.append(length < width ? width - length : 1, ' ');
+    for (size_t i = first; i < last; i += layout.fieldCount) {
+      const size_t count = std::min(layout.fieldCount, last - i);
+      out += kLineEnd;
+      const size_t lineStart = out.size();
+      AppendRecord(out, written, layout, &list[i], count, true);
+      if (out.size() - lineStart > kMaxLineLength) {
+        // Columns would make the line too long for the reader: blanks between fields only.
+        out.resize(lineStart);
+        AppendRecord(out, written, layout, &list[i], count, false);
+      }
     }
   }
   out += kEndBlock;
