@@ -8,9 +8,9 @@
 
 #include "database/DerivedNames.h"
 #include "database/ListDB.h"
-#include "database/TextLines.h"
 #include "shell/ImageFiles.h"
 #include "shell/Reporter.h"
+#include "transfer/FileContents.h"
 #include "transfer/ReplacingFile.h"
 
 namespace lumoscope {
@@ -47,7 +47,7 @@ bool BackupTextFile(CListDB& db) {
   const std::string& textPath = db.FilePath();
   const std::string backupPath = BackupPath(db);
   std::string contents;
-  if (!ReadWholeFile(textPath, contents)) {
+  if (!ReadFileContents(textPath, contents)) {
     reporter.MessageBox(Format(kSourceOpenFailed, textPath.c_str()));
     return false;
   }
@@ -68,7 +68,7 @@ bool RestoreTextFile(CListDB& db) {
   const std::string& textPath = db.FilePath();
   const std::string backupPath = BackupPath(db);
   std::string contents;
-  if (!ReadWholeFile(backupPath, contents)) {
+  if (!ReadFileContents(backupPath, contents)) {
     std::remove(backupPath.c_str());
     reporter.MessageBox(Format(kSourceOpenFailed, backupPath.c_str()));
     return false;

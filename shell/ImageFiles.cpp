@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "database/TextLines.h"
 #include "shell/Reporter.h"
+#include "transfer/FileContents.h"
 #include "transfer/HexImageReader.h"
 
 namespace lumoscope {
@@ -40,7 +40,7 @@ size_t FileSize(const std::string& path) {
 
 bool CheckNormalImageSize(IReporter& reporter, const std::string& hexPath) {
   std::string text;
-  if (!ReadWholeFile(hexPath, text)) {
+  if (!ReadFileContents(hexPath, text)) {
     reporter.MessageBox(Format("Can't open Output file : %s\n", hexPath.c_str()));
     return false;
   }
@@ -65,7 +65,7 @@ bool AppendImage(IReporter& reporter, const std::string& hexPath, const std::str
     return false;
   }
   std::string text;
-  if (!ReadWholeFile(hexPath, text)) {
+  if (!ReadFileContents(hexPath, text)) {
     close(out);
     reporter.MessageBox(Format("Can't open Output file : %s\n", hexPath.c_str()));
     return false;

@@ -5,9 +5,9 @@
 
 #include "database/DerivedNames.h"
 #include "database/ListDB.h"
-#include "database/TextLines.h"
 #include "shell/Reporter.h"
 #include "transfer/BinImageBuilder.h"
+#include "transfer/FileContents.h"
 #include "transfer/HexImageReader.h"
 #include "transfer/ReplacingFile.h"
 
@@ -46,7 +46,7 @@ bool ConvertHexFileToBin(IReporter& reporter, const std::string& hexPath, const 
     return false;
   }
   std::string hexText;
-  if (!ReadWholeFile(hexPath, hexText)) {
+  if (!ReadFileContents(hexPath, hexText)) {
     reporter.MessageBox(Format(kCantOpenFileMessage, hexPath.c_str()));
     return false;
   }

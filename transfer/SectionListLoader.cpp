@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "database/ListDB.h"
-#include "database/TextLines.h"
+#include "transfer/FileContents.h"
 #include "transfer/SectionListParser.h"
 
 namespace lumoscope {
@@ -20,7 +20,7 @@ bool CListDB::LoadSectionList(std::vector<std::string>& list) {
     return false;
   }
   std::string text;
-  if (!ReadWholeFile(FilePath(), text)) {
+  if (!ReadFileContents(FilePath(), text)) {
     Reporter().MessageBox(Format("Can't open Input file : %s\n", FilePath().c_str()));
     return false;
   }

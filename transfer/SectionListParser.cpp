@@ -2,6 +2,7 @@
 
 #include <array>
 #include <climits>
+#include <iterator>
 
 #include "database/TextLines.h"
 #include "listview/FieldConversions.h"
@@ -30,8 +31,9 @@ bool IsSpace(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-std::vector<std::string_view> Tokens(std::string_view line, size_t max) {
-  std::vector<std::string_view> out;
+// The first `max` blank-separated tokens of a line, into `out`.
+void Tokens(std::string_view line, size_t max, std::vector<std::string_view>& out) {
+  out.clear();
   size_t i = 0;
   while (out.size() < max) {
     while (i < line.size() && IsSpace(line[i])) ++i;
@@ -40,7 +42,6 @@ std::vector<std::string_view> Tokens(std::string_view line, size_t max) {
     while (i < line.size() && !IsSpace(line[i])) ++i;
     out.push_back(line.substr(start, i - start));
   }
-  return out;
 }
 
 std::string RestoreNameBlanks(std::string_view token) {
@@ -79,7 +80,7 @@ class Parser {
   int MatchHeader(std::string_view line) const;
   bool Record(std::string_view line);
   bool SatelliteRecord(std::string_view line, std::vector<std::string>& fields);
-  void Emit(std::vector<std::string>& list) const;
+  void Emit(std::vector<std::string>& list);
   void Complete(std::vector<std::string>& list) const;
 
   IReporter& reporter_;
@@ -92,6 +93,9 @@ class Parser {
   std::array<std::vector<std::string>, kSectionCount + 1> records_;
   std::vector<int> order_;  // sections in the order of their first header
   std::array<bool, kSectionCount + 1> seen_{};
+  // Scratch of one record, kept between lines to spare allocations.
+  std::vector<std::string_view> tokens_;
+  std::vector<std::string> fields_;
 };
 
 int Parser::MatchHeader(std::string_view line) const {
@@ -102,12 +106,14 @@ int Parser::MatchHeader(std::string_view line) const {
 }
 
 bool Parser::SatelliteRecord(std::string_view line, std::vector<std::string>& fields) {
-  const std::vector<std::string_view> first = Tokens(line, 3);
+  std::vector<std::string_view>& first = tokens_;
+  Tokens(line, 3, first);
   const size_t hash = line.find('#');
   if (hash != std::string_view::npos) line = line.substr(0, hash);
   const bool withBlank = first.size() >= 3 && (first[2].starts_with('Y') || first[2].starts_with('N'));
   const size_t wanted = withBlank ? kSatTokensWithBlank : kSatTokensWithoutBlank;
-  const std::vector<std::string_view> tokens = Tokens(line, wanted);
+  std::vector<std::string_view>& tokens = tokens_;
+  Tokens(line, wanted, tokens);
   if (tokens.size() + 1 < wanted) {
     reporter_.MessageBox(kSatelliteIllegalMessage);
     return false;
@@ -136,12 +142,13 @@ bool Parser::SatelliteRecord(std::string_view line, std::vector<std::string>& fi
 
 bool Parser::Record(std::string_view line) {
   const SectionLayout& layout = Layout(section_);
-  std::vector<std::string> fields;
-  fields.reserve(layout.fieldCount);
+  std::vector<std::string>& fields = fields_;
+  fields.clear();
   if (section_ == kSectionSatellite) {
     if (!SatelliteRecord(line, fields)) return false;
   } else {
-    const std::vector<std::string_view> tokens = Tokens(line, layout.fieldCount);
+    std::vector<std::string_view>& tokens = tokens_;
+    Tokens(line, layout.fieldCount, tokens);
     for (size_t k = 0; k < layout.fieldCount; ++k) {
       const std::string_view token = k < tokens.size() ? tokens[k] : std::string_view{};
       fields.push_back(k == layout.nameField ? RestoreNameBlanks(token) : std::string(token));
@@ -204,12 +211,12 @@ bool Parser::Run(std::string_view text, std::vector<std::string>& list) {
   return true;
 }
 
-void Parser::Emit(std::vector<std::string>& list) const {
+void Parser::Emit(std::vector<std::string>& list) {
   for (int section : order_) {
     const SectionLayout& layout = Layout(section);
     list.emplace_back(layout.startMarker);
-    const std::vector<std::string>& bucket = records_[static_cast<size_t>(section)];
-    list.insert(list.end(), bucket.begin(), bucket.end());
+    std::vector<std::string>& bucket = records_[static_cast<size_t>(section)];
+    list.insert(list.end(), std::make_move_iterator(bucket.begin()), std::make_move_iterator(bucket.end()));
     // A file that ends without "[END]" leaves its last section open, as it reads.
     const bool openAtEnd = !endSeen_ && section == section_ && section == order_.back();
     if (!openAtEnd) list.emplace_back(layout.endMarker);

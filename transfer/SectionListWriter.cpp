@@ -7,7 +7,7 @@
 
 #include "database/DerivedNames.h"
 #include "database/ListDB.h"
-#include "database/TextLines.h"
+#include "transfer/FileContents.h"
 #include "transfer/ReplacingFile.h"
 #include "transfer/SectionListFormatter.h"
 
@@ -24,7 +24,7 @@ void KeepBackup(const std::string& textPath, const std::string& backupPath) {
   if (link(textPath.c_str(), backupPath.c_str()) == 0) return;
   std::string contents;
   std::string error;
-  if (ReadWholeFile(textPath, contents)) ReplaceFileContents(backupPath, contents, error);
+  if (ReadFileContents(textPath, contents)) ReplaceFileContents(backupPath, contents, error);
 }
 
 }  // namespace
