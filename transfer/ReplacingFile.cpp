@@ -107,11 +107,15 @@ bool ReplaceFileContents(const std::string& target, std::string_view bytes, std:
 
 bool SameFile(const std::string& a, const std::string& b) {
   namespace fs = std::filesystem;
+  const auto normal = [](const std::string& p) {
+    std::error_code ec;
+    fs::path abs = fs::absolute(p, ec);
+    if (ec) abs = p;
+    const fs::path canonical = fs::weakly_canonical(abs, ec);
+    return ec ? abs.lexically_normal() : canonical;
+  };
   std::error_code ec;
-  if (fs::equivalent(a, b, ec)) return true;
-  const fs::path ca = fs::weakly_canonical(fs::absolute(a, ec), ec);
-  const fs::path cb = fs::weakly_canonical(fs::absolute(b, ec), ec);
-  return ca == cb;
+  return fs::equivalent(a, b, ec) || normal(a) == normal(b);
 }
 
 }  // namespace lumoscope
