@@ -82,7 +82,6 @@ bool AppendImage(IReporter& reporter, const std::string& hexPath, const std::str
     }
     rest.remove_prefix(static_cast<size_t>(n));
   }
-  if (reason.empty() && fsync(out) != 0) reason = std::strerror(errno);
   if (close(out) != 0 && reason.empty()) reason = std::strerror(errno);
   if (!reason.empty()) {
     reporter.MessageBox(Format("Writing %s failed: %s\n", mergePath.c_str(), reason.c_str()));

@@ -50,7 +50,9 @@ bool ConvertHexFileToBin(IReporter& reporter, const std::string& hexPath, const 
     reporter.MessageBox(Format(kCantOpenFileMessage, hexPath.c_str()));
     return false;
   }
-  ReplacingFile out(binPath);
+  // The binary image is derived again by every compile, and each packet carries its
+  // own CRC, so it is not worth waiting for the disk.
+  ReplacingFile out(binPath, ReplacingFile::Durability::Unsynced);
   if (!out.IsOpen()) {
     reporter.MessageBox(Format(kCantOpenFileMessage, binPath.c_str()));
     return false;

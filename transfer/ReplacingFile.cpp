@@ -26,7 +26,8 @@ mode_t CurrentUmask() {
 
 }  // namespace
 
-ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)) {
+ReplacingFile::ReplacingFile(std::string target, Durability durability)
+    : target_(std::move(target)), durability_(durability) {
   std::string templ = target_ + ".XXXXXX";
   std::vector<char> buf(templ.begin(), templ.end());
   buf.push_back('\0');
@@ -79,7 +80,7 @@ bool ReplacingFile::Write(std::string_view bytes) {
 
 bool ReplacingFile::Commit() {
   if (fd_ < 0) return false;
-  if (fsync(fd_) != 0) {
+  if (durability_ == Durability::Synced && fsync(fd_) != 0) {
     Fail();
     return false;
   }

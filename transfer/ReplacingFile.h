@@ -10,8 +10,13 @@ namespace lumoscope {
 
 class ReplacingFile {
  public:
+  // Synced: the bytes are on the disk before the target is replaced (a person's own
+  // files). Unsynced: only the write and close are checked (files derived again at the
+  // next compile, where the wait for the disk would cost more than the file is worth).
+  enum class Durability { Synced, Unsynced };
+
   // Creates the temporary file next to `target`. IsOpen() tells whether that worked.
-  explicit ReplacingFile(std::string target);
+  explicit ReplacingFile(std::string target, Durability durability = Durability::Synced);
   ~ReplacingFile();
 
   ReplacingFile(const ReplacingFile&) = delete;
@@ -39,6 +44,7 @@ class ReplacingFile {
   std::string error_;
   int fd_ = -1;
   bool committed_ = false;
+  Durability durability_;
 };
 
 // Replaces the whole content of `target` with `bytes`. On failure `error` says why.
