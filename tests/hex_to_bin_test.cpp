@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 
@@ -202,6 +204,29 @@ TEST_F(HexToBinTest, RefusedLinesFailWithTheirLineAndLeaveNoBin) {
   std::string image;
   EXPECT_TRUE(Convert(good + full + "\n", image));
   EXPECT_TRUE(Convert(good + "7FF10010 01" + std::string(512 - 12, ' ') + "\n", image));
+}
+
+TEST_F(HexToBinTest, WriteErrorLeavesNoBin) {
+  std::string image;
+  ASSERT_TRUE(Convert(CompilerLines(0x7FF10000, 4), image));
+  dir.Write("list.hex", CompilerLines(0x7FF10000, 200));
+  CListDB db(reporter, options, dir.File("list.txt"));
+  // A file size limit makes the write fail the way a full disk does.
+  signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 1024;
+  setrlimit(RLIMIT_FSIZE, &small);
+  reporter.Clear();
+  const bool ok = db.ConvertHexToBin();
+  setrlimit(RLIMIT_FSIZE, &old);
+  EXPECT_FALSE(ok);
+  ASSERT_EQ(reporter.boxes.size(), 1u);
+  EXPECT_TRUE(reporter.boxes[0].starts_with("DNCONV: Writing " + dir.File("list.bin") + " failed: "));
+  // The .bin of the earlier conversion is gone with the image it belonged to.
+  EXPECT_FALSE(test::FileExists(dir.File("list.bin")));
+  EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(HexToBinTest, MissingHexNamesTheFile) {
