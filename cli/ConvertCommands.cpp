@@ -1,8 +1,53 @@
-// Placeholder until these subcommands land.
+// hex2bin: a chosen hex image into its binary image.
+// format:  a list loaded into the working section list and written back in the
+//          program's own layout (the previous file is kept as ".bak").
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "cli/Commands.h"
+#include "cli/ConsoleReporter.h"
+#include "database/ListDB.h"
+#include "shell/Options.h"
+#include "transfer/HexToBin.h"
 
 namespace lumoscope::cli {
 
-void AddConvertCommands(CLI::App& /*app*/, int& /*exitCode*/) {}
+namespace {
+
+struct ConvertArgs {
+  std::string hexPath;
+  std::string listPath;
+  int maxSatellites = kMaxSatellitesSmall;
+};
+
+}  // namespace
+
+void AddConvertCommands(CLI::App& app, int& exitCode) {
+  auto args = std::make_shared<ConvertArgs>();
+
+  CLI::App* hex2bin = app.add_subcommand("hex2bin", "Convert a hex image into the binary image (IMAGE.bin)");
+  hex2bin->add_option("IMAGE", args->hexPath, "Hex image file")->required();
+  hex2bin->callback([args, &exitCode] {
+    ConsoleReporter reporter;
+    const bool ok = ConvertHexFileToBin(reporter, args->hexPath, BinPathForHexFile(args->hexPath));
+    exitCode = ok ? kExitSuccess : kExitFailure;
+  });
+
+  CLI::App* format = app.add_subcommand(
+      "format", "Rewrite a channel list in the program's own layout, keeping the previous file as LIST.bak");
+  format->add_option("LIST", args->listPath, "Channel list text file")->required();
+  format->add_option("--max-sat", args->maxSatellites, "Maximum satellite number of the receiver")
+      ->check(CLI::IsMember({kMaxSatellitesSmall, kMaxSatellitesLarge}));
+  format->callback([args, &exitCode] {
+    ConsoleReporter reporter;
+    AppOptions options;
+    options.fortySatellites = args->maxSatellites == kMaxSatellitesLarge;
+    CListDB db(reporter, options, args->listPath);
+    std::vector<std::string> fields;
+    const bool ok = db.LoadSectionList(fields) && db.SaveSectionList(fields);
+    exitCode = ok ? kExitSuccess : kExitFailure;
+  });
+}
 
 }  // namespace lumoscope::cli

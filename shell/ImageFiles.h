@@ -1,0 +1,30 @@
+#pragma once
+// File steps of the pre-installed compile: the size check of the normal image and the
+// joining of the two hex images.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace lumoscope {
+
+class IReporter;
+
+// The normal image is loaded at 0x7FF10000 and the basic image at 0x7FF20000, so at
+// most 64 KiB of normal image fit before the basic one starts.
+inline constexpr uint32_t kNormalImageAddress = 0x7FF10000;
+inline constexpr uint32_t kBasicImageAddress = 0x7FF20000;
+inline constexpr size_t kMaxNormalImageBytes = kBasicImageAddress - kNormalImageAddress;
+
+// Counts the data bytes of the normal image in `hexPath`; refuses (with a message) an
+// image that would overlap the basic image, or a file that cannot be read.
+bool CheckNormalImageSize(IReporter& reporter, const std::string& hexPath);
+
+// Appends the whole of the hex image `hexPath` to `mergePath` and deletes `hexPath`.
+// Messages: "Can't open nessesary file : %s\n" when the merge file cannot be opened,
+// "Can't open Output file : %s\n" when the hex image cannot be read.
+bool AppendImage(IReporter& reporter, const std::string& hexPath, const std::string& mergePath);
+
+// Size of a file in bytes, or SIZE_MAX when it cannot be examined.
+size_t FileSize(const std::string& path);
+
+}  // namespace lumoscope

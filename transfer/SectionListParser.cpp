@@ -1,0 +1,252 @@
+#include "transfer/SectionListParser.h"
+
+#include <array>
+#include <climits>
+#include <iterator>
+
+#include "database/TextLines.h"
+#include "listview/FieldConversions.h"
+#include "shell/Reporter.h"
+#include "transfer/SectionLayout.h"
+
+namespace lumoscope {
+
+namespace {
+
+// A name keeps its blanks (written as '~' inside quotes) within its first 20
+// characters; names are at most 13 characters long, so this covers every valid name.
+constexpr size_t kNameRestoreLength = 20;
+
+// The satellite positioner is a signed 16-bit value; files written by older tools
+// carry it as its unsigned 16-bit form.
+constexpr long kPositionerMax = 32767;
+constexpr long kPositionerWrap = 65536;
+
+// Satellite lines come in two forms: with the blank flag (index, name, blank, LNB high,
+// LNB low, position, positioner) or without it (the blank is then N).
+constexpr size_t kSatTokensWithBlank = 7;
+constexpr size_t kSatTokensWithoutBlank = 6;
+
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+// The first `max` blank-separated tokens of a line, into `out`.
+void Tokens(std::string_view line, size_t max, std::vector<std::string_view>& out) {
+  out.clear();
+  size_t i = 0;
+  while (out.size() < max) {
+    while (i < line.size() && IsSpace(line[i])) ++i;
+    if (i >= line.size()) break;
+    const size_t start = i;
+    while (i < line.size() && !IsSpace(line[i])) ++i;
+    out.push_back(line.substr(start, i - start));
+  }
+}
+
+std::string RestoreNameBlanks(std::string_view token) {
+  std::string name(token);
+  for (size_t i = 0; i < name.size() && i < kNameRestoreLength; ++i)
+    if (name[i] == '~') name[i] = ' ';
+  return name;
+}
+
+// The leading decimal number of a token, as a C conversion reads it; 0 when there is
+// none. Saturates instead of overflowing.
+long LeadingNumber(std::string_view text) {
+  size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  long v = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    if (v < INT_MAX / 10) v = v * 10 + (text[i] - '0');
+  return negative ? -v : v;
+}
+
+std::string UpperCopy(std::string_view text) {
+  std::string s(text);
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
+class Parser {
+ public:
+  Parser(IReporter& reporter, bool& resave) : reporter_(reporter), resave_(resave) {}
+
+  bool Run(std::string_view text, std::vector<std::string>& list);
+
+ private:
+  int MatchHeader(std::string_view line) const;
+  bool Record(std::string_view line);
+  bool SatelliteRecord(std::string_view line, std::vector<std::string>& fields);
+  void Emit(std::vector<std::string>& list);
+  void Complete(std::vector<std::string>& list) const;
+
+  IReporter& reporter_;
+  bool& resave_;
+  int lineNumber_ = 0;
+  int section_ = kSectionNone;
+  bool endSeen_ = false;
+  // Records of each section in file order; a section whose header repeats collects the
+  // records of every occurrence, so none is lost when the list is written back.
+  std::array<std::vector<std::string>, kSectionCount + 1> records_;
+  std::vector<int> order_;  // sections in the order of their first header
+  std::array<bool, kSectionCount + 1> seen_{};
+  // Scratch of one record, kept between lines to spare allocations.
+  std::vector<std::string_view> tokens_;
+  std::vector<std::string> fields_;
+};
+
+int Parser::MatchHeader(std::string_view line) const {
+  if (line.starts_with(kEndHeader)) return kSectionNone;
+  for (const SectionLayout& s : kSectionLayouts)
+    if (line.starts_with(s.header)) return s.number;
+  return -1;
+}
+
+bool Parser::SatelliteRecord(std::string_view line, std::vector<std::string>& fields) {
+  std::vector<std::string_view>& first = tokens_;
+  Tokens(line, 3, first);
+  const size_t hash = line.find('#');
+  if (hash != std::string_view::npos) line = line.substr(0, hash);
+  const bool withBlank = first.size() >= 3 && (first[2].starts_with('Y') || first[2].starts_with('N'));
+  const size_t wanted = withBlank ? kSatTokensWithBlank : kSatTokensWithoutBlank;
+  std::vector<std::string_view>& tokens = tokens_;
+  Tokens(line, wanted, tokens);
+  if (tokens.size() + 1 < wanted) {
+    reporter_.MessageBox(kSatelliteIllegalMessage);
+    return false;
+  }
+  std::string positioner = "0";
+  if (tokens.size() == wanted) {
+    if (withBlank) {
+      long value = LeadingNumber(tokens[6]);
+      if (value > kPositionerMax) value -= kPositionerWrap;
+      positioner = std::to_string(value);
+    } else {
+      positioner = std::string(tokens[5]);
+    }
+  }
+  fields.emplace_back(tokens[0]);
+  fields.emplace_back(RestoreNameBlanks(tokens[1]));
+  size_t next = 2;
+  if (withBlank)
+    fields.emplace_back(tokens[next++]);
+  else
+    fields.emplace_back("N");
+  for (int k = 0; k < 3; ++k) fields.emplace_back(tokens[next++]);
+  fields.push_back(std::move(positioner));
+  return true;
+}
+
+bool Parser::Record(std::string_view line) {
+  const SectionLayout& layout = Layout(section_);
+  std::vector<std::string>& fields = fields_;
+  fields.clear();
+  if (section_ == kSectionSatellite) {
+    if (!SatelliteRecord(line, fields)) return false;
+  } else {
+    std::vector<std::string_view>& tokens = tokens_;
+    Tokens(line, layout.fieldCount, tokens);
+    for (size_t k = 0; k < layout.fieldCount; ++k) {
+      const std::string_view token = k < tokens.size() ? tokens[k] : std::string_view{};
+      fields.push_back(k == layout.nameField ? RestoreNameBlanks(token) : std::string(token));
+    }
+  }
+
+  // A name spelled like a marker would later be taken for one and cut the list apart.
+  if (IsSectionMarker(fields[layout.nameField])) {
+    reporter_.MessageBox(
+        Format("\n ERROR : the name \"%s\" is reserved for the program's own use.\n"
+               "           line number %d ",
+               fields[layout.nameField].c_str(), lineNumber_));
+    return false;
+  }
+
+  if (section_ == kSectionChannel) {
+    // A service ID or transponder index of 0 marks a list written by an older tool;
+    // the view saves such a list again at once.
+    std::string svcId = UpperCopy(fields[3]);
+    if (svcId.starts_with("0X")) svcId.erase(0, 2);
+    if (HexToInt(svcId, reporter_) == 0 || HexToInt(UpperCopy(fields[1]), reporter_) == 0) resave_ = true;
+  }
+
+  std::vector<std::string>& bucket = records_[static_cast<size_t>(section_)];
+  for (std::string& f : fields) bucket.push_back(std::move(f));
+  return true;
+}
+
+bool Parser::Run(std::string_view text, std::vector<std::string>& list) {
+  TextLineSplitter splitter(text);
+  std::string line;
+  for (;;) {
+    const TextLineSplitter::Status status = splitter.Next(line);
+    if (status == TextLineSplitter::Status::End) break;
+    ++lineNumber_;
+    if (status == TextLineSplitter::Status::TooLong || !PrepareQuotes(line)) {
+      reporter_.MessageBox(Format(kCheckLineMessage, lineNumber_));
+      return false;
+    }
+    if (IsSkippedLine(line)) continue;
+    if (line[0] == '[') {
+      const int header = MatchHeader(line);
+      if (header < 0) continue;  // an unknown bracketed line is ignored
+      if (header == kSectionNone) {
+        endSeen_ = true;
+        break;
+      }
+      section_ = header;
+      if (!seen_[static_cast<size_t>(header)]) {
+        seen_[static_cast<size_t>(header)] = true;
+        order_.push_back(header);
+      }
+      continue;
+    }
+    if (section_ == kSectionNone) continue;
+    if (!Record(line)) return false;
+  }
+  Emit(list);
+  Complete(list);
+  return true;
+}
+
+void Parser::Emit(std::vector<std::string>& list) {
+  for (int section : order_) {
+    const SectionLayout& layout = Layout(section);
+    list.emplace_back(layout.startMarker);
+    std::vector<std::string>& bucket = records_[static_cast<size_t>(section)];
+    list.insert(list.end(), std::make_move_iterator(bucket.begin()), std::make_move_iterator(bucket.end()));
+    // A file that ends without "[END]" leaves its last section open, as it reads.
+    const bool openAtEnd = !endSeen_ && section == section_ && section == order_.back();
+    if (!openAtEnd) list.emplace_back(layout.endMarker);
+  }
+}
+
+// The list view needs the PID and analog sections even when the file has none: they
+// are put behind the digital channels, in the program's own section order.
+void Parser::Complete(std::vector<std::string>& list) const {
+  const auto insertBehind = [&](std::string_view anchor, const SectionLayout& layout) {
+    for (size_t i = 0; i < list.size(); ++i) {
+      if (list[i] == anchor) {
+        list.insert(list.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                    {std::string(layout.startMarker), std::string(layout.endMarker)});
+        return;
+      }
+    }
+    reporter_.MessageBox(kAnchorMissingMessage);
+  };
+  if (!seen_[kSectionPidChannel]) insertBehind(Layout(kSectionChannel).endMarker, Layout(kSectionPidChannel));
+  if (!seen_[kSectionAnalogTp]) insertBehind(Layout(kSectionPidChannel).endMarker, Layout(kSectionAnalogTp));
+}
+
+}  // namespace
+
+bool ParseSectionList(std::string_view text, IReporter& reporter, std::vector<std::string>& list,
+                      bool& resave) {
+  resave = false;
+  Parser parser(reporter, resave);
+  return parser.Run(text, list);
+}
+
+}  // namespace lumoscope
