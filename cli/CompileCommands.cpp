@@ -5,6 +5,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
+#include "cli/PreinstalledCompile.h"
 #include "database/DerivedNames.h"
 #include "database/ListDB.h"
 
@@ -16,6 +17,7 @@ struct CompileArgs {
   int maxSatellites = kMaxSatellitesSmall;
   bool normal = false;
   bool basic = false;
+  bool preinstalled = false;
   bool split = false;
 };
 
@@ -39,19 +41,18 @@ int RunCheck(const CompileArgs& args) {
   return db.Compile(kCompileBasic) ? kExitSuccess : kExitFailure;
 }
 
-// One image of the list into LIST.hex.
-int RunCompileMode(const CompileArgs& args, int mode) {
+// The image of the list into LIST.hex and LIST.bin, as the desktop's compile commands
+// make it; the pre-installed image (normal then basic) unless --normal or --basic.
+int RunCompile(const CompileArgs& args) {
   ConsoleReporter reporter;
   const AppOptions options = OptionsFor(args);
-  CListDB db(reporter, options, args.listPath);
-  db.splitList = args.split;
-  if (!db.Compile(mode)) return kExitFailure;
-  reporter.ShowMessage("Wrote " + DerivedPath(db.FilePath(), kExtHex) + "\n");
-  return kExitSuccess;
-}
-
-int RunCompile(const CompileArgs& args) {
-  return RunCompileMode(args, args.normal ? kCompileNormal : kCompileBasic);
+  const CompileKind kind =
+      args.normal ? CompileKind::Normal : (args.basic ? CompileKind::Basic : CompileKind::Preinstalled);
+  const int result = RunCompileCli(kind, args.split, args.listPath, options, reporter);
+  if (result == kExitSuccess)
+    reporter.ShowMessage("Wrote " + DerivedPath(args.listPath, kExtHex) + " and " +
+                         DerivedPath(args.listPath, kExtBin) + "\n");
+  return result;
 }
 
 }  // namespace
@@ -63,16 +64,17 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   check->callback([checkArgs, &exitCode] { exitCode = RunCheck(*checkArgs); });
 
   auto compileArgs = std::make_shared<CompileArgs>();
-  CLI::App* compile = app.add_subcommand("compile", "Compile a channel list into the receiver's hex image");
+  CLI::App* compile =
+      app.add_subcommand("compile", "Compile a channel list into the receiver's hex and binary images");
   auto* normal = compile->add_flag("--normal", compileArgs->normal, "The normal image (0x7FF10000)");
   auto* basic = compile->add_flag("--basic", compileArgs->basic, "The basic image (0x7FF20000)");
+  auto* joined = compile->add_flag("--preinstalled", compileArgs->preinstalled,
+                                   "The normal image followed by the basic image (the default)");
   normal->excludes(basic);
+  joined->excludes(normal)->excludes(basic);
   compile->add_flag("--split", compileArgs->split, "Number the analog services apart from the digital ones");
   AddListOptions(*compile, *compileArgs);
-  compile->callback([compileArgs, &exitCode] {
-    if (!compileArgs->normal && !compileArgs->basic) throw CLI::RequiredError("one of --normal or --basic");
-    exitCode = RunCompile(*compileArgs);
-  });
+  compile->callback([compileArgs, &exitCode] { exitCode = RunCompile(*compileArgs); });
 }
 
 }  // namespace lumoscope::cli

@@ -9,6 +9,8 @@ namespace lumoscope::cli {
 int RunCompileCli(CompileKind kind, bool split, const std::string& path, const AppOptions& options,
                   IReporter& reporter) {
   CListDB db(reporter, options, path);
+  // Compile Normal honours --split too: the analog services are then numbered apart.
+  db.splitList = split && kind != CompileKind::Preinstalled;
   // The file on disk already is the list to compile.
   const SaveListFn keepFile = [] { return true; };
   bool ok = false;

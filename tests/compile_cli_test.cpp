@@ -30,19 +30,27 @@ RunResult RunCli(const test::TempDir& dir, const std::string& args) {
 
 const std::string kSample = std::string(LUMOSCOPE_SOURCE_DIR) + "/examples/sample.txt";
 
-TEST(CompileCli, SampleListChecksAndCompilesInBothModes) {
+TEST(CompileCli, SampleListChecksAndCompilesInEveryMode) {
   test::TempDir dir;
   const RunResult check = RunCli(dir, "check " + kSample);
   EXPECT_EQ(check.exitCode, 0);
   EXPECT_EQ(check.err, "");
   const std::string list = dir.Write("sample.txt", test::ReadFile(kSample));
-  for (const char* mode : {"--normal", "--basic --split", "--normal --split --max-sat 32"}) {
+  // Each compile also converts its image: the conversion's own message box is the only
+  // text on stderr.
+  for (const char* mode : {"--normal", "--basic --split", "--normal --split --max-sat 32", "", "--split",
+                           "--preinstalled"}) {
     const RunResult r = RunCli(dir, std::string("compile ") + mode + " " + list);
     EXPECT_EQ(r.exitCode, 0) << mode;
-    EXPECT_EQ(r.err, "");
-    EXPECT_TRUE(test::FileExists(dir.File("sample.hex")));
+    EXPECT_EQ(r.err, "Conversion is terminated successfully.\n\n") << mode;
+    EXPECT_TRUE(test::FileExists(dir.File("sample.hex"))) << mode;
+    EXPECT_TRUE(test::FileExists(dir.File("sample.bin"))) << mode;
+    EXPECT_FALSE(test::FileExists(dir.File("sample.cplsrc"))) << mode;
+    EXPECT_FALSE(test::FileExists(dir.File("sample.mrg"))) << mode;
     std::remove(dir.File("sample.hex").c_str());
+    std::remove(dir.File("sample.bin").c_str());
   }
+  EXPECT_EQ(test::ReadFile(list), test::ReadFile(kSample));
 }
 
 TEST(CompileCli, FailuresPrintTheMessageBoxAndExitWithOne) {
@@ -56,7 +64,7 @@ TEST(CompileCli, FailuresPrintTheMessageBoxAndExitWithOne) {
   EXPECT_EQ(check.err, expected);
   const RunResult compile = RunCli(dir, "compile --basic " + list);
   EXPECT_EQ(compile.exitCode, 1);
-  EXPECT_EQ(compile.err, expected);
+  EXPECT_EQ(compile.err, expected + "Making a HEX file is failed!\n");
   EXPECT_FALSE(test::FileExists(dir.File("bad.hex")));
   // 32 names are refused with --max-sat 40.
   const std::string good = dir.Write("good.txt", test::SmallList().Text());
@@ -68,7 +76,7 @@ TEST(CompileCli, FailuresPrintTheMessageBoxAndExitWithOne) {
 TEST(CompileCli, UsageErrorsExitWithTwo) {
   test::TempDir dir;
   const std::string good = dir.Write("good.txt", test::SmallList().Text());
-  EXPECT_EQ(RunCli(dir, "compile " + good).exitCode, 2);
+  EXPECT_EQ(RunCli(dir, "compile --preinstalled --basic " + good).exitCode, 2);
   EXPECT_EQ(RunCli(dir, "compile --normal --basic " + good).exitCode, 2);
   EXPECT_EQ(RunCli(dir, "check --max-sat 33 " + good).exitCode, 2);
   EXPECT_EQ(RunCli(dir, "check").exitCode, 2);
