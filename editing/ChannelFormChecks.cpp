@@ -1,5 +1,7 @@
 #include "editing/ChannelFormChecks.h"
 
+#include "transfer/SectionLayout.h"
+
 #include <algorithm>
 #include <cctype>
 

@@ -22,7 +22,7 @@ long LeadingInteger(const std::string& text) {
   return negative ? -value : value;
 }
 
-std::optional<long> LargestInLine(const std::vector<std::string>& fields, const SectionSpan& span,
+std::optional<long> LargestInLine(const std::vector<std::string>& fields, const SectionRange& span,
                                   size_t line) {
   std::optional<long> largest;
   for (size_t r = 0; r < span.RecordCount(); ++r) {

@@ -14,7 +14,7 @@ long LeadingInteger(const std::string& text);
 
 // The largest LeadingInteger of line `line` over the records of a section; empty when
 // the section has no records.
-std::optional<long> LargestInLine(const std::vector<std::string>& fields, const SectionSpan& span,
+std::optional<long> LargestInLine(const std::vector<std::string>& fields, const SectionRange& span,
                                   size_t line);
 
 }  // namespace lumoscope

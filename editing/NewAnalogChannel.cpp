@@ -3,7 +3,7 @@
 #include <array>
 
 #include "editing/ChannelFormChecks.h"
-#include "editing/ListLimits.h"
+#include "database/ListLimits.h"
 #include "editing/NewChannelSteps.h"
 #include "editing/SatelliteLines.h"
 #include "listview/FieldConversions.h"

@@ -26,7 +26,7 @@ bool SectionsUsable(const SectionLocator& sections, std::initializer_list<Sectio
 }
 
 std::vector<std::string> SatelliteSectionLines(const std::vector<std::string>& fields,
-                                               const SectionSpan& satellites) {
+                                               const SectionRange& satellites) {
   const auto first = fields.begin() + static_cast<std::ptrdiff_t>(satellites.start + 1);
   const auto last = fields.begin() + static_cast<std::ptrdiff_t>(satellites.end);
   return {first, last};
@@ -37,7 +37,7 @@ void RefuseAfterUndoStep(INewChannelHost& host, const std::string& message) {
   host.DropUndo();
 }
 
-bool SelectedSatelliteIndex(INewChannelHost& host, const SectionSpan& satellites, int selected,
+bool SelectedSatelliteIndex(INewChannelHost& host, const SectionRange& satellites, int selected,
                             std::string& satelliteIndex) {
   if (selected < 0 || static_cast<size_t>(selected) >= satellites.RecordCount()) {
     RefuseAfterUndoStep(host, "Satellite: choose one of the satellites of the list.");
@@ -47,7 +47,7 @@ bool SelectedSatelliteIndex(INewChannelHost& host, const SectionSpan& satellites
   return true;
 }
 
-void AppendRecord(std::vector<std::string>& fields, const SectionSpan& span,
+void AppendRecord(std::vector<std::string>& fields, const SectionRange& span,
                   const std::vector<std::string>& record) {
   fields.insert(fields.begin() + static_cast<std::ptrdiff_t>(span.end), record.begin(), record.end());
 }

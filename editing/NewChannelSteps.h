@@ -17,18 +17,18 @@ bool SectionsUsable(const SectionLocator& sections, std::initializer_list<Sectio
 
 // The SATELLITE section's lines, 7 per satellite, as the dialogs get them.
 std::vector<std::string> SatelliteSectionLines(const std::vector<std::string>& fields,
-                                               const SectionSpan& satellites);
+                                               const SectionRange& satellites);
 
 // Tells the person why, and takes back the undo step just recorded: nothing changed.
 void RefuseAfterUndoStep(INewChannelHost& host, const std::string& message);
 
 // Line 0 of the satellite picked in the dialog; false (with the refusal done) when the
 // dialog returned a position outside the list.
-bool SelectedSatelliteIndex(INewChannelHost& host, const SectionSpan& satellites, int selected,
+bool SelectedSatelliteIndex(INewChannelHost& host, const SectionRange& satellites, int selected,
                             std::string& satelliteIndex);
 
 // Inserts a record directly before the section's end marker: it becomes the last one.
-void AppendRecord(std::vector<std::string>& fields, const SectionSpan& span,
+void AppendRecord(std::vector<std::string>& fields, const SectionRange& span,
                   const std::vector<std::string>& record);
 
 }  // namespace lumoscope

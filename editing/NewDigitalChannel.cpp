@@ -2,7 +2,7 @@
 
 #include "editing/ChannelFormChecks.h"
 #include "editing/FieldValues.h"
-#include "editing/ListLimits.h"
+#include "database/ListLimits.h"
 #include "editing/NewChannelSteps.h"
 #include "editing/SatelliteLines.h"
 #include "editing/TransponderSearch.h"
@@ -34,7 +34,7 @@ enum class TransponderChoice { Reuse, MakeNew, Cancelled };
 
 // Step of the transponder choice: an exact match is reused silently; a near one is
 // offered to the person.
-TransponderChoice ChooseTransponder(INewChannelHost& host, const SectionSpan& digital,
+TransponderChoice ChooseTransponder(INewChannelHost& host, const SectionRange& digital,
                                     const TuningValues& wanted, std::string& transponderIndex) {
   const std::vector<std::string>& fields = host.Fields();
   if (auto exact = FindExactTransponder(fields, digital, wanted)) {

@@ -4,7 +4,7 @@ namespace lumoscope {
 
 namespace {
 
-constexpr std::array<SectionLayout, kSectionKinds> kLayouts{{
+constexpr std::array<SectionFormat, kSectionKinds> kLayouts{{
     {"SAT_NAME START", "SAT_NAME END", "[SATELLITE_NAME_LIST]", 2},
     {"SATELLITE START", "SATELLITE END", "[SATELLITE]", 7},
     {"DIGITAL START", "DIGITAL END", "[DIGITAL TP]", 6},
@@ -23,15 +23,8 @@ size_t SectionStartingWith(std::string_view text) {
 
 }  // namespace
 
-const SectionLayout& LayoutOf(SectionId id) {
+const SectionFormat& LayoutOf(SectionId id) {
   return kLayouts[static_cast<size_t>(id)];
-}
-
-bool IsSectionMarker(std::string_view text) {
-  for (const SectionLayout& layout : kLayouts) {
-    if (text == layout.startMarker || text == layout.endMarker) return true;
-  }
-  return false;
 }
 
 SectionLocator::SectionLocator(const std::vector<std::string>& fields) {
@@ -39,13 +32,13 @@ SectionLocator::SectionLocator(const std::vector<std::string>& fields) {
   while (i < fields.size()) {
     const size_t kind = SectionStartingWith(fields[i]);
     if (kind == kSectionKinds) break;  // not a section boundary: the rest is not trusted
-    const SectionLayout& layout = kLayouts[kind];
+    const SectionFormat& layout = kLayouts[kind];
     size_t j = i + 1;
     while (j < fields.size() && fields[j] != layout.endMarker) j += layout.recordLength;
     if (j >= fields.size()) break;  // no end marker at a record boundary
     // A section that appears twice (a text file with a repeated header) counts by its
     // last appearance, the one the text writer saves.
-    spans_[kind] = SectionSpan{true, i, j, layout.recordLength};
+    spans_[kind] = SectionRange{true, i, j, layout.recordLength};
     i = j + 1;
   }
 }

@@ -14,19 +14,17 @@ namespace lumoscope {
 enum class SectionId { SatName, Satellite, Digital, Channel, ChannelPid, Analog };
 inline constexpr size_t kSectionKinds = 6;
 
-struct SectionLayout {
+struct SectionFormat {
   std::string_view startMarker;
   std::string_view endMarker;
   std::string_view header;  // the section's header line in the text file, for messages
   size_t recordLength;      // lines per record
 };
 
-const SectionLayout& LayoutOf(SectionId id);
+const SectionFormat& LayoutOf(SectionId id);
 
-// True for any of the twelve start and end markers.
-bool IsSectionMarker(std::string_view text);
 
-struct SectionSpan {
+struct SectionRange {
   bool found = false;
   size_t start = 0;  // position of the start marker
   size_t end = 0;    // position of the end marker
@@ -40,10 +38,10 @@ struct SectionSpan {
 class SectionLocator {
  public:
   explicit SectionLocator(const std::vector<std::string>& fields);
-  const SectionSpan& operator[](SectionId id) const { return spans_[static_cast<size_t>(id)]; }
+  const SectionRange& operator[](SectionId id) const { return spans_[static_cast<size_t>(id)]; }
 
  private:
-  std::array<SectionSpan, kSectionKinds> spans_{};
+  std::array<SectionRange, kSectionKinds> spans_{};
 };
 
 }  // namespace lumoscope

@@ -9,7 +9,7 @@ namespace lumoscope {
 
 namespace {
 
-bool SamePlace(const std::vector<std::string>& fields, const SectionSpan& digital, size_t r,
+bool SamePlace(const std::vector<std::string>& fields, const SectionRange& digital, size_t r,
                const TuningValues& w) {
   return fields[digital.Line(r, kTpPolarizationLine)] == w.polarization &&
          fields[digital.Line(r, kTpSatelliteLine)] == w.satelliteIndex;
@@ -21,7 +21,7 @@ bool Near(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::optional<size_t> FindExactTransponder(const std::vector<std::string>& fields, const SectionSpan& digital,
+std::optional<size_t> FindExactTransponder(const std::vector<std::string>& fields, const SectionRange& digital,
                                            const TuningValues& wanted) {
   for (size_t r = 0; r < digital.RecordCount(); ++r) {
     if (fields[digital.Line(r, kTpFrequencyLine)] == wanted.frequency &&
@@ -33,7 +33,7 @@ std::optional<size_t> FindExactTransponder(const std::vector<std::string>& field
 }
 
 std::optional<size_t> FindSimilarTransponder(const std::vector<std::string>& fields,
-                                             const SectionSpan& digital, const TuningValues& wanted) {
+                                             const SectionRange& digital, const TuningValues& wanted) {
   for (size_t r = 0; r < digital.RecordCount(); ++r) {
     if (Near(fields[digital.Line(r, kTpFrequencyLine)], wanted.frequency) &&
         Near(fields[digital.Line(r, kTpSymbolRateLine)], wanted.symbolRate) &&
@@ -43,7 +43,7 @@ std::optional<size_t> FindSimilarTransponder(const std::vector<std::string>& fie
   return std::nullopt;
 }
 
-std::string SimilarTransponderQuestion(const std::vector<std::string>& fields, const SectionSpan& digital,
+std::string SimilarTransponderQuestion(const std::vector<std::string>& fields, const SectionRange& digital,
                                        size_t record) {
   std::string text = "Most alike TP exist, Replace with founded TP?";
   text += "\r\n\r\nfounded TP's information:";

@@ -29,15 +29,15 @@ struct TuningValues {
 };
 
 // Record numbers within the DIGITAL section. Exact: all four lines equal as text.
-std::optional<size_t> FindExactTransponder(const std::vector<std::string>& fields, const SectionSpan& digital,
+std::optional<size_t> FindExactTransponder(const std::vector<std::string>& fields, const SectionRange& digital,
                                            const TuningValues& wanted);
 // Similar: same polarization and satellite, frequency and symbol rate each within the
 // tolerance; the first such record only.
 std::optional<size_t> FindSimilarTransponder(const std::vector<std::string>& fields,
-                                             const SectionSpan& digital, const TuningValues& wanted);
+                                             const SectionRange& digital, const TuningValues& wanted);
 
 // Text of the Yes/No/Cancel question about a similar transponder.
-std::string SimilarTransponderQuestion(const std::vector<std::string>& fields, const SectionSpan& digital,
+std::string SimilarTransponderQuestion(const std::vector<std::string>& fields, const SectionRange& digital,
                                        size_t record);
 inline constexpr const char* kSimilarTransponderCaption = "REPLACE";
 

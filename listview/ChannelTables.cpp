@@ -64,13 +64,13 @@ void AppendSatellite(std::vector<std::string>& out, const std::vector<std::strin
 void CLumoscopeListView::BuildChannelTables() {
   m_digitalRows.clear();
   m_analogRows.clear();
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
-  const IndexMap sats = MapByIndex(m_fields, layout[Section::Satellite], kSatelliteWidth);
-  const IndexMap tps = MapByIndex(m_fields, layout[Section::DigitalTp], kDigitalTpWidth);
+  const SectionMap layout = SectionMap::Locate(m_fields);
+  const IndexMap sats = MapByIndex(m_fields, layout[ListSection::Satellite], kSatelliteWidth);
+  const IndexMap tps = MapByIndex(m_fields, layout[ListSection::DigitalTp], kDigitalTpWidth);
 
-  const SectionSpan& ch = layout[Section::Channel];
-  const SectionSpan& pid = layout[Section::Pid];
-  const SectionSpan& an = layout[Section::AnalogTp];
+  const SectionSpan& ch = layout[ListSection::Channel];
+  const SectionSpan& pid = layout[ListSection::Pid];
+  const SectionSpan& an = layout[ListSection::AnalogTp];
   m_digitalRows.reserve(
       static_cast<size_t>((ch.Records(kChannelWidth) + pid.Records(kPidWidth)) * kDigitalRowWidth));
   m_analogRows.reserve(static_cast<size_t>(an.Records(kAnalogWidth) * kAnalogRowWidth));
@@ -106,17 +106,17 @@ void CLumoscopeListView::BuildChannelTables() {
 }
 
 void CLumoscopeListView::Renumber() {
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
+  const SectionMap layout = SectionMap::Locate(m_fields);
   long number = 1;
   const auto numberSection = [&](const SectionSpan& span, int width) {
     for (long r = 0; r < span.Records(width); ++r) {
       m_fields[static_cast<size_t>(span.First() + r * width)] = std::to_string(number++);
     }
   };
-  numberSection(layout[Section::Channel], kChannelWidth);
-  numberSection(layout[Section::Pid], kPidWidth);
+  numberSection(layout[ListSection::Channel], kChannelWidth);
+  numberSection(layout[ListSection::Pid], kPidWidth);
   number = 1;
-  numberSection(layout[Section::AnalogTp], kAnalogWidth);
+  numberSection(layout[ListSection::AnalogTp], kAnalogWidth);
 }
 
 }  // namespace lumoscope

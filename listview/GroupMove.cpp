@@ -30,7 +30,12 @@ bool CLumoscopeListView::OnLButtonDown(ClientPoint point) {
 }
 
 void CLumoscopeListView::OnBeginDrag() {
-  if (m_viewType == 0) m_dragging = true;
+  if (m_viewType != 0) return;
+  m_dragging = true;
+  // A release outside every visible row must not reuse the drop row of an earlier drag:
+  // that would move rows to a place the user never pointed at. Starting from the drag's
+  // own row makes such a release move nothing.
+  m_dropRow = m_dragFromRow;
 }
 
 void CLumoscopeListView::OnMouseMove() {
@@ -44,8 +49,8 @@ void CLumoscopeListView::OnLButtonUp(ClientPoint point) {
 }
 
 bool CLumoscopeListView::MoveRecordInPlace(int from, int to) {
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
-  const SectionSpan& ch = layout[Section::Channel];
+  const SectionMap layout = SectionMap::Locate(m_fields);
+  const SectionSpan& ch = layout[ListSection::Channel];
   const long channels = ch.Records(kChannelWidth);
   const SectionSpan* span = nullptr;
   int width = 0;
@@ -60,13 +65,13 @@ bool CLumoscopeListView::MoveRecordInPlace(int from, int to) {
       span = &ch;
       width = kChannelWidth;
     } else {
-      span = &layout[Section::Pid];
+      span = &layout[ListSection::Pid];
       width = kPidWidth;
       rowFrom -= channels;
       rowTo -= channels;
     }
   } else {
-    span = &layout[Section::AnalogTp];
+    span = &layout[ListSection::AnalogTp];
     width = kAnalogWidth;
   }
   const long records = span->Records(width);

@@ -18,9 +18,9 @@ constexpr const char* kUntitled = "Lumoscope Lite : Untitled";
 constexpr const char* kMissingMarker = "Can't find \" %s \" ";
 constexpr int kSatelliteDegreeColumn = 6;
 
-// m_viewType of the section views, in the order of Section.
-constexpr Section kSectionOfView[] = {Section::SatName,  Section::Satellite, Section::DigitalTp,
-                                      Section::AnalogTp, Section::Channel,   Section::Pid};
+// m_viewType of the section views, in the order of ListSection.
+constexpr ListSection kSectionOfView[] = {ListSection::SatName,  ListSection::Satellite, ListSection::DigitalTp,
+                                      ListSection::AnalogTp, ListSection::Channel,   ListSection::Pid};
 
 }  // namespace
 
@@ -80,14 +80,14 @@ void CLumoscopeListView::FillColumns(const char* const* titles, const int* width
 }
 
 void CLumoscopeListView::FillList() {
-  if (m_viewType >= 1 && m_viewType <= kSectionCount) {
+  if (m_viewType >= 1 && m_viewType <= kListSectionCount) {
     FillSectionView(kSectionOfView[m_viewType - 1]);
   } else {
     FillChannelView();
   }
 }
 
-void CLumoscopeListView::FillSectionView(Section section) {
+void CLumoscopeListView::FillSectionView(ListSection section) {
   const SectionInfo& info = InfoOf(section);
   FillColumns(info.titles.data(), info.widths.data(), info.width);
   const auto start = std::find(m_fields.begin(), m_fields.end(), info.startMarker);
@@ -108,7 +108,7 @@ void CLumoscopeListView::FillSectionView(Section section) {
     const std::string& cell = *(start + 1 + k);
     if (column == 0) {
       m_control->InsertItem(row, cell, kImageRecord);
-    } else if (section == Section::Satellite && column == kSatelliteDegreeColumn) {
+    } else if (section == ListSection::Satellite && column == kSatelliteDegreeColumn) {
       std::string stored = cell;
       std::string shown = cell;
       DegreeToDisplay(stored, shown, true, *m_reporter);
@@ -138,13 +138,13 @@ void CLumoscopeListView::FillChannelView() {
   }
 }
 
-int CLumoscopeListView::CutCount(Section kind) const {
+int CLumoscopeListView::CutCount(ListSection kind) const {
   switch (kind) {
-    case Section::Channel:
+    case ListSection::Channel:
       return m_cutDigitalCount;
-    case Section::Pid:
+    case ListSection::Pid:
       return m_cutPidCount;
-    case Section::AnalogTp:
+    case ListSection::AnalogTp:
       return m_cutAnalogCount;
     default:
       return 0;

@@ -117,7 +117,7 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   int DetailColumns() const { return m_detailColumns; }
   const std::vector<std::string>& DigitalRows() const { return m_digitalRows; }
   const std::vector<std::string>& AnalogRows() const { return m_analogRows; }
-  int CutCount(Section kind) const;
+  int CutCount(ListSection kind) const;
   bool IsLoaded() const;
 
  private:
@@ -131,7 +131,7 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   };
 
   // Rows of the current channel view, and the kinds behind them.
-  long RowToFieldIndexIn(const SectionLayout& layout, int row, bool digital) const;
+  long RowToFieldIndexIn(const SectionMap& layout, int row, bool digital) const;
   std::vector<int> SelectedRows() const;
   int LastVisibleRow() const;
   int RowAt(ClientPoint point) const;
@@ -149,13 +149,13 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   // Sorting and moving without the refresh
   void SortInPlace(int mode);
   void PermuteSection(const SectionSpan& span, int width, const std::vector<int>& order);
-  void PadSection(Section section);
+  void PadSection(ListSection section);
   bool MoveRecordInPlace(int from, int to);
   void Drop(ClientPoint point);
 
   // Display helpers
   void FillColumns(const char* const* titles, const int* widths, int count);
-  void FillSectionView(Section section);
+  void FillSectionView(ListSection section);
   void FillChannelView();
 
   IListControl* m_control;

@@ -44,11 +44,11 @@ std::vector<std::string> NullAnalog(long index, const std::string& sat, const st
 
 }  // namespace
 
-void CLumoscopeListView::PadSection(Section section) {
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
+void CLumoscopeListView::PadSection(ListSection section) {
+  const SectionMap layout = SectionMap::Locate(m_fields);
   const SectionSpan& span = layout[section];
   if (!span.Found()) return;
-  const bool digital = section == Section::Channel;
+  const bool digital = section == ListSection::Channel;
   const int width = digital ? kChannelWidth : kAnalogWidth;
   const int satF = digital ? field::kChSat : field::kAnSat;
   const int typeF = digital ? field::kChType : field::kAnType;
@@ -94,8 +94,8 @@ bool CLumoscopeListView::PadToHundreds() {
   const int savedMode = g_sortMode;
   g_sortMode = 1;
   SortInPlace(g_sortMode);
-  PadSection(Section::Channel);
-  PadSection(Section::AnalogTp);
+  PadSection(ListSection::Channel);
+  PadSection(ListSection::AnalogTp);
   SortInPlace(g_sortMode);
   // Always renumber, whatever the option says: the provisional numbers of the null
   // channels repeat existing ones and such a list could not be opened again.

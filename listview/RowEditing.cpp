@@ -25,35 +25,35 @@ bool IsTvOrRadio(const std::string& text) {
 }  // namespace
 
 long CLumoscopeListView::RowToFieldIndex(int row, bool digital) const {
-  return RowToFieldIndexIn(SectionLayout::Locate(m_fields), row, digital);
+  return RowToFieldIndexIn(SectionMap::Locate(m_fields), row, digital);
 }
 
-long CLumoscopeListView::RowToFieldIndexIn(const SectionLayout& layout, int row, bool digital) const {
+long CLumoscopeListView::RowToFieldIndexIn(const SectionMap& layout, int row, bool digital) const {
   if (row < 0) return -1;
   if (!digital) {
-    const SectionSpan& an = layout[Section::AnalogTp];
+    const SectionSpan& an = layout[ListSection::AnalogTp];
     if (!an.Found() || row >= an.Records(kAnalogWidth)) return -1;
     return an.First() + static_cast<long>(row) * kAnalogWidth;
   }
-  const SectionSpan& ch = layout[Section::Channel];
+  const SectionSpan& ch = layout[ListSection::Channel];
   if (!ch.Found()) return -1;
   const long channels = ch.Records(kChannelWidth);
   const long candidate = ch.First() + static_cast<long>(row) * kChannelWidth;
   // A CHANNEL record carries its Type in field 4; the PID rows follow the channels.
   if (row < channels && IsTvOrRadio(m_fields[static_cast<size_t>(candidate + field::kChType)]))
     return candidate;
-  const SectionSpan& pid = layout[Section::Pid];
+  const SectionSpan& pid = layout[ListSection::Pid];
   const long pidRow = row - channels;
   if (!pid.Found() || pidRow < 0 || pidRow >= pid.Records(kPidWidth)) return -1;
   return pid.First() + pidRow * kPidWidth;
 }
 
 // The width of the record that starts at `first`, from the section it lies in.
-static int WidthAt(const SectionLayout& layout, long first) {
+static int WidthAt(const SectionMap& layout, long first) {
   const auto inside = [first](const SectionSpan& s) { return s.Found() && first > s.start && first < s.end; };
-  if (inside(layout[Section::Channel])) return kChannelWidth;
-  if (inside(layout[Section::Pid])) return kPidWidth;
-  if (inside(layout[Section::AnalogTp])) return kAnalogWidth;
+  if (inside(layout[ListSection::Channel])) return kChannelWidth;
+  if (inside(layout[ListSection::Pid])) return kPidWidth;
+  if (inside(layout[ListSection::AnalogTp])) return kAnalogWidth;
   return 0;
 }
 
@@ -110,10 +110,10 @@ int CLumoscopeListView::LastVisibleRow() const {
 }
 
 bool CLumoscopeListView::WouldOverflow(long addDigital, long addAnalog) const {
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
+  const SectionMap layout = SectionMap::Locate(m_fields);
   const long digital =
-      layout[Section::Channel].Records(kChannelWidth) + layout[Section::Pid].Records(kPidWidth);
-  const long analog = layout[Section::AnalogTp].Records(kAnalogWidth);
+      layout[ListSection::Channel].Records(kChannelWidth) + layout[ListSection::Pid].Records(kPidWidth);
+  const long analog = layout[ListSection::AnalogTp].Records(kAnalogWidth);
   return digital + addDigital > kMaxDigitalChannels || analog + addAnalog > kMaxAnalogChannels;
 }
 
@@ -173,7 +173,7 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
 }
 
 void CLumoscopeListView::DeleteRow(int row, bool digital) {
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
+  const SectionMap layout = SectionMap::Locate(m_fields);
   const long a = RowToFieldIndexIn(layout, row, digital);
   if (a < 0) return;
   const int width = WidthAt(layout, a);
@@ -183,7 +183,7 @@ void CLumoscopeListView::DeleteRow(int row, bool digital) {
 void CLumoscopeListView::DeleteRows(const std::vector<int>& rows) {
   // Removing the rows one by one (each removal moving the later rows up) removes
   // exactly the selected records; doing it in one pass keeps large selections fast.
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
+  const SectionMap layout = SectionMap::Locate(m_fields);
   std::vector<std::pair<long, int>> records;
   records.reserve(rows.size());
   for (int row : rows) {
@@ -203,7 +203,7 @@ void CLumoscopeListView::DeleteRows(const std::vector<int>& rows) {
 }
 
 void CLumoscopeListView::InsertNullRow(int row, bool digital) {
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
+  const SectionMap layout = SectionMap::Locate(m_fields);
   const long a = RowToFieldIndexIn(layout, row, digital);
   if (a < 0) return;
   const int width = WidthAt(layout, a);
@@ -214,7 +214,7 @@ void CLumoscopeListView::InsertNullRow(int row, bool digital) {
 bool CLumoscopeListView::InsertNullRows(int row, size_t count) {
   // Each null channel copies the one before it, so all of them equal the first one;
   // they go one after another directly after the row's record.
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
+  const SectionMap layout = SectionMap::Locate(m_fields);
   const long a = RowToFieldIndexIn(layout, row, m_showDigital);
   if (a < 0) return false;
   const int width = WidthAt(layout, a);
@@ -228,7 +228,7 @@ bool CLumoscopeListView::InsertNullRows(int row, size_t count) {
 }
 
 void CLumoscopeListView::CutRow(int row, bool digital) {
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
+  const SectionMap layout = SectionMap::Locate(m_fields);
   const long a = RowToFieldIndexIn(layout, row, digital);
   if (a < 0) return;
   const int width = WidthAt(layout, a);
@@ -261,7 +261,7 @@ void CLumoscopeListView::CutRows(const std::vector<int>& rows) {
 }
 
 long CLumoscopeListView::PasteSize(int row, bool digital) const {
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
+  const SectionMap layout = SectionMap::Locate(m_fields);
   const long a = RowToFieldIndexIn(layout, row, digital);
   if (a < 0) return 0;
   switch (WidthAt(layout, a)) {
@@ -277,7 +277,7 @@ long CLumoscopeListView::PasteSize(int row, bool digital) const {
 }
 
 bool CLumoscopeListView::PasteRows(int row, bool digital) {
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
+  const SectionMap layout = SectionMap::Locate(m_fields);
   const long a = RowToFieldIndexIn(layout, row, digital);
   if (a < 0) return false;
   std::vector<std::string>* buffer = nullptr;

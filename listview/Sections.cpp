@@ -17,8 +17,8 @@ std::vector<int> NarrowWithWideAt(size_t count, size_t wide) {
   return w;
 }
 
-const std::array<SectionInfo, kSectionCount>& Table() {
-  static const std::array<SectionInfo, kSectionCount> table{{
+const std::array<SectionInfo, kListSectionCount>& Table() {
+  static const std::array<SectionInfo, kListSectionCount> table{{
       {"SAT_NAME START", "SAT_NAME END", kSatNameWidth, {"Index", "SAT Name"}, {kNarrow, kWide}},
       {"SATELLITE START",
        "SATELLITE END",
@@ -54,16 +54,16 @@ const std::array<SectionInfo, kSectionCount>& Table() {
 
 }  // namespace
 
-const SectionInfo& InfoOf(Section section) {
+const SectionInfo& InfoOf(ListSection section) {
   return Table()[static_cast<size_t>(section)];
 }
 
-SectionLayout SectionLayout::Locate(const std::vector<std::string>& fields) {
-  SectionLayout layout;
+SectionMap SectionMap::Locate(const std::vector<std::string>& fields) {
+  SectionMap layout;
   const auto& table = Table();
   // One pass; the first exact match of each marker counts, as a scan from the start
   // for that marker would find it.
-  std::array<long, kSectionCount> firstEnd{};
+  std::array<long, kListSectionCount> firstEnd{};
   firstEnd.fill(-1);
   for (size_t i = 0; i < fields.size(); ++i) {
     const std::string& s = fields[i];

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "database/ListLimits.h"
+
 namespace lumoscope {
 
-enum class Section { SatName, Satellite, DigitalTp, AnalogTp, Channel, Pid };
-inline constexpr int kSectionCount = 6;
+enum class ListSection { SatName, Satellite, DigitalTp, AnalogTp, Channel, Pid };
+inline constexpr int kListSectionCount = 6;
 
 struct SectionInfo {
   const char* startMarker;
@@ -18,7 +20,7 @@ struct SectionInfo {
   std::vector<int> widths;  // pixels
 };
 
-const SectionInfo& InfoOf(Section section);
+const SectionInfo& InfoOf(ListSection section);
 
 // Strings per record of each kind.
 inline constexpr int kSatNameWidth = 2;
@@ -62,15 +64,6 @@ inline constexpr int kAnName = 4;
 inline constexpr int kAnType = 16;
 }  // namespace field
 
-// The receiver's numbering limits: digital channels (CHANNEL and CHANNEL_PID records
-// numbered together) up to SVC index 9999, analog channels up to A_TP index 4999. A
-// list beyond them is refused when it is opened again.
-inline constexpr int kMaxDigitalChannels = 9999;
-inline constexpr int kMaxAnalogChannels = 4999;
-inline constexpr const char* kListFullMessage =
-    "The list is full: it holds at most 9999 digital channels and 4999 analog channels, and transponder "
-    "index 4999. Nothing was changed.";
-
 // Where one section lies in the list: the start and end marker indices, or -1.
 struct SectionSpan {
   long start = -1;
@@ -83,10 +76,10 @@ struct SectionSpan {
 
 // The markers of all six sections, found by one scan from the start (the first exact
 // match of each marker counts).
-struct SectionLayout {
-  std::array<SectionSpan, kSectionCount> spans;
-  const SectionSpan& operator[](Section s) const { return spans[static_cast<size_t>(s)]; }
-  static SectionLayout Locate(const std::vector<std::string>& fields);
+struct SectionMap {
+  std::array<SectionSpan, kListSectionCount> spans;
+  const SectionSpan& operator[](ListSection s) const { return spans[static_cast<size_t>(s)]; }
+  static SectionMap Locate(const std::vector<std::string>& fields);
 };
 
 // The decimal value of a field as the receiver's numbers are read: leading blanks and a

@@ -119,10 +119,10 @@ void CLumoscopeListView::SortInPlace(int mode) {
   // The digital sorts by frequency and bouquet read the joined rows, which carry the
   // transponder's values; rebuild them so they match the list exactly.
   if (joined) BuildChannelTables();
-  const SectionLayout layout = SectionLayout::Locate(m_fields);
-  const SectionSpan& ch = layout[Section::Channel];
-  const SectionSpan& pid = layout[Section::Pid];
-  const SectionSpan& an = layout[Section::AnalogTp];
+  const SectionMap layout = SectionMap::Locate(m_fields);
+  const SectionSpan& ch = layout[ListSection::Channel];
+  const SectionSpan& pid = layout[ListSection::Pid];
+  const SectionSpan& an = layout[ListSection::AnalogTp];
 
   const SortRule digitalRule{mode != kByName, mode == kBySatTypeFreqName, mode == kBySatTypeBouquetName,
                              joined ? true : m_sortAscending};

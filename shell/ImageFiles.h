@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <string>
 
+#include "database/HexWriter.h"
+
 namespace lumoscope {
 
 class IReporter;
 
 // The normal image is loaded at 0x7FF10000 and the basic image at 0x7FF20000, so at
 // most 64 KiB of normal image fit before the basic one starts.
-inline constexpr uint32_t kNormalImageAddress = 0x7FF10000;
-inline constexpr uint32_t kBasicImageAddress = 0x7FF20000;
 inline constexpr size_t kMaxNormalImageBytes = kBasicImageAddress - kNormalImageAddress;
 
 // Counts the data bytes of the normal image in `hexPath`; refuses (with a message) an

@@ -70,7 +70,7 @@ bool CLumoscopeDoc::HandlesCommand(int id) const {
 
 bool CLumoscopeDoc::IsEnabled(int id) const {
   for (const CommandInfo& c : DocumentCommandTable())
-    if (c.id == id) return c.rule == EnableRule::Always || loaded_;
+    if (c.id == id) return c.rule == DocEnableRule::Always || loaded_;
   return false;
 }
 

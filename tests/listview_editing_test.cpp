@@ -64,15 +64,15 @@ TEST_F(ListViewTest, CutMixedRowsPastesEachKindAtItsOwnRows) {
   control.Select({1, 4});  // channel B and PID P1
   view.OnKeyDown(ViewKey::F3);
   EXPECT_EQ(Names(), (Strings{"A", "C", "D"}));
-  EXPECT_EQ(view.CutCount(Section::Channel), 1);
-  EXPECT_EQ(view.CutCount(Section::Pid), 1);
+  EXPECT_EQ(view.CutCount(ListSection::Channel), 1);
+  EXPECT_EQ(view.CutCount(ListSection::Pid), 1);
   EXPECT_TRUE(view.IsCommandEnabled(cmd::kPaste));
 
   control.Select({0});
   EXPECT_TRUE(view.OnKeyDown(ViewKey::F4));
   EXPECT_EQ(Names(), (Strings{"B", "A", "C", "D"}));
   EXPECT_EQ(Names("CHANNEL_PID"), (Strings{"P2"}));
-  EXPECT_EQ(view.CutCount(Section::Pid), 1);  // waits for a paste at a PID row
+  EXPECT_EQ(view.CutCount(ListSection::Pid), 1);  // waits for a paste at a PID row
 
   control.Select({4});
   EXPECT_TRUE(view.OnKeyDown(ViewKey::F4));

@@ -44,6 +44,18 @@ TEST_F(MoveTest, SingleRowLandsAboveTheDropRow) {
   EXPECT_EQ(control.focused, 1);
 }
 
+TEST_F(MoveTest, ReleaseOutsideEveryRowMovesNothing) {
+  control.Select({0});
+  Drag(0, 2);
+  ASSERT_EQ(Names(), (Strings{"B", "A", "C", "D"}));
+  // The earlier drop row must not be taken for this drag's.
+  control.Select({3});
+  ASSERT_TRUE(view.OnLButtonDown(control.PointOnRow(3)));
+  view.OnBeginDrag();
+  view.OnLButtonUp(ClientPoint{-50, -50});
+  EXPECT_EQ(Names(), (Strings{"B", "A", "C", "D"}));
+}
+
 TEST_F(MoveTest, ContiguousBlockKeepsItsOrderAndCanBeUndone) {
   control.Select({1, 2});
   Drag(1, 0);

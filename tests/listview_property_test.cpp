@@ -20,8 +20,8 @@ constexpr size_t kPadOnlyBelow = 400;  // keeps the lists small enough to stay q
 // moves must keep.
 Strings RecordBag(const std::vector<std::string>& fields) {
   Strings bag;
-  const SectionLayout layout = SectionLayout::Locate(fields);
-  for (Section s : {Section::Channel, Section::Pid, Section::AnalogTp}) {
+  const SectionMap layout = SectionMap::Locate(fields);
+  for (ListSection s : {ListSection::Channel, ListSection::Pid, ListSection::AnalogTp}) {
     const int width = InfoOf(s).width;
     for (long r = 0; r < layout[s].Records(width); ++r) {
       std::string joined;
@@ -138,10 +138,10 @@ class PropertyTest : public ListViewTest {
   void CheckConsistent() {
     const std::vector<std::string>& f = view.Fields();
     ASSERT_EQ(CheckWellFormed(f), "");
-    const SectionLayout layout = SectionLayout::Locate(f);
+    const SectionMap layout = SectionMap::Locate(f);
     const long digital =
-        layout[Section::Channel].Records(kChannelWidth) + layout[Section::Pid].Records(kPidWidth);
-    const long analog = layout[Section::AnalogTp].Records(kAnalogWidth);
+        layout[ListSection::Channel].Records(kChannelWidth) + layout[ListSection::Pid].Records(kPidWidth);
+    const long analog = layout[ListSection::AnalogTp].Records(kAnalogWidth);
     ASSERT_EQ(view.DigitalRows().size(), static_cast<size_t>(digital * kDigitalRowWidth));
     ASSERT_EQ(view.AnalogRows().size(), static_cast<size_t>(analog * kAnalogRowWidth));
     ASSERT_EQ(control.ItemCount(), view.ShowDigital() ? digital : analog);

@@ -136,12 +136,12 @@ void ExpectPlainFields(const std::vector<std::string>& record, const std::vector
   EXPECT_TRUE(IsNameToken(record[nameField])) << record[nameField];
 }
 
-std::vector<std::string> LastRecord(const std::vector<std::string>& f, const SectionSpan& span) {
+std::vector<std::string> LastRecord(const std::vector<std::string>& f, const SectionRange& span) {
   const auto first = f.begin() + static_cast<std::ptrdiff_t>(span.end - span.recordLength);
   return {first, f.begin() + static_cast<std::ptrdiff_t>(span.end)};
 }
 
-std::set<std::string> IndexesOf(const std::vector<std::string>& f, const SectionSpan& span) {
+std::set<std::string> IndexesOf(const std::vector<std::string>& f, const SectionRange& span) {
   std::set<std::string> s;
   for (size_t r = 0; r < span.RecordCount(); ++r) s.insert(f[span.Line(r, 0)]);
   return s;
@@ -206,7 +206,7 @@ void ExpectWellFormed(const std::vector<std::string>& f) {
 
 // Removes the last record of a section.
 void DropLastRecord(std::vector<std::string>& f, SectionId id) {
-  const SectionSpan span = SectionLocator(f)[id];
+  const SectionRange span = SectionLocator(f)[id];
   f.erase(f.begin() + static_cast<std::ptrdiff_t>(span.end - span.recordLength),
           f.begin() + static_cast<std::ptrdiff_t>(span.end));
 }

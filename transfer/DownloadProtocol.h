@@ -9,6 +9,7 @@
 #include <span>
 
 #include "database/Crc.h"
+#include "transfer/BinImageBuilder.h"
 
 namespace lumoscope {
 
@@ -48,9 +49,6 @@ inline constexpr size_t kImageHeaderPacketCountLowOffset = 9;
 
 // Packet: 0x5A 0x5A, sequence number (2), load address (4), n (4), n data bytes, CRC-32
 // of everything before it (4).
-inline constexpr size_t kPacketHeaderBytes = 12;
-inline constexpr size_t kPacketCrcBytes = 4;
-inline constexpr uint8_t kPacketMagic = 0x5A;
 inline constexpr size_t kPacketLengthOffset = 8;
 inline constexpr size_t kPacketAddressOffset = 4;
 inline constexpr size_t kPacketSequenceOffset = 2;

@@ -44,25 +44,25 @@ FieldsBuilder& FieldsBuilder::Analog(const std::string& sat, const std::string& 
 
 std::vector<std::string> FieldsBuilder::Build() const {
   std::vector<std::string> out;
-  const auto section = [&out](Section s, const std::vector<std::string>& body) {
+  const auto section = [&out](ListSection s, const std::vector<std::string>& body) {
     out.push_back(InfoOf(s).startMarker);
     out.insert(out.end(), body.begin(), body.end());
     out.push_back(InfoOf(s).endMarker);
   };
-  section(Section::SatName, satNames_);
-  section(Section::Satellite, satellites_);
-  section(Section::DigitalTp, tps_);
-  section(Section::Channel, channels_);
-  section(Section::Pid, pids_);
-  section(Section::AnalogTp, analogs_);
+  section(ListSection::SatName, satNames_);
+  section(ListSection::Satellite, satellites_);
+  section(ListSection::DigitalTp, tps_);
+  section(ListSection::Channel, channels_);
+  section(ListSection::Pid, pids_);
+  section(ListSection::AnalogTp, analogs_);
   return out;
 }
 
 std::string CheckWellFormed(const std::vector<std::string>& fields) {
-  const Section all[] = {Section::SatName,  Section::Satellite, Section::DigitalTp,
-                         Section::AnalogTp, Section::Channel,   Section::Pid};
+  const ListSection all[] = {ListSection::SatName,  ListSection::Satellite, ListSection::DigitalTp,
+                         ListSection::AnalogTp, ListSection::Channel,   ListSection::Pid};
   std::vector<bool> covered(fields.size(), false);
-  for (Section s : all) {
+  for (ListSection s : all) {
     const SectionInfo& info = InfoOf(s);
     if (std::count(fields.begin(), fields.end(), info.startMarker) != 1 ||
         std::count(fields.begin(), fields.end(), info.endMarker) != 1) {
@@ -82,11 +82,11 @@ std::string CheckWellFormed(const std::vector<std::string>& fields) {
 }
 
 std::vector<std::string> NamesOf(const std::vector<std::string>& fields, const std::string& section) {
-  const Section s = section == "CHANNEL"       ? Section::Channel
-                    : section == "CHANNEL_PID" ? Section::Pid
-                                               : Section::AnalogTp;
-  const int nameField = s == Section::Channel ? 5 : 4;
-  const SectionSpan span = SectionLayout::Locate(fields)[s];
+  const ListSection s = section == "CHANNEL"       ? ListSection::Channel
+                    : section == "CHANNEL_PID" ? ListSection::Pid
+                                               : ListSection::AnalogTp;
+  const int nameField = s == ListSection::Channel ? 5 : 4;
+  const SectionSpan span = SectionMap::Locate(fields)[s];
   std::vector<std::string> names;
   for (long r = 0; r < span.Records(InfoOf(s).width); ++r) {
     names.push_back(fields[static_cast<size_t>(span.First() + r * InfoOf(s).width + nameField)]);

@@ -19,29 +19,29 @@ namespace lumoscope::test {
 inline std::vector<std::string> ChannelList(const std::vector<std::string>& names,
                                             bool alternateRadio = false) {
   std::vector<std::string> f;
-  const auto open = [&f](Section s) { f.push_back(InfoOf(s).startMarker); };
-  const auto close = [&f](Section s) { f.push_back(InfoOf(s).endMarker); };
-  open(Section::SatName);
+  const auto open = [&f](ListSection s) { f.push_back(InfoOf(s).startMarker); };
+  const auto close = [&f](ListSection s) { f.push_back(InfoOf(s).endMarker); };
+  open(ListSection::SatName);
   f.insert(f.end(), {"1", "Astra"});
-  close(Section::SatName);
-  open(Section::Satellite);
+  close(ListSection::SatName);
+  open(ListSection::Satellite);
   f.insert(f.end(), {"1", "Astra", "N", "10600", "9750", "1", "0192"});
-  close(Section::Satellite);
-  open(Section::DigitalTp);
+  close(ListSection::Satellite);
+  open(ListSection::DigitalTp);
   f.insert(f.end(), {"1", "1", "11000", "27500", "H", "Sky"});
-  close(Section::DigitalTp);
-  open(Section::Channel);
+  close(ListSection::DigitalTp);
+  open(ListSection::Channel);
   for (size_t i = 0; i < names.size(); ++i) {
     const char* type = alternateRadio && i % 2 == 1 ? "RADIO" : "TV";
     f.insert(f.end(), {"1", "1", "1", "0101", type, names[i], "1", "N"});
   }
-  close(Section::Channel);
-  open(Section::Pid);
-  close(Section::Pid);
-  open(Section::AnalogTp);
+  close(ListSection::Channel);
+  open(ListSection::Pid);
+  close(ListSection::Pid);
+  open(ListSection::AnalogTp);
   f.insert(f.end(), {"1", "1", "1000", "C", "Analog", "27MHz", "H", "1", "5", "CVBS", "STEREO", "0000",
                      "0000", "130", "Y", "U50", "TV", "N"});
-  close(Section::AnalogTp);
+  close(ListSection::AnalogTp);
   return f;
 }
 
