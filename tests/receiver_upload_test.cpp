@@ -50,6 +50,17 @@ TEST_F(UploadTest, GoodUploadYieldsTheListAndLetsTheReceiverContinue) {
   EXPECT_TRUE(r.continueReceived);
 }
 
+TEST_F(UploadTest, SavedListPrintsFromItsFirstHeader) {
+  // A list as the program saves it starts with two empty lines; the receiver prints
+  // its list from the first section header on, so the upload still counts.
+  sim::SimOptions o = WithList();
+  o.channelList = "\r\n\r\n# comment\r\n" + std::string(kList);
+  StartReceiver(o);
+  EXPECT_TRUE(Upload());
+  EXPECT_EQ(test::ReadFile(uploadPath), std::string(kList) + "[END]   ");
+  StopReceiver();
+}
+
 TEST_F(UploadTest, ListingEndingOnThePromptGetsTheEndBlock) {
   StartReceiver(WithList(sim::ListingEnd::PromptOnly));
   EXPECT_TRUE(Upload());

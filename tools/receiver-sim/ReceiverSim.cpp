@@ -335,8 +335,11 @@ void ReceiverSimulator::PrintListing() {
   result_.listingPrinted = true;
   const size_t before = result_.bytesToPc;
   Send("\r\n");
-  size_t start = 0;
+  // The receiver prints its list from the first section header on; blank lines and
+  // comments in front of it in the file given to the simulator are not part of it.
   const std::string& list = options_.channelList;
+  size_t start = list.starts_with('[') ? 0 : list.find("\n[");
+  start = start == std::string::npos ? list.size() : (start == 0 ? 0 : start + 1);
   while (start < list.size()) {
     size_t end = list.find('\n', start);
     if (end == std::string::npos) end = list.size();
