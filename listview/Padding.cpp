@@ -5,6 +5,7 @@
 
 #include "database/ListDB.h"
 #include "listview/ListView.h"
+#include "listview/NullChannels.h"
 #include "shell/Reporter.h"
 
 namespace lumoscope {
@@ -15,32 +16,6 @@ constexpr long kGroupSize = 100;  // channel numbers per group after padding
 constexpr const char* kSaveQuestion = "Saveing  Modified Data!!!";
 constexpr const char* kSaveCaption = "Saving";
 constexpr const char* kSaveFailed = "ERROR!!! Saving not Complete";
-
-std::vector<std::string> NullChannel(long index, const std::string& tp, const std::string& sat,
-                                     const std::string& type) {
-  return {std::to_string(index), tp, sat, "0000", type, "_", "1", "Y"};
-}
-
-std::vector<std::string> NullAnalog(long index, const std::string& sat, const std::string& type) {
-  return {std::to_string(index),
-          sat,
-          "0000",
-          "C",
-          "_",
-          "27MHz",
-          "H",
-          "1",
-          "5",
-          "CVBS",
-          "STEREO",
-          "0000",
-          "0000",
-          "130",
-          "Y",
-          "U50",
-          type,
-          "Y"};
-}
 
 }  // namespace
 
@@ -73,8 +48,9 @@ void CLumoscopeListView::PadSection(ListSection section) {
     const long pad = kGroupSize - n % kGroupSize;
     for (long k = 0; k < pad; ++k) {
       const long provisional = total + n + 1 + k;
-      const std::vector<std::string> null = digital ? NullChannel(provisional, firstTpOfSat[sat], sat, type)
-                                                    : NullAnalog(provisional, sat, type);
+      const std::vector<std::string> null =
+          digital ? NullChannelRecord(std::to_string(provisional), firstTpOfSat[sat], sat, type)
+                  : NullAnalogRecord(std::to_string(provisional), sat, type);
       added.insert(added.end(), null.begin(), null.end());
     }
     total += n + pad;

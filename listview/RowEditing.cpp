@@ -5,6 +5,7 @@
 #include "editing/NewChannel.h"
 #include "listview/FieldConversions.h"
 #include "listview/ListView.h"
+#include "listview/NullChannels.h"
 #include "shell/Reporter.h"
 
 namespace lumoscope {
@@ -13,9 +14,7 @@ namespace {
 
 // Null channels keep a place in the receiver's numbering; their Index is provisional
 // and replaced by the renumbering that follows every operation.
-constexpr const char* kNullName = "_";
 constexpr const char* kNullIndex = "1";
-constexpr const char* kNullPid = "   0";  // 0 as "%4d"
 
 bool IsTvOrRadio(const std::string& text) {
   const std::string t = TrimmedUpper(text);
@@ -61,37 +60,11 @@ std::vector<std::string> CLumoscopeListView::NullRecordFrom(long first, int widt
   const std::string* f = m_fields.data() + first;
   switch (width) {
     case kChannelWidth:
-      return {kNullIndex, f[field::kChTp], f[field::kChSat], "0000", f[field::kChType], kNullName, "1", "Y"};
+      return NullChannelRecord(kNullIndex, f[field::kChTp], f[field::kChSat], f[field::kChType]);
     case kPidWidth:
-      return {kNullIndex,
-              f[field::kPidTp],
-              f[field::kPidSat],
-              TrimmedUpper(f[field::kPidType]),
-              kNullName,
-              kNullPid,
-              kNullPid,
-              kNullPid,
-              "1",
-              "Y"};
+      return NullPidRecord(kNullIndex, f[field::kPidTp], f[field::kPidSat], TrimmedUpper(f[field::kPidType]));
     default:
-      return {kNullIndex,
-              f[field::kAnSat],
-              "0000",
-              "C",
-              "_",
-              "27MHz",
-              "H",
-              "1",
-              "5",
-              "CVBS",
-              "STEREO",
-              "0000",
-              "0000",
-              "130",
-              "Y",
-              "U50",
-              f[field::kAnType],
-              "Y"};
+      return NullAnalogRecord(kNullIndex, f[field::kAnSat], f[field::kAnType]);
   }
 }
 
