@@ -5,22 +5,12 @@
 
 #include "database/Compiler.h"
 #include "shell/Reporter.h"
+#include "shell/SilentReporter.h"
 #include "tools/listgen/ListGenerator.h"
 
 namespace {
 
 using namespace lumoscope;
-
-class SilentReporter final : public IReporter {
- public:
-  void MessageBox(const std::string&, const std::string&) override {}
-  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
-  void ShowMessage(const std::string&) override {}
-  void HideMessageWindow() override {}
-  void SetProgress(int, int) override {}
-  void SetFrameProgress(int) override {}
-};
 
 const std::string& Stress() {
   static const std::string text = listgen::StressList();

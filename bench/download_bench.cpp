@@ -10,6 +10,7 @@
 #include <string>
 
 #include "database/ListDB.h"
+#include "shell/SilentReporter.h"
 #include "tests/support/BinImage.h"
 #include "tools/receiver-sim/ReceiverSim.h"
 #include "transfer/DownloadProtocol.h"
@@ -26,17 +27,6 @@ constexpr double kLineBytesPerSecond = kBaud / 10.0;  // 8N1: 10 bits per byte
 constexpr size_t kImageBytes = 14 * 4080;
 constexpr size_t kPacketBytes = 4080;
 constexpr uint32_t kLoadAddress = 0x00100000;
-
-class NullReporter final : public IReporter {
- public:
-  void MessageBox(const std::string&, const std::string&) override {}
-  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
-  void ShowMessage(const std::string&) override {}
-  void HideMessageWindow() override {}
-  void SetProgress(int, int) override {}
-  void SetFrameProgress(int) override {}
-};
 
 // Writes the image and returns the bytes the exchange needs at the least.
 size_t WriteImage(const std::string& path) {
@@ -75,7 +65,7 @@ void BM_DownloadAtLineRate(benchmark::State& state) {
       break;
     }
     receiver.Start();
-    NullReporter reporter;
+    SilentReporter reporter;
     AppOptions options;
     options.devicePaths[0] = receiver.DevicePath();
     PosixLinkFactory factory;

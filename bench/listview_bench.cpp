@@ -11,6 +11,7 @@
 #include "listview/ListView.h"
 #include "shell/DocumentView.h"
 #include "shell/Reporter.h"
+#include "shell/SilentReporter.h"
 
 namespace lumoscope {
 namespace {
@@ -22,17 +23,6 @@ constexpr int kBigPids = 990;
 constexpr int kBigAnalogs = 4000;
 constexpr int kBigSatellites = 40;
 constexpr int kBigTransponders = 2000;
-
-class QuietReporter final : public IReporter {
- public:
-  void MessageBox(const std::string&, const std::string&) override {}
-  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::No; }
-  void ShowMessage(const std::string&) override {}
-  void HideMessageWindow() override {}
-  void SetProgress(int, int) override {}
-  void SetFrameProgress(int) override {}
-};
 
 // Keeps every cell, as a real list control would.
 class StoringControl final : public IListControl {
@@ -120,7 +110,7 @@ std::vector<std::string> MakeList(int satellites, int transponders, int channels
 }
 
 struct Bench {
-  QuietReporter reporter;
+  SilentReporter reporter;
   StoringControl control;
   LoadedDocument document;
   CLumoscopeListView view{control, reporter};

@@ -11,21 +11,11 @@
 #include "database/ListDB.h"
 #include "shell/CompileCommands.h"
 #include "shell/Reporter.h"
+#include "shell/SilentReporter.h"
 #include "transfer/HexToBin.h"
 
 namespace lumoscope {
 namespace {
-
-class QuietReporter final : public IReporter {
- public:
-  void MessageBox(const std::string&, const std::string&) override {}
-  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
-  void ShowMessage(const std::string&) override {}
-  void HideMessageWindow() override {}
-  void SetProgress(int, int) override {}
-  void SetFrameProgress(int) override {}
-};
 
 // Receiver-sized stress list: every satellite slot, the largest index ranges the maps
 // allow, names with blanks.
@@ -100,7 +90,7 @@ struct Folder {
 
 void BM_LoadStressList(benchmark::State& state) {
   Folder folder;
-  QuietReporter reporter;
+  SilentReporter reporter;
   AppOptions options;
   options.fortySatellites = true;
   CListDB db(reporter, options, folder.Write("stress.txt", StressList()));
@@ -114,7 +104,7 @@ BENCHMARK(BM_LoadStressList)->Unit(benchmark::kMillisecond);
 
 void BM_SaveStressList(benchmark::State& state) {
   Folder folder;
-  QuietReporter reporter;
+  SilentReporter reporter;
   AppOptions options;
   options.fortySatellites = true;
   CListDB db(reporter, options, folder.Write("stress.txt", StressList()));
@@ -129,7 +119,7 @@ BENCHMARK(BM_SaveStressList)->Unit(benchmark::kMillisecond);
 // The joined image of a full receiver list: 64 KiB of normal image, then the basic image.
 void BM_ConvertPreinstalledImage(benchmark::State& state) {
   Folder folder;
-  QuietReporter reporter;
+  SilentReporter reporter;
   const std::string hex = folder.Write("full.hex", HexImage(0x7FF10000, 65536) + HexImage(0x7FF20000, 60000));
   const std::string bin = (folder.path / "full.bin").string();
   for (auto _ : state) {
@@ -140,7 +130,7 @@ BENCHMARK(BM_ConvertPreinstalledImage)->Unit(benchmark::kMillisecond);
 
 void BM_PreinstalledCompileAndConvert(benchmark::State& state) {
   Folder folder;
-  QuietReporter reporter;
+  SilentReporter reporter;
   AppOptions options;
   options.fortySatellites = true;
   CListDB db(reporter, options, folder.Write("full.txt", FullReceiverList()));

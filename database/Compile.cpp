@@ -9,6 +9,7 @@
 
 #include "database/Compiler.h"
 #include "database/DerivedNames.h"
+#include "database/FileContents.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
 #include "database/TextLines.h"
@@ -62,7 +63,7 @@ int CListDB::Compile(int mode) {
   const bool normal = mode == kCompileNormal;
 
   std::string text;
-  if (!ReadWholeFile(path_, text)) {
+  if (!ReadFileContents(path_, text)) {
     reporter.MessageBox(Format(msg::kCantOpenInput, path_.c_str()));
     return 0;
   }

@@ -84,15 +84,5 @@ std::string RestoreBlanks(std::string_view name) {
   return out;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& contents) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  try {
-    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } catch (const std::ios_base::failure&) {
-    return false;  // e.g. the path names a folder
-  }
-  return !in.bad();
-}
 
 }  // namespace lumoscope

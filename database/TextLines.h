@@ -49,7 +49,4 @@ bool IsSkippedLine(std::string_view line);
 // Turns every '~' of a name back into a blank.
 std::string RestoreBlanks(std::string_view name);
 
-// Reads a whole file into memory. False when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& contents);
-
 }  // namespace lumoscope

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "shell/SilentReporter.h"
 #include "database/ListDB.h"
 #include "transfer/DownloadProtocol.h"
 #include "transfer/SerialLink.h"
@@ -58,19 +59,6 @@ class Factory final : public ISerialLinkFactory {
   CountingClock clock_;
 };
 
-class SilentReporter final : public IReporter {
- public:
-  void MessageBox(const std::string&, const std::string&) override { ++boxes; }
-  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
-  void ShowMessage(const std::string&) override {}
-  void HideMessageWindow() override {}
-  void SetProgress(int, int) override {}
-  void SetFrameProgress(int pos) override {
-    if (pos < 0 || pos > 100) std::abort();
-  }
-  int boxes = 0;
-};
 
 }  // namespace
 

@@ -8,24 +8,10 @@
 
 #include "database/Crc.h"
 #include "shell/Reporter.h"
+#include "shell/SilentReporter.h"
 #include "transfer/HexToBin.h"
 
 namespace {
-
-class NullReporter final : public lumoscope::IReporter {
- public:
-  void MessageBox(const std::string&, const std::string&) override {}
-  lumoscope::Answer AskYesNo(const std::string&, const std::string&) override {
-    return lumoscope::Answer::No;
-  }
-  lumoscope::Answer AskYesNoCancel(const std::string&, const std::string&) override {
-    return lumoscope::Answer::Cancel;
-  }
-  void ShowMessage(const std::string&) override {}
-  void HideMessageWindow() override {}
-  void SetProgress(int, int) override {}
-  void SetFrameProgress(int) override {}
-};
 
 uint32_t BigEndian(const std::string& s, size_t at, int n) {
   uint32_t v = 0;
@@ -36,7 +22,7 @@ uint32_t BigEndian(const std::string& s, size_t at, int n) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  NullReporter reporter;
+  lumoscope::SilentReporter reporter;
   std::string image;
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   if (!lumoscope::BuildBinImage(reporter, text, image)) return 0;

@@ -10,26 +10,12 @@
 #include <vector>
 
 #include "shell/Reporter.h"
+#include "shell/SilentReporter.h"
 #include "transfer/SectionLayout.h"
 #include "transfer/SectionListFormatter.h"
 #include "transfer/SectionListParser.h"
 
 namespace {
-
-class NullReporter final : public lumoscope::IReporter {
- public:
-  void MessageBox(const std::string&, const std::string&) override {}
-  lumoscope::Answer AskYesNo(const std::string&, const std::string&) override {
-    return lumoscope::Answer::No;
-  }
-  lumoscope::Answer AskYesNoCancel(const std::string&, const std::string&) override {
-    return lumoscope::Answer::Cancel;
-  }
-  void ShowMessage(const std::string&) override {}
-  void HideMessageWindow() override {}
-  void SetProgress(int, int) override {}
-  void SetFrameProgress(int) override {}
-};
 
 bool HasRecordWithoutAlnum(const std::vector<std::string>& list) {
   size_t count = 0;
@@ -56,7 +42,7 @@ bool HasRecordWithoutAlnum(const std::vector<std::string>& list) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  NullReporter reporter;
+  lumoscope::SilentReporter reporter;
   std::vector<std::string> list;
   bool resave = false;
   const std::string_view text(reinterpret_cast<const char*>(data), size);

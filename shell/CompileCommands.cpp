@@ -10,7 +10,7 @@
 #include "database/ListDB.h"
 #include "shell/ImageFiles.h"
 #include "shell/Reporter.h"
-#include "transfer/FileContents.h"
+#include "database/FileContents.h"
 #include "transfer/ReplacingFile.h"
 
 namespace lumoscope {

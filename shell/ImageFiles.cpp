@@ -9,28 +9,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "database/FileContents.h"
 #include "shell/Reporter.h"
-#include "transfer/FileContents.h"
+#include "shell/SilentReporter.h"
 #include "transfer/HexImageReader.h"
 
 namespace lumoscope {
 
-namespace {
-
-// Reports nothing: the normal image comes straight from the compiler, and any fault in
-// it is reported again, line by line, by the conversion that follows.
-class SilentReporter final : public IReporter {
- public:
-  void MessageBox(const std::string&, const std::string&) override {}
-  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
-  void ShowMessage(const std::string&) override {}
-  void HideMessageWindow() override {}
-  void SetProgress(int, int) override {}
-  void SetFrameProgress(int) override {}
-};
-
-}  // namespace
+namespace {}  // namespace
 
 size_t FileSize(const std::string& path) {
   struct stat st;

@@ -7,7 +7,7 @@
 #include "database/ListDB.h"
 #include "shell/Reporter.h"
 #include "transfer/BinImageBuilder.h"
-#include "transfer/FileContents.h"
+#include "database/FileContents.h"
 #include "transfer/HexImageReader.h"
 #include "transfer/ReplacingFile.h"
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "database/ListDB.h"
-#include "transfer/FileContents.h"
+#include "database/FileContents.h"
 #include "transfer/SectionListParser.h"
 
 namespace lumoscope {

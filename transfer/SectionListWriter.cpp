@@ -7,7 +7,7 @@
 
 #include "database/DerivedNames.h"
 #include "database/ListDB.h"
-#include "transfer/FileContents.h"
+#include "database/FileContents.h"
 #include "transfer/ReplacingFile.h"
 #include "transfer/SectionListFormatter.h"
 

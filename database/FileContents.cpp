@@ -1,4 +1,4 @@
-#include "transfer/FileContents.h"
+#include "database/FileContents.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
