@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/SilentReporter.h"
 #include "database/ListDB.h"
 #include "transfer/DownloadProtocol.h"
 #include "transfer/SerialLink.h"
@@ -59,6 +58,19 @@ class Factory final : public ISerialLinkFactory {
   CountingClock clock_;
 };
 
+class CountingReporter final : public IReporter {
+ public:
+  void MessageBox(const std::string&, const std::string&) override { ++boxes; }
+  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }
+  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
+  void ShowMessage(const std::string&) override {}
+  void HideMessageWindow() override {}
+  void SetProgress(int, int) override {}
+  void SetFrameProgress(int pos) override {
+    if (pos < 0 || pos > 100) std::abort();
+  }
+  int boxes = 0;
+};
 
 }  // namespace
 
@@ -68,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!f) return 0;
   std::fwrite(data, 1, size, f);
   std::fclose(f);
-  SilentReporter reporter;
+  CountingReporter reporter;
   AppOptions options;
   Factory factory;
   CListDB db(reporter, options);
