@@ -12,56 +12,11 @@
 #include "shell/CompileCommands.h"
 #include "shell/Reporter.h"
 #include "shell/SilentReporter.h"
+#include "tools/listgen/ListGenerator.h"
 #include "transfer/HexToBin.h"
 
 namespace lumoscope {
 namespace {
-
-// Receiver-sized stress list: every satellite slot, the largest index ranges the maps
-// allow, names with blanks.
-constexpr int kSatellites = 40;
-constexpr int kDigitalTps = 4000;
-constexpr int kChannels = 9999;
-constexpr int kPidChannels = 999;
-constexpr int kAnalogTps = 1000;
-
-std::string ListText(int digitalTps, int channels, int pidChannels, int analogTps) {
-  std::string t;
-  t += "[SATELLITE_NAME_LIST]\r\n";
-  for (int i = 1; i <= kMaxSatellitesLarge; ++i) t += Format("%d \"Slot %d\"\r\n", i, i);
-  t += "[SATELLITE]\r\n";
-  for (int s = 0; s < kSatellites; ++s) t += Format("%d \"Sat %d\" N 10600 09750 %d %d\r\n", s, s, s * 5, s);
-  t += "[DIGITAL TP]\r\n";
-  for (int d = 1; d <= digitalTps; ++d)
-    t += Format("%d %d %d 27500 %c tp%d\r\n", d, d % kSatellites, 10700 + d % 2000, d % 2 ? 'H' : 'V', d);
-  t += "[DIGITAL CHANNEL]\r\n";
-  for (int c = 0; c < channels; ++c) {
-    const int tp = 1 + c % digitalTps;
-    t +=
-        Format("%d %d %d %X %s \"Ch %d\" 0 N\r\n", c, tp, tp % kSatellites, 1 + c, c % 4 ? "TV" : "RADIO", c);
-  }
-  t += "[DIGITAL PID CHANNEL]\r\n";
-  for (int p = 0; p < pidChannels; ++p) {
-    const int tp = 1 + p % digitalTps;
-    t += Format("%d %d %d TV Pid%d %d %d %d 0 N\r\n", p, tp, tp % kSatellites, p, p + 32, p + 33, p + 32);
-  }
-  t += "[ANALOG TP]\r\n";
-  for (int a = 0; a < analogTps; ++a)
-    t += Format("%d %d %d KU \"An %d\" 27MHz H 10 20 CVBS STEREO 6.50 6.65 130 N NO_DEEMP TV N\r\n", a,
-                a % kSatellites, 1000 + a % 9000, a);
-  t += "[END]\r\n";
-  return t;
-}
-
-std::string StressList() {
-  return ListText(kDigitalTps, kChannels, kPidChannels, kAnalogTps);
-}
-
-// A list that fills the receiver: its normal image comes close to the 64 KiB that fit
-// before the basic image.
-std::string FullReceiverList() {
-  return ListText(200, 1600, 100, 200);
-}
 
 // Hex lines in the compiler's layout, 16 bytes each.
 std::string HexImage(uint32_t address, size_t bytes) {
@@ -92,8 +47,7 @@ void BM_LoadStressList(benchmark::State& state) {
   Folder folder;
   SilentReporter reporter;
   AppOptions options;
-  options.fortySatellites = true;
-  CListDB db(reporter, options, folder.Write("stress.txt", StressList()));
+  CListDB db(reporter, options, folder.Write("stress.txt", listgen::StressList()));
   for (auto _ : state) {
     std::vector<std::string> fields;
     if (!db.LoadSectionList(fields)) state.SkipWithError("load failed");
@@ -106,8 +60,7 @@ void BM_SaveStressList(benchmark::State& state) {
   Folder folder;
   SilentReporter reporter;
   AppOptions options;
-  options.fortySatellites = true;
-  CListDB db(reporter, options, folder.Write("stress.txt", StressList()));
+  CListDB db(reporter, options, folder.Write("stress.txt", listgen::StressList()));
   std::vector<std::string> fields;
   if (!db.LoadSectionList(fields)) state.SkipWithError("load failed");
   for (auto _ : state) {
@@ -132,8 +85,7 @@ void BM_PreinstalledCompileAndConvert(benchmark::State& state) {
   Folder folder;
   SilentReporter reporter;
   AppOptions options;
-  options.fortySatellites = true;
-  CListDB db(reporter, options, folder.Write("full.txt", FullReceiverList()));
+  CListDB db(reporter, options, folder.Write("full.txt", listgen::FullReceiverList()));
   for (auto _ : state) {
     if (!PreinstalledCompile(db)) {
       state.SkipWithError("pre-installed compile failed");

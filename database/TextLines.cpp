@@ -23,49 +23,44 @@ TextLineSplitter::Status TextLineSplitter::Next(std::string& line) {
 }
 
 bool PrepareQuotes(std::string& line) {
-  size_t quotes = 0;
-  for (char c : line) quotes += (c == '"');
-  if (quotes == 0) return true;
-
-  enum class State { BeforeName, InName, AfterName } state = State::BeforeName;
+  const size_t first = line.find('"');
+  if (first == std::string::npos) return true;
+  const auto quotes = std::count(line.begin() + static_cast<std::ptrdiff_t>(first), line.end(), '"');
   const bool single = (quotes == 1);
-  for (size_t i = 0; i < line.size(); ++i) {
-    char& c = line[i];
-    switch (state) {
-      case State::BeforeName:
-        if (c != '"') break;
-        if (i + 1 < line.size() && line[i + 1] == '"') {
-          // An empty pair becomes the ordinary two-character token "--".
-          line[i] = '-';
-          line[i + 1] = '-';
-          ++i;
-          state = State::AfterName;
-        } else {
-          state = State::InName;
-        }
-        break;
-      case State::InName:
-        if (c == '"') {
-          state = State::AfterName;
-        } else if (c == ' ') {
-          c = '~';
-          if (single) {
-            // A lone quote: the name ends after its first word and one more character.
-            if (i + 1 >= line.size()) return false;
-            line[i + 1] = '"';
-            ++i;
-            state = State::AfterName;
-          }
-        }
-        break;
-      case State::AfterName:
-        if (c == '"') c = ' ';
-        break;
-    }
-  }
-  if (state == State::InName) return false;
 
-  line.erase(std::remove(line.begin(), line.end(), '"'), line.end());
+  // The name opens at the first quote.
+  size_t i = first;
+  if (i + 1 < line.size() && line[i + 1] == '"') {
+    // An empty pair becomes the ordinary two-character token "--".
+    line[i] = '-';
+    line[i + 1] = '-';
+    i += 2;
+  } else {
+    size_t close = std::string::npos;
+    for (++i; i < line.size(); ++i) {
+      char& c = line[i];
+      if (c == '"') {
+        close = i;
+        break;
+      }
+      if (c != ' ') continue;
+      c = '~';
+      if (single) {
+        // A lone quote: the name ends after its first word and one more character.
+        if (i + 1 >= line.size()) return false;
+        close = i + 1;
+        break;
+      }
+    }
+    if (close == std::string::npos) return false;  // the name is still open at the line end
+    i = close + 1;
+    // Every later quote becomes a blank; then the name loses its own two quotes.
+    std::replace(line.begin() + static_cast<std::ptrdiff_t>(i), line.end(), '"', ' ');
+    line.erase(close, 1);
+    line.erase(first, 1);
+    return true;
+  }
+  std::replace(line.begin() + static_cast<std::ptrdiff_t>(i), line.end(), '"', ' ');
   return true;
 }
 

@@ -212,6 +212,9 @@ bool Parser::Run(std::string_view text, std::vector<std::string>& list) {
 }
 
 void Parser::Emit(std::vector<std::string>& list) {
+  size_t total = list.size() + 2 * order_.size() + 4;  // markers, and the two sections Complete adds
+  for (int section : order_) total += records_[static_cast<size_t>(section)].size();
+  list.reserve(total);
   for (int section : order_) {
     const SectionLayout& layout = Layout(section);
     list.emplace_back(layout.startMarker);
