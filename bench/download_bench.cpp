@@ -1,4 +1,4 @@
-// Flash download of a pre-installed-sized image against the simulated receiver paced at
+// Flash download of the full receiver list's pre-installed image against the simulated receiver paced at
 // the real line rate. The protocol is lock-step, so the line can never be busier than
 // the sum of both directions; efficiency compares the elapsed time with that minimum.
 #include <benchmark/benchmark.h>
@@ -9,9 +9,12 @@
 #include <filesystem>
 #include <string>
 
+#include "database/DerivedNames.h"
+#include "database/FileContents.h"
 #include "database/ListDB.h"
+#include "shell/CompileCommands.h"
 #include "shell/SilentReporter.h"
-#include "tests/support/BinImage.h"
+#include "tools/listgen/ListGenerator.h"
 #include "tools/receiver-sim/ReceiverSim.h"
 #include "transfer/DownloadProtocol.h"
 #include "transfer/PosixLinkFactory.h"
@@ -22,25 +25,35 @@ using namespace lumoscope;
 
 constexpr int kBaud = 115200;
 constexpr double kLineBytesPerSecond = kBaud / 10.0;  // 8N1: 10 bits per byte
-// A full list's pre-installed image (normal and basic image joined) is 50 to 60 KB;
-// the converter packs 4080 data bytes per packet.
-constexpr size_t kImageBytes = 14 * 4080;
-constexpr size_t kPacketBytes = 4080;
-constexpr uint32_t kLoadAddress = 0x00100000;
 
-// Writes the image and returns the bytes the exchange needs at the least.
-size_t WriteImage(const std::string& path) {
-  const auto packets = test::SplitIntoPackets(test::RandomBytes(kImageBytes, 42), kLoadAddress, kPacketBytes);
-  const std::string image = test::BuildBinImage(packets);
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  std::fwrite(image.data(), 1, image.size(), f);
+uint32_t BigEndian(const std::string& b, size_t at, size_t bytes) {
+  uint32_t v = 0;
+  for (size_t k = 0; k < bytes; ++k) v = (v << 8) | static_cast<uint8_t>(b[at + k]);
+  return v;
+}
+
+// Compiles the full receiver list into its pre-installed image (normal and basic image
+// joined) at `folder`/full.bin and returns the bytes the exchange needs at the least.
+size_t WriteImage(const std::filesystem::path& folder, std::string& binPath) {
+  const std::string textPath = (folder / "full.txt").string();
+  std::FILE* f = std::fopen(textPath.c_str(), "wb");
+  const std::string list = listgen::FullReceiverList();
+  std::fwrite(list.data(), 1, list.size(), f);
   std::fclose(f);
+  SilentReporter reporter;
+  AppOptions options;
+  CListDB db(reporter, options, textPath);
+  if (!PreinstalledCompile(db)) return 0;
+  binPath = DerivedPath(textPath, kExtBin);
+  std::string image;
+  if (!ReadFileContents(binPath, image) || image.size() < kImageHeaderBytes) return 0;
+  const size_t dataBytes = BigEndian(image, 4, 4);
+  const size_t packets = BigEndian(image, 8, 2);
   // Ready, ACK, NXT, header, ACK; per packet NXT, announcement, ACK, NXT, frame, ACK;
   // then NXT, DIS, ACK, POK.
   const size_t m = kControlMessageBytes;
   return 3 * m + kImageHeaderBytes + m +
-         packets.size() * (4 * m + kAnnouncementBytes + kPacketHeaderBytes + kPacketCrcBytes) + kImageBytes +
-         4 * m;
+         packets * (4 * m + kAnnouncementBytes + kPacketHeaderBytes + kPacketCrcBytes) + dataBytes + 4 * m;
 }
 
 double ThreadCpuSeconds() {
@@ -51,8 +64,14 @@ double ThreadCpuSeconds() {
 }
 
 void BM_DownloadAtLineRate(benchmark::State& state) {
-  const std::string path = (std::filesystem::temp_directory_path() / "lumoscope-bench-image.bin").string();
-  const size_t minimumBytes = WriteImage(path);
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "lumoscope-bench-download";
+  std::filesystem::create_directories(folder);
+  std::string path;
+  const size_t minimumBytes = WriteImage(folder, path);
+  if (minimumBytes == 0) {
+    state.SkipWithError("the full receiver list did not compile");
+    return;
+  }
   double elapsedSum = 0, cpuSum = 0;
   int runs = 0;
   bool allOk = true;
@@ -83,7 +102,7 @@ void BM_DownloadAtLineRate(benchmark::State& state) {
     cpuSum += cpu;
     ++runs;
   }
-  std::filesystem::remove(path);
+  std::filesystem::remove_all(folder);
   if (!allOk) state.SkipWithError("download failed");
   if (runs == 0) return;
   const double elapsed = elapsedSum / runs;
