@@ -9,20 +9,15 @@
 #include <string_view>
 #include <vector>
 
+#include "transfer/SectionLayout.h"
+
 namespace lumoscope {
 
 enum class SectionId { SatName, Satellite, Digital, Channel, ChannelPid, Analog };
 inline constexpr size_t kSectionKinds = 6;
 
-struct SectionFormat {
-  std::string_view startMarker;
-  std::string_view endMarker;
-  std::string_view header;  // the section's header line in the text file, for messages
-  size_t recordLength;      // lines per record
-};
-
-const SectionFormat& LayoutOf(SectionId id);
-
+// Markers, header line and record length of a section.
+const SectionLayout& LayoutOf(SectionId id);
 
 struct SectionRange {
   bool found = false;

@@ -2,6 +2,9 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <utility>
+
+#include "transfer/SectionLayout.h"
 
 namespace lumoscope {
 
@@ -17,37 +20,32 @@ std::vector<int> NarrowWithWideAt(size_t count, size_t wide) {
   return w;
 }
 
+// The markers and record width come from the working list's own table.
+SectionInfo Info(int section, std::vector<const char*> titles, std::vector<int> widths) {
+  const SectionLayout& format = Layout(section);
+  return {format.startMarker.data(), format.endMarker.data(), static_cast<int>(format.fieldCount),
+          std::move(titles), std::move(widths)};
+}
+
 const std::array<SectionInfo, kListSectionCount>& Table() {
   static const std::array<SectionInfo, kListSectionCount> table{{
-      {"SAT_NAME START", "SAT_NAME END", kSatNameWidth, {"Index", "SAT Name"}, {kNarrow, kWide}},
-      {"SATELLITE START",
-       "SATELLITE END",
-       kSatelliteWidth,
-       {"Index", "SAT Name", "BLANK", "LNB_LO Hi", "LNB_LO Lo", "Position", "Degree"},
-       NarrowWithWideAt(kSatelliteWidth, 1)},
-      {"DIGITAL START",
-       "DIGITAL END",
-       kDigitalTpWidth,
-       {"Index", "SAT Index", "Freq(MHz)", "SR(KHz)", "Polar", "Bouquet"},
-       NarrowWithWideAt(kDigitalTpWidth, 5)},
-      {"ANALOG START",
-       "ANALOG END",
-       kAnalogWidth,
-       {"Index", "SAT Index", "Frequency", "Signal Band", "Name", "Video Band", "Polarization", "Thr",
-        "contrast", "Decoder Output", "Audio mode", "Audio Freq LEFT", "Audio Freq RIGHT", "BandWidth", "DNR",
-        "DeEmphasis", "Type", "Blank"},
-       NarrowWithWideAt(kAnalogWidth, 4)},
-      {"CHANNEL START",
-       "CHANNEL END",
-       kChannelWidth,
-       {"Index", "Digital TP Index", "SAT Index", "SVC ID(hex)", "Type", "Name", "Active Audio", "Blank"},
-       NarrowWithWideAt(kChannelWidth, 5)},
-      {"CHANNEL_PID START",
-       "CHANNEL_PID END",
-       kPidWidth,
-       {"Index", "Digital TP Index", "SAT Index", "Type", "Name", "Video PID", "Audio PID", "PCR PID",
-        "Active Audio", "Blank"},
-       NarrowWithWideAt(kPidWidth, 4)},
+      Info(kSectionSatName, {"Index", "SAT Name"}, {kNarrow, kWide}),
+      Info(kSectionSatellite, {"Index", "SAT Name", "BLANK", "LNB_LO Hi", "LNB_LO Lo", "Position", "Degree"},
+           NarrowWithWideAt(kSatelliteWidth, 1)),
+      Info(kSectionDigitalTp, {"Index", "SAT Index", "Freq(MHz)", "SR(KHz)", "Polar", "Bouquet"},
+           NarrowWithWideAt(kDigitalTpWidth, 5)),
+      Info(kSectionAnalogTp,
+           {"Index", "SAT Index", "Frequency", "Signal Band", "Name", "Video Band", "Polarization", "Thr",
+            "contrast", "Decoder Output", "Audio mode", "Audio Freq LEFT", "Audio Freq RIGHT", "BandWidth",
+            "DNR", "DeEmphasis", "Type", "Blank"},
+           NarrowWithWideAt(kAnalogWidth, 4)),
+      Info(kSectionChannel,
+           {"Index", "Digital TP Index", "SAT Index", "SVC ID(hex)", "Type", "Name", "Active Audio", "Blank"},
+           NarrowWithWideAt(kChannelWidth, 5)),
+      Info(kSectionPidChannel,
+           {"Index", "Digital TP Index", "SAT Index", "Type", "Name", "Video PID", "Audio PID", "PCR PID",
+            "Active Audio", "Blank"},
+           NarrowWithWideAt(kPidWidth, 4)),
   }};
   return table;
 }
