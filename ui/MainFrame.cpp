@@ -205,6 +205,7 @@ void CMainFrame::CreateMenus() {
   edit->addAction(actions_[viewcmd::kDeleteChannel]);
   connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
   QMenu* view = bar->addMenu(QStringLiteral("&View"));
+  connect(view, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
   view->addAction(toolBar_->toggleViewAction());
   view->addAction(buttonBar_->toggleViewAction());
   view->addAction(messageWindow_->toggleViewAction());
@@ -262,6 +263,10 @@ void CMainFrame::CreateButtonBar() {
   addToolBar(Qt::TopToolBarArea, buttonBar_);
 }
 
+QAction* CMainFrame::EnsureCommandAction(int id) {
+  return MakeAction(id);
+}
+
 QAction* CMainFrame::CommandAction(int id) const {
   auto it = actions_.find(id);
   return it == actions_.end() ? nullptr : it->second;
@@ -306,6 +311,12 @@ void CMainFrame::UpdateCommandStates() {
       enabled = true;
     }
     action->setEnabled(enabled);
+    if (const std::optional<bool> checked = view_.checked ? view_.checked(id) : std::nullopt) {
+      action->setCheckable(true);
+      action->setChecked(*checked);
+    }
+    if (std::string text = view_.text ? view_.text(id) : std::string(); !text.empty())
+      action->setText(Q(text));
   }
   for (auto& [id, button] : buttons_) button->setEnabled(actions_.count(id) && actions_[id]->isEnabled());
 }
