@@ -35,6 +35,7 @@ class WindowSpeedTest : public QObject {
       window->List().Flush();
       window->Frame().repaint();
     }
+    qInfo("%d rows", window->List().ItemCount());
     QVERIFY(window->List().ItemCount() > 0);
     QVERIFY(window->Frame().isVisible());
   }
