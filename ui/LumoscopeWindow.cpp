@@ -19,9 +19,10 @@ struct MenuItem {
   const char* text;
 };
 
+// The satellites' own view keeps its prompt as its text ("View Satellite Infomation").
 constexpr std::array<MenuItem, 6> kSectionItems{{
     {cmd::kViewSatNames, "SAT_NAME Section"},
-    {cmd::kViewSatellites, "SATELLITE Section"},
+    {cmd::kViewSatellites, nullptr},
     {cmd::kViewDigitalTps, "DIGITAL Section"},
     {cmd::kViewChannelSection, "CHANNEL Section"},
     {cmd::kViewPidSection, "CHANNEL_PID Section"},
@@ -108,7 +109,9 @@ void LumoscopeWindow::AddListMenus() {
   QMenuBar* bar = frame_->menuBar();
   auto item = [this](const MenuItem& m) {
     QAction* a = frame_->EnsureCommandAction(m.id);
-    a->setText(QString::fromLatin1(m.text));
+    if (m.text != nullptr) a->setText(QString::fromLatin1(m.text));
+    // A check mark says more in a menu than the toolbar's picture.
+    a->setIconVisibleInMenu(false);
     return a;
   };
 
@@ -131,9 +134,8 @@ void LumoscopeWindow::AddListMenus() {
 
   if (QMenu* view = MenuNamed(bar, QStringLiteral("&View"))) {
     view->addSeparator();
-    view->addAction(frame_->EnsureCommandAction(cmd::kViewDigitalChannels));
-    view->addAction(frame_->EnsureCommandAction(cmd::kViewAnalogChannels));
-    // Its text names the channels it switches to.
+    // The button bar has one button for each kind of channel; the menu has one item that
+    // names the kind it switches to.
     view->addAction(frame_->EnsureCommandAction(cmd::kToggleDigitalAnalog));
     QMenu* sections = view->addMenu(QStringLiteral("S&ections"));
     for (const MenuItem& m : kSectionItems) sections->addAction(item(m));
