@@ -3,6 +3,7 @@
 // transfers against the receiver simulator on a pseudo-terminal.
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QDockWidget>
 #include <QFile>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include "transfer/HexToBin.h"
 #include "transfer/PosixLinkFactory.h"
 #include "ui/LumoscopeWindow.h"
+#include "ui/OptionDialog.h"
 #include "ui/QtSettingsStore.h"
 
 using namespace lumoscope;
@@ -186,6 +188,30 @@ class MainWindowTest : public QObject {
     QCOMPARE(Rows(), kSampleAnalogRows);
   }
 
+  void optionColoursRedrawTheShownDisplayAndComeBackAtTheNextStart() {
+    OpenSample();
+    QTest::mouseClick(Frame().CommandButton(cmd::kViewAnalogChannels), Qt::LeftButton);
+    uitest::OnNextModal([](QWidget* w) {
+      auto* dialog = qobject_cast<OptionDialog*>(w);
+      if (dialog == nullptr) return;
+      dialog->DefaultColourButton()->click();
+      dialog->accept();
+    });
+    QTest::mouseClick(Frame().CommandButton(cmd::kSettingOption), Qt::LeftButton);
+    // Blue on silver, and still the analog channels.
+    QCOMPARE(List().TextColor(), QColor(0, 0, 255));
+    QCOMPARE(List().BackgroundColor(), QColor(192, 192, 192));
+    QCOMPARE(Rows(), kSampleAnalogRows);
+    QVERIFY(Frame().CommandAction(cmd::kViewAnalogChannels)->isChecked());
+
+    window_.reset();
+    window_ = std::make_unique<LumoscopeWindow>(*store_, WorkFile("VXRupload.txt"), chooser_.get());
+    Frame().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
+    QCOMPARE(List().TextColor(), QColor(0, 0, 255));
+    QCOMPARE(List().BackgroundColor(), QColor(192, 192, 192));
+  }
+
   void deleteKeyAndCtrlZOnTheList() {
     OpenSample();
     const QStringList before = Names();
@@ -202,6 +228,26 @@ class MainWindowTest : public QObject {
     QTest::keyClick(&List(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Names(), before);
     QTRY_COMPARE(Frame().CommandAction(cmd::kUndo)->text(), QStringLiteral("Undo Disable"));
+  }
+
+  void f2AndMakeNewChannelOpenTheChannelDialogOfTheShownKind() {
+    OpenSample();
+    QString title;
+    auto cancelDialog = [&title](QWidget* w) {
+      title = w->windowTitle();
+      qobject_cast<QDialog*>(w)->reject();
+    };
+    uitest::OnNextModal(cancelDialog);
+    QTest::keyClick(&List(), Qt::Key_F2);
+    QCOMPARE(title, QStringLiteral("Setting Digital Channel....New"));
+    QCOMPARE(Rows(), kSampleDigitalRows);
+
+    QTest::mouseClick(Frame().CommandButton(cmd::kViewAnalogChannels), Qt::LeftButton);
+    uitest::OnNextModal(cancelDialog);
+    Frame().CommandAction(cmd::kNewChannel)->trigger();
+    QCOMPARE(title, QStringLiteral("Setting Analog Channel....New"));
+    QCOMPARE(Rows(), kSampleAnalogRows);
+    QVERIFY(!Frame().CommandAction(cmd::kUndo)->isEnabled());
   }
 
   void dragMovesAChannelWithTheMouse() {
