@@ -435,6 +435,13 @@ void ChannelListWidget::paintEvent(QPaintEvent* event) {
   // A paint may come before the zero-timer: never draw the old layout over new rows.
   Flush();
   QTableView::paintEvent(event);
+  if (model_->Columns() == 0 && !emptyText_.isEmpty()) {
+    // Nothing loaded yet: say how to get a list.
+    QPainter hint(viewport());
+    hint.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    hint.drawText(viewport()->rect(), Qt::AlignCenter | Qt::TextWordWrap, emptyText_);
+    return;
+  }
   if (dropIndicatorRow_ < 0 || dropIndicatorRow_ >= model_->Rows()) return;
   // Dragged rows land directly above the row under the pointer: mark its top edge.
   QPainter painter(viewport());

@@ -61,6 +61,8 @@ QMenu* MenuNamed(QMenuBar* bar, const QString& title) {
 LumoscopeWindow::LumoscopeWindow(ISettingsStore& settings, std::string uploadPath, IFileChooser* chooser)
     : frame_(std::make_unique<CMainFrame>(settings, uploadPath, chooser)) {
   list_ = new ChannelListWidget(frame_.get());
+  list_->SetEmptyText(
+      QStringLiteral("Open a channel list (Ctrl+O), or upload the receiver's list with \"Upload\"."));
   view_ = std::make_unique<CLumoscopeListView>(*list_, *frame_);
   dialogs_ = std::make_unique<QtChannelDialogs>(*frame_, frame_.get());
 
