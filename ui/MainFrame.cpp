@@ -455,8 +455,9 @@ void CMainFrame::EndWait() {
 void CMainFrame::MessageBox(const std::string& text, const std::string& caption) {
   // The same box carries failures and "terminated successfully" alike, so its picture
   // must not alarm: a neutral information sign.
-  QMessageBox box(QMessageBox::Information, caption.empty() ? QString::fromLatin1(kDefaultCaption) : Q(caption),
-                  Q(text), QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::Information,
+                  caption.empty() ? QString::fromLatin1(kDefaultCaption) : Q(caption), Q(text),
+                  QMessageBox::Ok, this);
   // The pointer may be waiting for a transfer; the person must see they can click.
   const bool waiting = waitDepth_ > 0;
   if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
