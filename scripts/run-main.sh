@@ -7,7 +7,8 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 cp "$here/examples/sample.txt" "$work/sample.txt"
 if [ -x "$build/ui/lumoscope" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
-  exec "$build/ui/lumoscope" "$here/examples/sample.txt"
+  # A copy, so saving and compiling in the window leave the example as it is.
+  exec "$build/ui/lumoscope" "$work/sample.txt"
 fi
 "$build/lumoscope-cli" check "$work/sample.txt"
 "$build/lumoscope-cli" compile --normal "$work/sample.txt"

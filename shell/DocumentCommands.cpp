@@ -5,7 +5,7 @@
 namespace lumoscope {
 namespace {
 
-using enum DocEnableRule;
+using enum DocumentEnableRule;
 
 // The prompts are the program's own strings, double blanks and trailing blank included.
 constexpr std::array kDocumentCommands{

@@ -22,7 +22,7 @@ inline constexpr int kSettingOption = 32812;
 inline constexpr int kAbout = 57664;
 }  // namespace cmd
 
-enum class DocEnableRule {
+enum class DocumentEnableRule {
   Always,
   WhenLoaded,  // a list has been opened or uploaded
 };
@@ -31,7 +31,7 @@ struct CommandInfo {
   int id;
   std::string_view prompt;
   std::string_view toolTip;  // empty: none
-  DocEnableRule rule;
+  DocumentEnableRule rule;
 };
 
 // The document's commands, in the order of their table.

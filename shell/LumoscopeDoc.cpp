@@ -8,6 +8,7 @@
 #include "shell/CompileCommands.h"
 #include "shell/DocumentCommands.h"
 #include "shell/SettingsKeys.h"
+#include "transfer/Upload.h"
 
 namespace lumoscope {
 namespace {
@@ -70,7 +71,7 @@ bool CLumoscopeDoc::HandlesCommand(int id) const {
 
 bool CLumoscopeDoc::IsEnabled(int id) const {
   for (const CommandInfo& c : DocumentCommandTable())
-    if (c.id == id) return c.rule == DocEnableRule::Always || loaded_;
+    if (c.id == id) return c.rule == DocumentEnableRule::Always || loaded_;
   return false;
 }
 
@@ -335,7 +336,7 @@ bool CLumoscopeDoc::Upload() {
   WaitPointer wait(reporter_);
   const bool createdHere = !db_;
   if (createdHere) db_ = NewDatabase(uploadPath_);
-  const bool ok = db_->UploadChannelList();
+  const bool ok = UploadChannelListTo(*db_, uploadPath_);
   reporter_.SetProgress(0, kProgressRemove);
   wait.End();
 

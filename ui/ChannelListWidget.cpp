@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolTip>
 #include <algorithm>
 
@@ -26,6 +27,9 @@ constexpr int kAutoScrollIntervalMs = 60;
 // Room a cell takes besides its text: the style's margins on both sides, and the
 // decoration gap next to the icon of the first column.
 constexpr int kCellMargins = 8;
+// Room beside a column title beyond the header margins, in pixels: the divider and a
+// little air, so the title is not clipped at its last letter.
+constexpr int kTitleExtraPx = 6;
 // The line that shows where dragged rows will land.
 constexpr int kDropIndicatorWidth = 2;
 
@@ -125,10 +129,17 @@ void ChannelListWidget::FlushPending() const {
 }
 
 void ChannelListWidget::ApplyColumnWidths(const std::vector<int>& widths) {
+  // The widths were chosen for a small dialog font; a column is never narrower than its
+  // title in the font on screen, so every title can be read.
+  const QFontMetrics metrics = horizontalHeader()->fontMetrics();
+  const int margins =
+      2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + kTitleExtraPx;
   for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
     const int width = widths[static_cast<size_t>(c)];
     setColumnHidden(c, width == 0);
-    if (width > 0) setColumnWidth(c, width);
+    if (width == 0) continue;
+    const QString title = model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    setColumnWidth(c, std::max(width, metrics.horizontalAdvance(title) + margins));
   }
 }
 
@@ -424,6 +435,13 @@ void ChannelListWidget::paintEvent(QPaintEvent* event) {
   // A paint may come before the zero-timer: never draw the old layout over new rows.
   Flush();
   QTableView::paintEvent(event);
+  if (model_->Columns() == 0 && !emptyText_.isEmpty()) {
+    // Nothing loaded yet: say how to get a list.
+    QPainter hint(viewport());
+    hint.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    hint.drawText(viewport()->rect(), Qt::AlignCenter | Qt::TextWordWrap, emptyText_);
+    return;
+  }
   if (dropIndicatorRow_ < 0 || dropIndicatorRow_ >= model_->Rows()) return;
   // Dragged rows land directly above the row under the pointer: mark its top edge.
   QPainter painter(viewport());

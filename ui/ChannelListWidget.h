@@ -35,6 +35,12 @@ class ChannelListWidget final : public QTableView, public IListControl {
   const ChannelListModel& Model() const { return *model_; }
   // Ends a pending batch of changes now.
   void Flush();
+  // Shown in the middle of the list while it has no columns (before a list is loaded).
+  void SetEmptyText(const QString& text) {
+    emptyText_ = text;
+    viewport()->update();
+  }
+  const QString& EmptyText() const { return emptyText_; }
 
   // The state the view model set, for the window and for tests.
   QColor TextColor() const;
@@ -107,6 +113,7 @@ class ChannelListWidget final : public QTableView, public IListControl {
   QPoint pressPoint_;
   QPoint dragPoint_;
   int dropIndicatorRow_ = -1;
+  QString emptyText_;
 };
 
 }  // namespace lumoscope::ui

@@ -205,6 +205,7 @@ void CMainFrame::CreateMenus() {
   edit->addAction(actions_[viewcmd::kDeleteChannel]);
   connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
   QMenu* view = bar->addMenu(QStringLiteral("&View"));
+  connect(view, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
   view->addAction(toolBar_->toggleViewAction());
   view->addAction(buttonBar_->toggleViewAction());
   view->addAction(messageWindow_->toggleViewAction());
@@ -262,6 +263,10 @@ void CMainFrame::CreateButtonBar() {
   addToolBar(Qt::TopToolBarArea, buttonBar_);
 }
 
+QAction* CMainFrame::EnsureCommandAction(int id) {
+  return MakeAction(id);
+}
+
 QAction* CMainFrame::CommandAction(int id) const {
   auto it = actions_.find(id);
   return it == actions_.end() ? nullptr : it->second;
@@ -306,6 +311,12 @@ void CMainFrame::UpdateCommandStates() {
       enabled = true;
     }
     action->setEnabled(enabled);
+    if (const std::optional<bool> checked = view_.checked ? view_.checked(id) : std::nullopt) {
+      action->setCheckable(true);
+      action->setChecked(*checked);
+    }
+    if (std::string text = view_.text ? view_.text(id) : std::string(); !text.empty())
+      action->setText(Q(text));
   }
   for (auto& [id, button] : buttons_) button->setEnabled(actions_.count(id) && actions_[id]->isEnabled());
 }
@@ -442,8 +453,11 @@ void CMainFrame::EndWait() {
 // Message boxes and questions
 
 void CMainFrame::MessageBox(const std::string& text, const std::string& caption) {
-  QMessageBox box(QMessageBox::Warning, caption.empty() ? QString::fromLatin1(kDefaultCaption) : Q(caption),
-                  Q(text), QMessageBox::Ok, this);
+  // The same box carries failures and "terminated successfully" alike, so its picture
+  // must not alarm: a neutral information sign.
+  QMessageBox box(QMessageBox::Information,
+                  caption.empty() ? QString::fromLatin1(kDefaultCaption) : Q(caption), Q(text),
+                  QMessageBox::Ok, this);
   // The pointer may be waiting for a transfer; the person must see they can click.
   const bool waiting = waitDepth_ > 0;
   if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);

@@ -55,16 +55,23 @@ class CMainFrame : public QMainWindow, public IReporter {
   // Command routing. Every command of the window has one action, also when a menu, the
   // toolbar and a button all carry it.
   QAction* CommandAction(int id) const;
+  // The action of a command, created on first use; for commands that only a menu of the
+  // window carries.
+  QAction* EnsureCommandAction(int id);
   QPushButton* CommandButton(int id) const;
   void RouteCommand(int id);
   // Applies every command's enable rule to its action and button.
   void UpdateCommandStates();
 
   // The list view's side of the routing: `execute` returns true when it handled the
-  // command, `enabled` gives the enable state of its own commands (nothing for others).
+  // command, `enabled` gives the enable state of its own commands (nothing for others),
+  // `checked` the check mark of those that show one, and `text` the menu text of those
+  // whose text follows the list's state (empty: the fixed text stays).
   struct ViewCommands {
     std::function<bool(int)> execute;
     std::function<std::optional<bool>(int)> enabled;
+    std::function<std::optional<bool>(int)> checked;
+    std::function<std::string(int)> text;
   };
   void BindViewCommands(ViewCommands commands);
   // Puts the list into the window in place of the empty placeholder.

@@ -5,22 +5,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "transfer/Upload.h"
 #include "ui/AppIcon.h"
 #include "ui/AppInfo.h"
-#include "ui/MainFrame.h"
+#include "ui/LumoscopeWindow.h"
 #include "ui/QtSettingsStore.h"
-
-namespace {
-
-// The fixed file the receiver's list is uploaded into, in the machine's temporary folder.
-std::string UploadFile() {
-  std::error_code ec;
-  std::filesystem::path temp = std::filesystem::temp_directory_path(ec);
-  if (ec) temp = "/tmp";
-  return (temp / "VXRupload.txt").string();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -30,17 +19,17 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("lumoscope"));
 
   lumoscope::ui::QtSettingsStore settings;
-  lumoscope::ui::CMainFrame frame(settings, UploadFile());
-  frame.showMaximized();
+  lumoscope::ui::LumoscopeWindow window(settings, lumoscope::UploadFilePath());
+  window.Frame().showMaximized();
 
   const QStringList args = QApplication::arguments();
   if (args.size() > 1) {
-    frame.show();
+    // The window is drawn first, so a message about a bad list has a window behind it.
     QApplication::processEvents();
+    const std::string given = QFile::encodeName(args.at(1)).toStdString();
     std::error_code ec;
-    const auto path = std::filesystem::absolute(QFile::encodeName(args.at(1)).toStdString(), ec);
-    frame.Document().OpenFile(ec ? QFile::encodeName(args.at(1)).toStdString() : path.string());
-    frame.UpdateCommandStates();
+    const auto path = std::filesystem::absolute(given, ec);
+    window.OpenFile(ec ? given : path.string());
   }
   return QApplication::exec();
 }

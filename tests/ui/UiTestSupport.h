@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the window tests: a private settings location, and answering the modal
 // dialogs and message boxes the window opens.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QSettings>

@@ -1,0 +1,90 @@
+// Timings of the whole window with the stress list (the format's table limits): start-up
+// to a painted window with the list loaded, and one edit with its repaint. These are
+// measurements, not pass/fail checks; run with `-median 5` for stable figures.
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+
+#include "tests/ui/UiTestSupport.h"
+#include "tools/listgen/ListGenerator.h"
+#include "ui/LumoscopeWindow.h"
+#include "ui/QtSettingsStore.h"
+
+using namespace lumoscope;
+using namespace lumoscope::ui;
+
+class WindowSpeedTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    settingsDir_ = std::make_unique<uitest::PrivateSettings>();
+    store_ = std::make_unique<QtSettingsStore>();
+    QVERIFY(work_.isValid());
+    stressPath_ = (work_.path() + QStringLiteral("/stress.txt")).toStdString();
+    std::ofstream(stressPath_, std::ios::binary) << listgen::StressList();
+  }
+
+  // From nothing to the maximised window painted with the stress list in it.
+  void startUpWithStressList() {
+    std::unique_ptr<LumoscopeWindow> window;
+    QBENCHMARK_ONCE {
+      window = std::make_unique<LumoscopeWindow>(*store_, UploadPath());
+      window->Frame().showMaximized();
+      window->OpenFile(stressPath_);
+      window->List().Flush();
+      window->Frame().repaint();
+    }
+    qInfo("%d rows", window->List().ItemCount());
+    QVERIFY(window->List().ItemCount() > 0);
+    QVERIFY(window->Frame().isVisible());
+  }
+
+  // One Delete key in the middle of the stress list: undo step, refresh and repaint; and
+  // Ctrl+Z bringing the row back.
+  void deleteKeyAndRepaint() {
+    LumoscopeWindow window(*store_, UploadPath());
+    window.Frame().showMaximized();
+    QVERIFY(window.OpenFile(stressPath_));
+    ChannelListWidget& list = window.List();
+    const int rows = list.ItemCount();
+    list.EnsureVisible(rows / 2);
+    list.SelectAndFocus(rows / 2);
+    QBENCHMARK_ONCE {
+      QTest::keyClick(&list, Qt::Key_Delete);
+      list.viewport()->repaint();
+    }
+    QCOMPARE(list.ItemCount(), rows - 1);
+  }
+
+  void undoAndRepaint() {
+    LumoscopeWindow window(*store_, UploadPath());
+    window.Frame().showMaximized();
+    QVERIFY(window.OpenFile(stressPath_));
+    ChannelListWidget& list = window.List();
+    const int rows = list.ItemCount();
+    list.SelectAndFocus(rows / 2);
+    QTest::keyClick(&list, Qt::Key_Delete);
+    QBENCHMARK_ONCE {
+      window.View().ExecuteCommand(cmd::kUndo);
+      list.viewport()->repaint();
+    }
+    QCOMPARE(list.ItemCount(), rows);
+  }
+
+  void cleanupTestCase() {
+    store_.reset();
+    settingsDir_.reset();
+  }
+
+ private:
+  std::string UploadPath() const { return (work_.path() + QStringLiteral("/VXRupload.txt")).toStdString(); }
+
+  std::unique_ptr<uitest::PrivateSettings> settingsDir_;
+  std::unique_ptr<QtSettingsStore> store_;
+  QTemporaryDir work_;
+  std::string stressPath_;
+};
+
+QTEST_MAIN(WindowSpeedTest)
+#include "window_speed_test.moc"

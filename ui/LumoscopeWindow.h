@@ -1,0 +1,61 @@
+#pragma once
+// The assembled main window: the frame with the channel list as its one view, the list
+// view model between the list and the document, and the channel dialogs. main() and the
+// window tests build the program through this one object, so they run the same wiring.
+#include <QObject>
+#include <memory>
+#include <string>
+
+#include "listview/ListView.h"
+#include "shell/FileChooser.h"
+#include "shell/SettingsStore.h"
+#include "ui/ChannelListWidget.h"
+#include "ui/MainFrame.h"
+#include "ui/QtChannelDialogs.h"
+
+class QMenu;
+
+namespace lumoscope::ui {
+
+class LumoscopeWindow : public QObject {
+  Q_OBJECT
+ public:
+  // `uploadPath` is the fixed file uploads go to; the document writes it and the list
+  // view names a list loaded from it "Untitled". `chooser` may be null (file dialogs).
+  LumoscopeWindow(ISettingsStore& settings, std::string uploadPath, IFileChooser* chooser = nullptr);
+  ~LumoscopeWindow() override;
+
+  LumoscopeWindow(const LumoscopeWindow&) = delete;
+  LumoscopeWindow& operator=(const LumoscopeWindow&) = delete;
+
+  CMainFrame& Frame() { return *frame_; }
+  ChannelListWidget& List() { return *list_; }
+  CLumoscopeListView& View() { return *view_; }
+  CLumoscopeDoc& Document() { return frame_->Document(); }
+
+  // Opens a list as Open does after its file dialog, and brings the commands up to date.
+  bool OpenFile(const std::string& path);
+
+  // The command that shows the display the list is on now (a section, or the digital or
+  // analog channels).
+  int CurrentViewCommand() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BindCommands();
+  void AddListMenus();
+  void ApplyColours(const ListColours& colours);
+  // Refreshes enable, check and text states once the event under way is finished.
+  void ScheduleCommandUpdate();
+
+  std::unique_ptr<CMainFrame> frame_;
+  ChannelListWidget* list_ = nullptr;  // owned by the frame
+  std::unique_ptr<CLumoscopeListView> view_;
+  std::unique_ptr<QtChannelDialogs> dialogs_;
+  bool coloursApplied_ = false;
+  bool updatePending_ = false;
+};
+
+}  // namespace lumoscope::ui
