@@ -60,10 +60,6 @@ bool ParseArgs(int argc, char** argv, lumoscope::sim::SimOptions& o) {
         return false;
       }
       o.channelList.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-      // The receiver's console prints its list from the first section header on; a text
-      // file may have blank lines in front of it.
-      if (const size_t header = o.channelList.find('['); header != std::string::npos)
-        o.channelList.erase(0, header);
     } else if (a == "--listing" && hasValue) {
       const std::string e = argv[++i];
       if (e == "end") {
