@@ -85,16 +85,7 @@ AnalogChannelDialog::AnalogChannelDialog(const AnalogChannelForm& preset,
   form->addRow(QStringLiteral("De-emphasis"), deEmphasis_);
   form->addRow(QStringLiteral("TV / Radio"), tvRadio_);
 
-  ok_->setObjectName(QStringLiteral("ok"));
-  ok_->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("&Cancel"));
-  cancel->setObjectName(QStringLiteral("cancel"));
-  connect(ok_, &QPushButton::clicked, this, &AnalogChannelDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &AnalogChannelDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel);
+  QHBoxLayout* buttons = OkCancelRow(*this, *ok_);
 
   auto* top = new QVBoxLayout(this);
   top->addWidget(general);

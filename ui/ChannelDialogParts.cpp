@@ -1,6 +1,7 @@
 #include "ui/ChannelDialogParts.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -114,6 +115,20 @@ RadioPair::RadioPair(const QString& first, const QString& second, const QString&
 
 bool RadioPair::FirstChecked() const {
   return first_->isChecked();
+}
+
+QHBoxLayout* OkCancelRow(QDialog& dialog, QPushButton& ok) {
+  ok.setObjectName(QStringLiteral("ok"));
+  ok.setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("&Cancel"));
+  cancel->setObjectName(QStringLiteral("cancel"));
+  QObject::connect(&ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(&ok);
+  buttons->addWidget(cancel);
+  return buttons;
 }
 
 }  // namespace lumoscope::ui

@@ -11,6 +11,8 @@
 #include "editing/ChannelForms.h"
 
 class QComboBox;
+class QDialog;
+class QHBoxLayout;
 class QKeyEvent;
 class QLineEdit;
 class QPushButton;
@@ -64,6 +66,9 @@ QLineEdit* MakeEdit(const std::string& text, const QString& objectName, int maxL
 
 // Insert, and Delete while the OK button has the focus, close the dialog as OK does.
 bool IsOkKey(const QKeyEvent& event, const QPushButton& ok);
+
+// The "&Ok" / "&Cancel" row at the bottom of a channel dialog, wired to accept and reject.
+QHBoxLayout* OkCancelRow(QDialog& dialog, QPushButton& ok);
 
 std::string Text(const QLineEdit& edit);
 std::string TrimmedText(const QLineEdit& edit);

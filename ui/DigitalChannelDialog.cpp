@@ -69,16 +69,7 @@ DigitalChannelDialog::DigitalChannelDialog(const DigitalChannelForm& preset,
   tpForm->addRow(QStringLiteral("Bouquet"), bouquet_);
   tpForm->addRow(HiddenPidFields());
 
-  ok_->setObjectName(QStringLiteral("ok"));
-  ok_->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("&Cancel"));
-  cancel->setObjectName(QStringLiteral("cancel"));
-  connect(ok_, &QPushButton::clicked, this, &DigitalChannelDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &DigitalChannelDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel);
+  QHBoxLayout* buttons = OkCancelRow(*this, *ok_);
 
   auto* top = new QVBoxLayout(this);
   top->addWidget(general);
