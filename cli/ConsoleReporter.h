@@ -19,10 +19,6 @@ class ConsoleReporter final : public IReporter {
   void SetProgress(int position, int mode) override;
   void SetFrameProgress(int /*position*/) override {}
 
-  // Texts of message boxes that only report success ("Conversion is terminated
-  // successfully.") are printed on stdout instead of stderr when this is set.
-  bool quietSuccess = false;
-
  private:
   Answer defaultAnswer_;
   bool progressShown_ = false;
