@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "database/ListLimits.h"
+#include "transfer/SectionLayout.h"
 
 namespace lumoscope {
 
@@ -22,13 +23,16 @@ struct SectionInfo {
 
 const SectionInfo& InfoOf(ListSection section);
 
-// Strings per record of each kind.
-inline constexpr int kSatNameWidth = 2;
-inline constexpr int kSatelliteWidth = 7;
-inline constexpr int kDigitalTpWidth = 6;
-inline constexpr int kAnalogWidth = 18;
-inline constexpr int kChannelWidth = 8;
-inline constexpr int kPidWidth = 10;
+// Strings per record of each kind, from the working list's table.
+constexpr int RecordWidth(int section) {
+  return static_cast<int>(Layout(section).fieldCount);
+}
+inline constexpr int kSatNameWidth = RecordWidth(kSectionSatName);
+inline constexpr int kSatelliteWidth = RecordWidth(kSectionSatellite);
+inline constexpr int kDigitalTpWidth = RecordWidth(kSectionDigitalTp);
+inline constexpr int kAnalogWidth = RecordWidth(kSectionAnalogTp);
+inline constexpr int kChannelWidth = RecordWidth(kSectionChannel);
+inline constexpr int kPidWidth = RecordWidth(kSectionPidChannel);
 
 // Field positions inside a record.
 namespace field {

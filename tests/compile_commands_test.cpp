@@ -33,11 +33,6 @@ class CompileCommandsTest : public ::testing::Test {
       return true;
     };
   }
-  size_t FilesInFolder() const {
-    size_t n = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Path())) ++n;
-    return n;
-  }
 
   TempDir dir;
   RecordingReporter reporter;
@@ -111,7 +106,7 @@ TEST_F(CompileCommandsTest, SplitListRestoresTheFileAndTheSwitch) {
   EXPECT_FALSE(RunPreinstalledSplitList(db, SaveEdited("edited")));
   EXPECT_FALSE(db.splitList);
   EXPECT_EQ(ReadFile(dir.File("list.txt")), kBrokenList);
-  EXPECT_EQ(FilesInFolder(), 1u);
+  EXPECT_EQ(dir.FileCount(), 1u);
 
   db.splitList = true;
   EXPECT_FALSE(RunPreinstalledOneList(db, SaveEdited("edited")));

@@ -17,13 +17,6 @@
 namespace lumoscope {
 namespace {
 
-std::vector<std::string> FilesIn(const test::TempDir& dir) {
-  std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(dir.Path())) names.push_back(e.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 std::vector<std::string> HexLines(const std::string& hex) {
   std::vector<std::string> lines;
   std::istringstream in(hex);
@@ -59,7 +52,7 @@ TEST(CompileFiles, NormalHexStartsWithHeaderAndHasAnEvenNumberOfLines) {
   // The last line is completed with bytes 00; no CR anywhere.
   EXPECT_EQ(lines.back().substr(lines.back().size() - 3), " 00");
   EXPECT_EQ(test::ReadFile(f.dir.File("list.hex")).find('\r'), std::string::npos);
-  EXPECT_EQ(FilesIn(f.dir), (std::vector<std::string>{"list.hex", "list.txt"}));
+  EXPECT_EQ(f.dir.FileNames(), (std::vector<std::string>{"list.hex", "list.txt"}));
 }
 
 TEST(CompileFiles, BasicHexStartsWithTheNameTable) {
@@ -70,7 +63,7 @@ TEST(CompileFiles, BasicHexStartsWithTheNameTable) {
   const auto lines = HexLines(test::ReadFile(f.dir.File("list.hex")));
   // "SAT1" and "SAT2" in their 14-byte fields.
   EXPECT_EQ(lines[0], "7FF20000  53 41 54 31 00 00 00 00   00 00 00 00 00 00 53 41");
-  EXPECT_EQ(FilesIn(f.dir), (std::vector<std::string>{"list.hex", "list.txt"}));
+  EXPECT_EQ(f.dir.FileNames(), (std::vector<std::string>{"list.hex", "list.txt"}));
 }
 
 TEST(CompileFiles, FailedCompileLeavesNoFileBehind) {
@@ -85,7 +78,7 @@ TEST(CompileFiles, FailedCompileLeavesNoFileBehind) {
     EXPECT_EQ(db.Compile(mode), 0);
     ASSERT_EQ(f.reporter.boxes.size(), 1u);
     EXPECT_EQ(f.reporter.boxes[0], Format(msg::kSameAtpIndex, list.LastLineOf(list.analogTps)));
-    EXPECT_EQ(FilesIn(f.dir), (std::vector<std::string>{"list.hex", "list.txt"}));
+    EXPECT_EQ(f.dir.FileNames(), (std::vector<std::string>{"list.hex", "list.txt"}));
     EXPECT_EQ(test::ReadFile(f.dir.File("list.hex")), "old");
     EXPECT_EQ(f.reporter.waitDepth, 0);
   }
@@ -100,7 +93,7 @@ TEST(CompileFiles, ValidateOnlyCreatesNoFileAndWorksInAReadOnlyFolder) {
   EXPECT_EQ(db.Compile(kCompileBasic), 1);
   EXPECT_EQ(db.Compile(kCompileNormal), 1);
   chmod(f.dir.Path().c_str(), 0755);
-  EXPECT_EQ(FilesIn(f.dir), (std::vector<std::string>{"list.txt"}));
+  EXPECT_EQ(f.dir.FileNames(), (std::vector<std::string>{"list.txt"}));
   EXPECT_TRUE(f.reporter.boxes.empty());
 }
 

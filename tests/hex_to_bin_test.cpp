@@ -81,12 +81,6 @@ class HexToBinTest : public ::testing::Test {
     image = test::FileExists(dir.File("list.bin")) ? ReadFile(dir.File("list.bin")) : "";
     return ok;
   }
-  // No temporary file may be left in the folder.
-  size_t FilesInFolder() const {
-    size_t n = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Path())) ++n;
-    return n;
-  }
 
   TempDir dir;
   RecordingReporter reporter;
@@ -171,7 +165,7 @@ TEST_F(HexToBinTest, FileWithoutDataFailsAndLeavesNoBin) {
   EXPECT_FALSE(Convert("\n\n", image));
   EXPECT_EQ(reporter.boxes, std::vector<std::string>{"DNCONV: Error on packet build. -- EOF\n"});
   EXPECT_EQ(image, "");
-  EXPECT_EQ(FilesInFolder(), 1u);  // only the .hex
+  EXPECT_EQ(dir.FileCount(), 1u);  // only the .hex
 }
 
 TEST_F(HexToBinTest, RefusedLinesFailWithTheirLineAndLeaveNoBin) {
@@ -196,7 +190,7 @@ TEST_F(HexToBinTest, RefusedLinesFailWithTheirLineAndLeaveNoBin) {
     EXPECT_FALSE(Convert(good + c.line, image));
     EXPECT_EQ(reporter.boxes, std::vector<std::string>{c.message});
     EXPECT_EQ(image, "");
-    EXPECT_EQ(FilesInFolder(), 1u);
+    EXPECT_EQ(dir.FileCount(), 1u);
   }
   // A line of exactly 512 bytes and 128 data bytes is taken.
   std::string full = "7FF10010";
@@ -226,7 +220,7 @@ TEST_F(HexToBinTest, WriteErrorLeavesNoBin) {
   EXPECT_TRUE(reporter.boxes[0].starts_with("DNCONV: Writing " + dir.File("list.bin") + " failed: "));
   // The .bin of the earlier conversion is gone with the image it belonged to.
   EXPECT_FALSE(test::FileExists(dir.File("list.bin")));
-  EXPECT_EQ(FilesInFolder(), 1u);
+  EXPECT_EQ(dir.FileCount(), 1u);
 }
 
 TEST_F(HexToBinTest, MissingHexNamesTheFile) {

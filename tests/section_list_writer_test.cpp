@@ -193,9 +193,7 @@ TEST_F(SaveSectionListTest, WriteErrorFailsAndLosesNothing) {
   EXPECT_TRUE(reporter.boxes[0].starts_with("Can't write the text file : " + path));
   EXPECT_EQ(ReadFile(path), "previous list");
   EXPECT_EQ(ReadFile(dir.File("list.bak")), "previous list");
-  size_t files = 0;
-  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Path())) ++files;
-  EXPECT_EQ(files, 2u);
+  EXPECT_EQ(dir.FileCount(), 2u);
 }
 
 TEST_F(SaveSectionListTest, LoadSaveLoadIsStable) {

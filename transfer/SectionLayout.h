@@ -38,7 +38,7 @@ inline constexpr std::array<SectionLayout, kSectionCount> kSectionLayouts{{
 inline constexpr std::string_view kEndHeader = "[END]";
 
 // Layout of section 1 to 6.
-inline const SectionLayout& Layout(int section) {
+constexpr const SectionLayout& Layout(int section) {
   return kSectionLayouts[static_cast<size_t>(section - 1)];
 }
 

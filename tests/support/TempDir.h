@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace lumoscope::test {
 
@@ -17,6 +18,10 @@ class TempDir {
   const std::filesystem::path& Path() const { return path_; }
   std::string File(const std::string& name) const { return (path_ / name).string(); }
   std::string Write(const std::string& name, const std::string& contents) const;
+  // The names of the files in the folder, sorted, and how many there are: tests check
+  // that no temporary or partial file was left behind.
+  std::vector<std::string> FileNames() const;
+  size_t FileCount() const { return FileNames().size(); }
 
  private:
   std::filesystem::path path_;
