@@ -1,8 +1,13 @@
 // CListDB::Compile: the files around one compile. The text file is read whole; the
 // normal image passes through the ".tmp" file as the receiver tool always did, and the
-// hex file is written under a temporary name and renamed only when it is complete, so a
-// failed compile never leaves a partial ".hex" or ".tmp" behind. A validate-only check
-// touches no file but the text file.
+// hex file is written under a temporary name beside it and renamed only when it is
+// complete, so a failed compile never leaves a partial ".hex" or ".tmp" behind. A
+// validate-only check touches no file but the text file, and only reads it.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -12,36 +17,36 @@
 #include "database/FileContents.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
+#include "database/TemporaryNames.h"
 #include "database/TextLines.h"
 
 namespace lumoscope {
 namespace {
 
-// Suffix of the hex file while it is being written.
-constexpr const char* kPartialSuffix = ".tmp";
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-File OpenFile(const std::string& path, const char* mode) {
-  return File(std::fopen(path.c_str(), mode));
+// Writes all of `data` to the descriptor and closes it; the errno of the first failure
+// (0 on success).
+int WriteAndClose(int fd, const void* data, size_t size) {
+  const auto* p = static_cast<const char*>(data);
+  int error = 0;
+  while (size > 0) {
+    const ssize_t n = write(fd, p, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      error = n < 0 ? errno : EIO;
+      break;
+    }
+    p += n;
+    size -= static_cast<size_t>(n);
+  }
+  if (close(fd) != 0 && error == 0) error = errno;
+  return error;
 }
 
-// Writes everything and closes; false on any write or close error.
-bool WriteAndClose(File file, const void* data, size_t size) {
-  const bool written = size == 0 || std::fwrite(data, 1, size, file.get()) == size;
-  return std::fclose(file.release()) == 0 && written;
-}
-
-bool ReadAll(const std::string& path, std::vector<uint8_t>& out) {
-  File f = OpenFile(path, "rb");
-  if (!f) return false;
-  uint8_t buf[8192];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) out.insert(out.end(), buf, buf + n);
-  return !std::ferror(f.get());
+// The hex file under its temporary name, with the permissions of a new file.
+int CreateHexBeside(const std::string& hexPath, std::string& partialHex) {
+  const int fd = CreateTemporaryBeside(hexPath, partialHex);
+  if (fd >= 0) fchmod(fd, NewFileMode());
+  return fd;
 }
 
 class WaitCursor {
@@ -58,13 +63,18 @@ class WaitCursor {
 }  // namespace
 
 int CListDB::Compile(int mode) {
+  return CompileInto(mode, DerivedPath(path_, kExtHex));
+}
+
+int CListDB::CompileInto(int mode, const std::string& hexPath) {
   IReporter& reporter = Reporter();
   WaitCursor wait(reporter);
   const bool normal = mode == kCompileNormal;
 
   std::string text;
-  if (!ReadFileContents(path_, text)) {
-    reporter.MessageBox(Format(msg::kCantOpenInput, path_.c_str()));
+  FileFailure failure;
+  if (!ReadInputFile(path_, text, failure)) {
+    reporter.MessageBox(WithFailure(Format(msg::kCantOpenInput, path_.c_str()), failure));
     return 0;
   }
   CompileRequest request;
@@ -74,19 +84,22 @@ int CListDB::Compile(int mode) {
   request.maxSatellites = Options().MaxSatellites();
   if (validateOnly) return CompileText(text, request, reporter).ok ? 1 : 0;
 
-  const std::string hexPath = DerivedPath(path_, kExtHex);
-  const std::string partialHex = hexPath + kPartialSuffix;
   const std::string tmpPath = DerivedPath(path_, kExtTmp);
+  RemoveLeftoverTemporaries(hexPath);
+  std::string partialHex;
 
   // The output is created before the text is read, so an unwritable folder is
   // reported before any check of the text.
-  File out = OpenFile(normal ? tmpPath : partialHex, "wb");
-  if (!out) {
-    reporter.MessageBox(Format(msg::kCantOpenOutput, (normal ? tmpPath : hexPath).c_str()));
+  int out = normal ? open(tmpPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)
+                   : CreateHexBeside(hexPath, partialHex);
+  if (out < 0) {
+    const std::string& name = normal ? tmpPath : hexPath;
+    reporter.MessageBox(
+        WithFailure(Format(msg::kCantOpenOutput, name.c_str()), FailureFromErrno(name, errno)));
     return 0;
   }
   auto discard = [&](const std::string& path) {
-    out.reset();
+    close(out);
     std::remove(path.c_str());
   };
 
@@ -101,21 +114,26 @@ int CListDB::Compile(int mode) {
     // The blocks go through the temporary file; the header is written in front of
     // them on their way into the hex file.
     const size_t header = kNormalHeaderBytes;
-    if (!WriteAndClose(std::move(out), result.image.data() + header, result.image.size() - header)) {
+    const int error = WriteAndClose(out, result.image.data() + header, result.image.size() - header);
+    if (error != 0) {
       std::remove(tmpPath.c_str());
-      reporter.MessageBox(Format(msg::kCantOpenOutput, tmpPath.c_str()));
+      reporter.MessageBox(
+          WithFailure(Format(msg::kCantOpenOutput, tmpPath.c_str()), FailureFromErrno(tmpPath, error)));
+      return 0;
+    }
+    std::string blocks;
+    const bool reread = ReadInputFile(tmpPath, blocks, failure);
+    std::remove(tmpPath.c_str());
+    if (!reread) {
+      reporter.MessageBox(WithFailure(Format(msg::kCantOpenTemp, tmpPath.c_str()), failure));
       return 0;
     }
     image.assign(result.image.begin(), result.image.begin() + header);
-    if (!ReadAll(tmpPath, image)) {
-      std::remove(tmpPath.c_str());
-      reporter.MessageBox(Format(msg::kCantOpenTemp, tmpPath.c_str()));
-      return 0;
-    }
-    std::remove(tmpPath.c_str());
-    out = OpenFile(partialHex, "wb");
-    if (!out) {
-      reporter.MessageBox(Format(msg::kCantOpenTemp, hexPath.c_str()));
+    image.insert(image.end(), blocks.begin(), blocks.end());
+    out = CreateHexBeside(hexPath, partialHex);
+    if (out < 0) {
+      reporter.MessageBox(
+          WithFailure(Format(msg::kCantOpenTemp, hexPath.c_str()), FailureFromErrno(hexPath, errno)));
       return 0;
     }
   } else {
@@ -123,10 +141,12 @@ int CListDB::Compile(int mode) {
   }
 
   const std::string hex = ImageToHex(image, normal);
-  if (!WriteAndClose(std::move(out), hex.data(), hex.size()) ||
-      std::rename(partialHex.c_str(), hexPath.c_str()) != 0) {
+  int error = WriteAndClose(out, hex.data(), hex.size());
+  if (error == 0 && std::rename(partialHex.c_str(), hexPath.c_str()) != 0) error = errno;
+  if (error != 0) {
     std::remove(partialHex.c_str());
-    reporter.MessageBox(Format(msg::kCantOpenOutput, hexPath.c_str()));
+    reporter.MessageBox(
+        WithFailure(Format(msg::kCantOpenOutput, hexPath.c_str()), FailureFromErrno(hexPath, error)));
     return 0;
   }
   return 1;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "database/InputFile.h"
 #include "shell/Options.h"
 #include "shell/Reporter.h"
 
@@ -45,14 +46,26 @@ class CListDB {
   // (or only checks it when validateOnly is set). 1 on success, 0 on failure (the
   // person has been told why).
   int Compile(int mode);
+  // The same into the hex file `hexPath` instead of the list's own ".hex".
+  int CompileInto(int mode, const std::string& hexPath);
 
   // Converts the list's ".hex" into the packetised ".bin".
   bool ConvertHexToBin();
 
   // Appends the working section list of the text file to `list`.
   bool LoadSectionList(std::vector<std::string>& list);
-  // Writes `list` back to the text file, keeping the previous file as ".bak".
+  // Writes `list` back to the text file. The first write of a text file through this
+  // database keeps the file as it was before as ".bak"; later writes leave that backup
+  // alone, so it holds the person's own version and not an earlier save of this
+  // session. When the backup cannot be made nothing is written.
   bool SaveSectionList(const std::vector<std::string>& list);
+
+  // The version of the text file this database last read or wrote. Another program's
+  // save changes the file's identity or modification time.
+  void RememberFileVersion() { knownVersion_ = IdentityOf(path_); }
+  // True when the text file on the disk is no longer the version last read or written
+  // here (a missing file counts as unchanged: nobody's work would be overwritten).
+  bool ChangedByAnotherProgram() const;
 
   // Flash download of a ".bin" file, and of the list's own ".bin".
   bool DownloadImage(const std::string& path);
@@ -65,6 +78,10 @@ class CListDB {
   IReporter* reporter_;
   const AppOptions* options_;
   std::string path_;
+  FileIdentity knownVersion_;
+  // The text file whose ".bak" this database has already written (or found nothing to
+  // keep for).
+  std::string backedUpPath_;
 };
 
 }  // namespace lumoscope

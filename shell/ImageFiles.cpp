@@ -10,13 +10,12 @@
 #include <cstring>
 
 #include "database/FileContents.h"
+#include "database/ReaderMessages.h"
 #include "shell/Reporter.h"
 #include "shell/SilentReporter.h"
 #include "transfer/HexImageReader.h"
 
 namespace lumoscope {
-
-namespace {}  // namespace
 
 size_t FileSize(const std::string& path) {
   struct stat st;
@@ -26,8 +25,9 @@ size_t FileSize(const std::string& path) {
 
 bool CheckNormalImageSize(IReporter& reporter, const std::string& hexPath) {
   std::string text;
-  if (!ReadFileContents(hexPath, text)) {
-    reporter.MessageBox(Format("Can't open Output file : %s\n", hexPath.c_str()));
+  FileFailure failure;
+  if (!ReadInputFile(hexPath, text, failure)) {
+    reporter.MessageBox(WithFailure(Format(msg::kCantOpenOutput, hexPath.c_str()), failure));
     return false;
   }
   SilentReporter silent;
@@ -45,15 +45,17 @@ bool CheckNormalImageSize(IReporter& reporter, const std::string& hexPath) {
 }
 
 bool AppendImage(IReporter& reporter, const std::string& hexPath, const std::string& mergePath) {
-  const int out = open(mergePath.c_str(), O_WRONLY | O_APPEND);
+  const int out = open(mergePath.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
   if (out < 0) {
-    reporter.MessageBox(Format("Can't open nessesary file : %s\n", mergePath.c_str()));
+    reporter.MessageBox(WithFailure(Format("Can't open nessesary file : %s\n", mergePath.c_str()),
+                                    FailureFromErrno(mergePath, errno)));
     return false;
   }
   std::string text;
-  if (!ReadFileContents(hexPath, text)) {
+  FileFailure failure;
+  if (!ReadInputFile(hexPath, text, failure)) {
     close(out);
-    reporter.MessageBox(Format("Can't open Output file : %s\n", hexPath.c_str()));
+    reporter.MessageBox(WithFailure(Format(msg::kCantOpenOutput, hexPath.c_str()), failure));
     return false;
   }
   // The second image is appended whole, whatever its size.
@@ -74,6 +76,24 @@ bool AppendImage(IReporter& reporter, const std::string& hexPath, const std::str
     return false;
   }
   std::remove(hexPath.c_str());
+  return true;
+}
+
+bool PublishImages(IReporter& reporter, const std::string& hexTemp, const std::string& hexPath,
+                   const std::string& binTemp, const std::string& binPath) {
+  std::remove(binPath.c_str());
+  if (std::rename(hexTemp.c_str(), hexPath.c_str()) != 0) {
+    reporter.MessageBox(
+        WithFailure(Format(msg::kCantOpenOutput, hexPath.c_str()), FailureFromErrno(hexPath, errno)));
+    return false;
+  }
+  if (std::rename(binTemp.c_str(), binPath.c_str()) != 0) {
+    const int error = errno;
+    std::remove(hexPath.c_str());
+    reporter.MessageBox(
+        WithFailure(Format(msg::kCantOpenOutput, binPath.c_str()), FailureFromErrno(binPath, error)));
+    return false;
+  }
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "transfer/ReplacingFile.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,40 +9,71 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <vector>
+
+#include "database/InputFile.h"
+#include "database/TemporaryNames.h"
 
 namespace lumoscope {
 
 namespace {
 
-// Read and write permission for everyone, narrowed by the process's umask, as a newly
-// created file would get; used when the target does not exist yet.
-constexpr mode_t kNewFileMode = 0666;
+// Links followed at most, as the system itself does before it gives up (ELOOP).
+constexpr int kMaxLinkHops = 40;
 
-mode_t CurrentUmask() {
-  const mode_t mask = umask(0);
-  umask(mask);
-  return mask;
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Flushes the folder's entries, so a rename in it survives a power cut.
+void SyncFolder(const std::string& path) {
+  const int dir = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return;
+  fsync(dir);
+  close(dir);
 }
 
 }  // namespace
 
+std::string FollowLinks(const std::string& path) {
+  std::string current = path;
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    struct stat st;
+    if (lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    char buf[PATH_MAX];
+    const ssize_t n = readlink(current.c_str(), buf, sizeof buf - 1);
+    if (n <= 0) break;
+    const std::string link(buf, static_cast<size_t>(n));
+    current = link.starts_with('/') ? link : FolderOf(current) + "/" + link;
+  }
+  return current;
+}
+
 ReplacingFile::ReplacingFile(std::string target, Durability durability)
-    : target_(std::move(target)), durability_(durability) {
-  std::string templ = target_ + ".XXXXXX";
-  std::vector<char> buf(templ.begin(), templ.end());
-  buf.push_back('\0');
-  fd_ = mkstemp(buf.data());
+    : target_(std::move(target)), realTarget_(FollowLinks(target_)), durability_(durability) {
+  struct stat st;
+  const bool exists = stat(realTarget_.c_str(), &st) == 0;
+  if (exists && !S_ISREG(st.st_mode)) {
+    error_ = NotRegularReason(st.st_mode);
+    return;
+  }
+  RemoveLeftoverTemporaries(realTarget_);
+  fd_ = CreateTemporaryBeside(realTarget_, tempPath_);
   if (fd_ < 0) {
     error_ = std::strerror(errno);
     return;
   }
-  tempPath_ = buf.data();
-  // The replacement keeps the permissions of the file it replaces.
-  struct stat st;
-  const mode_t mode =
-      stat(target_.c_str(), &st) == 0 ? (st.st_mode & 07777) : (kNewFileMode & ~CurrentUmask());
-  fchmod(fd_, mode);
+  // The replacement keeps the permissions, and where allowed the owner, of the file it
+  // replaces.
+  if (exists) {
+    if (fchown(fd_, st.st_uid, st.st_gid) != 0) {
+      // Not allowed for another user's file; the permission bits still carry over.
+    }
+    fchmod(fd_, st.st_mode & 07777);
+  } else {
+    fchmod(fd_, NewFileMode());
+  }
 }
 
 ReplacingFile::~ReplacingFile() {
@@ -80,7 +112,8 @@ bool ReplacingFile::Write(std::string_view bytes) {
 
 bool ReplacingFile::Commit() {
   if (fd_ < 0) return false;
-  if (durability_ == Durability::Synced && fsync(fd_) != 0) {
+  const bool synced = durability_ == Durability::Synced;
+  if (synced && fsync(fd_) != 0) {
     Fail();
     return false;
   }
@@ -90,12 +123,13 @@ bool ReplacingFile::Commit() {
     Fail();
     return false;
   }
-  if (std::rename(tempPath_.c_str(), target_.c_str()) != 0) {
+  if (std::rename(tempPath_.c_str(), realTarget_.c_str()) != 0) {
     Fail();
     return false;
   }
   tempPath_.clear();
   committed_ = true;
+  if (synced) SyncFolder(realTarget_);
   return true;
 }
 
@@ -104,6 +138,15 @@ bool ReplaceFileContents(const std::string& target, std::string_view bytes, std:
   if (out.IsOpen() && out.Write(bytes) && out.Commit()) return true;
   error = out.Error();
   return false;
+}
+
+bool IsWritableFile(const std::string& path) {
+  const std::string real = FollowLinks(path);
+  struct stat st;
+  if (stat(real.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || access(real.c_str(), W_OK) != 0) return false;
+  }
+  return access(FolderOf(real).c_str(), W_OK | X_OK) == 0;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

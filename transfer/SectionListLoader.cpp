@@ -2,8 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "database/ListDB.h"
 #include "database/FileContents.h"
+#include "database/ListDB.h"
+#include "database/ReaderMessages.h"
 #include "transfer/SectionListParser.h"
 
 namespace lumoscope {
@@ -20,8 +21,11 @@ bool CListDB::LoadSectionList(std::vector<std::string>& list) {
     return false;
   }
   std::string text;
-  if (!ReadFileContents(FilePath(), text)) {
-    Reporter().MessageBox(Format("Can't open Input file : %s\n", FilePath().c_str()));
+  FileFailure failure;
+  // The version read is the one a later save must not silently overwrite if another
+  // program replaces it meanwhile.
+  if (!ReadInputFile(FilePath(), text, failure, &knownVersion_)) {
+    Reporter().MessageBox(WithFailure(Format(msg::kCantOpenInput, FilePath().c_str()), failure));
     return false;
   }
   bool resave = false;
