@@ -6,16 +6,19 @@ namespace lumoscope {
 
 class CListDB;
 
-// The fixed upload file, "VXRupload.txt" in the platform's temporary folder. After a
-// completed upload it holds the filtered list; the desktop opens it as "the uploaded
-// list".
+// The fixed upload file, "VXRupload.txt" in the user's private upload folder
+// (UploadFolderPath). After a completed upload it holds the filtered list; the desktop
+// opens it as "the uploaded list".
 std::string UploadFilePath();
 
 // The file the filter writes before it takes the upload file's name: the same name with
 // "Temp" in front of its ".txt" (or appended when there is none).
 std::string FilteredUploadPath(const std::string& uploadPath);
 
-// The upload of CListDB::UploadChannelList, into `uploadPath` instead of the fixed file.
-bool UploadChannelListTo(CListDB& db, const std::string& uploadPath);
+// The upload of CListDB::UploadChannelList into `target`. The received bytes and the
+// filtered list are written in `workFolder`, a folder only the user can enter (made when
+// missing, refused when others can enter it). `target` is replaced only by a complete
+// upload, and only once the whole list is written.
+bool UploadChannelListTo(CListDB& db, const std::string& target, const std::string& workFolder);
 
 }  // namespace lumoscope

@@ -308,8 +308,9 @@ void ReceiverSimulator::ServeConsole() {
     for (const char c : input) {
       if (static_cast<uint8_t>(c) == kEscapeKey) {
         awake = true;
+        muted_ = false;
         line.clear();
-        Send(std::string(kPrompt));
+        Print(std::string(kPrompt));
       } else if (!awake || c == '\n' || c == '\0') {
         continue;
       } else if (c == '\r') {
@@ -317,15 +318,15 @@ void ReceiverSimulator::ServeConsole() {
           PrintListing();
         } else if (line == "go") {
           result_.continueReceived = true;
-          Send("\r\n");
+          Print("\r\n");
           awake = false;
         } else {
-          Send(std::string(kPrompt));
+          Print(std::string(kPrompt));
         }
         line.clear();
       } else {
         line += c;
-        Send(std::string(1, c));  // the console echoes what is typed
+        Print(std::string(1, c));  // the console echoes what is typed
       }
     }
   }
@@ -340,7 +341,9 @@ void ReceiverSimulator::PrintListing() {
   const std::string& list = options_.channelList;
   size_t start = list.starts_with('[') ? 0 : list.find("\n[");
   start = start == std::string::npos ? list.size() : (start == 0 ? 0 : start + 1);
-  while (start < list.size()) {
+  const bool cutShort = options_.listingEnd == ListingEnd::Stop || options_.listingEnd == ListingEnd::Freeze;
+  for (int printed = 0; start < list.size(); ++printed) {
+    if (cutShort && printed >= options_.listingLines) break;
     size_t end = list.find('\n', start);
     if (end == std::string::npos) end = list.size();
     std::string text = list.substr(start, end - start);
@@ -358,8 +361,15 @@ void ReceiverSimulator::PrintListing() {
     case ListingEnd::Never:
       while (!Stopping() && pty_.PeerPresent()) Send(std::string(kStatusLine));
       break;
+    case ListingEnd::Stop:
+      muted_ = true;
+      break;
+    case ListingEnd::Freeze:
+      break;
   }
   result_.consoleBytesWritten = result_.bytesToPc - before;
+  // A frozen receiver takes what it is sent and does nothing with it, "go" included.
+  if (options_.listingEnd == ListingEnd::Freeze) DrainUntilStop();
 }
 
 }  // namespace lumoscope::sim
