@@ -10,6 +10,7 @@
 #include "database/ListDB.h"
 #include "shell/Options.h"
 #include "transfer/HexToBin.h"
+#include "transfer/ListLock.h"
 
 namespace lumoscope::cli {
 
@@ -41,6 +42,11 @@ void AddConvertCommands(CLI::App& app, int& exitCode) {
       ->check(CLI::IsMember({kMaxSatellitesSmall, kMaxSatellitesLarge}));
   format->callback([args, &exitCode] {
     ConsoleReporter reporter;
+    ListLock lock(args->listPath);
+    if (!lock.Acquire(reporter)) {
+      exitCode = kExitFailure;
+      return;
+    }
     AppOptions options;
     options.fortySatellites = args->maxSatellites == kMaxSatellitesLarge;
     CListDB db(reporter, options, args->listPath);

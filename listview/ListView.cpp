@@ -6,6 +6,7 @@
 #include "listview/ChannelColumns.h"
 #include "listview/FieldConversions.h"
 #include "shell/Reporter.h"
+#include "transfer/ReplacingFile.h"
 
 namespace lumoscope {
 
@@ -19,8 +20,9 @@ constexpr const char* kMissingMarker = "Can't find \" %s \" ";
 constexpr int kSatelliteDegreeColumn = 6;
 
 // m_viewType of the section views, in the order of ListSection.
-constexpr ListSection kSectionOfView[] = {ListSection::SatName,  ListSection::Satellite, ListSection::DigitalTp,
-                                      ListSection::AnalogTp, ListSection::Channel,   ListSection::Pid};
+constexpr ListSection kSectionOfView[] = {ListSection::SatName,   ListSection::Satellite,
+                                          ListSection::DigitalTp, ListSection::AnalogTp,
+                                          ListSection::Channel,   ListSection::Pid};
 
 }  // namespace
 
@@ -57,10 +59,10 @@ bool CLumoscopeListView::Reload() {
     return false;
   }
   MarkClean();
-  if (db.resaveFlag) {
-    m_document->Save();
-    db.resaveFlag = false;
-  }
+  // A list that may not be written is only being looked at: no automatic save, and no
+  // error boxes for it. An explicit Save still tells why it fails.
+  if (db.resaveFlag && IsWritableFile(db.FilePath())) m_document->Save();
+  db.resaveFlag = false;
   const bool isUpload = TrimmedUpper(db.FilePath()) == TrimmedUpper(m_uploadFilePath);
   m_document->SetWindowTitle(isUpload ? std::string(kUntitled) : kTitlePrefix + db.FilePath());
   Refresh(true);

@@ -199,8 +199,19 @@ bool CLumoscopeDoc::OpenFile(const std::string& path) {
   return loaded_;
 }
 
+bool CLumoscopeDoc::ConfirmOverwrite() {
+  if (!db_ || !db_->ChangedByAnotherProgram()) return true;
+  if (reporter_.AskYesNo(Format(kChangedOnDiskQuestion, db_->FilePath().c_str()), kSaveModifiedCaption) !=
+      Answer::Yes)
+    return false;
+  // Asked once per command: the steps that follow write the file knowingly.
+  db_->RememberFileVersion();
+  return true;
+}
+
 bool CLumoscopeDoc::SaveList(bool markSaved) {
   if (!db_ || view_ == nullptr) return false;
+  if (!ConfirmOverwrite()) return false;
   view_->NotifyChangesStored();
   if (!db_->SaveSectionList(view_->Fields())) {
     reporter_.MessageBox(kSavingFailed);
@@ -235,19 +246,19 @@ bool CLumoscopeDoc::SaveAs() {
 }
 
 bool CLumoscopeDoc::CompileNormal() {
-  if (!db_) return false;
+  if (!db_ || !ConfirmOverwrite()) return false;
   WaitPointer wait(reporter_);
   return RunCompileCommand(*db_, kCompileNormal, SaveListStep(false));
 }
 
 bool CLumoscopeDoc::BasicCompile() {
-  if (!db_) return false;
+  if (!db_ || !ConfirmOverwrite()) return false;
   WaitPointer wait(reporter_);
   return RunCompileCommand(*db_, kCompileBasic, SaveListStep(false));
 }
 
 bool CLumoscopeDoc::PreinstalledOneList() {
-  if (!db_) return false;
+  if (!db_ || !ConfirmOverwrite()) return false;
   WaitPointer wait(reporter_);
   db_->splitList = false;
   if (RunPreinstalledOneList(*db_, SaveListStep(true))) compiled_ = true;
@@ -255,7 +266,7 @@ bool CLumoscopeDoc::PreinstalledOneList() {
 }
 
 bool CLumoscopeDoc::PreinstalledSplitList() {
-  if (!db_) return false;
+  if (!db_ || !ConfirmOverwrite()) return false;
   WaitPointer wait(reporter_);
   db_->splitList = true;
   const bool ok = RunPreinstalledSplitList(*db_, SaveListStep(false));
@@ -265,7 +276,7 @@ bool CLumoscopeDoc::PreinstalledSplitList() {
 }
 
 bool CLumoscopeDoc::DownloadCurrentList() {
-  if (!db_) return false;
+  if (!db_ || !ConfirmOverwrite()) return false;
   WaitPointer wait(reporter_);
   // Only an image compiled from the list as it is now may go to the receiver.
   compiled_ = false;
@@ -336,7 +347,8 @@ bool CLumoscopeDoc::Upload() {
   WaitPointer wait(reporter_);
   const bool createdHere = !db_;
   if (createdHere) db_ = NewDatabase(uploadPath_);
-  const bool ok = UploadChannelListTo(*db_, uploadPath_);
+  // The upload's own files live beside the upload file, in the user's private folder.
+  const bool ok = UploadChannelListTo(*db_, uploadPath_, FolderOf(uploadPath_));
   reporter_.SetProgress(0, kProgressRemove);
   wait.End();
 
