@@ -1,31 +1,23 @@
 // lumoscope-cli check and compile, run as a program: exit codes, the hex file, and
 // message-box texts on stderr exactly.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "database/ReaderMessages.h"
 #include "shell/Reporter.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/ListText.h"
 #include "tests/support/TempDir.h"
 
 namespace lumoscope {
 namespace {
 
-struct RunResult {
-  int exitCode;
-  std::string err;
-};
+using RunResult = test::CliResult;
 
 RunResult RunCli(const test::TempDir& dir, const std::string& args) {
-  const std::string errPath = dir.File("stderr.txt");
-  const std::string cmd = std::string(LUMOSCOPE_CLI_PATH) + " " + args + " >/dev/null 2>" + errPath;
-  const int status = std::system(cmd.c_str());
-  RunResult r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadFile(errPath)};
-  std::remove(errPath.c_str());
-  return r;
+  return test::RunCli(args, dir);
 }
 
 const std::string kSample = std::string(LUMOSCOPE_SOURCE_DIR) + "/examples/sample.txt";
@@ -38,8 +30,8 @@ TEST(CompileCli, SampleListChecksAndCompilesInEveryMode) {
   const std::string list = dir.Write("sample.txt", test::ReadFile(kSample));
   // Each compile also converts its image: the conversion's own message box is the only
   // text on stderr.
-  for (const char* mode : {"--normal", "--basic --split", "--normal --split --max-sat 32", "", "--split",
-                           "--preinstalled"}) {
+  for (const char* mode :
+       {"--normal", "--basic --split", "--normal --split --max-sat 32", "", "--split", "--preinstalled"}) {
     const RunResult r = RunCli(dir, std::string("compile ") + mode + " " + list);
     EXPECT_EQ(r.exitCode, 0) << mode;
     EXPECT_EQ(r.err, "Conversion is terminated successfully.\n\n") << mode;
