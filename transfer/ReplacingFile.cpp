@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "database/DerivedNames.h"
 #include "database/InputFile.h"
 #include "database/TemporaryNames.h"
 
@@ -19,12 +20,6 @@ namespace {
 
 // Links followed at most, as the system itself does before it gives up (ELOOP).
 constexpr int kMaxLinkHops = 40;
-
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // Flushes the folder's entries, so a rename in it survives a power cut.
 void SyncFolder(const std::string& path) {

@@ -57,8 +57,6 @@ constexpr int kActivityHalf = 50;
 constexpr int kActivityFull = 1000;
 
 constexpr std::string_view kListHeader = "[SATELLITE_NAME_LIST]";
-// The console's prompt; a listing that ends on it has come to its end.
-constexpr uint8_t kPrompt = '>';
 
 // Why reception ended.
 enum class ReceptionEnd {
@@ -78,12 +76,6 @@ struct Reception {
 // anybody should flash back.
 bool IsComplete(const Reception& r) {
   return r.end == ReceptionEnd::Marker || (r.end == ReceptionEnd::Silence && r.endedOnPrompt);
-}
-
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // Writes all of `bytes` at the descriptor's position; the errno of a failure, or 0.
@@ -267,7 +259,7 @@ Reception ConsoleUpload::Receive(std::vector<uint8_t>& buffer) {
       reporter_.SetProgress(kActivityFull, kProgressShow);
     }
   }
-  r.endedOnPrompt = length > 0 && buffer[length - 1] == kPrompt;
+  r.endedOnPrompt = length > 0 && buffer[length - 1] == static_cast<uint8_t>(kConsolePrompt);
   return r;
 }
 

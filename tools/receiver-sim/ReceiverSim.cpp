@@ -12,6 +12,8 @@ namespace {
 
 // Slice of every wait, so Stop() is noticed quickly.
 constexpr int kPollSliceMs = 5;
+// Quiet slices after Stop() before the console gives up on bytes still on their way.
+constexpr int kFinalReadSlices = 20;
 // An 8N1 line carries 10 bits per byte.
 constexpr int64_t kBitsPerByte = 10;
 constexpr int64_t kUsPerSecond = 1'000'000;
@@ -291,13 +293,14 @@ bool ReceiverSimulator::ReceivePacket(const std::string& firstEight) {
 void ReceiverSimulator::ServeConsole() {
   bool awake = false;
   std::string line;
+  int quietSlicesWhileStopping = 0;
   for (;;) {
     if (rx_.empty()) {
-      // When asked to stop, what the PC typed last is still taken in.
-      const bool last = Stopping();
+      // When asked to stop, what the PC typed last is still taken in: the terminal layer
+      // may still be passing it on after the PC closed its side.
       std::string chunk;
-      if (!pty_.ReadAvailable(chunk, last ? 0 : kPollSliceMs)) {
-        if (last) return;
+      if (!pty_.ReadAvailable(chunk, kPollSliceMs)) {
+        if (Stopping() && ++quietSlicesWhileStopping >= kFinalReadSlices) return;
         continue;
       }
       result_.bytesFromPc += chunk.size();
@@ -316,6 +319,11 @@ void ReceiverSimulator::ServeConsole() {
       } else if (c == '\r') {
         if (line == "dumpch") {
           PrintListing();
+          if (options_.listingEnd == ListingEnd::Freeze) {
+            // A frozen receiver takes what it is sent and does nothing with it.
+            DrainUntilStop();
+            return;
+          }
         } else if (line == "go") {
           result_.continueReceived = true;
           Print("\r\n");
@@ -368,8 +376,6 @@ void ReceiverSimulator::PrintListing() {
       break;
   }
   result_.consoleBytesWritten = result_.bytesToPc - before;
-  // A frozen receiver takes what it is sent and does nothing with it, "go" included.
-  if (options_.listingEnd == ListingEnd::Freeze) DrainUntilStop();
 }
 
 }  // namespace lumoscope::sim
