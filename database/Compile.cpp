@@ -42,6 +42,13 @@ int WriteAndClose(int fd, const void* data, size_t size) {
   return error;
 }
 
+// The ".tmp" file made anew: one left by an interrupted compile is removed, and a link of
+// that name is removed, never followed into another file.
+int CreateAnew(const std::string& path) {
+  unlink(path.c_str());
+  return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
 // The hex file under its temporary name, with the permissions of a new file.
 int CreateHexBeside(const std::string& hexPath, std::string& partialHex) {
   const int fd = CreateTemporaryBeside(hexPath, partialHex);
@@ -90,8 +97,7 @@ int CListDB::CompileInto(int mode, const std::string& hexPath) {
 
   // The output is created before the text is read, so an unwritable folder is
   // reported before any check of the text.
-  int out = normal ? open(tmpPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)
-                   : CreateHexBeside(hexPath, partialHex);
+  int out = normal ? CreateAnew(tmpPath) : CreateHexBeside(hexPath, partialHex);
   if (out < 0) {
     const std::string& name = normal ? tmpPath : hexPath;
     reporter.MessageBox(
