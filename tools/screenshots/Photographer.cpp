@@ -187,7 +187,8 @@ bool Photographer::Take(const Shot& shot) {
   const QString path = outDir_ + QLatin1Char('/') + QString::fromLatin1(shot.file);
   // A window has few colours: with a palette the pictures take a third of the room in
   // the repository and the package, and look the same.
-  const QImage image = picture.toImage().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+  const QImage image =
+      picture.toImage().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
   if (!image.save(path, "PNG")) return Fail(shot, "cannot write the picture");
   std::printf("%s\n", qPrintable(path));
   return true;
