@@ -8,11 +8,12 @@ FUZZ_SECONDS ?= 30
 
 DEBIAN_PACKAGES := build-essential cmake ninja-build clang libclang-rt-14-dev \
   libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev \
-  qt6-base-dev libgl-dev libserialport-dev xvfb xauth
+  qt6-base-dev libgl-dev libserialport-dev xvfb xauth \
+  dpkg-dev lintian desktop-file-utils appstream
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test deps build asan fuzz bench format clean
+.PHONY: run test deps build asan fuzz bench format clean package package-test screenshots
 
 deps:
 	@missing=""; for p in $(DEBIAN_PACKAGES); do \
@@ -53,8 +54,21 @@ fuzz: deps
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) package-test
 	$(MAKE) asan
 	$(MAKE) fuzz
+
+# The Debian package (BUILD/lumoscope_VERSION_ARCH.deb), and its test: validators, lintian,
+# and the programs run from the unpacked package.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+package-test: build
+	./scripts/package-test.sh $(BUILD)
+
+# The guide's pictures (docs/images/) from the real window on a virtual display.
+screenshots: build
+	./scripts/screenshots.sh $(BUILD)
 
 bench: build
 	$(BUILD)/lumoscope_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
