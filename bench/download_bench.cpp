@@ -9,11 +9,11 @@
 #include <filesystem>
 #include <string>
 
-#include "database/DerivedNames.h"
-#include "database/FileContents.h"
+#include "base/DerivedNames.h"
+#include "base/FileContents.h"
+#include "base/SilentReporter.h"
 #include "database/ListDB.h"
 #include "shell/CompileCommands.h"
-#include "shell/SilentReporter.h"
 #include "tools/listgen/ListGenerator.h"
 #include "tools/receiver-sim/ReceiverSim.h"
 #include "transfer/DownloadProtocol.h"

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Reporter.h"
+#include "base/SilentReporter.h"
 #include "database/ListDB.h"
 #include "shell/CompileCommands.h"
-#include "shell/Reporter.h"
-#include "shell/SilentReporter.h"
 #include "tools/listgen/ListGenerator.h"
 #include "transfer/HexToBin.h"
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Options.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
 #include "database/ListDB.h"
-#include "shell/Options.h"
 #include "transfer/HexToBin.h"
 
 namespace lumoscope::cli {

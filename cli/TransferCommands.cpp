@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "base/DerivedNames.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
-#include "database/DerivedNames.h"
 #include "database/ListDB.h"
 #include "transfer/PosixLinkFactory.h"
 #include "transfer/Upload.h"

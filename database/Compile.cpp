@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
+#include "base/DerivedNames.h"
+#include "base/FileContents.h"
+#include "base/TextLines.h"
 #include "database/Compiler.h"
-#include "database/DerivedNames.h"
-#include "database/FileContents.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
-#include "database/TextLines.h"
 
 namespace lumoscope {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/Options.h"
-#include "shell/Reporter.h"
+#include "base/Options.h"
+#include "base/Reporter.h"
 
 namespace lumoscope {
 

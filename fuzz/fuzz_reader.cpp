@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Reporter.h"
 #include "database/Compiler.h"
-#include "shell/Reporter.h"
 
 namespace {
 

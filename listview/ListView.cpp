@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "base/FieldConversions.h"
+#include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "listview/ChannelColumns.h"
-#include "listview/FieldConversions.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope {
 
@@ -19,8 +19,9 @@ constexpr const char* kMissingMarker = "Can't find \" %s \" ";
 constexpr int kSatelliteDegreeColumn = 6;
 
 // m_viewType of the section views, in the order of ListSection.
-constexpr ListSection kSectionOfView[] = {ListSection::SatName,  ListSection::Satellite, ListSection::DigitalTp,
-                                      ListSection::AnalogTp, ListSection::Channel,   ListSection::Pid};
+constexpr ListSection kSectionOfView[] = {ListSection::SatName,   ListSection::Satellite,
+                                          ListSection::DigitalTp, ListSection::AnalogTp,
+                                          ListSection::Channel,   ListSection::Pid};
 
 }  // namespace
 

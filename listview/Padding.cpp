@@ -3,10 +3,10 @@
 // receiver. One revert step of its own; and the question on closing a modified list.
 #include <map>
 
+#include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "listview/ListView.h"
 #include "listview/NullChannels.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope {
 

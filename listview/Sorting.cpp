@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <numeric>
 
-#include "listview/FieldConversions.h"
+#include "base/FieldConversions.h"
+#include "base/Reporter.h"
 #include "listview/ListView.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope {
 

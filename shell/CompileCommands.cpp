@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <string>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
+#include "base/FileContents.h"
+#include "base/ReplacingFile.h"
+#include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "shell/ImageFiles.h"
-#include "shell/Reporter.h"
-#include "database/FileContents.h"
-#include "transfer/ReplacingFile.h"
 
 namespace lumoscope {
 

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <filesystem>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
 #include "shell/CompileCommands.h"
 #include "shell/DocumentCommands.h"
 #include "shell/SettingsKeys.h"

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/Reporter.h"
 #include "database/ReaderMessages.h"
-#include "shell/Reporter.h"
 #include "tests/support/ListText.h"
 #include "tests/support/TempDir.h"
 
@@ -38,8 +38,8 @@ TEST(CompileCli, SampleListChecksAndCompilesInEveryMode) {
   const std::string list = dir.Write("sample.txt", test::ReadFile(kSample));
   // Each compile also converts its image: the conversion's own message box is the only
   // text on stderr.
-  for (const char* mode : {"--normal", "--basic --split", "--normal --split --max-sat 32", "", "--split",
-                           "--preinstalled"}) {
+  for (const char* mode :
+       {"--normal", "--basic --split", "--normal --split --max-sat 32", "", "--split", "--preinstalled"}) {
     const RunResult r = RunCli(dir, std::string("compile ") + mode + " " + list);
     EXPECT_EQ(r.exitCode, 0) << mode;
     EXPECT_EQ(r.err, "Conversion is terminated successfully.\n\n") << mode;

@@ -7,7 +7,7 @@
 #include <regex>
 #include <sstream>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
 #include "tests/support/ListText.h"

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "database/Crc.h"
+#include "base/Crc.h"
 #include "database/ListDB.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempDir.h"

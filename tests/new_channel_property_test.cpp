@@ -9,10 +9,10 @@
 #include <random>
 #include <set>
 
+#include "base/FieldConversions.h"
 #include "database/ListDB.h"
 #include "editing/NewChannel.h"
 #include "editing/SectionLocator.h"
-#include "listview/FieldConversions.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WorkingListBuilder.h"
 

@@ -7,10 +7,10 @@
 #include <cstring>
 #include <vector>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
+#include "base/FileHandle.h"
 #include "database/ListDB.h"
 #include "transfer/DownloadProtocol.h"
-#include "transfer/FileHandle.h"
 #include "transfer/PortSelection.h"
 #include "transfer/PosixLinkFactory.h"
 

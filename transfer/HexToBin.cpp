@@ -3,13 +3,13 @@
 #include <cctype>
 #include <cstdio>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
+#include "base/FileContents.h"
+#include "base/ReplacingFile.h"
+#include "base/Reporter.h"
 #include "database/ListDB.h"
-#include "shell/Reporter.h"
 #include "transfer/BinImageBuilder.h"
-#include "database/FileContents.h"
 #include "transfer/HexImageReader.h"
-#include "transfer/ReplacingFile.h"
 
 namespace lumoscope {
 

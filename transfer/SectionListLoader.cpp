@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "base/FileContents.h"
 #include "database/ListDB.h"
-#include "database/FileContents.h"
 #include "transfer/SectionListParser.h"
 
 namespace lumoscope {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
+#include "base/FileContents.h"
+#include "base/ReplacingFile.h"
 #include "database/ListDB.h"
-#include "database/FileContents.h"
-#include "transfer/ReplacingFile.h"
 #include "transfer/SectionListFormatter.h"
 
 namespace lumoscope {

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
+#include "base/FileHandle.h"
 #include "database/ListDB.h"
-#include "transfer/FileHandle.h"
 #include "transfer/PortSelection.h"
 #include "transfer/PosixLinkFactory.h"
 #include "transfer/UploadFilter.h"

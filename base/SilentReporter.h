@@ -1,7 +1,7 @@
 #pragma once
 // A reporter that tells nobody anything: for work whose faults are reported again by a
 // later step, and for benchmarks and fuzzing, where nobody is there to read.
-#include "shell/Reporter.h"
+#include "base/Reporter.h"
 
 namespace lumoscope {
 
