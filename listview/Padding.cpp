@@ -66,7 +66,7 @@ bool CLumoscopeListView::PadToHundreds() {
   m_padSnapshot = m_fields;
   if (!IsLoaded()) return true;
 
-  m_reporter->BeginWait();
+  WaitGuard wait(*m_reporter);
   const int savedMode = g_sortMode;
   g_sortMode = 1;
   SortInPlace(g_sortMode);
@@ -77,7 +77,7 @@ bool CLumoscopeListView::PadToHundreds() {
   // channels repeat existing ones and such a list could not be opened again.
   Renumber();
   g_sortMode = savedMode;
-  m_reporter->EndWait();
+  wait.End();
 
   if (ExceedsLimits()) {
     m_fields = std::move(m_padSnapshot);

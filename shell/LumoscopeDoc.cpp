@@ -35,23 +35,6 @@ std::string FolderOf(const std::string& path) {
   return std::filesystem::path(path).parent_path().string();
 }
 
-// Shows the wait pointer for the life of the object, on every path out of a command.
-class WaitPointer {
- public:
-  explicit WaitPointer(IReporter& reporter) : reporter_(reporter) { reporter_.BeginWait(); }
-  ~WaitPointer() { End(); }
-  WaitPointer(const WaitPointer&) = delete;
-  WaitPointer& operator=(const WaitPointer&) = delete;
-  void End() {
-    if (active_) reporter_.EndWait();
-    active_ = false;
-  }
-
- private:
-  IReporter& reporter_;
-  bool active_ = true;
-};
-
 }  // namespace
 
 CLumoscopeDoc::CLumoscopeDoc(IReporter& reporter, const AppOptions& options, ISettingsStore& settings,
@@ -236,19 +219,19 @@ bool CLumoscopeDoc::SaveAs() {
 
 bool CLumoscopeDoc::CompileNormal() {
   if (!db_) return false;
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   return RunCompileCommand(*db_, kCompileNormal, SaveListStep(false));
 }
 
 bool CLumoscopeDoc::BasicCompile() {
   if (!db_) return false;
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   return RunCompileCommand(*db_, kCompileBasic, SaveListStep(false));
 }
 
 bool CLumoscopeDoc::PreinstalledOneList() {
   if (!db_) return false;
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   db_->splitList = false;
   if (RunPreinstalledOneList(*db_, SaveListStep(true))) compiled_ = true;
   return compiled_;
@@ -256,7 +239,7 @@ bool CLumoscopeDoc::PreinstalledOneList() {
 
 bool CLumoscopeDoc::PreinstalledSplitList() {
   if (!db_) return false;
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   db_->splitList = true;
   const bool ok = RunPreinstalledSplitList(*db_, SaveListStep(false));
   db_->splitList = false;
@@ -266,7 +249,7 @@ bool CLumoscopeDoc::PreinstalledSplitList() {
 
 bool CLumoscopeDoc::DownloadCurrentList() {
   if (!db_) return false;
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   // Only an image compiled from the list as it is now may go to the receiver.
   compiled_ = false;
   db_->splitList = false;
@@ -323,7 +306,7 @@ bool CLumoscopeDoc::DownloadOthers() {
     db = scratch.get();
   }
 
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   const bool ok = db->DownloadImage(path);
   wait.End();
   EndTransfer();
@@ -333,7 +316,7 @@ bool CLumoscopeDoc::DownloadOthers() {
 bool CLumoscopeDoc::Upload() {
   if (OfferSaveModified() == SaveChoice::Cancelled) return false;
 
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   const bool createdHere = !db_;
   if (createdHere) db_ = NewDatabase(uploadPath_);
   const bool ok = UploadChannelListTo(*db_, uploadPath_);
