@@ -8,6 +8,7 @@
 #include <string>
 
 #include "database/ListDB.h"
+#include "transfer/Download.h"
 #include "transfer/DownloadProtocol.h"
 #include "transfer/SerialLink.h"
 
@@ -85,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Factory factory;
   CListDB db(reporter, options);
   db.linkFactory = &factory;
-  db.DownloadImage(path);
+  DownloadImage(db, path);
   if (reporter.boxes != 1) std::abort();  // every ending is told exactly once
   return 0;
 }

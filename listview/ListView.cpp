@@ -6,6 +6,7 @@
 #include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "listview/ChannelColumns.h"
+#include "transfer/SectionListLoader.h"
 
 namespace lumoscope {
 
@@ -50,7 +51,7 @@ bool CLumoscopeListView::Reload() {
   CListDB& db = *m_document->Database();
   m_fields.clear();
   db.resaveFlag = false;
-  if (!db.LoadSectionList(m_fields)) {
+  if (!LoadSectionList(db, m_fields)) {
     // The new file could not be read: the document keeps pointing at the old one.
     m_fields.clear();
     db.SetFilePath(m_document->PreviousPath());

@@ -7,6 +7,7 @@
 #include "database/ListDB.h"
 #include "listview/ListView.h"
 #include "listview/NullChannels.h"
+#include "transfer/SectionListWriter.h"
 
 namespace lumoscope {
 
@@ -107,7 +108,7 @@ void CLumoscopeListView::SaveOnClose() {
   if (!m_modified) return;
   if (m_reporter->AskYesNo(kSaveQuestion, kSaveCaption) != Answer::Yes) return;
   CListDB* db = m_document != nullptr ? m_document->Database() : nullptr;
-  if (db == nullptr || !db->SaveSectionList(m_fields)) m_reporter->MessageBox(kSaveFailed);
+  if (db == nullptr || !SaveSectionList(*db, m_fields)) m_reporter->MessageBox(kSaveFailed);
 }
 
 }  // namespace lumoscope

@@ -12,6 +12,7 @@
 #include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "shell/ImageFiles.h"
+#include "transfer/HexToBin.h"
 
 namespace lumoscope {
 
@@ -35,7 +36,7 @@ bool CompileImage(CListDB& db, int mode) {
 }
 
 bool ConvertImage(CListDB& db) {
-  if (db.ConvertHexToBin()) return true;
+  if (ConvertHexToBin(db)) return true;
   db.Reporter().MessageBox(kBinFailed);
   return false;
 }

@@ -8,6 +8,9 @@
 #include "shell/CompileCommands.h"
 #include "shell/DocumentCommands.h"
 #include "shell/SettingsKeys.h"
+#include "transfer/Download.h"
+#include "transfer/HexToBin.h"
+#include "transfer/SectionListWriter.h"
 #include "transfer/Upload.h"
 
 namespace lumoscope {
@@ -185,7 +188,7 @@ bool CLumoscopeDoc::OpenFile(const std::string& path) {
 bool CLumoscopeDoc::SaveList(bool markSaved) {
   if (!db_ || view_ == nullptr) return false;
   view_->NotifyChangesStored();
-  if (!db_->SaveSectionList(view_->Fields())) {
+  if (!lumoscope::SaveSectionList(*db_, view_->Fields())) {
     reporter_.MessageBox(kSavingFailed);
     return false;
   }
@@ -206,7 +209,7 @@ bool CLumoscopeDoc::SaveAs() {
   // From here on the database names the new file, so a later Save writes there even
   // when this one failed.
   db_->SetFilePath(*chosen);
-  if (!db_->SaveSectionList(view_->Fields())) {
+  if (!lumoscope::SaveSectionList(*db_, view_->Fields())) {
     reporter_.MessageBox(kSavingFailed);
     return false;
   }
@@ -256,7 +259,7 @@ bool CLumoscopeDoc::DownloadCurrentList() {
   if (RunPreinstalledOneList(*db_, SaveListStep(true))) compiled_ = true;
   if (!compiled_) return false;
 
-  const bool ok = db_->DownloadCurrentList();
+  const bool ok = lumoscope::DownloadCurrentList(*db_);
   reporter_.SetProgress(0, kProgressRemove);
   wait.End();
   reporter_.HideMessageWindow();
@@ -270,7 +273,7 @@ bool CLumoscopeDoc::ConvertChosenHex(CListDB& db, const std::string& hexPath) {
   // a different file already has it.
   namespace fs = std::filesystem;
   const std::string expected = DerivedPath(db.FilePath(), kExtHex);
-  if (expected == hexPath) return db.ConvertHexToBin();
+  if (expected == hexPath) return lumoscope::ConvertHexToBin(db);
   std::error_code ec;
   if (fs::exists(expected, ec) && !fs::equivalent(expected, hexPath, ec)) return false;
   bool copied = false;
@@ -278,7 +281,7 @@ bool CLumoscopeDoc::ConvertChosenHex(CListDB& db, const std::string& hexPath) {
     if (!fs::copy_file(hexPath, expected, ec)) return false;
     copied = true;
   }
-  const bool ok = db.ConvertHexToBin();
+  const bool ok = lumoscope::ConvertHexToBin(db);
   if (copied) fs::remove(expected, ec);
   return ok;
 }
@@ -307,7 +310,7 @@ bool CLumoscopeDoc::DownloadOthers() {
   }
 
   WaitGuard wait(reporter_);
-  const bool ok = db->DownloadImage(path);
+  const bool ok = lumoscope::DownloadImage(*db, path);
   wait.End();
   EndTransfer();
   return ok;

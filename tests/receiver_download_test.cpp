@@ -5,6 +5,7 @@
 
 #include "tests/support/BinImage.h"
 #include "tests/support/SimulatedReceiver.h"
+#include "transfer/Download.h"
 #include "transfer/PortSelection.h"
 
 namespace lumoscope {
@@ -26,7 +27,7 @@ class DownloadTest : public test::SimulatedReceiverTest {
   }
   bool Download(const std::string& path) {
     const auto start = Clock::now();
-    const bool ok = db.DownloadImage(path);
+    const bool ok = DownloadImage(db, path);
     elapsed = Seconds(start);
     return ok;
   }
@@ -211,7 +212,7 @@ TEST_F(DownloadTest, PortTroubleEndsBeforeAnyExchange) {
 TEST_F(DownloadTest, CurrentListSendsTheBinBesideTheTextFile) {
   StartReceiver();
   db.SetFilePath(dir.File("list.txt"));
-  EXPECT_TRUE(db.DownloadCurrentList());
+  EXPECT_TRUE(DownloadCurrentList(db));
   EXPECT_EQ(db.FilePath(), dir.File("list.txt"));
   EXPECT_EQ(StopReceiver().packetsStored, packets.size());
 }

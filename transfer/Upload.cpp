@@ -241,8 +241,8 @@ bool UploadChannelListTo(CListDB& db, const std::string& uploadPath) {
   return ConsoleUpload(db.Reporter(), factory, db.Options(), uploadPath).Run();
 }
 
-bool CListDB::UploadChannelList() {
-  return UploadChannelListTo(*this, UploadFilePath());
+bool UploadChannelList(CListDB& db) {
+  return UploadChannelListTo(db, UploadFilePath());
 }
 
 }  // namespace lumoscope
