@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "database/ListDB.h"
+#include "tests/support/BinImage.h"
 #include "tests/support/FakeLink.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempDir.h"
@@ -96,6 +97,18 @@ TEST_F(FakeLinkDownload, SilentReceiverEndsTheConnectionAfterTwoConnectReads) {
   EXPECT_EQ(reporter.boxes[0], "Connetion fail with STB.\n");
   EXPECT_EQ(factory.clock.now, 2 * 5100 * kMs);
   EXPECT_TRUE(factory.device.written.empty());
+}
+
+TEST_F(FakeLinkDownload, ReceiverFallingSilentAfterThePacketEndsAfterThreeReadBounds) {
+  const auto packets = test::SplitIntoPackets(test::RandomBytes(20, 1), 0x00100000, 10);
+  const std::string twoPackets = dir.Write("two.bin", test::BuildBinImage(packets));
+  // Ready and NXT, then the ACKs of the header, the first announcement and the first
+  // frame; the second announcement is never answered.
+  for (const ControlMessage& m : {kDnOperReq, kNxt, kAck, kAck, kAck})
+    factory.device.Arrive(0, std::string(m.begin(), m.end()));
+  EXPECT_FALSE(DownloadImage(db, twoPackets));
+  EXPECT_EQ(reporter.boxes, std::vector<std::string>{"\nSTB doesn't ack\n"});
+  EXPECT_EQ(factory.clock.now, 3 * factory.bounds.downloadReadUs);
 }
 
 TEST_F(FakeLinkDownload, IllegalPortNumbersTouchNoDevice) {
