@@ -72,10 +72,10 @@ bench: build
 	done
 
 format: deps
-	clang-format -i $(SOURCES)
+	@clang-format -i $(SOURCES)
 
 format-check: deps
-	clang-format --dry-run --Werror $(SOURCES)
+	@clang-format --dry-run --Werror $(SOURCES) && echo "clang-format: every source is formatted"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
