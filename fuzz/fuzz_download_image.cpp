@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/SilentReporter.h"
 #include "database/ListDB.h"
 #include "transfer/Download.h"
 #include "transfer/DownloadProtocol.h"
@@ -59,14 +60,9 @@ class Factory final : public ISerialLinkFactory {
   CountingClock clock_;
 };
 
-class CountingReporter final : public IReporter {
+class CountingReporter final : public SilentReporter {
  public:
   void MessageBox(const std::string&, const std::string&) override { ++boxes; }
-  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
-  void ShowMessage(const std::string&) override {}
-  void HideMessageWindow() override {}
-  void SetProgress(int, int) override {}
   void SetFrameProgress(int pos) override {
     if (pos < 0 || pos > 100) std::abort();
   }
