@@ -7,9 +7,12 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
 
 # clang with its sanitizer and fuzzer runtimes for `asan` and `fuzz`; clang-format for the
-# format check; GoogleTest, Google Benchmark, CLI11 and Qt 6 for the build.
+# format check; GoogleTest, Google Benchmark, CLI11 and Qt 6 for the build; a virtual X
+# display (xvfb-run needs xauth) for the screenshots; the Debian package tools and the
+# validators of its test.
 DEBIAN_PACKAGES := build-essential cmake ninja-build clang libclang-rt-dev clang-format \
-  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev qt6-base-dev libgl-dev xvfb xauth \
+  dpkg-dev lintian desktop-file-utils appstream
 
 # Every build `make test` runs treats warnings as errors.
 CMAKE_FLAGS := -G Ninja -DLUMOSCOPE_WERROR=ON
@@ -18,7 +21,7 @@ SOURCES = $(shell find $(SOURCE_DIRS) -name '*.cpp' -o -name '*.h')
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test deps build asan fuzz bench format format-check clean
+.PHONY: run test deps build asan fuzz bench format format-check clean package package-test screenshots
 
 deps:
 	@missing=""; for p in $(DEBIAN_PACKAGES); do \
@@ -61,8 +64,21 @@ fuzz: deps
 test: format-check
 	$(MAKE) build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) package-test
 	$(MAKE) asan
 	$(MAKE) fuzz
+
+# The Debian package (BUILD/lumoscope_VERSION_ARCH.deb), and its test: validators, lintian,
+# and the programs run from the unpacked package.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+package-test: build
+	./scripts/package-test.sh $(BUILD)
+
+# The guide's pictures (docs/images/) from the real window on a virtual display.
+screenshots: build
+	./scripts/screenshots.sh $(BUILD)
 
 bench: build
 	$(BUILD)/lumoscope_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

@@ -1,13 +1,16 @@
 // lumoscope-cli: the channel list tools of Lumoscope Lite on the command line.
 #include <CLI/CLI.hpp>
+#include <string>
 
 #include "cli/Commands.h"
+#include "lumoscope/Version.h"
 
 int main(int argc, char** argv) {
   using namespace lumoscope::cli;
   CLI::App app{"Lumoscope Lite: check, compile, convert and transfer satellite receiver channel lists",
                "lumoscope-cli"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string("lumoscope-cli ") + lumoscope::kProgramVersion);
   int exitCode = kExitSuccess;
   AddCompileCommands(app, exitCode);
   AddConvertCommands(app, exitCode);
@@ -18,6 +21,8 @@ int main(int argc, char** argv) {
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
     app.exit(e);

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "base/Reporter.h"
 #include "database/ReaderMessages.h"
@@ -81,6 +85,39 @@ TEST(CompileCli, UsageErrorsExitWithTwo) {
   EXPECT_EQ(RunCli(dir, "check --max-sat 33 " + good).exitCode, 2);
   EXPECT_EQ(RunCli(dir, "check").exitCode, 2);
 }
+
+// Every list in examples/ is one a person can check and compile as it is shipped.
+class ExampleList : public ::testing::TestWithParam<std::string> {};
+
+std::vector<std::string> ExampleListNames() {
+  std::vector<std::string> names;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::string(LUMOSCOPE_SOURCE_DIR) + "/examples"))
+    if (entry.path().extension() == ".txt") names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// "europe-digital.txt" -> "europe_digital": test names take letters, digits and '_' only.
+std::string ExampleTestName(const ::testing::TestParamInfo<std::string>& param) {
+  std::string name = std::filesystem::path(param.param).stem().string();
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+  return name;
+}
+
+TEST_P(ExampleList, ChecksAndCompiles) {
+  test::TempDir dir;
+  const std::string list =
+      dir.Write("list.txt", test::ReadFile(std::string(LUMOSCOPE_SOURCE_DIR) + "/examples/" + GetParam()));
+  const RunResult check = RunCli(dir, "check " + list);
+  EXPECT_EQ(check.exitCode, 0) << check.err;
+  EXPECT_EQ(check.err, "");
+  EXPECT_EQ(RunCli(dir, "compile " + list).exitCode, 0);
+  EXPECT_TRUE(test::FileExists(dir.File("list.bin")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleList, ::testing::ValuesIn(ExampleListNames()), ExampleTestName);
 
 }  // namespace
 }  // namespace lumoscope

@@ -25,19 +25,23 @@ struct Folder {
 // Lowest first. Folders on the same level are siblings: neither includes the other. A
 // file belongs to the longest folder path its own path starts with.
 constexpr Folder kFolders[] = {
+    // The version header, made in the build folder.
+    {"lumoscope", 0},
     {"base", 0},
     {"database", 1},
-    {"tools/listgen", 1},  // generated lists: plain text, needs no layer
+    // Generated channel lists: plain text, built on no other folder.
+    {"tools/listgen", 1},
     {"transfer", 2},
     {"editing", 2},
     {"listview", 3},
-    {"tools/receiver-sim", 3},  // speaks the download
-                                // protocol of
-                                // transfer/
+    // The receiver simulator speaks the download protocol of transfer/.
+    {"tools/receiver-sim", 3},
     {"shell", 4},
     {"ui", 5},
     {"cli", 5},
     {"tests/support", 6},
+    // The screenshot tool drives the real window.
+    {"tools/screenshots", 6},
     {"tests", 7},
     {"tests/ui", 7},
     {"fuzz", 7},

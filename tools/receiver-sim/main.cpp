@@ -5,16 +5,22 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 
+#include "lumoscope/Version.h"
 #include "tools/receiver-sim/ReceiverSim.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: receiver-sim [options]\n"
+// Printed after "usage: NAME [options]"; the simulator is installed under a longer name
+// than it has in the build folder.
+constexpr const char* kOptions =
+    "  --help                    show this text\n"
+    "  --version                 show the version\n"
     "  --list FILE               channel list the console prints on \"dumpch\"\n"
     "  --baud N                  pace the line at N bit/s (115200 for the real rate)\n"
     "  --ready-interval MS       pause between two ready messages (default 200)\n"
@@ -89,12 +95,28 @@ bool ParseArgs(int argc, char** argv, lumoscope::sim::SimOptions& o) {
   return o.readyShift >= 0 && o.readyShift <= 7 && o.baud >= 0 && o.readyIntervalMs > 0;
 }
 
+void PrintUsage(std::FILE* to, const std::string& name) {
+  std::fprintf(to, "usage: %s [options]\n%s", name.c_str(), kOptions);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::string name = std::filesystem::path(argc > 0 ? argv[0] : "receiver-sim").filename().string();
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--version") {
+      std::printf("%s %s\n", name.c_str(), lumoscope::kProgramVersion);
+      return 0;
+    }
+    if (arg == "--help") {
+      PrintUsage(stdout, name);
+      return 0;
+    }
+  }
   lumoscope::sim::SimOptions options;
   if (!ParseArgs(argc, argv, options)) {
-    std::fputs(kUsage, stderr);
+    PrintUsage(stderr, name);
     return 2;
   }
   // The simulator thread must not take the interrupt; the main thread waits for it.
