@@ -10,6 +10,7 @@
 #include "database/ListDB.h"
 #include "listview/ListView.h"
 #include "listview/NullListControl.h"
+#include "transfer/SectionListWriter.h"
 
 namespace lumoscope::cli {
 
@@ -24,7 +25,7 @@ class BatchDocument final : public IViewDocument {
   const std::string& PreviousPath() const override { return previousPath_; }
   void ClearLoaded() override { loaded_ = false; }
   void Save() override {
-    if (db_->SaveSectionList(view_->Fields())) view_->NotifySaved();
+    if (SaveSectionList(*db_, view_->Fields())) view_->NotifySaved();
   }
   void SetWindowTitle(const std::string& /*title*/) override {}
 
@@ -47,7 +48,7 @@ int EditList(const std::string& path, const std::function<bool(CLumoscopeListVie
   view.SetDocument(&document);
   if (!view.Reload()) return kExitFailure;
   if (!edit(view)) return kExitFailure;
-  return db.SaveSectionList(view.Fields()) ? kExitSuccess : kExitFailure;
+  return SaveSectionList(db, view.Fields()) ? kExitSuccess : kExitFailure;
 }
 
 // The sort commands by their order number on the command line.

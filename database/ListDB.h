@@ -1,14 +1,13 @@
 #pragma once
 // CListDB: one object per open channel list. It holds the path of the list's text file
-// and the switches of the compile, and carries the operations on that file: compile,
-// hex-to-binary conversion, the working-list loader and writer, the flash download and
-// the upload. Each operation lives in its own file; this class only ties them to the
-// list and to the person (reporter) and options of the running program.
+// and the switches of the compile, ties them to the person (reporter) and options of
+// the running program, and compiles the list. The operations of the transfers on the
+// same list (hex-to-binary conversion, the working-list loader and writer, the flash
+// download and the upload) are free functions of transfer/ that take the CListDB.
 #include <string>
-#include <vector>
 
-#include "shell/Options.h"
-#include "shell/Reporter.h"
+#include "base/Options.h"
+#include "base/Reporter.h"
 
 namespace lumoscope {
 
@@ -45,21 +44,6 @@ class CListDB {
   // (or only checks it when validateOnly is set). 1 on success, 0 on failure (the
   // person has been told why).
   int Compile(int mode);
-
-  // Converts the list's ".hex" into the packetised ".bin".
-  bool ConvertHexToBin();
-
-  // Appends the working section list of the text file to `list`.
-  bool LoadSectionList(std::vector<std::string>& list);
-  // Writes `list` back to the text file, keeping the previous file as ".bak".
-  bool SaveSectionList(const std::vector<std::string>& list);
-
-  // Flash download of a ".bin" file, and of the list's own ".bin".
-  bool DownloadImage(const std::string& path);
-  bool DownloadCurrentList();
-
-  // Fetches the receiver's list into the upload file.
-  bool UploadChannelList();
 
  private:
   IReporter* reporter_;

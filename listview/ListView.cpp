@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+#include "base/FieldConversions.h"
+#include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "listview/ChannelColumns.h"
-#include "listview/FieldConversions.h"
-#include "shell/Reporter.h"
+#include "transfer/SectionListLoader.h"
 
 namespace lumoscope {
 
@@ -19,8 +20,9 @@ constexpr const char* kMissingMarker = "Can't find \" %s \" ";
 constexpr int kSatelliteDegreeColumn = 6;
 
 // m_viewType of the section views, in the order of ListSection.
-constexpr ListSection kSectionOfView[] = {ListSection::SatName,  ListSection::Satellite, ListSection::DigitalTp,
-                                      ListSection::AnalogTp, ListSection::Channel,   ListSection::Pid};
+constexpr ListSection kSectionOfView[] = {ListSection::SatName,   ListSection::Satellite,
+                                          ListSection::DigitalTp, ListSection::AnalogTp,
+                                          ListSection::Channel,   ListSection::Pid};
 
 }  // namespace
 
@@ -49,7 +51,7 @@ bool CLumoscopeListView::Reload() {
   CListDB& db = *m_document->Database();
   m_fields.clear();
   db.resaveFlag = false;
-  if (!db.LoadSectionList(m_fields)) {
+  if (!LoadSectionList(db, m_fields)) {
     // The new file could not be read: the document keeps pointing at the old one.
     m_fields.clear();
     db.SetFilePath(m_document->PreviousPath());

@@ -6,12 +6,13 @@
 #include <cstdio>
 #include <string>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
+#include "base/FileContents.h"
+#include "base/ReplacingFile.h"
+#include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "shell/ImageFiles.h"
-#include "shell/Reporter.h"
-#include "database/FileContents.h"
-#include "transfer/ReplacingFile.h"
+#include "transfer/HexToBin.h"
 
 namespace lumoscope {
 
@@ -35,7 +36,7 @@ bool CompileImage(CListDB& db, int mode) {
 }
 
 bool ConvertImage(CListDB& db) {
-  if (db.ConvertHexToBin()) return true;
+  if (ConvertHexToBin(db)) return true;
   db.Reporter().MessageBox(kBinFailed);
   return false;
 }

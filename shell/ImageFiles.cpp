@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "database/FileContents.h"
-#include "shell/Reporter.h"
-#include "shell/SilentReporter.h"
+#include "base/FileContents.h"
+#include "base/Reporter.h"
+#include "base/SilentReporter.h"
 #include "transfer/HexImageReader.h"
 
 namespace lumoscope {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Reporter.h"
 #include "database/ReaderMessages.h"
-#include "shell/Reporter.h"
 #include "tests/support/ListText.h"
 #include "tests/support/TempDir.h"
 

@@ -7,7 +7,7 @@
 #include <regex>
 #include <sstream>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
 #include "tests/support/ListText.h"
@@ -103,13 +103,14 @@ TEST(CompileFiles, UnwritableFolderAndMissingInput) {
   CListDB db(f.reporter, f.options, path);
   // A folder in the way of the output file makes it impossible to create, also for root.
   std::filesystem::create_directory(f.dir.File("list.tmp"));
-  std::filesystem::create_directory(f.dir.File("list.hex.tmp"));
+  std::filesystem::create_directory(f.dir.File("list.hex"));
   EXPECT_EQ(db.Compile(kCompileNormal), 0);
   EXPECT_EQ(db.Compile(kCompileBasic), 0);
   ASSERT_EQ(f.reporter.boxes.size(), 2u);
   EXPECT_EQ(f.reporter.boxes[0], "Can't open Output file : " + f.dir.File("list.tmp") + "\n");
   EXPECT_EQ(f.reporter.boxes[1], "Can't open Output file : " + f.dir.File("list.hex") + "\n");
-  EXPECT_FALSE(test::FileExists(f.dir.File("list.hex")));
+  EXPECT_TRUE(std::filesystem::is_directory(f.dir.File("list.hex")));  // no file took its place
+  EXPECT_EQ(f.dir.FileNames(), (std::vector<std::string>{"list.hex", "list.tmp", "list.txt"}));
   f.reporter.Clear();
   CListDB missing(f.reporter, f.options, f.dir.File("none.txt"));
   EXPECT_EQ(missing.Compile(kCompileBasic), 0);

@@ -3,14 +3,16 @@
 // retried on its own, and at the end the receiver says whether it stored the image.
 // Each step is reported in the message window; every way out closes the file and
 // releases the port.
+#include "transfer/Download.h"
+
 #include <array>
 #include <cstring>
 #include <vector>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
+#include "base/FileHandle.h"
 #include "database/ListDB.h"
 #include "transfer/DownloadProtocol.h"
-#include "transfer/FileHandle.h"
 #include "transfer/PortSelection.h"
 #include "transfer/PosixLinkFactory.h"
 
@@ -269,13 +271,13 @@ bool FlashDownload::Terminate() {
 
 }  // namespace
 
-bool CListDB::DownloadImage(const std::string& path) {
-  ISerialLinkFactory& factory = linkFactory ? *linkFactory : DefaultLinkFactory();
-  return FlashDownload(Reporter(), factory, Options()).Run(path);
+bool DownloadImage(CListDB& db, const std::string& path) {
+  ISerialLinkFactory& factory = db.linkFactory ? *db.linkFactory : DefaultLinkFactory();
+  return FlashDownload(db.Reporter(), factory, db.Options()).Run(path);
 }
 
-bool CListDB::DownloadCurrentList() {
-  return DownloadImage(DerivedPath(FilePath(), kExtBin));
+bool DownloadCurrentList(CListDB& db) {
+  return DownloadImage(db, DerivedPath(db.FilePath(), kExtBin));
 }
 
 }  // namespace lumoscope

@@ -1,32 +1,34 @@
 // Loading the working section list of the open channel list.
+#include "transfer/SectionListLoader.h"
+
 #include <string>
 #include <vector>
 
+#include "base/FileContents.h"
 #include "database/ListDB.h"
-#include "database/FileContents.h"
 #include "transfer/SectionListParser.h"
 
 namespace lumoscope {
 
-bool CListDB::LoadSectionList(std::vector<std::string>& list) {
-  resaveFlag = false;
+bool LoadSectionList(CListDB& db, std::vector<std::string>& list) {
+  db.resaveFlag = false;
   // The whole file goes through the compiler's checks first, so the view never shows a
   // list the receiver would not take.
-  validateOnly = true;
-  const int checked = Compile(kCompileBasic);
-  validateOnly = false;
+  db.validateOnly = true;
+  const int checked = db.Compile(kCompileBasic);
+  db.validateOnly = false;
   if (!checked) {
-    Reporter().MessageBox("The Text Format is not correct");
+    db.Reporter().MessageBox("The Text Format is not correct");
     return false;
   }
   std::string text;
-  if (!ReadFileContents(FilePath(), text)) {
-    Reporter().MessageBox(Format("Can't open Input file : %s\n", FilePath().c_str()));
+  if (!ReadFileContents(db.FilePath(), text)) {
+    db.Reporter().MessageBox(Format("Can't open Input file : %s\n", db.FilePath().c_str()));
     return false;
   }
   bool resave = false;
-  const bool ok = ParseSectionList(text, Reporter(), list, resave);
-  resaveFlag = resave;
+  const bool ok = ParseSectionList(text, db.Reporter(), list, resave);
+  db.resaveFlag = resave;
   return ok;
 }
 

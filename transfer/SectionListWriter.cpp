@@ -1,14 +1,16 @@
 // Saving the working section list back to the channel list's text file.
+#include "transfer/SectionListWriter.h"
+
 #include <unistd.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
+#include "base/FileContents.h"
+#include "base/ReplacingFile.h"
 #include "database/ListDB.h"
-#include "database/FileContents.h"
-#include "transfer/ReplacingFile.h"
 #include "transfer/SectionListFormatter.h"
 
 namespace lumoscope {
@@ -29,20 +31,20 @@ void KeepBackup(const std::string& textPath, const std::string& backupPath) {
 
 }  // namespace
 
-bool CListDB::SaveSectionList(const std::vector<std::string>& list) {
-  const std::string& path = FilePath();
+bool SaveSectionList(CListDB& db, const std::vector<std::string>& list) {
+  const std::string& path = db.FilePath();
   const std::string backupPath = DerivedPath(path, kExtBak);
   const std::string text = FormatSectionList(list);
 
   ReplacingFile out(path);
   if (!out.IsOpen()) {
-    Reporter().MessageBox(Format("Can't open .temp file : %s\n", path.c_str()));
+    db.Reporter().MessageBox(Format("Can't open .temp file : %s\n", path.c_str()));
     return false;
   }
   KeepBackup(path, backupPath);
   if (!out.Write(text) || !out.Commit()) {
-    Reporter().MessageBox(Format("Can't write the text file : %s\n(%s)\nThe previous list is kept in %s\n",
-                                 path.c_str(), out.Error().c_str(), backupPath.c_str()));
+    db.Reporter().MessageBox(Format("Can't write the text file : %s\n(%s)\nThe previous list is kept in %s\n",
+                                    path.c_str(), out.Error().c_str(), backupPath.c_str()));
     return false;
   }
   return true;

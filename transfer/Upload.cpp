@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
+#include "base/FileHandle.h"
 #include "database/ListDB.h"
-#include "transfer/FileHandle.h"
 #include "transfer/PortSelection.h"
 #include "transfer/PosixLinkFactory.h"
 #include "transfer/UploadFilter.h"
@@ -241,8 +241,8 @@ bool UploadChannelListTo(CListDB& db, const std::string& uploadPath) {
   return ConsoleUpload(db.Reporter(), factory, db.Options(), uploadPath).Run();
 }
 
-bool CListDB::UploadChannelList() {
-  return UploadChannelListTo(*this, UploadFilePath());
+bool UploadChannelList(CListDB& db) {
+  return UploadChannelListTo(db, UploadFilePath());
 }
 
 }  // namespace lumoscope

@@ -15,7 +15,11 @@ std::string UploadFilePath();
 // "Temp" in front of its ".txt" (or appended when there is none).
 std::string FilteredUploadPath(const std::string& uploadPath);
 
-// The upload of CListDB::UploadChannelList, into `uploadPath` instead of the fixed file.
+// Fetches the receiver's list through the port of the list's options into the fixed
+// upload file.
+bool UploadChannelList(CListDB& db);
+
+// The same upload into `uploadPath` instead of the fixed file.
 bool UploadChannelListTo(CListDB& db, const std::string& uploadPath);
 
 }  // namespace lumoscope

@@ -1,4 +1,4 @@
-#include "transfer/ReplacingFile.h"
+#include "base/ReplacingFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
