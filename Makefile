@@ -6,14 +6,22 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
 
-DEBIAN_PACKAGES := build-essential cmake ninja-build clang libclang-rt-14-dev \
-  libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev \
-  qt6-base-dev libgl-dev libserialport-dev xvfb xauth \
+# clang with its sanitizer and fuzzer runtimes for `asan` and `fuzz`; clang-format for the
+# format check; GoogleTest, Google Benchmark, CLI11 and Qt 6 for the build; a virtual X
+# display (xvfb-run needs xauth) for the screenshots; the Debian package tools and the
+# validators of its test.
+DEBIAN_PACKAGES := build-essential cmake ninja-build clang libclang-rt-dev clang-format \
+  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev qt6-base-dev libgl-dev xvfb xauth \
   dpkg-dev lintian desktop-file-utils appstream
+
+# Every build `make test` runs treats warnings as errors.
+CMAKE_FLAGS := -G Ninja -DLUMOSCOPE_WERROR=ON
+SOURCE_DIRS := base database transfer editing listview shell ui cli tools tests bench fuzz cmake
+SOURCES = $(shell find $(SOURCE_DIRS) -name '*.cpp' -o -name '*.h')
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test deps build asan fuzz bench format clean package package-test screenshots
+.PHONY: run test deps build asan fuzz bench format format-check clean package package-test screenshots
 
 deps:
 	@missing=""; for p in $(DEBIAN_PACKAGES); do \
@@ -25,21 +33,21 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	@./scripts/run-main.sh $(BUILD)
 
 asan: deps
-	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug \
 	  -DLUMOSCOPE_SANITIZE=ON -DLUMOSCOPE_BENCH=OFF -DLUMOSCOPE_UI=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target lumoscope_tests lumoscope-cli
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DLUMOSCOPE_FUZZ=ON -DLUMOSCOPE_SANITIZE=ON -DLUMOSCOPE_BENCH=OFF -DLUMOSCOPE_UI=OFF
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DLUMOSCOPE_FUZZ=ON -DLUMOSCOPE_SANITIZE=ON -DBUILD_TESTING=OFF -DLUMOSCOPE_UI=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_all
 	@for f in $(FUZZ_BUILD)/fuzz_*; do \
 	  [ -x "$$f" ] || continue; name=$$(basename $$f); \
@@ -52,7 +60,9 @@ fuzz: deps
 	  grep -E "^Done|^#[0-9]+.*DONE" $(FUZZ_BUILD)/$$name.log | tail -n 1; \
 	done
 
-test: build
+# The format check comes first: it takes seconds, the builds take minutes.
+test: format-check
+	$(MAKE) build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) package-test
 	$(MAKE) asan
@@ -72,9 +82,16 @@ screenshots: build
 
 bench: build
 	$(BUILD)/lumoscope_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	@for b in $(BUILD)/ui_*_bench; do \
+	  [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; \
+	  QT_QPA_PLATFORM=offscreen "$$b" -median 5 || exit 1; \
+	done
 
-format:
-	find database transfer listview editing shell ui cli tests bench fuzz tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+format: deps
+	@clang-format -i $(SOURCES)
+
+format-check: deps
+	@clang-format --dry-run --Werror $(SOURCES) && echo "clang-format: every source is formatted"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -3,9 +3,9 @@
 // basic compile of the largest list a receiver takes (target under 5 ms together).
 #include <benchmark/benchmark.h>
 
+#include "base/Reporter.h"
+#include "base/SilentReporter.h"
 #include "database/Compiler.h"
-#include "shell/Reporter.h"
-#include "shell/SilentReporter.h"
 #include "tools/listgen/ListGenerator.h"
 
 namespace {

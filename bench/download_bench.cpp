@@ -9,13 +9,14 @@
 #include <filesystem>
 #include <string>
 
-#include "database/DerivedNames.h"
-#include "database/FileContents.h"
+#include "base/DerivedNames.h"
+#include "base/FileContents.h"
+#include "base/SilentReporter.h"
 #include "database/ListDB.h"
 #include "shell/CompileCommands.h"
-#include "shell/SilentReporter.h"
 #include "tools/listgen/ListGenerator.h"
 #include "tools/receiver-sim/ReceiverSim.h"
+#include "transfer/Download.h"
 #include "transfer/DownloadProtocol.h"
 #include "transfer/PosixLinkFactory.h"
 
@@ -93,7 +94,7 @@ void BM_DownloadAtLineRate(benchmark::State& state) {
 
     const double cpu0 = ThreadCpuSeconds();
     const auto t0 = std::chrono::steady_clock::now();
-    allOk = db.DownloadImage(path) && allOk;
+    allOk = DownloadImage(db, path) && allOk;
     const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     const double cpu = ThreadCpuSeconds() - cpu0;
     state.SetIterationTime(elapsed);

@@ -8,10 +8,10 @@
 #include <random>
 #include <set>
 
+#include "base/Reporter.h"
+#include "base/SilentReporter.h"
+#include "listview/DocumentView.h"
 #include "listview/ListView.h"
-#include "shell/DocumentView.h"
-#include "shell/Reporter.h"
-#include "shell/SilentReporter.h"
 
 namespace lumoscope {
 namespace {

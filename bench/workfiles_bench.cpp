@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "base/Reporter.h"
+#include "base/SilentReporter.h"
 #include "database/ListDB.h"
 #include "shell/CompileCommands.h"
-#include "shell/Reporter.h"
-#include "shell/SilentReporter.h"
 #include "tools/listgen/ListGenerator.h"
 #include "transfer/HexToBin.h"
+#include "transfer/SectionListLoader.h"
+#include "transfer/SectionListWriter.h"
 
 namespace lumoscope {
 namespace {
@@ -50,7 +52,7 @@ void BM_LoadStressList(benchmark::State& state) {
   CListDB db(reporter, options, folder.Write("stress.txt", listgen::StressList()));
   for (auto _ : state) {
     std::vector<std::string> fields;
-    if (!db.LoadSectionList(fields)) state.SkipWithError("load failed");
+    if (!LoadSectionList(db, fields)) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(fields.data());
   }
 }
@@ -62,9 +64,9 @@ void BM_SaveStressList(benchmark::State& state) {
   AppOptions options;
   CListDB db(reporter, options, folder.Write("stress.txt", listgen::StressList()));
   std::vector<std::string> fields;
-  if (!db.LoadSectionList(fields)) state.SkipWithError("load failed");
+  if (!LoadSectionList(db, fields)) state.SkipWithError("load failed");
   for (auto _ : state) {
-    if (!db.SaveSectionList(fields)) state.SkipWithError("save failed");
+    if (!SaveSectionList(db, fields)) state.SkipWithError("save failed");
   }
 }
 BENCHMARK(BM_SaveStressList)->Unit(benchmark::kMillisecond);

@@ -3,10 +3,10 @@
 // whether the list was accepted (0) or not (1).
 #include <string>
 
+#include "base/DerivedNames.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
 #include "cli/PreinstalledCompile.h"
-#include "database/DerivedNames.h"
 #include "database/ListDB.h"
 
 namespace lumoscope::cli {

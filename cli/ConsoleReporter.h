@@ -3,7 +3,7 @@
 // message; message-window texts go to stdout; questions take a fixed answer.
 #include <cstdio>
 
-#include "shell/Reporter.h"
+#include "base/Reporter.h"
 
 namespace lumoscope {
 

@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "base/Options.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
 #include "database/ListDB.h"
-#include "shell/Options.h"
 #include "transfer/HexToBin.h"
 #include "transfer/ListLock.h"
+#include "transfer/SectionListLoader.h"
+#include "transfer/SectionListWriter.h"
 
 namespace lumoscope::cli {
 
@@ -51,7 +53,7 @@ void AddConvertCommands(CLI::App& app, int& exitCode) {
     options.fortySatellites = args->maxSatellites == kMaxSatellitesLarge;
     CListDB db(reporter, options, args->listPath);
     std::vector<std::string> fields;
-    const bool ok = db.LoadSectionList(fields) && db.SaveSectionList(fields);
+    const bool ok = LoadSectionList(db, fields) && SaveSectionList(db, fields);
     exitCode = ok ? kExitSuccess : kExitFailure;
   });
 }

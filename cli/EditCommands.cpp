@@ -12,6 +12,7 @@
 #include "listview/ListView.h"
 #include "listview/NullListControl.h"
 #include "transfer/ListLock.h"
+#include "transfer/SectionListWriter.h"
 
 namespace lumoscope::cli {
 
@@ -49,7 +50,7 @@ int EditList(const std::string& path, const std::function<bool(CLumoscopeListVie
   view.SetDocument(&document);
   if (!view.Reload()) return kExitFailure;
   if (!edit(view)) return kExitFailure;
-  return db.SaveSectionList(view.Fields()) ? kExitSuccess : kExitFailure;
+  return SaveSectionList(db, view.Fields()) ? kExitSuccess : kExitFailure;
 }
 
 // The sort commands by their order number on the command line.

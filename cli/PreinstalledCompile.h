@@ -3,8 +3,8 @@
 // list file on disk is the list to compile (there is no edited copy to save first).
 #include <string>
 
-#include "shell/Options.h"
-#include "shell/Reporter.h"
+#include "base/Options.h"
+#include "base/Reporter.h"
 
 namespace lumoscope::cli {
 

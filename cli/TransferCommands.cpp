@@ -4,10 +4,12 @@
 #include <memory>
 #include <string>
 
+#include "base/DerivedNames.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
-#include "database/DerivedNames.h"
 #include "database/ListDB.h"
+#include "transfer/Download.h"
+#include "transfer/HexToBin.h"
 #include "transfer/PosixLinkFactory.h"
 #include "transfer/PrivateFolder.h"
 #include "transfer/Upload.h"
@@ -71,13 +73,13 @@ int Download(const LinkArgs& args, const std::string& image) {
   if (HasExtension(image, ".hex")) {
     // The conversion names its input and output after a text file beside the image.
     db.SetFilePath(image.substr(0, image.size() - 4) + ".txt");
-    if (!db.ConvertHexToBin()) {
+    if (!ConvertHexToBin(db)) {
       reporter.MessageBox("Making a BIN file is failed!");
       return kExitFailure;
     }
     binPath = DerivedPath(db.FilePath(), kExtBin);
   }
-  const bool ok = db.DownloadImage(binPath);
+  const bool ok = DownloadImage(db, binPath);
   reporter.SetProgress(0, kProgressRemove);
   return ok ? kExitSuccess : kExitFailure;
 }

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Reporter.h"
 #include "database/TextReader.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope {
 

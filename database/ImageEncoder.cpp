@@ -3,7 +3,7 @@
 #include <array>
 #include <cstring>
 
-#include "database/Crc.h"
+#include "base/Crc.h"
 
 namespace lumoscope {
 namespace {

@@ -1,15 +1,14 @@
 #pragma once
 // CListDB: one object per open channel list. It holds the path of the list's text file
-// and the switches of the compile, and carries the operations on that file: compile,
-// hex-to-binary conversion, the working-list loader and writer, the flash download and
-// the upload. Each operation lives in its own file; this class only ties them to the
-// list and to the person (reporter) and options of the running program.
+// and the switches of the compile, ties them to the person (reporter) and options of
+// the running program, and compiles the list. The operations of the transfers on the
+// same list (hex-to-binary conversion, the working-list loader and writer, the flash
+// download and the upload) are free functions of transfer/ that take the CListDB.
 #include <string>
-#include <vector>
 
-#include "database/InputFile.h"
-#include "shell/Options.h"
-#include "shell/Reporter.h"
+#include "base/InputFile.h"
+#include "base/Options.h"
+#include "base/Reporter.h"
 
 namespace lumoscope {
 
@@ -49,30 +48,18 @@ class CListDB {
   // The same into the hex file `hexPath` instead of the list's own ".hex".
   int CompileInto(int mode, const std::string& hexPath);
 
-  // Converts the list's ".hex" into the packetised ".bin".
-  bool ConvertHexToBin();
-
-  // Appends the working section list of the text file to `list`.
-  bool LoadSectionList(std::vector<std::string>& list);
-  // Writes `list` back to the text file. The first write of a text file through this
-  // database keeps the file as it was before as ".bak"; later writes leave that backup
-  // alone, so it holds the person's own version and not an earlier save of this
-  // session. When the backup cannot be made nothing is written.
-  bool SaveSectionList(const std::vector<std::string>& list);
-
   // The version of the text file this database last read or wrote. Another program's
   // save changes the file's identity or modification time.
   void RememberFileVersion() { knownVersion_ = IdentityOf(path_); }
+  void RememberFileVersion(const FileIdentity& version) { knownVersion_ = version; }
   // True when the text file on the disk is no longer the version last read or written
   // here (a missing file counts as unchanged: nobody's work would be overwritten).
   bool ChangedByAnotherProgram() const;
 
-  // Flash download of a ".bin" file, and of the list's own ".bin".
-  bool DownloadImage(const std::string& path);
-  bool DownloadCurrentList();
-
-  // Fetches the receiver's list into the upload file.
-  bool UploadChannelList();
+  // The ".bak" of a text file is written by the first save through this database only,
+  // so it holds the person's own version and not an earlier save of this session.
+  bool BackupKept(const std::string& path) const { return backedUpPath_ == path; }
+  void MarkBackupKept(std::string path) { backedUpPath_ = std::move(path); }
 
  private:
   IReporter* reporter_;

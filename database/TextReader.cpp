@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/TextLines.h"
 #include "database/ReaderMessages.h"
-#include "database/TextLines.h"
 
 namespace lumoscope {
 namespace {

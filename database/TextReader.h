@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Reporter.h"
 #include "database/ImageEncoder.h"
 #include "database/LineScanner.h"
 #include "database/Records.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope {
 

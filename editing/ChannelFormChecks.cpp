@@ -1,13 +1,12 @@
 #include "editing/ChannelFormChecks.h"
 
-#include "transfer/SectionLayout.h"
-
 #include <algorithm>
 #include <cctype>
 
+#include "base/FieldConversions.h"
+#include "base/Reporter.h"
+#include "base/SectionLayout.h"
 #include "editing/SectionLocator.h"
-#include "listview/FieldConversions.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope {
 

@@ -2,11 +2,11 @@
 
 #include <array>
 
+#include "base/FieldConversions.h"
+#include "base/ListLimits.h"
 #include "editing/ChannelFormChecks.h"
-#include "database/ListLimits.h"
 #include "editing/NewChannelSteps.h"
 #include "editing/SatelliteLines.h"
-#include "listview/FieldConversions.h"
 
 namespace lumoscope {
 

@@ -1,7 +1,7 @@
 #include "editing/NewChannelSteps.h"
 
+#include "base/Reporter.h"
 #include "editing/SatelliteLines.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope {
 

@@ -1,13 +1,13 @@
 #include "editing/NewDigitalChannel.h"
 
+#include "base/FieldConversions.h"
+#include "base/ListLimits.h"
+#include "base/Reporter.h"
 #include "editing/ChannelFormChecks.h"
 #include "editing/FieldValues.h"
-#include "database/ListLimits.h"
 #include "editing/NewChannelSteps.h"
 #include "editing/SatelliteLines.h"
 #include "editing/TransponderSearch.h"
-#include "listview/FieldConversions.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope {
 

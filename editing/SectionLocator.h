@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "transfer/SectionLayout.h"
+#include "base/SectionLayout.h"
 
 namespace lumoscope {
 

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
+#include "base/Reporter.h"
 #include "editing/FieldValues.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope {
 
@@ -21,8 +21,8 @@ bool Near(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::optional<size_t> FindExactTransponder(const std::vector<std::string>& fields, const SectionRange& digital,
-                                           const TuningValues& wanted) {
+std::optional<size_t> FindExactTransponder(const std::vector<std::string>& fields,
+                                           const SectionRange& digital, const TuningValues& wanted) {
   for (size_t r = 0; r < digital.RecordCount(); ++r) {
     if (fields[digital.Line(r, kTpFrequencyLine)] == wanted.frequency &&
         fields[digital.Line(r, kTpSymbolRateLine)] == wanted.symbolRate &&

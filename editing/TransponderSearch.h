@@ -29,8 +29,8 @@ struct TuningValues {
 };
 
 // Record numbers within the DIGITAL section. Exact: all four lines equal as text.
-std::optional<size_t> FindExactTransponder(const std::vector<std::string>& fields, const SectionRange& digital,
-                                           const TuningValues& wanted);
+std::optional<size_t> FindExactTransponder(const std::vector<std::string>& fields,
+                                           const SectionRange& digital, const TuningValues& wanted);
 // Similar: same polarization and satellite, frequency and symbol rate each within the
 // tolerance; the first such record only.
 std::optional<size_t> FindSimilarTransponder(const std::vector<std::string>& fields,

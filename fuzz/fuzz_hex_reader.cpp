@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "database/Crc.h"
-#include "shell/Reporter.h"
-#include "shell/SilentReporter.h"
+#include "base/Crc.h"
+#include "base/Reporter.h"
+#include "base/SilentReporter.h"
 #include "transfer/HexToBin.h"
 
 namespace {

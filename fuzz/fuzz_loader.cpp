@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/Reporter.h"
-#include "shell/SilentReporter.h"
-#include "transfer/SectionLayout.h"
+#include "base/Reporter.h"
+#include "base/SectionLayout.h"
+#include "base/SilentReporter.h"
 #include "transfer/SectionListFormatter.h"
 #include "transfer/SectionListParser.h"
 

@@ -5,25 +5,19 @@
 #include <string>
 #include <string_view>
 
+#include "base/SilentReporter.h"
 #include "database/Compiler.h"
-#include "shell/Reporter.h"
 
 namespace {
 
 using namespace lumoscope;
 
-class CountingReporter final : public IReporter {
+class CountingReporter final : public SilentReporter {
  public:
   void MessageBox(const std::string& text, const std::string&) override {
     ++boxes;
     if (text.empty()) __builtin_trap();
   }
-  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
-  void ShowMessage(const std::string&) override {}
-  void HideMessageWindow() override {}
-  void SetProgress(int, int) override {}
-  void SetFrameProgress(int) override {}
   int boxes = 0;
 };
 

@@ -2,8 +2,8 @@
 // contiguous block of selected rows, lands directly above the row under the pointer.
 #include <algorithm>
 
+#include "base/Reporter.h"
 #include "listview/ListView.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope {
 

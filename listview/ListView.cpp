@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "base/FieldConversions.h"
+#include "base/ReplacingFile.h"
+#include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "listview/ChannelColumns.h"
-#include "listview/FieldConversions.h"
-#include "shell/Reporter.h"
-#include "transfer/ReplacingFile.h"
+#include "transfer/SectionListLoader.h"
 
 namespace lumoscope {
 
@@ -51,7 +52,7 @@ bool CLumoscopeListView::Reload() {
   CListDB& db = *m_document->Database();
   m_fields.clear();
   db.resaveFlag = false;
-  if (!db.LoadSectionList(m_fields)) {
+  if (!LoadSectionList(db, m_fields)) {
     // The new file could not be read: the document keeps pointing at the old one.
     m_fields.clear();
     db.SetFilePath(m_document->PreviousPath());

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "editing/NewChannelHost.h"
+#include "listview/DocumentView.h"
 #include "listview/ListControl.h"
 #include "listview/Sections.h"
 #include "listview/ViewCommands.h"
-#include "shell/DocumentView.h"
 
 namespace lumoscope {
 

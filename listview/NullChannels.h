@@ -10,8 +10,8 @@ namespace lumoscope {
 std::vector<std::string> NullChannelRecord(const std::string& index, const std::string& tp,
                                            const std::string& sat, const std::string& type);
 // A CHANNEL_PID record (10 strings); the three PIDs are 0 written as "%4d".
-std::vector<std::string> NullPidRecord(const std::string& index, const std::string& tp, const std::string& sat,
-                                       const std::string& type);
+std::vector<std::string> NullPidRecord(const std::string& index, const std::string& tp,
+                                       const std::string& sat, const std::string& type);
 // An ANALOG record (18 strings) on the satellite given.
 std::vector<std::string> NullAnalogRecord(const std::string& index, const std::string& sat,
                                           const std::string& type);

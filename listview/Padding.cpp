@@ -3,10 +3,11 @@
 // receiver. One revert step of its own; and the question on closing a modified list.
 #include <map>
 
+#include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "listview/ListView.h"
 #include "listview/NullChannels.h"
-#include "shell/Reporter.h"
+#include "transfer/SectionListWriter.h"
 
 namespace lumoscope {
 
@@ -66,7 +67,7 @@ bool CLumoscopeListView::PadToHundreds() {
   m_padSnapshot = m_fields;
   if (!IsLoaded()) return true;
 
-  m_reporter->BeginWait();
+  WaitGuard wait(*m_reporter);
   const int savedMode = g_sortMode;
   g_sortMode = 1;
   SortInPlace(g_sortMode);
@@ -77,7 +78,7 @@ bool CLumoscopeListView::PadToHundreds() {
   // channels repeat existing ones and such a list could not be opened again.
   Renumber();
   g_sortMode = savedMode;
-  m_reporter->EndWait();
+  wait.End();
 
   if (ExceedsLimits()) {
     m_fields = std::move(m_padSnapshot);
@@ -107,7 +108,7 @@ void CLumoscopeListView::SaveOnClose() {
   if (!m_modified) return;
   if (m_reporter->AskYesNo(kSaveQuestion, kSaveCaption) != Answer::Yes) return;
   CListDB* db = m_document != nullptr ? m_document->Database() : nullptr;
-  if (db == nullptr || !db->SaveSectionList(m_fields)) m_reporter->MessageBox(kSaveFailed);
+  if (db == nullptr || !SaveSectionList(*db, m_fields)) m_reporter->MessageBox(kSaveFailed);
 }
 
 }  // namespace lumoscope

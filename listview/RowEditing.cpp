@@ -2,11 +2,11 @@
 // F3 (cut) and F4 (paste), and the row operations behind them.
 #include <algorithm>
 
+#include "base/FieldConversions.h"
+#include "base/Reporter.h"
 #include "editing/NewChannel.h"
-#include "listview/FieldConversions.h"
 #include "listview/ListView.h"
 #include "listview/NullChannels.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope {
 

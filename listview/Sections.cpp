@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "transfer/SectionLayout.h"
+#include "base/SectionLayout.h"
 
 namespace lumoscope {
 

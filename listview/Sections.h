@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "database/ListLimits.h"
-#include "transfer/SectionLayout.h"
+#include "base/ListLimits.h"
+#include "base/SectionLayout.h"
 
 namespace lumoscope {
 

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <numeric>
 
-#include "listview/FieldConversions.h"
+#include "base/FieldConversions.h"
+#include "base/Reporter.h"
 #include "listview/ListView.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope {
 
@@ -163,10 +163,11 @@ void CLumoscopeListView::SortInPlace(int mode) {
 
 void CLumoscopeListView::SortChannels() {
   if (!IsLoaded()) return;
-  m_reporter->BeginWait();
-  SortInPlace(g_sortMode);
-  if (m_renumberAfterSort) Renumber();
-  m_reporter->EndWait();
+  {
+    WaitGuard wait(*m_reporter);
+    SortInPlace(g_sortMode);
+    if (m_renumberAfterSort) Renumber();
+  }
   // A sort records no undo step, but the list now differs from what is stored.
   m_modified = true;
   BuildChannelTables();

@@ -10,15 +10,15 @@
 #include <cstdio>
 #include <string>
 
-#include "database/DerivedNames.h"
-#include "database/FileContents.h"
+#include "base/DerivedNames.h"
+#include "base/FileContents.h"
+#include "base/ReplacingFile.h"
+#include "base/Reporter.h"
+#include "base/TemporaryNames.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
-#include "database/TemporaryNames.h"
 #include "shell/ImageFiles.h"
-#include "shell/Reporter.h"
 #include "transfer/HexToBin.h"
-#include "transfer/ReplacingFile.h"
 
 namespace lumoscope {
 

@@ -9,10 +9,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "database/FileContents.h"
+#include "base/FileContents.h"
+#include "base/Reporter.h"
+#include "base/SilentReporter.h"
+#include "base/WriteAll.h"
 #include "database/ReaderMessages.h"
-#include "shell/Reporter.h"
-#include "shell/SilentReporter.h"
 #include "transfer/HexImageReader.h"
 
 namespace lumoscope {
@@ -59,20 +60,10 @@ bool AppendImage(IReporter& reporter, const std::string& hexPath, const std::str
     return false;
   }
   // The second image is appended whole, whatever its size.
-  std::string_view rest = text;
-  std::string reason;
-  while (!rest.empty()) {
-    const ssize_t n = write(out, rest.data(), rest.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      reason = std::strerror(errno);
-      break;
-    }
-    rest.remove_prefix(static_cast<size_t>(n));
-  }
-  if (close(out) != 0 && reason.empty()) reason = std::strerror(errno);
-  if (!reason.empty()) {
-    reporter.MessageBox(Format("Writing %s failed: %s\n", mergePath.c_str(), reason.c_str()));
+  int error = WriteAll(out, text);
+  if (close(out) != 0 && error == 0) error = errno;
+  if (error != 0) {
+    reporter.MessageBox(Format("Writing %s failed: %s\n", mergePath.c_str(), std::strerror(error)));
     return false;
   }
   std::remove(hexPath.c_str());

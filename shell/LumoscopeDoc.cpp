@@ -4,10 +4,13 @@
 #include <cctype>
 #include <filesystem>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
 #include "shell/CompileCommands.h"
 #include "shell/DocumentCommands.h"
 #include "shell/SettingsKeys.h"
+#include "transfer/Download.h"
+#include "transfer/HexToBin.h"
+#include "transfer/SectionListWriter.h"
 #include "transfer/Upload.h"
 
 namespace lumoscope {
@@ -30,27 +33,6 @@ std::string LowerExtension(const std::string& path) {
   std::string ext = std::filesystem::path(path).extension().string();
   return ext.empty() ? ext : Lower(ext.substr(1));
 }
-
-std::string FolderOf(const std::string& path) {
-  return std::filesystem::path(path).parent_path().string();
-}
-
-// Shows the wait pointer for the life of the object, on every path out of a command.
-class WaitPointer {
- public:
-  explicit WaitPointer(IReporter& reporter) : reporter_(reporter) { reporter_.BeginWait(); }
-  ~WaitPointer() { End(); }
-  WaitPointer(const WaitPointer&) = delete;
-  WaitPointer& operator=(const WaitPointer&) = delete;
-  void End() {
-    if (active_) reporter_.EndWait();
-    active_ = false;
-  }
-
- private:
-  IReporter& reporter_;
-  bool active_ = true;
-};
 
 }  // namespace
 
@@ -213,7 +195,7 @@ bool CLumoscopeDoc::SaveList(bool markSaved) {
   if (!db_ || view_ == nullptr) return false;
   if (!ConfirmOverwrite()) return false;
   view_->NotifyChangesStored();
-  if (!db_->SaveSectionList(view_->Fields())) {
+  if (!lumoscope::SaveSectionList(*db_, view_->Fields())) {
     reporter_.MessageBox(kSavingFailed);
     return false;
   }
@@ -234,7 +216,7 @@ bool CLumoscopeDoc::SaveAs() {
   // From here on the database names the new file, so a later Save writes there even
   // when this one failed.
   db_->SetFilePath(*chosen);
-  if (!db_->SaveSectionList(view_->Fields())) {
+  if (!lumoscope::SaveSectionList(*db_, view_->Fields())) {
     reporter_.MessageBox(kSavingFailed);
     return false;
   }
@@ -247,19 +229,19 @@ bool CLumoscopeDoc::SaveAs() {
 
 bool CLumoscopeDoc::CompileNormal() {
   if (!db_ || !ConfirmOverwrite()) return false;
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   return RunCompileCommand(*db_, kCompileNormal, SaveListStep(false));
 }
 
 bool CLumoscopeDoc::BasicCompile() {
   if (!db_ || !ConfirmOverwrite()) return false;
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   return RunCompileCommand(*db_, kCompileBasic, SaveListStep(false));
 }
 
 bool CLumoscopeDoc::PreinstalledOneList() {
   if (!db_ || !ConfirmOverwrite()) return false;
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   db_->splitList = false;
   if (RunPreinstalledOneList(*db_, SaveListStep(true))) compiled_ = true;
   return compiled_;
@@ -267,7 +249,7 @@ bool CLumoscopeDoc::PreinstalledOneList() {
 
 bool CLumoscopeDoc::PreinstalledSplitList() {
   if (!db_ || !ConfirmOverwrite()) return false;
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   db_->splitList = true;
   const bool ok = RunPreinstalledSplitList(*db_, SaveListStep(false));
   db_->splitList = false;
@@ -277,14 +259,14 @@ bool CLumoscopeDoc::PreinstalledSplitList() {
 
 bool CLumoscopeDoc::DownloadCurrentList() {
   if (!db_ || !ConfirmOverwrite()) return false;
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   // Only an image compiled from the list as it is now may go to the receiver.
   compiled_ = false;
   db_->splitList = false;
   if (RunPreinstalledOneList(*db_, SaveListStep(true))) compiled_ = true;
   if (!compiled_) return false;
 
-  const bool ok = db_->DownloadCurrentList();
+  const bool ok = lumoscope::DownloadCurrentList(*db_);
   reporter_.SetProgress(0, kProgressRemove);
   wait.End();
   reporter_.HideMessageWindow();
@@ -298,7 +280,7 @@ bool CLumoscopeDoc::ConvertChosenHex(CListDB& db, const std::string& hexPath) {
   // a different file already has it.
   namespace fs = std::filesystem;
   const std::string expected = DerivedPath(db.FilePath(), kExtHex);
-  if (expected == hexPath) return db.ConvertHexToBin();
+  if (expected == hexPath) return lumoscope::ConvertHexToBin(db);
   std::error_code ec;
   if (fs::exists(expected, ec) && !fs::equivalent(expected, hexPath, ec)) return false;
   bool copied = false;
@@ -306,7 +288,7 @@ bool CLumoscopeDoc::ConvertChosenHex(CListDB& db, const std::string& hexPath) {
     if (!fs::copy_file(hexPath, expected, ec)) return false;
     copied = true;
   }
-  const bool ok = db.ConvertHexToBin();
+  const bool ok = lumoscope::ConvertHexToBin(db);
   if (copied) fs::remove(expected, ec);
   return ok;
 }
@@ -334,8 +316,8 @@ bool CLumoscopeDoc::DownloadOthers() {
     db = scratch.get();
   }
 
-  WaitPointer wait(reporter_);
-  const bool ok = db->DownloadImage(path);
+  WaitGuard wait(reporter_);
+  const bool ok = lumoscope::DownloadImage(*db, path);
   wait.End();
   EndTransfer();
   return ok;
@@ -344,7 +326,7 @@ bool CLumoscopeDoc::DownloadOthers() {
 bool CLumoscopeDoc::Upload() {
   if (OfferSaveModified() == SaveChoice::Cancelled) return false;
 
-  WaitPointer wait(reporter_);
+  WaitGuard wait(reporter_);
   const bool createdHere = !db_;
   if (createdHere) db_ = NewDatabase(uploadPath_);
   // The upload's own files live beside the upload file, in the user's private folder.

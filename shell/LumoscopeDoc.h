@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
+#include "base/Options.h"
+#include "base/Reporter.h"
 #include "database/ListDB.h"
+#include "listview/DocumentView.h"
 #include "shell/CompileCommands.h"
-#include "shell/DocumentView.h"
 #include "shell/FileChooser.h"
-#include "shell/Options.h"
-#include "shell/Reporter.h"
 #include "shell/SettingsStore.h"
 
 namespace lumoscope {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "base/Options.h"
 #include "shell/ListColours.h"
-#include "shell/Options.h"
 #include "shell/SettingsStore.h"
 
 namespace lumoscope {

@@ -1,7 +1,7 @@
 #pragma once
 // The serial port choice kept between runs: the port number and, on this machine, the
 // device path behind each of "COM1" to "COM4".
-#include "shell/Options.h"
+#include "base/Options.h"
 #include "shell/SettingsStore.h"
 
 namespace lumoscope {

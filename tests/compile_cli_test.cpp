@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Reporter.h"
 #include "database/ReaderMessages.h"
-#include "shell/Reporter.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/ListText.h"
 #include "tests/support/TempDir.h"

@@ -8,7 +8,7 @@
 #include <regex>
 #include <sstream>
 
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
 #include "tests/support/ListText.h"
@@ -112,6 +112,7 @@ TEST(CompileFiles, UnwritableFolderAndMissingInput) {
   ASSERT_EQ(f.reporter.boxes.size(), 2u);
   EXPECT_THAT(f.reporter.boxes[0], StartsWith("Can't open Output file : " + f.dir.File("list.tmp") + "\n"));
   EXPECT_THAT(f.reporter.boxes[1], StartsWith("Can't open Output file : " + f.dir.File("list.hex") + "\n"));
+  EXPECT_TRUE(std::filesystem::is_directory(f.dir.File("list.hex")));  // no file took its place
   EXPECT_EQ(f.dir.FileNames(), (std::vector<std::string>{"list.hex", "list.tmp", "list.txt"}));
   f.reporter.Clear();
   CListDB missing(f.reporter, f.options, f.dir.File("none.txt"));
@@ -124,6 +125,19 @@ TEST(CompileFiles, UnwritableFolderAndMissingInput) {
   EXPECT_EQ(folder.Compile(kCompileNormal), 0);
   ASSERT_EQ(f.reporter.boxes.size(), 2u);
   EXPECT_THAT(f.reporter.boxes[1], StartsWith("Can't open Input file : " + f.dir.File("folder.txt") + "\n"));
+}
+
+TEST(CompileFiles, LinksInThePlaceOfTheDerivedFilesAreReplacedNotFollowed) {
+  Fixture f;
+  const std::string path = f.dir.Write("list.txt", test::SmallList().Text());
+  const std::string victim = f.dir.Write("victim", "not an image");
+  std::filesystem::create_symlink(victim, f.dir.File("list.tmp"));
+  std::filesystem::create_symlink(victim, f.dir.File("list.hex"));
+  CListDB db(f.reporter, f.options, path);
+  ASSERT_EQ(db.Compile(kCompileNormal), 1);
+  EXPECT_EQ(test::ReadFile(victim), "not an image");
+  EXPECT_FALSE(std::filesystem::is_symlink(f.dir.File("list.hex")));
+  EXPECT_EQ(f.dir.FileNames(), (std::vector<std::string>{"list.hex", "list.txt", "victim"}));
 }
 
 TEST(CompileFiles, DerivedNamesReplaceOnlyTheFinalExtension) {

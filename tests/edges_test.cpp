@@ -17,18 +17,19 @@
 #include <fstream>
 #include <functional>
 
+#include "base/DerivedNames.h"
+#include "base/ListLimits.h"
+#include "base/ReplacingFile.h"
+#include "base/SilentReporter.h"
+#include "base/TemporaryNames.h"
 #include "database/Compiler.h"
-#include "database/DerivedNames.h"
 #include "database/ListDB.h"
-#include "database/ListLimits.h"
 #include "database/ReaderMessages.h"
-#include "database/TemporaryNames.h"
 #include "listview/ListView.h"
 #include "listview/NullListControl.h"
 #include "shell/CompileCommands.h"
 #include "shell/LumoscopeDoc.h"
 #include "shell/SettingsStore.h"
-#include "shell/SilentReporter.h"
 #include "tests/support/BinImage.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/FakeFileChooser.h"
@@ -37,10 +38,12 @@
 #include "tests/support/SimulatedReceiver.h"
 #include "tests/support/TempDir.h"
 #include "tools/listgen/ListGenerator.h"
+#include "transfer/Download.h"
 #include "transfer/HexToBin.h"
 #include "transfer/ListLock.h"
 #include "transfer/PrivateFolder.h"
-#include "transfer/ReplacingFile.h"
+#include "transfer/SectionListLoader.h"
+#include "transfer/SectionListWriter.h"
 #include "transfer/Upload.h"
 
 namespace lumoscope {
@@ -280,8 +283,8 @@ TEST(Edges, BackupThatCannotBeMadeRefusesTheSave) {
   const Untouched before(path);
   CListDB db(reporter, options, path);
   std::vector<std::string> fields;
-  ASSERT_TRUE(db.LoadSectionList(fields));
-  EXPECT_FALSE(db.SaveSectionList(fields));
+  ASSERT_TRUE(LoadSectionList(db, fields));
+  EXPECT_FALSE(SaveSectionList(db, fields));
   ASSERT_EQ(reporter.boxes.size(), 1u);
   EXPECT_NE(reporter.boxes[0].find(dir.File("list.bak") + ": "), std::string::npos);
   EXPECT_TRUE(before.StillHolds());
@@ -300,7 +303,7 @@ TEST(Edges, LeftoverTemporariesOfAKilledRunAreRemovedByTheNextSave) {
   const std::string dead = dir.Write("list.txt" + marker + std::to_string(child) + "-abcdef", "half");
   const std::string alive = dir.Write("list.txt" + marker + "1-abcdef", "in use");
   CListDB db(reporter, options, path);
-  ASSERT_TRUE(db.SaveSectionList({}));
+  ASSERT_TRUE(SaveSectionList(db, {}));
   EXPECT_FALSE(FileExists(dead));
   EXPECT_TRUE(FileExists(alive));
 }
@@ -521,7 +524,7 @@ TEST(Edges, DownloadGivesUpOnASilentReceiverWithin35Seconds) {
     CListDB db(reporter, options);
     db.linkFactory = &link;
     for (size_t i = 0; i < c.answered; ++i) link.device.Arrive(0, answers[i]);
-    EXPECT_FALSE(db.DownloadImage(dir.Write("image.bin", test::BuildBinImage(packets))));
+    EXPECT_FALSE(DownloadImage(db, dir.Write("image.bin", test::BuildBinImage(packets))));
     EXPECT_EQ(reporter.boxes.back(), c.box);
     EXPECT_EQ(link.clock.now, c.seconds * kSecondUs);
   }

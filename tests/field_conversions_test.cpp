@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "listview/FieldConversions.h"
+#include "base/FieldConversions.h"
 #include "tests/support/RecordingReporter.h"
 
 namespace lumoscope {

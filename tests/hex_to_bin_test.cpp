@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "database/Crc.h"
+#include "base/Crc.h"
 #include "database/ListDB.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempDir.h"
@@ -78,7 +78,7 @@ class HexToBinTest : public ::testing::Test {
   bool Convert(const std::string& hex, std::string& image) {
     dir.Write("list.hex", hex);
     CListDB db(reporter, options, dir.File("list.txt"));
-    const bool ok = db.ConvertHexToBin();
+    const bool ok = ConvertHexToBin(db);
     image = test::FileExists(dir.File("list.bin")) ? ReadFile(dir.File("list.bin")) : "";
     return ok;
   }
@@ -214,7 +214,7 @@ TEST_F(HexToBinTest, WriteErrorLeavesNoBin) {
   small.rlim_cur = 1024;
   setrlimit(RLIMIT_FSIZE, &small);
   reporter.Clear();
-  const bool ok = db.ConvertHexToBin();
+  const bool ok = ConvertHexToBin(db);
   setrlimit(RLIMIT_FSIZE, &old);
   EXPECT_FALSE(ok);
   ASSERT_EQ(reporter.boxes.size(), 1u);
@@ -226,7 +226,7 @@ TEST_F(HexToBinTest, WriteErrorLeavesNoBin) {
 
 TEST_F(HexToBinTest, MissingHexNamesTheFile) {
   CListDB db(reporter, options, dir.File("list.txt"));
-  EXPECT_FALSE(db.ConvertHexToBin());
+  EXPECT_FALSE(ConvertHexToBin(db));
   ASSERT_EQ(reporter.boxes.size(), 1u);
   EXPECT_THAT(reporter.boxes[0],
               testing::StartsWith(Format("Can't open  %s file \n", dir.File("list.hex").c_str())));
@@ -237,7 +237,7 @@ TEST_F(HexToBinTest, NamesComeFromAnyCaseTxtAndNeverTheListItself) {
   dir.Write("LIST.TXT", "the list");
   dir.Write("LIST.hex", "7FF10000 01\n");
   CListDB upper(reporter, options, dir.File("LIST.TXT"));
-  EXPECT_TRUE(upper.ConvertHexToBin());
+  EXPECT_TRUE(ConvertHexToBin(upper));
   EXPECT_TRUE(test::FileExists(dir.File("LIST.bin")));
   EXPECT_EQ(ReadFile(dir.File("LIST.TXT")), "the list");
   EXPECT_EQ(upper.FilePath(), dir.File("LIST.TXT"));
@@ -248,7 +248,7 @@ TEST_F(HexToBinTest, NamesComeFromAnyCaseTxtAndNeverTheListItself) {
   std::filesystem::create_symlink(dir.File("linked.txt"), dir.File("linked.bin"));
   reporter.Clear();
   CListDB linked(reporter, options, dir.File("linked.txt"));
-  EXPECT_FALSE(linked.ConvertHexToBin());
+  EXPECT_FALSE(ConvertHexToBin(linked));
   ASSERT_EQ(reporter.boxes.size(), 1u);
   EXPECT_NE(reporter.boxes[0].find("is the channel list itself"), std::string::npos);
   EXPECT_EQ(ReadFile(dir.File("linked.txt")), "precious");

@@ -9,6 +9,8 @@
 #include "tests/support/ListViewFixture.h"
 #include "tests/support/TempDir.h"
 #include "tools/listgen/ListGenerator.h"
+#include "transfer/SectionListLoader.h"
+#include "transfer/SectionListWriter.h"
 
 namespace lumoscope::test {
 namespace {
@@ -168,7 +170,7 @@ TEST_F(PropertyTest, EditedListSavesAndReopensWithEveryRecord) {
   AppOptions options;
   CListDB db(reporter, options, path);
   std::vector<std::string> probe;
-  if (listgen::SmallList().empty() || !db.LoadSectionList(probe)) {
+  if (listgen::SmallList().empty() || !LoadSectionList(db, probe)) {
     GTEST_SKIP() << "needs the section list loader, writer and a generated list";
   }
   document.database = &db;
@@ -176,9 +178,9 @@ TEST_F(PropertyTest, EditedListSavesAndReopensWithEveryRecord) {
     ASSERT_TRUE(view.Reload());
     std::mt19937 random(seed);
     for (int step = 0; step < kSteps / 4; ++step) Step(random);
-    ASSERT_TRUE(db.SaveSectionList(view.Fields()));
+    ASSERT_TRUE(SaveSectionList(db, view.Fields()));
     std::vector<std::string> reopened;
-    ASSERT_TRUE(db.LoadSectionList(reopened)) << "seed " << seed;
+    ASSERT_TRUE(LoadSectionList(db, reopened)) << "seed " << seed;
     EXPECT_EQ(RecordBag(reopened), RecordBag(view.Fields()));
   }
 }

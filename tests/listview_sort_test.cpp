@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "listview/FieldConversions.h"
+#include "base/FieldConversions.h"
 #include "tests/support/ListViewFixture.h"
 
 namespace lumoscope::test {

@@ -9,12 +9,14 @@
 #include <random>
 #include <set>
 
+#include "base/FieldConversions.h"
 #include "database/ListDB.h"
 #include "editing/NewChannel.h"
 #include "editing/SectionLocator.h"
-#include "listview/FieldConversions.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WorkingListBuilder.h"
+#include "transfer/SectionListLoader.h"
+#include "transfer/SectionListWriter.h"
 
 namespace lumoscope {
 namespace {
@@ -276,7 +278,7 @@ TEST(NewChannelProperty, NewChannelsSaveReloadAndCompile) {
   AppOptions options;
   CListDB db(reporter, options, path);
   std::vector<std::string> fields;
-  if (!db.LoadSectionList(fields)) GTEST_SKIP() << "the working-list loader is not in this build";
+  if (!LoadSectionList(db, fields)) GTEST_SKIP() << "the working-list loader is not in this build";
 
   Random rnd(4242);
   constexpr int kRoundTrips = 40;
@@ -289,9 +291,9 @@ TEST(NewChannelProperty, NewChannelsSaveReloadAndCompile) {
     CreateNewChannel(view, dialogs);
     if (view.refreshes == 0) continue;
 
-    ASSERT_TRUE(db.SaveSectionList(view.fields));
+    ASSERT_TRUE(SaveSectionList(db, view.fields));
     std::vector<std::string> reloaded;
-    ASSERT_TRUE(db.LoadSectionList(reloaded)) << (reporter.boxes.empty() ? "" : reporter.boxes.back());
+    ASSERT_TRUE(LoadSectionList(db, reloaded)) << (reporter.boxes.empty() ? "" : reporter.boxes.back());
     // Names read back with "~" as blanks and an empty name as "--", as the reader does.
     std::vector<std::string> expected = view.fields;
     for (size_t i = 0; i < expected.size(); ++i) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "database/ListLimits.h"
+#include "base/ListLimits.h"
 #include "editing/NewChannel.h"
 #include "editing/SectionLocator.h"
 #include "tests/support/WorkingListBuilder.h"

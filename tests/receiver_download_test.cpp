@@ -6,12 +6,16 @@
 
 #include "tests/support/BinImage.h"
 #include "tests/support/SimulatedReceiver.h"
+#include "transfer/Download.h"
 #include "transfer/PortSelection.h"
 
 namespace lumoscope {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Far above the injected read bounds, far below the line's own ones.
+constexpr double kHangSeconds = 20.0;
 using test::BinPacket;
 
 constexpr uint32_t kLoadAddress = 0x00100000;
@@ -27,7 +31,7 @@ class DownloadTest : public test::SimulatedReceiverTest {
   }
   bool Download(const std::string& path) {
     const auto start = Clock::now();
-    const bool ok = db.DownloadImage(path);
+    const bool ok = DownloadImage(db, path);
     elapsed = Seconds(start);
     return ok;
   }
@@ -146,9 +150,9 @@ TEST_F(DownloadTest, ReceiverFallingSilentMidwayEndsWithinTheReadBound) {
   StartReceiver(o);
   EXPECT_FALSE(Download(binPath));
   EXPECT_EQ(LastBox(), "\nSTB doesn't ack\n");
-  // Three announcement attempts, each waiting one read bound for the ACK.
-  EXPECT_GE(elapsed, 3 * test::kTestDownloadReadBoundUs / 1e6);
-  EXPECT_LT(elapsed, 3 * test::kTestDownloadReadBoundUs / 1e6 + 2.0);
+  // Three announcement attempts wait one read bound each (timed on the fake clock in
+  // serial_profile_test). Here only a hang check: the real bound would take 30 s.
+  EXPECT_LT(elapsed, kHangSeconds);
   EXPECT_TRUE(PortReleased());
   StopReceiver();
 }
@@ -213,7 +217,7 @@ TEST_F(DownloadTest, PortTroubleEndsBeforeAnyExchange) {
 TEST_F(DownloadTest, CurrentListSendsTheBinBesideTheTextFile) {
   StartReceiver();
   db.SetFilePath(dir.File("list.txt"));
-  EXPECT_TRUE(db.DownloadCurrentList());
+  EXPECT_TRUE(DownloadCurrentList(db));
   EXPECT_EQ(db.FilePath(), dir.File("list.txt"));
   EXPECT_EQ(StopReceiver().packetsStored, packets.size());
 }

@@ -1,16 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include "tests/support/SimulatedReceiver.h"
 #include "transfer/PortSelection.h"
 #include "transfer/Upload.h"
 
 namespace lumoscope {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 constexpr const char* kList =
     "[SATELLITE_NAME_LIST]\r\n"
@@ -21,12 +17,7 @@ constexpr const char* kList =
 class UploadTest : public test::SimulatedReceiverTest {
  protected:
   UploadTest() : uploadPath(dir.File("upload.txt")) {}
-  bool Upload() {
-    const auto start = Clock::now();
-    const bool ok = UploadChannelListTo(db, uploadPath, dir.File("upload-files"));
-    elapsed = Seconds(start);
-    return ok;
-  }
+  bool Upload() { return UploadChannelListTo(db, uploadPath, dir.File("upload-files")); }
   sim::SimOptions WithList(sim::ListingEnd end = sim::ListingEnd::Marker) {
     sim::SimOptions o;
     o.channelList = kList;
@@ -35,7 +26,6 @@ class UploadTest : public test::SimulatedReceiverTest {
   }
 
   std::string uploadPath;
-  double elapsed = 0;
 };
 
 TEST_F(UploadTest, GoodUploadYieldsTheListAndLetsTheReceiverContinue) {
@@ -70,7 +60,6 @@ TEST_F(UploadTest, ListingEndingOnThePromptGetsTheEndBlock) {
   // Reception ends after six empty reads; the end block goes 18 bytes back.
   EXPECT_EQ(test::ReadFile(uploadPath),
             list.substr(0, list.size() - 18) + " \r\n[END]\r\n\r\n" + list.substr(list.size() - 6));
-  EXPECT_GE(elapsed, 6 * test::kTestUploadEmptyReadUs / 1e6);
   EXPECT_TRUE(StopReceiver().continueReceived);
 }
 

@@ -7,6 +7,8 @@
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/SampleLists.h"
 #include "tests/support/TempDir.h"
+#include "transfer/SectionListLoader.h"
+#include "transfer/SectionListWriter.h"
 
 namespace lumoscope {
 namespace {
@@ -32,8 +34,8 @@ TEST(RoundTrip, FormattedListCompilesToTheSameImages) {
 
     CListDB after(reporter, options, dir.Write("after.txt", original));
     std::vector<std::string> fields;
-    ASSERT_TRUE(after.LoadSectionList(fields));
-    ASSERT_TRUE(after.SaveSectionList(fields));
+    ASSERT_TRUE(LoadSectionList(after, fields));
+    ASSERT_TRUE(SaveSectionList(after, fields));
     EXPECT_NE(ReadFile(dir.File("after.txt")), original);  // really rewritten
     EXPECT_EQ(CompileToHex(after, kCompileNormal, dir, "after"), normal);
     EXPECT_EQ(CompileToHex(after, kCompileBasic, dir, "after"), basic);
@@ -48,11 +50,11 @@ TEST(RoundTrip, ListWithFortySatelliteNamesNeedsTheOption) {
   AppOptions options;
   CListDB db(reporter, options, dir.Write("forty.txt", test::SmallValidList(40)));
   std::vector<std::string> fields;
-  EXPECT_FALSE(db.LoadSectionList(fields));
+  EXPECT_FALSE(LoadSectionList(db, fields));
   EXPECT_EQ(reporter.boxes.back(), "The Text Format is not correct");
   options.fortySatellites = true;
   fields.clear();
-  EXPECT_TRUE(db.LoadSectionList(fields));
+  EXPECT_TRUE(LoadSectionList(db, fields));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/SampleLists.h"
 #include "tests/support/TempDir.h"
+#include "transfer/SectionListLoader.h"
 #include "transfer/SectionListParser.h"
 
 namespace lumoscope {
@@ -204,14 +205,14 @@ TEST(LoadSectionList, ChecksFirstThenReadsTheFile) {
   CListDB db(reporter, options, dir.Write("list.txt", test::SmallValidList()));
   db.resaveFlag = true;
   Fields fields;
-  ASSERT_TRUE(db.LoadSectionList(fields));
+  ASSERT_TRUE(LoadSectionList(db, fields));
   EXPECT_FALSE(db.validateOnly);
   EXPECT_FALSE(db.resaveFlag);
   EXPECT_EQ(fields.front(), "SAT_NAME START");
 
   CListDB missing(reporter, options, dir.File("none.txt"));
   Fields none;
-  EXPECT_FALSE(missing.LoadSectionList(none));
+  EXPECT_FALSE(LoadSectionList(missing, none));
   if (test::RealCompilerAvailable())
     EXPECT_EQ(reporter.boxes.back(), "The Text Format is not correct");
   else

@@ -11,7 +11,9 @@
 #include "tests/support/SampleLists.h"
 #include "tests/support/TempDir.h"
 #include "transfer/SectionListFormatter.h"
+#include "transfer/SectionListLoader.h"
 #include "transfer/SectionListParser.h"
+#include "transfer/SectionListWriter.h"
 
 namespace lumoscope {
 namespace {
@@ -151,17 +153,17 @@ class SaveSectionListTest : public ::testing::Test {
 TEST_F(SaveSectionListTest, KeepsThePreviousFileAsBak) {
   const std::string path = dir.Write("list.txt", "old content");
   CListDB db(reporter, options, path);
-  ASSERT_TRUE(db.SaveSectionList(Wrap("SAT_NAME START", {"1", "A"}, "SAT_NAME END")));
+  ASSERT_TRUE(SaveSectionList(db, Wrap("SAT_NAME START", {"1", "A"}, "SAT_NAME END")));
   EXPECT_EQ(ReadFile(dir.File("list.bak")), "old content");
   EXPECT_NE(ReadFile(path).find("\"A\""), std::string::npos);
   // The backup keeps the list as it was before this database first wrote it.
-  ASSERT_TRUE(db.SaveSectionList({}));
+  ASSERT_TRUE(SaveSectionList(db, {}));
   EXPECT_EQ(ReadFile(dir.File("list.bak")), "old content");
 
   // Without a ".txt" extension the backup name gets ".bak" appended, never the list's own.
   const std::string plain = dir.Write("LIST", "plain old");
   CListDB other(reporter, options, plain);
-  ASSERT_TRUE(other.SaveSectionList({}));
+  ASSERT_TRUE(SaveSectionList(other, {}));
   EXPECT_EQ(ReadFile(dir.File("LIST.bak")), "plain old");
   EXPECT_TRUE(reporter.boxes.empty());
 }
@@ -169,7 +171,7 @@ TEST_F(SaveSectionListTest, KeepsThePreviousFileAsBak) {
 TEST_F(SaveSectionListTest, UnwritableFolderIsReported) {
   const std::string path = dir.File("missing/list.txt");
   CListDB db(reporter, options, path);
-  EXPECT_FALSE(db.SaveSectionList({}));
+  EXPECT_FALSE(SaveSectionList(db, {}));
   ASSERT_EQ(reporter.boxes.size(), 1u);
   EXPECT_THAT(reporter.boxes[0], testing::StartsWith(Format("Can't open .temp file : %s\n", path.c_str())));
 }
@@ -188,7 +190,7 @@ TEST_F(SaveSectionListTest, WriteErrorFailsAndLosesNothing) {
   rlimit small = old;
   small.rlim_cur = 4096;
   setrlimit(RLIMIT_FSIZE, &small);
-  const bool saved = db.SaveSectionList(big);
+  const bool saved = SaveSectionList(db, big);
   setrlimit(RLIMIT_FSIZE, &old);
 
   EXPECT_FALSE(saved);
@@ -205,13 +207,13 @@ TEST_F(SaveSectionListTest, LoadSaveLoadIsStable) {
     const std::string path = dir.Write("gen.txt", test::GeneratedList(200, seed));
     CListDB db(reporter, options, path);
     Fields first, second;
-    ASSERT_TRUE(db.LoadSectionList(first));
-    ASSERT_TRUE(db.SaveSectionList(first));
-    ASSERT_TRUE(db.LoadSectionList(second));
+    ASSERT_TRUE(LoadSectionList(db, first));
+    ASSERT_TRUE(SaveSectionList(db, first));
+    ASSERT_TRUE(LoadSectionList(db, second));
     EXPECT_EQ(first, second);
     // And the written text is a fixed point of the writer.
     const std::string once = ReadFile(path);
-    ASSERT_TRUE(db.SaveSectionList(second));
+    ASSERT_TRUE(SaveSectionList(db, second));
     EXPECT_EQ(ReadFile(path), once);
   }
   EXPECT_TRUE(reporter.boxes.empty());

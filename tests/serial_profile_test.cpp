@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "database/ListDB.h"
+#include "tests/support/BinImage.h"
 #include "tests/support/FakeLink.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempDir.h"
+#include "transfer/Download.h"
 #include "transfer/DownloadProtocol.h"
 #include "transfer/PortSelection.h"
+#include "transfer/Upload.h"
 #include "transfer/WireTrace.h"
 
 namespace lumoscope {
@@ -89,20 +92,32 @@ class FakeLinkDownload : public ::testing::Test {
 };
 
 TEST_F(FakeLinkDownload, SilentReceiverEndsTheConnectionAfterTwoConnectReads) {
-  EXPECT_FALSE(db.DownloadImage(binPath));
+  EXPECT_FALSE(DownloadImage(db, binPath));
   ASSERT_EQ(reporter.boxes.size(), 1u);
   EXPECT_EQ(reporter.boxes[0], "Connetion fail with STB.\n");
   EXPECT_EQ(factory.clock.now, 2 * 5100 * kMs);
   EXPECT_TRUE(factory.device.written.empty());
 }
 
+TEST_F(FakeLinkDownload, ReceiverFallingSilentAfterThePacketEndsAfterThreeReadBounds) {
+  const auto packets = test::SplitIntoPackets(test::RandomBytes(20, 1), 0x00100000, 10);
+  const std::string twoPackets = dir.Write("two.bin", test::BuildBinImage(packets));
+  // Ready and NXT, then the ACKs of the header, the first announcement and the first
+  // frame; the second announcement is never answered.
+  for (const ControlMessage& m : {kDnOperReq, kNxt, kAck, kAck, kAck})
+    factory.device.Arrive(0, std::string(m.begin(), m.end()));
+  EXPECT_FALSE(DownloadImage(db, twoPackets));
+  EXPECT_EQ(reporter.boxes, std::vector<std::string>{"\nSTB doesn't ack\n"});
+  EXPECT_EQ(factory.clock.now, 3 * factory.bounds.downloadReadUs);
+}
+
 TEST_F(FakeLinkDownload, IllegalPortNumbersTouchNoDevice) {
   for (int port : {0, 5}) {
     reporter.Clear();
     options.portNumber = port;
-    EXPECT_FALSE(db.DownloadImage(binPath));
+    EXPECT_FALSE(DownloadImage(db, binPath));
     EXPECT_EQ(reporter.boxes, std::vector<std::string>{kIllegalPortMessage});
-    EXPECT_FALSE(db.UploadChannelList());
+    EXPECT_FALSE(UploadChannelList(db));
   }
   EXPECT_TRUE(factory.openedPaths.empty());
 }
@@ -111,7 +126,7 @@ TEST_F(FakeLinkDownload, PortNumbersSelectTheDevicesOfTheOptions) {
   options.devicePaths = {"/dev/a", "/dev/b", "/dev/c", "/dev/d"};
   factory.refuseOpen = true;
   options.portNumber = 3;
-  EXPECT_FALSE(db.DownloadImage(binPath));
+  EXPECT_FALSE(DownloadImage(db, binPath));
   EXPECT_EQ(factory.openedPaths, std::vector<std::string>{"/dev/c"});
   EXPECT_EQ(reporter.boxes, std::vector<std::string>{kPortOpenFailedMessage});
   EXPECT_EQ(PortName(4), "COM4");
@@ -121,7 +136,7 @@ TEST_F(FakeLinkDownload, RefusedLineSettingsAreToldAndTheDownloadGoesOn) {
   factory.lineAccepted = false;
   factory.device.Arrive(0, std::string(kDnOperReq.begin(), kDnOperReq.end()));
   factory.device.Arrive(1 * kMs, "nonsense");  // not NXT: ERR, not counted
-  EXPECT_FALSE(db.DownloadImage(binPath));
+  EXPECT_FALSE(DownloadImage(db, binPath));
   ASSERT_GE(reporter.boxes.size(), 2u);
   EXPECT_EQ(reporter.boxes[0], kSerialInitFailedMessage);
   EXPECT_EQ(reporter.boxes.back(), "Connetion fail with STB.\n");

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "database/Crc.h"
-#include "database/DerivedNames.h"
-#include "database/TextLines.h"
+#include "base/Crc.h"
+#include "base/DerivedNames.h"
+#include "base/TextLines.h"
 
 namespace lumoscope {
 namespace {

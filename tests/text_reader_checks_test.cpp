@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
+#include "base/Reporter.h"
+#include "base/TextLines.h"
 #include "database/Compiler.h"
 #include "database/ReaderMessages.h"
-#include "database/TextLines.h"
-#include "shell/Reporter.h"
 #include "tests/support/ListText.h"
 #include "tests/support/RecordingReporter.h"
 

@@ -1,6 +1,6 @@
 #include "transfer/BinImageBuilder.h"
 
-#include "database/Crc.h"
+#include "base/Crc.h"
 
 namespace lumoscope {
 

@@ -3,6 +3,8 @@
 // retried on its own, and at the end the receiver says whether it stored the image.
 // Each step is reported in the message window; every way out closes the file and
 // releases the port.
+#include "transfer/Download.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,11 +13,11 @@
 #include <cstring>
 #include <vector>
 
-#include "database/DerivedNames.h"
-#include "database/InputFile.h"
+#include "base/DerivedNames.h"
+#include "base/FileHandle.h"
+#include "base/InputFile.h"
 #include "database/ListDB.h"
 #include "transfer/DownloadProtocol.h"
-#include "transfer/FileHandle.h"
 #include "transfer/PortSelection.h"
 #include "transfer/PosixLinkFactory.h"
 
@@ -305,13 +307,13 @@ bool FlashDownload::Terminate() {
 
 }  // namespace
 
-bool CListDB::DownloadImage(const std::string& path) {
-  ISerialLinkFactory& factory = linkFactory ? *linkFactory : DefaultLinkFactory();
-  return FlashDownload(Reporter(), factory, Options()).Run(path);
+bool DownloadImage(CListDB& db, const std::string& path) {
+  ISerialLinkFactory& factory = db.linkFactory ? *db.linkFactory : DefaultLinkFactory();
+  return FlashDownload(db.Reporter(), factory, db.Options()).Run(path);
 }
 
-bool CListDB::DownloadCurrentList() {
-  return DownloadImage(DerivedPath(FilePath(), kExtBin));
+bool DownloadCurrentList(CListDB& db) {
+  return DownloadImage(db, DerivedPath(db.FilePath(), kExtBin));
 }
 
 }  // namespace lumoscope

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <span>
 
-#include "database/Crc.h"
+#include "base/Crc.h"
 #include "transfer/BinImageBuilder.h"
 
 namespace lumoscope {

@@ -1,6 +1,6 @@
 #include "transfer/HexImageReader.h"
 
-#include "shell/Reporter.h"
+#include "base/Reporter.h"
 
 namespace lumoscope {
 

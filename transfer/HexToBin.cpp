@@ -3,13 +3,13 @@
 #include <cctype>
 #include <cstdio>
 
-#include "database/DerivedNames.h"
-#include "database/FileContents.h"
+#include "base/DerivedNames.h"
+#include "base/FileContents.h"
+#include "base/ReplacingFile.h"
+#include "base/Reporter.h"
 #include "database/ListDB.h"
-#include "shell/Reporter.h"
 #include "transfer/BinImageBuilder.h"
 #include "transfer/HexImageReader.h"
-#include "transfer/ReplacingFile.h"
 
 namespace lumoscope {
 
@@ -90,17 +90,17 @@ std::string BinPathForHexFile(std::string_view hexPath) {
 
 // The list's own ".hex" into its ".bin". Both names are derived from the text file's
 // name; neither may be the text file itself, whatever links the folder holds.
-bool CListDB::ConvertHexToBin() {
-  const std::string hexPath = DerivedPath(FilePath(), kExtHex);
-  const std::string binPath = DerivedPath(FilePath(), kExtBin);
+bool ConvertHexToBin(CListDB& db) {
+  const std::string hexPath = DerivedPath(db.FilePath(), kExtHex);
+  const std::string binPath = DerivedPath(db.FilePath(), kExtBin);
   for (const std::string* derived : {&hexPath, &binPath}) {
-    if (SameFile(*derived, FilePath())) {
-      Reporter().MessageBox(Format(
+    if (SameFile(*derived, db.FilePath())) {
+      db.Reporter().MessageBox(Format(
           "DNCONV: %s is the channel list itself; the conversion would destroy it.\n", derived->c_str()));
       return false;
     }
   }
-  return ConvertHexFileToBin(Reporter(), hexPath, binPath);
+  return ConvertHexFileToBin(db.Reporter(), hexPath, binPath);
 }
 
 }  // namespace lumoscope

@@ -5,6 +5,7 @@
 
 namespace lumoscope {
 
+class CListDB;
 class IReporter;
 
 inline constexpr const char* kCantOpenFileMessage = "Can't open  %s file \n";
@@ -20,6 +21,9 @@ bool BuildBinImage(IReporter& reporter, std::string_view hexText, std::string& i
 // conversion never leaves a partial or stale-looking ".bin" behind. Refuses to write
 // over the hex file itself.
 bool ConvertHexFileToBin(IReporter& reporter, const std::string& hexPath, const std::string& binPath);
+
+// Converts the list's ".hex" into its packetised ".bin".
+bool ConvertHexToBin(CListDB& db);
 
 // The ".bin" name that belongs to a chosen ".hex" file: its ".hex" (any letter case)
 // replaced, or ".bin" appended.

@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/Reporter.h"
+#include "base/Reporter.h"
 
 namespace lumoscope {
 

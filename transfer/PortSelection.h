@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "shell/Options.h"
-#include "shell/Reporter.h"
+#include "base/Options.h"
+#include "base/Reporter.h"
 #include "transfer/SerialLink.h"
 
 namespace lumoscope {

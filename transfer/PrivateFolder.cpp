@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "shell/Reporter.h"
+#include "base/Reporter.h"
 
 namespace lumoscope {
 namespace {

@@ -6,7 +6,7 @@
 // can do either.
 #include <string>
 
-#include "database/FileFailure.h"
+#include "base/FileFailure.h"
 
 namespace lumoscope {
 

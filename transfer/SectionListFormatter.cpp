@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "database/TextLines.h"
-#include "transfer/SectionLayout.h"
+#include "base/SectionLayout.h"
+#include "base/TextLines.h"
 
 namespace lumoscope {
 

@@ -4,10 +4,10 @@
 #include <climits>
 #include <iterator>
 
-#include "database/TextLines.h"
-#include "listview/FieldConversions.h"
-#include "shell/Reporter.h"
-#include "transfer/SectionLayout.h"
+#include "base/FieldConversions.h"
+#include "base/Reporter.h"
+#include "base/SectionLayout.h"
+#include "base/TextLines.h"
 
 namespace lumoscope {
 

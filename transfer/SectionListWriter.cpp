@@ -1,15 +1,17 @@
 // Saving the working section list back to the channel list's text file.
+#include "transfer/SectionListWriter.h"
+
 #include <unistd.h>
 
 #include <cerrno>
 #include <string>
 #include <vector>
 
-#include "database/DerivedNames.h"
-#include "database/FileContents.h"
+#include "base/DerivedNames.h"
+#include "base/FileContents.h"
+#include "base/ReplacingFile.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
-#include "transfer/ReplacingFile.h"
 #include "transfer/SectionListFormatter.h"
 
 namespace lumoscope {
@@ -39,30 +41,30 @@ bool KeepBackup(const std::string& realPath, const std::string& backupPath, File
 
 }  // namespace
 
-bool CListDB::SaveSectionList(const std::vector<std::string>& list) {
-  const std::string& path = FilePath();
+bool SaveSectionList(CListDB& db, const std::vector<std::string>& list) {
+  const std::string& path = db.FilePath();
   const std::string backupPath = DerivedPath(path, kExtBak);
   const std::string text = FormatSectionList(list);
 
   ReplacingFile out(path);
   if (!out.IsOpen()) {
-    Reporter().MessageBox(WithFailure(Format(msg::kCantOpenTemp, path.c_str()), out.Failure()));
+    db.Reporter().MessageBox(WithFailure(Format(msg::kCantOpenTemp, path.c_str()), out.Failure()));
     return false;
   }
-  if (backedUpPath_ != path) {
+  if (!db.BackupKept(path)) {
     FileFailure failure;
     if (!KeepBackup(out.RealTarget(), backupPath, failure)) {
-      Reporter().MessageBox(WithFailure(Format(kBackupFailed, backupPath.c_str()), failure));
+      db.Reporter().MessageBox(WithFailure(Format(kBackupFailed, backupPath.c_str()), failure));
       return false;
     }
-    backedUpPath_ = path;
+    db.MarkBackupKept(path);
   }
   if (!out.Write(text) || !out.Commit()) {
-    Reporter().MessageBox(Format("Can't write the text file : %s\n(%s)\nThe previous list is kept in %s\n",
-                                 path.c_str(), out.Error().c_str(), backupPath.c_str()));
+    db.Reporter().MessageBox(Format("Can't write the text file : %s\n(%s)\nThe previous list is kept in %s\n",
+                                    path.c_str(), out.Error().c_str(), backupPath.c_str()));
     return false;
   }
-  RememberFileVersion();
+  db.RememberFileVersion();
   return true;
 }
 

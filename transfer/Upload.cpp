@@ -15,13 +15,14 @@
 #include <string_view>
 #include <vector>
 
-#include "database/DerivedNames.h"
-#include "database/FileFailure.h"
+#include "base/DerivedNames.h"
+#include "base/FileFailure.h"
+#include "base/ReplacingFile.h"
+#include "base/WriteAll.h"
 #include "database/ListDB.h"
 #include "transfer/PortSelection.h"
 #include "transfer/PosixLinkFactory.h"
 #include "transfer/PrivateFolder.h"
-#include "transfer/ReplacingFile.h"
 #include "transfer/UploadFilter.h"
 
 namespace lumoscope {
@@ -76,17 +77,6 @@ struct Reception {
 // anybody should flash back.
 bool IsComplete(const Reception& r) {
   return r.end == ReceptionEnd::Marker || (r.end == ReceptionEnd::Silence && r.endedOnPrompt);
-}
-
-// Writes all of `bytes` at the descriptor's position; the errno of a failure, or 0.
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return n < 0 ? errno : EIO;
-    bytes.remove_prefix(static_cast<size_t>(n));
-  }
-  return 0;
 }
 
 // Reads up to `n` bytes from the start of the file; the errno of a failure, or 0.
@@ -334,8 +324,8 @@ bool UploadChannelListTo(CListDB& db, const std::string& target, const std::stri
   return ConsoleUpload(db.Reporter(), factory, db.Options(), target, workFolder).Run();
 }
 
-bool CListDB::UploadChannelList() {
-  return UploadChannelListTo(*this, UploadFilePath(), UploadFolderPath());
+bool UploadChannelList(CListDB& db) {
+  return UploadChannelListTo(db, UploadFilePath(), UploadFolderPath());
 }
 
 }  // namespace lumoscope

@@ -15,10 +15,14 @@ std::string UploadFilePath();
 // "Temp" in front of its ".txt" (or appended when there is none).
 std::string FilteredUploadPath(const std::string& uploadPath);
 
-// The upload of CListDB::UploadChannelList into `target`. The received bytes and the
-// filtered list are written in `workFolder`, a folder only the user can enter (made when
-// missing, refused when others can enter it). `target` is replaced only by a complete
-// upload, and only once the whole list is written.
+// Fetches the receiver's list through the port of the list's options into the fixed
+// upload file.
+bool UploadChannelList(CListDB& db);
+
+// The same upload into `target`. The received bytes and the filtered list are written in
+// `workFolder`, a folder only the user can enter (made when missing, refused when others
+// can enter it). `target` is replaced only by a complete upload, and only once the whole
+// list is written.
 bool UploadChannelListTo(CListDB& db, const std::string& target, const std::string& workFolder);
 
 }  // namespace lumoscope

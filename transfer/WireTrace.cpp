@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/Reporter.h"
+#include "base/Reporter.h"
 
 namespace lumoscope {
 namespace {

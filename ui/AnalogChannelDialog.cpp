@@ -10,8 +10,8 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "base/Reporter.h"
 #include "editing/ChannelFormChecks.h"
-#include "shell/Reporter.h"
 #include "ui/ChannelDialogParts.h"
 
 namespace lumoscope::ui {

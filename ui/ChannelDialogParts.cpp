@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "base/FieldConversions.h"
+#include "base/Reporter.h"
 #include "editing/SatelliteLines.h"
-#include "listview/FieldConversions.h"
-#include "shell/Reporter.h"
 
 namespace lumoscope::ui {
 

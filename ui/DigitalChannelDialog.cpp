@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/Reporter.h"
 #include "editing/ChannelFormChecks.h"
-#include "shell/Reporter.h"
 #include "ui/ChannelDialogParts.h"
 
 namespace lumoscope::ui {

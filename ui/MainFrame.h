@@ -9,11 +9,11 @@
 #include <memory>
 #include <optional>
 
+#include "base/Options.h"
+#include "base/Reporter.h"
 #include "shell/FileChooser.h"
 #include "shell/ListColours.h"
 #include "shell/LumoscopeDoc.h"
-#include "shell/Options.h"
-#include "shell/Reporter.h"
 #include "shell/SettingsStore.h"
 
 class QAction;

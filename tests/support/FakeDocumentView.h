@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/DocumentView.h"
+#include "listview/DocumentView.h"
 
 namespace lumoscope::test {
 

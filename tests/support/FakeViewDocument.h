@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "database/ListDB.h"
-#include "shell/DocumentView.h"
+#include "listview/DocumentView.h"
 
 namespace lumoscope::test {
 

@@ -60,7 +60,7 @@ std::vector<std::string> FieldsBuilder::Build() const {
 
 std::string CheckWellFormed(const std::vector<std::string>& fields) {
   const ListSection all[] = {ListSection::SatName,  ListSection::Satellite, ListSection::DigitalTp,
-                         ListSection::AnalogTp, ListSection::Channel,   ListSection::Pid};
+                             ListSection::AnalogTp, ListSection::Channel,   ListSection::Pid};
   std::vector<bool> covered(fields.size(), false);
   for (ListSection s : all) {
     const SectionInfo& info = InfoOf(s);
@@ -83,8 +83,8 @@ std::string CheckWellFormed(const std::vector<std::string>& fields) {
 
 std::vector<std::string> NamesOf(const std::vector<std::string>& fields, const std::string& section) {
   const ListSection s = section == "CHANNEL"       ? ListSection::Channel
-                    : section == "CHANNEL_PID" ? ListSection::Pid
-                                               : ListSection::AnalogTp;
+                        : section == "CHANNEL_PID" ? ListSection::Pid
+                                                   : ListSection::AnalogTp;
   const int nameField = s == ListSection::Channel ? 5 : 4;
   const SectionSpan span = SectionMap::Locate(fields)[s];
   std::vector<std::string> names;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Reporter.h"
+#include "base/Reporter.h"
 
 namespace lumoscope::test {
 

@@ -43,7 +43,9 @@ inline std::string GenerateList(const ListSpec& shape) {
 }
 
 // A small valid list of the default shape.
-inline std::string SmallList() { return GenerateList(ListSpec{}); }
+inline std::string SmallList() {
+  return GenerateList(ListSpec{});
+}
 
 // The list at the format's table limits: 50 satellites, 4999 D_TPs, 9999 channels,
 // 999 PID channels, 4999 A_TPs. Valid for the basic compile and the check; its normal

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cstring>
 
-#include "database/Crc.h"
+#include "base/Crc.h"
 #include "transfer/DownloadProtocol.h"
 
 namespace lumoscope::sim {

@@ -1,4 +1,4 @@
-#include "database/FileFailure.h"
+#include "base/FileFailure.h"
 
 #include <cstring>
 

@@ -4,8 +4,8 @@
 // regular files of at most kMaxInputFileBytes are read (see InputFile.h).
 #include <string>
 
-#include "database/FileFailure.h"
-#include "database/InputFile.h"
+#include "base/FileFailure.h"
+#include "base/InputFile.h"
 
 namespace lumoscope {
 

@@ -1,4 +1,4 @@
-#include "database/DerivedNames.h"
+#include "base/DerivedNames.h"
 
 #include <cctype>
 

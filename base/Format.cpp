@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Reporter.h"
+#include "base/Reporter.h"
 
 namespace lumoscope {
 

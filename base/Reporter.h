@@ -40,9 +40,28 @@ class IReporter {
   virtual void SetFrameProgress(int position) = 0;
   virtual void RepaintStatusBar() {}
 
-  // Wait cursor around long work; no-op where there is no pointer.
+  // Wait cursor around long work; no-op where there is no pointer. Nested calls pair
+  // up; use WaitGuard rather than calling these directly.
   virtual void BeginWait() {}
   virtual void EndWait() {}
+};
+
+// Shows the wait pointer from its construction until End() or the end of its scope,
+// whichever comes first, so every way out of a long operation restores the pointer.
+class WaitGuard {
+ public:
+  explicit WaitGuard(IReporter& reporter) : reporter_(&reporter) { reporter_->BeginWait(); }
+  ~WaitGuard() { End(); }
+  WaitGuard(const WaitGuard&) = delete;
+  WaitGuard& operator=(const WaitGuard&) = delete;
+
+  void End() {
+    if (reporter_ != nullptr) reporter_->EndWait();
+    reporter_ = nullptr;
+  }
+
+ private:
+  IReporter* reporter_;
 };
 
 // printf-style formatting of the program's message texts ("line number %d" and friends).

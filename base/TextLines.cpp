@@ -1,4 +1,4 @@
-#include "database/TextLines.h"
+#include "base/TextLines.h"
 
 #include <algorithm>
 #include <cctype>
@@ -78,6 +78,5 @@ std::string RestoreBlanks(std::string_view name) {
     if (c == '~') c = ' ';
   return out;
 }
-
 
 }  // namespace lumoscope

@@ -1,4 +1,4 @@
-#include "database/InputFile.h"
+#include "base/InputFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "shell/Reporter.h"
+#include "base/Reporter.h"
 
 namespace lumoscope {
 namespace {

@@ -1,4 +1,4 @@
-#include "database/TemporaryNames.h"
+#include "base/TemporaryNames.h"
 
 #include <dirent.h>
 #include <fcntl.h>

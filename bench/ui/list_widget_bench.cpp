@@ -15,7 +15,7 @@ constexpr int kWindowHeight = 900;
 
 }  // namespace
 
-class ListWidgetSpeedTest : public QObject {
+class ListWidgetBench : public QObject {
   Q_OBJECT
 
  private slots:
@@ -72,5 +72,5 @@ class ListWidgetSpeedTest : public QObject {
   std::vector<std::string> fields_;
 };
 
-QTEST_MAIN(ListWidgetSpeedTest)
-#include "list_widget_speed_test.moc"
+QTEST_MAIN(ListWidgetBench)
+#include "list_widget_bench.moc"

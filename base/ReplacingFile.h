@@ -8,11 +8,12 @@
 // A target behind a symbolic link is written through the link: the link stays and the
 // file it names is replaced. The replacement keeps the permission bits (and, where the
 // system allows, the owner) of the file it replaces. A target that exists but is not a
-// regular file (a device, a pipe, a folder) is refused rather than replaced.
+// regular file (a device, a pipe, a folder) is refused rather than replaced. Files the
+// program derives may instead replace a link itself (Links::Replace).
 #include <string>
 #include <string_view>
 
-#include "database/FileFailure.h"
+#include "base/FileFailure.h"
 
 namespace lumoscope {
 
@@ -23,9 +24,15 @@ class ReplacingFile {
   // next compile, where the wait for the disk would cost more than the file is worth).
   enum class Durability { Synced, Unsynced };
 
+  // Follow: a symbolic link at the target is written through (a person's own files).
+  // Replace: the new file takes the place of the link itself (files the program derives,
+  // which must never land in whatever file a link there names).
+  enum class Links { Follow, Replace };
+
   // Creates the temporary file next to the file `target` names. IsOpen() tells whether
   // that worked.
-  explicit ReplacingFile(std::string target, Durability durability = Durability::Synced);
+  explicit ReplacingFile(std::string target, Durability durability = Durability::Synced,
+                         Links links = Links::Follow);
   ~ReplacingFile();
 
   ReplacingFile(const ReplacingFile&) = delete;
@@ -49,7 +56,8 @@ class ReplacingFile {
   const std::string& RealTarget() const { return realTarget_; }
 
  private:
-  void Fail();
+  // Keeps the system's reason for the errno value `error` and removes the temporary file.
+  void Fail(int error);
   void Discard();
 
   std::string target_;

@@ -13,7 +13,7 @@
 using namespace lumoscope;
 using namespace lumoscope::ui;
 
-class WindowSpeedTest : public QObject {
+class WindowBench : public QObject {
   Q_OBJECT
 
  private slots:
@@ -86,5 +86,5 @@ class WindowSpeedTest : public QObject {
   std::string stressPath_;
 };
 
-QTEST_MAIN(WindowSpeedTest)
-#include "window_speed_test.moc"
+QTEST_MAIN(WindowBench)
+#include "window_bench.moc"

@@ -1,10 +1,10 @@
-#include "listview/FieldConversions.h"
+#include "base/FieldConversions.h"
 
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/Reporter.h"
+#include "base/Reporter.h"
 
 namespace lumoscope {
 
@@ -16,7 +16,9 @@ constexpr size_t kMaxTrimLength = 255;
 constexpr int kDegreeWrapStored = 365;   // stored -> display wraps at 365 degrees
 constexpr int kDegreeWrapDisplay = 360;  // display -> stored wraps at 360 degrees
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 void UpperInPlace(std::string& s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -89,7 +91,8 @@ bool DegreeToDisplay(std::string& value, std::string& result, bool toDisplay, IR
     const size_t wholeEnd = dot == std::string::npos ? value.size() : dot;
     const int whole = static_cast<int>(LeadingDigits(value, start, wholeEnd) % kDegreeWrapDisplay);
     int tenths = 0;
-    if (dot != std::string::npos && dot + 1 < value.size() && IsDigit(value[dot + 1])) tenths = value[dot + 1] - '0';
+    if (dot != std::string::npos && dot + 1 < value.size() && IsDigit(value[dot + 1]))
+      tenths = value[dot + 1] - '0';
     if (east || (whole == 0 && tenths == 0))
       std::snprintf(buf, sizeof buf, "%03d%01d", whole, tenths);
     else

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "database/FileFailure.h"
+#include "base/FileFailure.h"
 
 namespace lumoscope {
 

@@ -1,4 +1,4 @@
-#include "database/FileContents.h"
+#include "base/FileContents.h"
 
 #include <unistd.h>
 

@@ -1,11 +1,12 @@
 #pragma once
 // A reporter that tells nobody anything: for work whose faults are reported again by a
-// later step, and for benchmarks and fuzzing, where nobody is there to read.
-#include "shell/Reporter.h"
+// later step, and for benchmarks and fuzzing, where nobody is there to read. Fuzz targets
+// derive from it to count or check what would have been shown.
+#include "base/Reporter.h"
 
 namespace lumoscope {
 
-class SilentReporter final : public IReporter {
+class SilentReporter : public IReporter {
  public:
   void MessageBox(const std::string&, const std::string& = {}) override {}
   Answer AskYesNo(const std::string&, const std::string&) override { return Answer::No; }

@@ -1,4 +1,4 @@
-#include "transfer/ReplacingFile.h"
+#include "base/ReplacingFile.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -10,9 +10,10 @@
 #include <cstring>
 #include <filesystem>
 
-#include "database/DerivedNames.h"
-#include "database/InputFile.h"
-#include "database/TemporaryNames.h"
+#include "base/DerivedNames.h"
+#include "base/InputFile.h"
+#include "base/TemporaryNames.h"
+#include "base/WriteAll.h"
 
 namespace lumoscope {
 
@@ -45,10 +46,14 @@ std::string FollowLinks(const std::string& path) {
   return current;
 }
 
-ReplacingFile::ReplacingFile(std::string target, Durability durability)
-    : target_(std::move(target)), realTarget_(FollowLinks(target_)), durability_(durability) {
+ReplacingFile::ReplacingFile(std::string target, Durability durability, Links links)
+    : target_(std::move(target)),
+      realTarget_(links == Links::Follow ? FollowLinks(target_) : target_),
+      durability_(durability) {
   struct stat st;
-  const bool exists = stat(realTarget_.c_str(), &st) == 0;
+  // A link that is replaced, not followed, hands down nothing of the file it names.
+  const bool exists = links == Links::Follow ? stat(realTarget_.c_str(), &st) == 0
+                                             : lstat(realTarget_.c_str(), &st) == 0 && !S_ISLNK(st.st_mode);
   if (exists && !S_ISREG(st.st_mode)) {
     error_ = NotRegularReason(st.st_mode);
     return;
@@ -75,8 +80,8 @@ ReplacingFile::~ReplacingFile() {
   if (!committed_) Discard();
 }
 
-void ReplacingFile::Fail() {
-  error_ = std::strerror(errno);
+void ReplacingFile::Fail(int error) {
+  error_ = std::strerror(error);
   Discard();
 }
 
@@ -93,14 +98,9 @@ void ReplacingFile::Discard() {
 
 bool ReplacingFile::Write(std::string_view bytes) {
   if (fd_ < 0) return false;
-  while (!bytes.empty()) {
-    const ssize_t n = write(fd_, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      Fail();
-      return false;
-    }
-    bytes.remove_prefix(static_cast<size_t>(n));
+  if (const int error = WriteAll(fd_, bytes); error != 0) {
+    Fail(error);
+    return false;
   }
   return true;
 }
@@ -109,17 +109,17 @@ bool ReplacingFile::Commit() {
   if (fd_ < 0) return false;
   const bool synced = durability_ == Durability::Synced;
   if (synced && fsync(fd_) != 0) {
-    Fail();
+    Fail(errno);
     return false;
   }
   const int fd = fd_;
   fd_ = -1;
   if (close(fd) != 0) {
-    Fail();
+    Fail(errno);
     return false;
   }
   if (std::rename(tempPath_.c_str(), realTarget_.c_str()) != 0) {
-    Fail();
+    Fail(errno);
     return false;
   }
   tempPath_.clear();

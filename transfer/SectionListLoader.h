@@ -1,0 +1,15 @@
+#pragma once
+// Loading the working section list (the list view's m_fields) from a list's text file.
+#include <string>
+#include <vector>
+
+namespace lumoscope {
+
+class CListDB;
+
+// Checks the whole text file with the compiler's checks first, then appends its
+// sections to `list` and sets the database's resave flag when the list should be saved
+// at once. False (after telling the person why) for a refused or unreadable file.
+bool LoadSectionList(CListDB& db, std::vector<std::string>& list);
+
+}  // namespace lumoscope
