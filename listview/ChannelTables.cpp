@@ -3,6 +3,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "base/FieldConversions.h"
+#include "base/RecordFields.h"
 #include "listview/ListView.h"
 
 namespace lumoscope {
@@ -18,13 +20,12 @@ constexpr std::string_view kNoTransponder[kTransponderPart] = {"0000", "0000", "
 // First record of a section by the text of its Index field.
 using IndexMap = std::unordered_map<std::string_view, long>;
 
-IndexMap MapByIndex(const std::vector<std::string>& fields, const SectionSpan& span, int width) {
+IndexMap MapByIndex(const std::vector<std::string>& fields, const SectionSpan& span) {
   IndexMap map;
-  const long records = span.Records(width);
-  map.reserve(static_cast<size_t>(records));
-  for (long r = 0; r < records; ++r) {
-    const long first = span.First() + r * width;
-    map.emplace(fields[static_cast<size_t>(first)], first);
+  map.reserve(span.Records());
+  for (size_t r = 0; r < span.Records(); ++r) {
+    const size_t first = span.At(r);
+    map.emplace(fields[first], static_cast<long>(first));
   }
   return map;
 }
@@ -64,19 +65,18 @@ void AppendSatellite(std::vector<std::string>& out, const std::vector<std::strin
 void CLumoscopeListView::BuildChannelTables() {
   m_digitalRows.clear();
   m_analogRows.clear();
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  const IndexMap sats = MapByIndex(m_fields, layout[ListSection::Satellite], kSatelliteWidth);
-  const IndexMap tps = MapByIndex(m_fields, layout[ListSection::DigitalTp], kDigitalTpWidth);
+  const SectionLocator sections(m_fields);
+  const IndexMap sats = MapByIndex(m_fields, sections[Section::Satellite]);
+  const IndexMap tps = MapByIndex(m_fields, sections[Section::DigitalTp]);
 
-  const SectionSpan& ch = layout[ListSection::Channel];
-  const SectionSpan& pid = layout[ListSection::Pid];
-  const SectionSpan& an = layout[ListSection::AnalogTp];
-  m_digitalRows.reserve(
-      static_cast<size_t>((ch.Records(kChannelWidth) + pid.Records(kPidWidth)) * kDigitalRowWidth));
-  m_analogRows.reserve(static_cast<size_t>(an.Records(kAnalogWidth) * kAnalogRowWidth));
+  const SectionSpan& ch = sections[Section::DigitalChannel];
+  const SectionSpan& pid = sections[Section::PidChannel];
+  const SectionSpan& an = sections[Section::AnalogTp];
+  m_digitalRows.reserve((ch.Records() + pid.Records()) * kDigitalRowWidth);
+  m_analogRows.reserve(an.Records() * kAnalogRowWidth);
 
-  for (long r = 0; r < ch.Records(kChannelWidth); ++r) {
-    const std::string* f = m_fields.data() + ch.First() + r * kChannelWidth;
+  for (size_t r = 0; r < ch.Records(); ++r) {
+    const std::string* f = m_fields.data() + ch.At(r);
     for (int i = 0; i <= field::kChName; ++i) m_digitalRows.push_back(f[i]);
     m_digitalRows.insert(m_digitalRows.end(), 3, std::string());  // no PIDs
     m_digitalRows.push_back(f[field::kChAudio]);
@@ -88,35 +88,34 @@ void CLumoscopeListView::BuildChannelTables() {
     }
     AppendSatellite(m_digitalRows, m_fields, sats, f[field::kChSat]);
   }
-  for (long r = 0; r < pid.Records(kPidWidth); ++r) {
-    const std::string* f = m_fields.data() + pid.First() + r * kPidWidth;
+  for (size_t r = 0; r < pid.Records(); ++r) {
+    const std::string* f = m_fields.data() + pid.At(r);
     m_digitalRows.push_back(f[field::kIndex]);
     m_digitalRows.push_back(f[field::kPidTp]);
     m_digitalRows.push_back(f[field::kPidSat]);
     m_digitalRows.emplace_back();  // no service id
-    for (int i = field::kPidType; i < kPidWidth; ++i) m_digitalRows.push_back(f[i]);
+    for (int i = field::kPidType; i <= field::kPidBlank; ++i) m_digitalRows.push_back(f[i]);
     AppendTransponder(m_digitalRows, m_fields, tps, f[field::kPidTp]);
     AppendSatellite(m_digitalRows, m_fields, sats, f[field::kPidSat]);
   }
-  for (long r = 0; r < an.Records(kAnalogWidth); ++r) {
-    const std::string* f = m_fields.data() + an.First() + r * kAnalogWidth;
-    m_analogRows.insert(m_analogRows.end(), f, f + kAnalogWidth);
+  for (size_t r = 0; r < an.Records(); ++r) {
+    const std::string* f = m_fields.data() + an.At(r);
+    m_analogRows.insert(m_analogRows.end(), f, f + an.width);
     AppendSatellite(m_analogRows, m_fields, sats, f[field::kAnSat]);
   }
 }
 
 void CLumoscopeListView::Renumber() {
-  const SectionMap layout = SectionMap::Locate(m_fields);
+  const SectionLocator sections(m_fields);
   long number = 1;
-  const auto numberSection = [&](const SectionSpan& span, int width) {
-    for (long r = 0; r < span.Records(width); ++r) {
-      m_fields[static_cast<size_t>(span.First() + r * width)] = std::to_string(number++);
-    }
+  const auto numberSection = [&](const SectionSpan& span) {
+    for (size_t r = 0; r < span.Records(); ++r)
+      m_fields[span.At(r, field::kIndex)] = std::to_string(number++);
   };
-  numberSection(layout[ListSection::Channel], kChannelWidth);
-  numberSection(layout[ListSection::Pid], kPidWidth);
+  numberSection(sections[Section::DigitalChannel]);
+  numberSection(sections[Section::PidChannel]);
   number = 1;
-  numberSection(layout[ListSection::AnalogTp], kAnalogWidth);
+  numberSection(sections[Section::AnalogTp]);
 }
 
 }  // namespace lumoscope
