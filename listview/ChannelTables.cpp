@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "base/FieldConversions.h"
+#include "base/Keywords.h"
 #include "base/RecordFields.h"
 #include "listview/ListView.h"
 
@@ -15,7 +16,7 @@ constexpr int kTransponderPart = 4;  // frequency, symbol rate, polarization, bo
 constexpr int kSatellitePart = 5;    // name, LNB_LO high, LNB_LO low, position, degree
 
 // What a channel on transponder 0 (no transponder of its own) shows.
-constexpr std::string_view kNoTransponder[kTransponderPart] = {"0000", "0000", "V", "___"};
+constexpr std::string_view kNoTransponder[kTransponderPart] = {"0000", "0000", kVertical, "___"};
 
 // First record of a section by the text of its Index field.
 using IndexMap = std::unordered_map<std::string_view, long>;
