@@ -20,7 +20,7 @@
 #include "tools/receiver-sim/ReceiverSim.h"
 #include "transfer/HexToBin.h"
 #include "transfer/PosixLinkFactory.h"
-#include "ui/LumoscopeWindow.h"
+#include "ui/MainWindowWiring.h"
 #include "ui/OptionDialog.h"
 #include "ui/QtSettingsStore.h"
 
@@ -62,7 +62,7 @@ class BoxAnswerer : public QObject {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowWiringTest : public QObject {
   Q_OBJECT
 
  private:
@@ -70,7 +70,7 @@ class MainWindowTest : public QObject {
   std::unique_ptr<QTemporaryDir> work_;
   std::unique_ptr<QtSettingsStore> store_;
   std::unique_ptr<test::FakeFileChooser> chooser_;
-  std::unique_ptr<LumoscopeWindow> window_;
+  std::unique_ptr<MainWindowWiring> window_;
 
   std::string WorkFile(const char* name) const {
     return (work_->path() + QLatin1Char('/') + name).toStdString();
@@ -111,7 +111,7 @@ class MainWindowTest : public QObject {
     work_ = std::make_unique<QTemporaryDir>();
     store_ = std::make_unique<QtSettingsStore>();
     chooser_ = std::make_unique<test::FakeFileChooser>();
-    window_ = std::make_unique<LumoscopeWindow>(*store_, WorkFile("VXRupload.txt"), chooser_.get());
+    window_ = std::make_unique<MainWindowWiring>(*store_, WorkFile("VXRupload.txt"), chooser_.get());
     Frame().show();
     QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
   }
@@ -205,7 +205,7 @@ class MainWindowTest : public QObject {
     QVERIFY(Frame().CommandAction(cmd::kViewAnalogChannels)->isChecked());
 
     window_.reset();
-    window_ = std::make_unique<LumoscopeWindow>(*store_, WorkFile("VXRupload.txt"), chooser_.get());
+    window_ = std::make_unique<MainWindowWiring>(*store_, WorkFile("VXRupload.txt"), chooser_.get());
     Frame().show();
     QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
     QCOMPARE(List().TextColor(), QColor(0, 0, 255));
@@ -351,5 +351,5 @@ class MainWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainWindowTest)
-#include "main_window_test.moc"
+QTEST_MAIN(MainWindowWiringTest)
+#include "main_window_wiring_test.moc"
