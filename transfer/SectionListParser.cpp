@@ -11,6 +11,7 @@
 #include "base/Reporter.h"
 #include "base/Sections.h"
 #include "base/TextLines.h"
+#include "database/ReaderMessages.h"
 
 namespace lumoscope {
 
@@ -119,7 +120,7 @@ bool Parser::SatelliteRecord(std::string_view line, std::vector<std::string>& fi
   std::vector<std::string_view>& tokens = tokens_;
   Tokens(line, wanted, tokens);
   if (tokens.size() + 1 < wanted) {
-    reporter_.MessageBox(kSatelliteIllegalMessage);
+    reporter_.MessageBox(msg::kSatelliteIllegal);
     return false;
   }
   std::string positioner = "0";
