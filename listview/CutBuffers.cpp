@@ -2,46 +2,41 @@
 
 namespace lumoscope {
 
-void CutBuffers::Clear() {
-  channels_ = {};
-  pidChannels_ = {};
-  analogChannels_ = {};
-}
-
-CutBuffers::Buffer* CutBuffers::Of(Section kind) {
-  return const_cast<Buffer*>(static_cast<const CutBuffers*>(this)->Of(kind));
-}
-
-const CutBuffers::Buffer* CutBuffers::Of(Section kind) const {
+std::optional<size_t> CutBuffers::SlotOf(Section kind) {
   switch (kind) {
     case Section::DigitalChannel:
-      return &channels_;
+      return 0;
     case Section::PidChannel:
-      return &pidChannels_;
+      return 1;
     case Section::AnalogTp:
-      return &analogChannels_;
+      return 2;
     default:
-      return nullptr;
+      return std::nullopt;
   }
 }
 
+void CutBuffers::Clear() {
+  buffers_ = {};
+}
+
 void CutBuffers::Add(Section kind, const std::string* record, size_t width) {
-  Buffer* buffer = Of(kind);
-  if (buffer == nullptr || width != RecordWidth(kind)) return;
-  buffer->strings.insert(buffer->strings.end(), record, record + width);
-  ++buffer->records;
+  const std::optional<size_t> slot = SlotOf(kind);
+  if (!slot || width != RecordWidth(kind)) return;
+  Buffer& buffer = buffers_[*slot];
+  buffer.strings.insert(buffer.strings.end(), record, record + width);
+  ++buffer.records;
 }
 
 int CutBuffers::Count(Section kind) const {
-  const Buffer* buffer = Of(kind);
-  return buffer == nullptr ? 0 : buffer->records;
+  const std::optional<size_t> slot = SlotOf(kind);
+  return slot ? buffers_[*slot].records : 0;
 }
 
 std::vector<std::string> CutBuffers::Take(Section kind) {
-  Buffer* buffer = Of(kind);
-  if (buffer == nullptr) return {};
-  std::vector<std::string> records = std::move(buffer->strings);
-  *buffer = {};
+  const std::optional<size_t> slot = SlotOf(kind);
+  if (!slot) return {};
+  std::vector<std::string> records = std::move(buffers_[*slot].strings);
+  buffers_[*slot] = {};
   return records;
 }
 

@@ -3,6 +3,8 @@
 // PID channels, analog channels), each holding whole records back to back. A cut empties
 // all three first; a paste takes the whole buffer of one kind. The buffers live as long
 // as the view: reloads, view switches and undo leave them alone.
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,12 +28,10 @@ class CutBuffers {
     std::vector<std::string> strings;
     int records = 0;
   };
-  Buffer* Of(Section kind);
-  const Buffer* Of(Section kind) const;
+  // The buffer of a kind: digital channels, PID channels, analog channels.
+  static std::optional<size_t> SlotOf(Section kind);
 
-  Buffer channels_;
-  Buffer pidChannels_;
-  Buffer analogChannels_;
+  std::array<Buffer, 3> buffers_;
 };
 
 }  // namespace lumoscope
