@@ -1,0 +1,203 @@
+#include "editing/ScanTable.h"
+
+#include <libdvbv5/dvb-file.h>
+#include <libdvbv5/dvb-v5-std.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string_view>
+
+#include "base/Reporter.h"
+
+namespace lumoscope {
+
+namespace {
+
+// The largest installed table is about 40 KB; anything far beyond is no scan table.
+constexpr std::uintmax_t kMaxScanTableBytes = 1024 * 1024;
+// libdvbv5 copies some words of a line into small fixed buffers and aborts the program
+// when one is longer (a key word of 45 characters is enough). The longest word of the
+// installed tables has 30; longer ones are refused before the library sees them.
+constexpr size_t kMaxScanWordLength = 32;
+
+constexpr const char* kUnreadable = "The scan table cannot be read.\n%s: %s";
+constexpr const char* kNotATable =
+    "The scan table %s is not in a format this program reads: line %d has a word that is not plain text "
+    "or is longer than %zu characters.";
+constexpr const char* kNoEntries =
+    "The scan table %s could not be read: it is neither in the dvbv5 format (\"[CHANNEL]\" groups) nor in "
+    "the one-line format (\"S 11362000 H 22000000 2/3\").";
+
+struct FileCloser {
+  void operator()(dvb_file* file) const { dvb_file_free(file); }
+};
+
+bool ReadChecked(const std::string& path, std::string& contents, std::string& error) {
+  namespace fs = std::filesystem;
+  const auto fail = [&](const std::string& reason) {
+    error = Format(kUnreadable, path.c_str(), reason.c_str());
+    return false;
+  };
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (ec) return fail(ec.message());
+  if (!fs::is_regular_file(status)) return fail("Not a regular file");
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec) return fail(ec.message());
+  if (size > kMaxScanTableBytes) return fail("File too large");
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return fail(std::strerror(errno));
+  contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) return fail("Read error");
+  return true;
+}
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '=';
+}
+
+// Every word of the key/value and one-line entries is short printable ASCII; comments
+// and group names ("[Canal 66: ...]") are not parsed word by word and may hold anything.
+bool WordsAreSafe(std::string_view contents, int& badLine) {
+  int line = 0;
+  size_t start = 0;
+  while (start <= contents.size()) {
+    size_t end = contents.find('\n', start);
+    if (end == std::string_view::npos) end = contents.size();
+    ++line;
+    std::string_view text = contents.substr(start, end - start);
+    start = end + 1;
+    if (text.find('\0') != std::string_view::npos) {
+      badLine = line;
+      return false;
+    }
+    const size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos || text[first] == '#' || text[first] == '[') continue;
+    size_t word = 0;
+    for (size_t i = first; i <= text.size(); ++i) {
+      if (i == text.size() || IsBlank(text[i])) {
+        if (word > kMaxScanWordLength) {
+          badLine = line;
+          return false;
+        }
+        word = 0;
+      } else if (static_cast<unsigned char>(text[i]) < 0x21 || static_cast<unsigned char>(text[i]) > 0x7e) {
+        badLine = line;
+        return false;
+      } else {
+        ++word;
+      }
+    }
+  }
+  return true;
+}
+
+// The dvbv5 format starts its entries with a "[group]" line; the one-line format has none.
+dvb_file_formats FormatOf(std::string_view contents) {
+  size_t start = 0;
+  while (start < contents.size()) {
+    size_t end = contents.find('\n', start);
+    if (end == std::string_view::npos) end = contents.size();
+    const std::string_view text = contents.substr(start, end - start);
+    start = end + 1;
+    const size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos || text[first] == '#') continue;
+    return text[first] == '[' ? FILE_DVBV5 : FILE_CHANNEL;
+  }
+  return FILE_DVBV5;
+}
+
+// The library reads from a file name. It is given the checked bytes in an anonymous
+// memory file, so what it parses is exactly what was checked, whatever happens to the
+// file on the disk meanwhile.
+std::unique_ptr<dvb_file, FileCloser> ParseChecked(std::string_view contents, std::string& error) {
+  const int fd = memfd_create("scan-table", MFD_CLOEXEC);
+  if (fd < 0) {
+    error = std::strerror(errno);
+    return nullptr;
+  }
+  size_t written = 0;
+  while (written < contents.size()) {
+    const ssize_t n = write(fd, contents.data() + written, contents.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      error = std::strerror(errno);
+      close(fd);
+      return nullptr;
+    }
+    written += static_cast<size_t>(n);
+  }
+  const std::string name = "/proc/self/fd/" + std::to_string(fd);
+  std::unique_ptr<dvb_file, FileCloser> file(
+      dvb_read_file_format(name.c_str(), SYS_UNDEFINED, FormatOf(contents)));
+  close(fd);
+  return file;
+}
+
+uint32_t Property(dvb_entry* entry, uint32_t command, uint32_t fallback) {
+  uint32_t value = fallback;
+  return dvb_retrieve_entry_prop(entry, command, &value) == 0 ? value : fallback;
+}
+
+ScanEntry EntryOf(dvb_entry* entry) {
+  ScanEntry e;
+  switch (Property(entry, DTV_DELIVERY_SYSTEM, SYS_UNDEFINED)) {
+    case SYS_DVBS:
+      e.delivery = ScanDelivery::DvbS;
+      break;
+    case SYS_DVBS2:
+      e.delivery = ScanDelivery::DvbS2;
+      break;
+    default:
+      return e;
+  }
+  e.frequencyKHz = Property(entry, DTV_FREQUENCY, 0);
+  e.symbolRate = Property(entry, DTV_SYMBOL_RATE, 0);
+  switch (Property(entry, DTV_POLARIZATION, POLARIZATION_OFF)) {
+    case POLARIZATION_H:
+      e.polarization = ScanPolarization::Horizontal;
+      break;
+    case POLARIZATION_V:
+      e.polarization = ScanPolarization::Vertical;
+      break;
+    case POLARIZATION_L:
+      e.polarization = ScanPolarization::CircularLeft;
+      break;
+    case POLARIZATION_R:
+      e.polarization = ScanPolarization::CircularRight;
+      break;
+    default:
+      break;
+  }
+  return e;
+}
+
+}  // namespace
+
+std::optional<ScanTable> ReadScanTable(const std::string& path, std::string& error) {
+  std::string contents;
+  if (!ReadChecked(path, contents, error)) return std::nullopt;
+  int badLine = 0;
+  if (!WordsAreSafe(contents, badLine)) {
+    error = Format(kNotATable, path.c_str(), badLine, kMaxScanWordLength);
+    return std::nullopt;
+  }
+  std::string why;
+  const auto file = ParseChecked(contents, why);
+  if (!file) {
+    error = why.empty() ? Format(kNoEntries, path.c_str()) : Format(kUnreadable, path.c_str(), why.c_str());
+    return std::nullopt;
+  }
+  ScanTable table;
+  table.name = std::filesystem::path(path).filename().string();
+  for (dvb_entry* entry = file->first_entry; entry != nullptr; entry = entry->next)
+    table.entries.push_back(EntryOf(entry));
+  return table;
+}
+
+}  // namespace lumoscope
