@@ -14,6 +14,12 @@ bool HasTextExtension(std::string_view path) {
          std::tolower(static_cast<unsigned char>(ext[3])) == 't';
 }
 
+std::string FolderOf(std::string_view path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string_view::npos) return ".";
+  return slash == 0 ? "/" : std::string(path.substr(0, slash));
+}
+
 std::string DerivedPath(std::string_view textPath, std::string_view ext) {
   std::string out(textPath);
   if (HasTextExtension(textPath)) out.resize(out.size() - 4);

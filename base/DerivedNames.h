@@ -22,4 +22,7 @@ bool HasTextExtension(std::string_view path);
 // The text file's path with its ".txt" replaced by `ext` (or `ext` appended).
 std::string DerivedPath(std::string_view textPath, std::string_view ext);
 
+// The folder part of a path: "." for a bare file name, "/" for a file in the root.
+std::string FolderOf(std::string_view path);
+
 }  // namespace lumoscope

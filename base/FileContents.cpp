@@ -1,7 +1,5 @@
 #include "base/FileContents.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,36 +7,45 @@
 
 namespace lumoscope {
 
-namespace {
-
-// Read size for files whose length the system does not tell (pipes, special files).
-constexpr size_t kReadChunkBytes = 64 * 1024;
-
-}  // namespace
-
-bool ReadFileContents(const std::string& path, std::string& contents) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+bool ReadInputFile(const std::string& path, std::string& contents, FileFailure& failure,
+                   FileIdentity* identity) {
+  FileIdentity opened;
+  const int fd = OpenInputFile(path, failure, &opened);
   if (fd < 0) return false;
-  struct stat st;
-  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    close(fd);
-    return false;
-  }
-  contents.clear();
+  // Room for the size the file has, and one byte to see that it ended there. A file
+  // that grows while it is read gets more room, but never more than one byte beyond
+  // the limit: such a file is refused, and the read never runs without bound.
+  const size_t limit = kMaxInputFileBytes + 1;
+  contents.resize(std::min(static_cast<size_t>(opened.size) + 1, limit));
   size_t used = 0;
   bool ok = true;
   for (;;) {
-    if (contents.size() - used < kReadChunkBytes)
-      contents.resize(std::max(used + kReadChunkBytes, static_cast<size_t>(st.st_size) + 1));
+    if (used == contents.size()) {
+      if (used == limit) break;
+      contents.resize(std::min(used * 2, limit));
+    }
     const ssize_t n = read(fd, contents.data() + used, contents.size() - used);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ok = false;
+    if (n < 0) {
+      failure = FailureFromErrno(path, errno);
+      ok = false;
+    }
     if (n <= 0) break;
     used += static_cast<size_t>(n);
   }
-  contents.resize(used);
   close(fd);
+  if (ok && used > kMaxInputFileBytes) {
+    failure = {path, "Grew beyond the size a channel list file can have while it was read"};
+    ok = false;
+  }
+  contents.resize(used);
+  if (ok && identity != nullptr) *identity = opened;
   return ok;
+}
+
+bool ReadFileContents(const std::string& path, std::string& contents) {
+  FileFailure ignored;
+  return ReadInputFile(path, contents, ignored);
 }
 
 }  // namespace lumoscope

@@ -1,6 +1,7 @@
 #include "base/ReplacingFile.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,48 +9,79 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <vector>
+
+#include "base/DerivedNames.h"
+#include "base/InputFile.h"
+#include "base/TemporaryNames.h"
+#include "base/WriteAll.h"
 
 namespace lumoscope {
 
 namespace {
 
-// Read and write permission for everyone, narrowed by the process's umask, as a newly
-// created file would get; used when the target does not exist yet.
-constexpr mode_t kNewFileMode = 0666;
+// Links followed at most, as the system itself does before it gives up (ELOOP).
+constexpr int kMaxLinkHops = 40;
 
-mode_t CurrentUmask() {
-  const mode_t mask = umask(0);
-  umask(mask);
-  return mask;
+// Flushes the folder's entries, so a rename in it survives a power cut.
+void SyncFolder(const std::string& path) {
+  const int dir = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return;
+  fsync(dir);
+  close(dir);
 }
 
 }  // namespace
 
-ReplacingFile::ReplacingFile(std::string target, Durability durability)
-    : target_(std::move(target)), durability_(durability) {
-  std::string templ = target_ + ".XXXXXX";
-  std::vector<char> buf(templ.begin(), templ.end());
-  buf.push_back('\0');
-  fd_ = mkstemp(buf.data());
+std::string FollowLinks(const std::string& path) {
+  std::string current = path;
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    struct stat st;
+    if (lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    char buf[PATH_MAX];
+    const ssize_t n = readlink(current.c_str(), buf, sizeof buf - 1);
+    if (n <= 0) break;
+    const std::string link(buf, static_cast<size_t>(n));
+    current = link.starts_with('/') ? link : FolderOf(current) + "/" + link;
+  }
+  return current;
+}
+
+ReplacingFile::ReplacingFile(std::string target, Durability durability, Links links)
+    : target_(std::move(target)),
+      realTarget_(links == Links::Follow ? FollowLinks(target_) : target_),
+      durability_(durability) {
+  struct stat st;
+  // A link that is replaced, not followed, hands down nothing of the file it names.
+  const bool exists = links == Links::Follow ? stat(realTarget_.c_str(), &st) == 0
+                                             : lstat(realTarget_.c_str(), &st) == 0 && !S_ISLNK(st.st_mode);
+  if (exists && !S_ISREG(st.st_mode)) {
+    error_ = NotRegularReason(st.st_mode);
+    return;
+  }
+  RemoveLeftoverTemporaries(realTarget_);
+  fd_ = CreateTemporaryBeside(realTarget_, tempPath_);
   if (fd_ < 0) {
     error_ = std::strerror(errno);
     return;
   }
-  tempPath_ = buf.data();
-  // The replacement keeps the permissions of the file it replaces.
-  struct stat st;
-  const mode_t mode =
-      stat(target_.c_str(), &st) == 0 ? (st.st_mode & 07777) : (kNewFileMode & ~CurrentUmask());
-  fchmod(fd_, mode);
+  // The replacement keeps the permissions, and where allowed the owner, of the file it
+  // replaces.
+  if (exists) {
+    if (fchown(fd_, st.st_uid, st.st_gid) != 0) {
+      // Not allowed for another user's file; the permission bits still carry over.
+    }
+    fchmod(fd_, st.st_mode & 07777);
+  } else {
+    fchmod(fd_, NewFileMode());
+  }
 }
 
 ReplacingFile::~ReplacingFile() {
   if (!committed_) Discard();
 }
 
-void ReplacingFile::Fail() {
-  error_ = std::strerror(errno);
+void ReplacingFile::Fail(int error) {
+  error_ = std::strerror(error);
   Discard();
 }
 
@@ -66,36 +98,33 @@ void ReplacingFile::Discard() {
 
 bool ReplacingFile::Write(std::string_view bytes) {
   if (fd_ < 0) return false;
-  while (!bytes.empty()) {
-    const ssize_t n = write(fd_, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      Fail();
-      return false;
-    }
-    bytes.remove_prefix(static_cast<size_t>(n));
+  if (const int error = WriteAll(fd_, bytes); error != 0) {
+    Fail(error);
+    return false;
   }
   return true;
 }
 
 bool ReplacingFile::Commit() {
   if (fd_ < 0) return false;
-  if (durability_ == Durability::Synced && fsync(fd_) != 0) {
-    Fail();
+  const bool synced = durability_ == Durability::Synced;
+  if (synced && fsync(fd_) != 0) {
+    Fail(errno);
     return false;
   }
   const int fd = fd_;
   fd_ = -1;
   if (close(fd) != 0) {
-    Fail();
+    Fail(errno);
     return false;
   }
-  if (std::rename(tempPath_.c_str(), target_.c_str()) != 0) {
-    Fail();
+  if (std::rename(tempPath_.c_str(), realTarget_.c_str()) != 0) {
+    Fail(errno);
     return false;
   }
   tempPath_.clear();
   committed_ = true;
+  if (synced) SyncFolder(realTarget_);
   return true;
 }
 
@@ -104,6 +133,15 @@ bool ReplaceFileContents(const std::string& target, std::string_view bytes, std:
   if (out.IsOpen() && out.Write(bytes) && out.Commit()) return true;
   error = out.Error();
   return false;
+}
+
+bool IsWritableFile(const std::string& path) {
+  const std::string real = FollowLinks(path);
+  struct stat st;
+  if (stat(real.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || access(real.c_str(), W_OK) != 0) return false;
+  }
+  return access(FolderOf(real).c_str(), W_OK | X_OK) == 0;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

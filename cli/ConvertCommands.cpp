@@ -10,6 +10,7 @@
 #include "cli/ConsoleReporter.h"
 #include "database/ListDB.h"
 #include "transfer/HexToBin.h"
+#include "transfer/ListLock.h"
 #include "transfer/SectionListLoader.h"
 #include "transfer/SectionListWriter.h"
 
@@ -43,6 +44,11 @@ void AddConvertCommands(CLI::App& app, int& exitCode) {
       ->check(CLI::IsMember({kMaxSatellitesSmall, kMaxSatellitesLarge}));
   format->callback([args, &exitCode] {
     ConsoleReporter reporter;
+    ListLock lock(args->listPath);
+    if (!lock.Acquire(reporter)) {
+      exitCode = kExitFailure;
+      return;
+    }
     AppOptions options;
     options.fortySatellites = args->maxSatellites == kMaxSatellitesLarge;
     CListDB db(reporter, options, args->listPath);

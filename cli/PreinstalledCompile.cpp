@@ -9,20 +9,19 @@ namespace lumoscope::cli {
 int RunCompileCli(CompileKind kind, bool split, const std::string& path, const AppOptions& options,
                   IReporter& reporter) {
   CListDB db(reporter, options, path);
-  // Compile Normal honours --split too: the analog services are then numbered apart.
-  db.splitList = split && kind != CompileKind::Preinstalled;
-  // The file on disk already is the list to compile.
-  const SaveListFn keepFile = [] { return true; };
+  // The file on disk already is the list to compile: it is only read, never saved or
+  // restored, so another program's file, a link or the owner stay as they are.
+  db.splitList = split;
   bool ok = false;
   switch (kind) {
     case CompileKind::Normal:
-      ok = RunCompileCommand(db, kCompileNormal, keepFile);
+      ok = CompileListFile(db, kCompileNormal);
       break;
     case CompileKind::Basic:
-      ok = RunCompileCommand(db, kCompileBasic, keepFile);
+      ok = CompileListFile(db, kCompileBasic);
       break;
     case CompileKind::Preinstalled:
-      ok = split ? RunPreinstalledSplitList(db, keepFile) : RunPreinstalledOneList(db, keepFile);
+      ok = PreinstalledCompile(db);
       break;
   }
   return ok ? kExitSuccess : kExitFailure;

@@ -11,6 +11,7 @@
 #include "transfer/Download.h"
 #include "transfer/HexToBin.h"
 #include "transfer/PosixLinkFactory.h"
+#include "transfer/PrivateFolder.h"
 #include "transfer/Upload.h"
 #include "transfer/WireTrace.h"
 
@@ -90,7 +91,7 @@ int Upload(const LinkArgs& args, const std::string& out) {
   CListDB db(reporter, link.options);
   db.linkFactory = &link.factory;
   const std::string path = out.empty() ? UploadFilePath() : out;
-  const bool ok = UploadChannelListTo(db, path);
+  const bool ok = UploadChannelListTo(db, path, UploadFolderPath());
   reporter.SetProgress(0, kProgressRemove);
   if (ok) std::printf("%s\n", path.c_str());
   return ok ? kExitSuccess : kExitFailure;

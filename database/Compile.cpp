@@ -1,8 +1,9 @@
 // CListDB::Compile: the files around one compile. The text file is read whole; the
 // normal image passes through the ".tmp" file as the receiver tool always did, and the
-// hex file is written beside its own name and renamed into place only when it is
-// complete, so a failed compile never leaves a partial ".hex" or ".tmp" behind. A
-// validate-only check touches no file but the text file.
+// hex file is written under a temporary name beside it and renamed only when it is
+// complete, so a failed compile never leaves a partial ".hex" or ".tmp" behind. Both are
+// made anew: a link in the place of either is replaced, never followed into another
+// file. A validate-only check touches no file but the text file, and only reads it.
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -10,7 +11,6 @@
 
 #include "base/DerivedNames.h"
 #include "base/FileContents.h"
-#include "base/FileHandle.h"
 #include "base/ReplacingFile.h"
 #include "database/Compiler.h"
 #include "database/ListDB.h"
@@ -19,22 +19,27 @@
 namespace lumoscope {
 namespace {
 
-// Writes everything and closes; false on any write or close error.
-bool WriteAndClose(FileHandle file, const uint8_t* data, size_t size) {
-  const bool written = size == 0 || std::fwrite(data, 1, size, file.get()) == size;
-  return std::fclose(file.release()) == 0 && written;
+// The ".tmp" and the hex file are made again at every compile: not worth waiting for
+// the disk.
+void CreateDerived(std::optional<ReplacingFile>& file, const std::string& path) {
+  file.emplace(path, ReplacingFile::Durability::Unsynced, ReplacingFile::Links::Replace);
 }
 
 }  // namespace
 
 int CListDB::Compile(int mode) {
+  return CompileInto(mode, DerivedPath(path_, kExtHex));
+}
+
+int CListDB::CompileInto(int mode, const std::string& hexPath) {
   IReporter& reporter = Reporter();
   WaitGuard wait(reporter);
   const bool normal = mode == kCompileNormal;
 
   std::string text;
-  if (!ReadFileContents(path_, text)) {
-    reporter.MessageBox(Format(msg::kCantOpenInput, path_.c_str()));
+  FileFailure failure;
+  if (!ReadInputFile(path_, text, failure)) {
+    reporter.MessageBox(WithFailure(Format(msg::kCantOpenInput, path_.c_str()), failure));
     return 0;
   }
   CompileRequest request;
@@ -44,60 +49,46 @@ int CListDB::Compile(int mode) {
   request.maxSatellites = Options().MaxSatellites();
   if (validateOnly) return CompileText(text, request, reporter).ok ? 1 : 0;
 
-  const std::string hexPath = DerivedPath(path_, kExtHex);
   const std::string tmpPath = DerivedPath(path_, kExtTmp);
-  // The hex file is made again at every compile: not worth waiting for the disk.
-  constexpr auto kHexDurability = ReplacingFile::Durability::Unsynced;
 
   // The first output is created before the text is checked, so an unwritable folder is
   // reported before any fault of the text.
-  FileHandle tmp;
+  std::optional<ReplacingFile> tmp;
   std::optional<ReplacingFile> hex;
-  if (normal) {
-    tmp = OpenFile(tmpPath, "wb");
-    if (!tmp) {
-      reporter.MessageBox(Format(msg::kCantOpenOutput, tmpPath.c_str()));
-      return 0;
-    }
-  } else {
-    hex.emplace(hexPath, kHexDurability);
-    if (!hex->IsOpen()) {
-      reporter.MessageBox(Format(msg::kCantOpenOutput, hexPath.c_str()));
-      return 0;
-    }
+  std::optional<ReplacingFile>& first = normal ? tmp : hex;
+  CreateDerived(first, normal ? tmpPath : hexPath);
+  if (!first->IsOpen()) {
+    reporter.MessageBox(WithFailure(Format(msg::kCantOpenOutput, first->Target().c_str()), first->Failure()));
+    return 0;
   }
 
+  // On a failure the replacing files remove their own temporary files.
   CompileResult result = CompileText(text, request, reporter);
-  if (!result.ok) {
-    if (tmp) {
-      tmp.reset();
-      std::remove(tmpPath.c_str());
-    }
-    return 0;  // the replacing hex file removes its own temporary file
-  }
+  if (!result.ok) return 0;
 
   std::vector<uint8_t> image;
   if (normal) {
     // The blocks go through the temporary file; the header is written in front of
     // them on their way into the hex file.
     const size_t header = kNormalHeaderBytes;
-    if (!WriteAndClose(std::move(tmp), result.image.data() + header, result.image.size() - header)) {
-      std::remove(tmpPath.c_str());
-      reporter.MessageBox(Format(msg::kCantOpenOutput, tmpPath.c_str()));
+    if (!tmp->Write(std::string_view(reinterpret_cast<const char*>(result.image.data()) + header,
+                                     result.image.size() - header)) ||
+        !tmp->Commit()) {
+      reporter.MessageBox(WithFailure(Format(msg::kCantOpenOutput, tmpPath.c_str()), tmp->Failure()));
       return 0;
     }
     std::string blocks;
-    const bool readBack = ReadFileContents(tmpPath, blocks);
+    const bool reread = ReadInputFile(tmpPath, blocks, failure);
     std::remove(tmpPath.c_str());
-    if (!readBack) {
-      reporter.MessageBox(Format(msg::kCantOpenTemp, tmpPath.c_str()));
+    if (!reread) {
+      reporter.MessageBox(WithFailure(Format(msg::kCantOpenTemp, tmpPath.c_str()), failure));
       return 0;
     }
     image.assign(result.image.begin(), result.image.begin() + header);
     image.insert(image.end(), blocks.begin(), blocks.end());
-    hex.emplace(hexPath, kHexDurability);
+    CreateDerived(hex, hexPath);
     if (!hex->IsOpen()) {
-      reporter.MessageBox(Format(msg::kCantOpenTemp, hexPath.c_str()));
+      reporter.MessageBox(WithFailure(Format(msg::kCantOpenTemp, hexPath.c_str()), hex->Failure()));
       return 0;
     }
   } else {
@@ -105,7 +96,7 @@ int CListDB::Compile(int mode) {
   }
 
   if (!hex->Write(ImageToHex(image, normal)) || !hex->Commit()) {
-    reporter.MessageBox(Format(msg::kCantOpenOutput, hexPath.c_str()));
+    reporter.MessageBox(WithFailure(Format(msg::kCantOpenOutput, hexPath.c_str()), hex->Failure()));
     return 0;
   }
   return 1;

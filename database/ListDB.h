@@ -6,6 +6,7 @@
 // download and the upload) are free functions of transfer/ that take the CListDB.
 #include <string>
 
+#include "base/InputFile.h"
 #include "base/Options.h"
 #include "base/Reporter.h"
 
@@ -44,11 +45,30 @@ class CListDB {
   // (or only checks it when validateOnly is set). 1 on success, 0 on failure (the
   // person has been told why).
   int Compile(int mode);
+  // The same into the hex file `hexPath` instead of the list's own ".hex".
+  int CompileInto(int mode, const std::string& hexPath);
+
+  // The version of the text file this database last read or wrote. Another program's
+  // save changes the file's identity or modification time.
+  void RememberFileVersion() { knownVersion_ = IdentityOf(path_); }
+  void RememberFileVersion(const FileIdentity& version) { knownVersion_ = version; }
+  // True when the text file on the disk is no longer the version last read or written
+  // here (a missing file counts as unchanged: nobody's work would be overwritten).
+  bool ChangedByAnotherProgram() const;
+
+  // The ".bak" of a text file is written by the first save through this database only,
+  // so it holds the person's own version and not an earlier save of this session.
+  bool BackupKept(const std::string& path) const { return backedUpPath_ == path; }
+  void MarkBackupKept(std::string path) { backedUpPath_ = std::move(path); }
 
  private:
   IReporter* reporter_;
   const AppOptions* options_;
   std::string path_;
+  FileIdentity knownVersion_;
+  // The text file whose ".bak" this database has already written (or found nothing to
+  // keep for).
+  std::string backedUpPath_;
 };
 
 }  // namespace lumoscope

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/FieldConversions.h"
+#include "base/ReplacingFile.h"
 #include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "listview/ChannelColumns.h"
@@ -59,10 +60,10 @@ bool CLumoscopeListView::Reload() {
     return false;
   }
   MarkClean();
-  if (db.resaveFlag) {
-    m_document->Save();
-    db.resaveFlag = false;
-  }
+  // A list that may not be written is only being looked at: no automatic save, and no
+  // error boxes for it. An explicit Save still tells why it fails.
+  if (db.resaveFlag && IsWritableFile(db.FilePath())) m_document->Save();
+  db.resaveFlag = false;
   const bool isUpload = TrimmedUpper(db.FilePath()) == TrimmedUpper(m_uploadFilePath);
   m_document->SetWindowTitle(isUpload ? std::string(kUntitled) : kTitlePrefix + db.FilePath());
   Refresh(true);

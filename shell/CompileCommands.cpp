@@ -1,8 +1,12 @@
 // The compile commands of the document: the text file is backed up while the edited
 // list is compiled, the images are converted, and the pre-installed image joins the
-// normal and the basic image into one file.
+// normal and the basic image into one file. Every image is made under a temporary name
+// beside its own and takes that name only when the whole image is complete, the binary
+// image included; a failed compile removes the list's images, so nothing that could be
+// flashed is left from a compile that did not succeed.
 #include "shell/CompileCommands.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
@@ -10,7 +14,9 @@
 #include "base/FileContents.h"
 #include "base/ReplacingFile.h"
 #include "base/Reporter.h"
+#include "base/TemporaryNames.h"
 #include "database/ListDB.h"
+#include "database/ReaderMessages.h"
 #include "shell/ImageFiles.h"
 #include "transfer/HexToBin.h"
 
@@ -23,22 +29,49 @@ constexpr const char* kTargetCreateFailed = "Error On Save As Temp File : %s\n";
 constexpr const char* kSizeNotEqual = "Error On Save As Temp File : File Size not Equal";
 constexpr const char* kHexFailed = "Making a HEX file is failed!";
 constexpr const char* kBinFailed = "Making a BIN file is failed!";
+constexpr const char* kListKeptIn = "The list is kept in %s\n";
 
 std::string BackupPath(const CListDB& db) {
   return DerivedPath(db.FilePath(), kExtCompileBackup);
 }
 
-// Compile in `mode`, telling the person when it fails.
-bool CompileImage(CListDB& db, int mode) {
-  if (db.Compile(mode)) return true;
+// A temporary file for an image beside `target`; told when it cannot be made.
+bool MadeTemporary(IReporter& reporter, const TemporaryFile& temp, const std::string& target) {
+  if (!temp.Path().empty()) return true;
+  reporter.MessageBox(
+      WithFailure(Format(msg::kCantOpenOutput, target.c_str()), FailureFromErrno(target, temp.Error())));
+  return false;
+}
+
+// Compile in `mode` into `hexPath`, telling the person when it fails.
+bool CompileImageInto(CListDB& db, int mode, const TemporaryFile& hex) {
+  if (db.CompileInto(mode, hex.Path())) return true;
   db.Reporter().MessageBox(kHexFailed);
   return false;
 }
 
-bool ConvertImage(CListDB& db) {
-  if (ConvertHexToBin(db)) return true;
-  db.Reporter().MessageBox(kBinFailed);
-  return false;
+// Converts the complete hex image `hex` into the binary image and puts both in place of
+// the list's ".hex" and ".bin".
+bool ConvertAndPublish(CListDB& db, TemporaryFile& hex) {
+  IReporter& reporter = db.Reporter();
+  const std::string binPath = DerivedPath(db.FilePath(), kExtBin);
+  TemporaryFile bin(binPath);
+  if (!MadeTemporary(reporter, bin, binPath)) return false;
+  if (!ConvertHexFileToBin(reporter, hex.Path(), bin.Path())) {
+    reporter.MessageBox(kBinFailed);
+    return false;
+  }
+  if (!PublishImages(reporter, hex.Path(), DerivedPath(db.FilePath(), kExtHex), bin.Path(), binPath))
+    return false;
+  hex.Release();
+  bin.Release();
+  return true;
+}
+
+// After a failed compile no image of an earlier list stays beside the list.
+void RemoveImages(const CListDB& db) {
+  std::remove(DerivedPath(db.FilePath(), kExtHex).c_str());
+  std::remove(DerivedPath(db.FilePath(), kExtBin).c_str());
 }
 
 }  // namespace
@@ -48,13 +81,14 @@ bool BackupTextFile(CListDB& db) {
   const std::string& textPath = db.FilePath();
   const std::string backupPath = BackupPath(db);
   std::string contents;
-  if (!ReadFileContents(textPath, contents)) {
-    reporter.MessageBox(Format(kSourceOpenFailed, textPath.c_str()));
+  FileFailure failure;
+  if (!ReadInputFile(textPath, contents, failure)) {
+    reporter.MessageBox(WithFailure(Format(kSourceOpenFailed, textPath.c_str()), failure));
     return false;
   }
   ReplacingFile out(backupPath);
   if (!out.IsOpen()) {
-    reporter.MessageBox(Format(kTargetCreateFailed, backupPath.c_str()));
+    reporter.MessageBox(WithFailure(Format(kTargetCreateFailed, backupPath.c_str()), out.Failure()));
     return false;
   }
   if (!out.Write(contents) || !out.Commit() || FileSize(backupPath) != contents.size()) {
@@ -69,26 +103,37 @@ bool RestoreTextFile(CListDB& db) {
   const std::string& textPath = db.FilePath();
   const std::string backupPath = BackupPath(db);
   std::string contents;
-  if (!ReadFileContents(backupPath, contents)) {
+  FileFailure failure;
+  if (!ReadInputFile(backupPath, contents, failure)) {
     std::remove(backupPath.c_str());
-    reporter.MessageBox(Format(kSourceOpenFailed, backupPath.c_str()));
+    reporter.MessageBox(WithFailure(Format(kSourceOpenFailed, backupPath.c_str()), failure));
     return false;
   }
   // The backup is the only copy of the list as it was before the compile: it stays on
   // the disk, and the person learns where, until the text file holds it again.
   ReplacingFile out(textPath);
   if (!out.IsOpen()) {
-    reporter.MessageBox(Format(kTargetCreateFailed, textPath.c_str()) +
-                        Format("The list is kept in %s\n", backupPath.c_str()));
+    reporter.MessageBox(WithFailure(Format(kTargetCreateFailed, textPath.c_str()), out.Failure()) + "\n" +
+                        Format(kListKeptIn, backupPath.c_str()));
     return false;
   }
   if (!out.Write(contents) || !out.Commit() || FileSize(textPath) != contents.size()) {
-    reporter.MessageBox(std::string(kSizeNotEqual) + "\n" +
-                        Format("The list is kept in %s\n", backupPath.c_str()));
+    reporter.MessageBox(std::string(kSizeNotEqual) + "\n" + Format(kListKeptIn, backupPath.c_str()));
     return false;
   }
   std::remove(backupPath.c_str());
+  // The program's own write: a later save must not take it for another program's.
+  db.RememberFileVersion();
   return true;
+}
+
+bool CompileListFile(CListDB& db, int mode) {
+  const std::string hexPath = DerivedPath(db.FilePath(), kExtHex);
+  TemporaryFile hex(hexPath);
+  const bool ok = MadeTemporary(db.Reporter(), hex, hexPath) && CompileImageInto(db, mode, hex) &&
+                  ConvertAndPublish(db, hex);
+  if (!ok) RemoveImages(db);
+  return ok;
 }
 
 bool RunCompileCommand(CListDB& db, int mode, const SaveListFn& saveList) {
@@ -96,7 +141,7 @@ bool RunCompileCommand(CListDB& db, int mode, const SaveListFn& saveList) {
   bool ok = false;
   // Compiling after a failed save would turn the old file into images that look like
   // the edited list; the save has told the person why it failed.
-  if (saveList()) ok = CompileImage(db, mode) && ConvertImage(db);
+  if (saveList()) ok = CompileListFile(db, mode);
   const bool restored = RestoreTextFile(db);
   return ok && restored;
 }
@@ -104,28 +149,21 @@ bool RunCompileCommand(CListDB& db, int mode, const SaveListFn& saveList) {
 bool PreinstalledCompile(CListDB& db) {
   IReporter& reporter = db.Reporter();
   const std::string hexPath = DerivedPath(db.FilePath(), kExtHex);
-  const std::string mergePath = DerivedPath(db.FilePath(), kExtMerge);
+  // Earlier versions of the program joined the images in a merge file; one left by an
+  // interrupted run of those is of no use any more.
+  std::remove(DerivedPath(db.FilePath(), kExtMerge).c_str());
 
-  // A merge file left by an interrupted run would take the place of this run's image.
-  std::remove(mergePath.c_str());
-
-  if (!CompileImage(db, kCompileNormal)) return false;
-  if (!CheckNormalImageSize(reporter, hexPath)) {
-    std::remove(hexPath.c_str());
-    std::remove(DerivedPath(db.FilePath(), kExtBin).c_str());
-    return false;
-  }
-  if (std::rename(hexPath.c_str(), mergePath.c_str()) != 0) {
-    reporter.MessageBox(Format("Can't open nessesary file : %s\n", mergePath.c_str()));
-    return false;
-  }
-  const bool joined = CompileImage(db, kCompileBasic) && AppendImage(reporter, hexPath, mergePath) &&
-                      std::rename(mergePath.c_str(), hexPath.c_str()) == 0;
-  if (!joined) {
-    std::remove(mergePath.c_str());
-    return false;
-  }
-  return ConvertImage(db);
+  // The normal image is joined with the basic image behind it in a temporary file; the
+  // list's ".hex" sees only the whole pre-installed image.
+  TemporaryFile joined(hexPath);
+  TemporaryFile basic(hexPath);
+  const bool ok = MadeTemporary(reporter, joined, hexPath) && MadeTemporary(reporter, basic, hexPath) &&
+                  CompileImageInto(db, kCompileNormal, joined) &&
+                  CheckNormalImageSize(reporter, joined.Path()) &&
+                  CompileImageInto(db, kCompileBasic, basic) &&
+                  AppendImage(reporter, basic.Path(), joined.Path()) && ConvertAndPublish(db, joined);
+  if (!ok) RemoveImages(db);
+  return ok;
 }
 
 bool RunPreinstalledOneList(CListDB& db, const SaveListFn& saveList) {

@@ -14,11 +14,17 @@ using SaveListFn = std::function<bool()>;
 bool BackupTextFile(CListDB& db);
 bool RestoreTextFile(CListDB& db);
 
+// Compiles the text file as it is on the disk in `mode` and converts the image: the
+// list's .hex and .bin, both put in place only once both are complete. The text file is
+// only read. True when both were written; after a failure neither is left.
+bool CompileListFile(CListDB& db, int mode);
+
 // Compile Normal (mode 1) and Basic Compile (mode 0): back up, save list, compile,
 // convert, restore. True when both the .hex and the .bin were written.
 bool RunCompileCommand(CListDB& db, int mode, const SaveListFn& saveList);
 
 // The joined normal + basic image (".hex" then ".bin"); the list must already be saved.
+// The text file is only read.
 bool PreinstalledCompile(CListDB& db);
 
 // "Pre-Installed Compile => 1 List": save list, pre-installed compile (no backup).

@@ -12,11 +12,11 @@
 #include "base/FileContents.h"
 #include "base/Reporter.h"
 #include "base/SilentReporter.h"
+#include "base/WriteAll.h"
+#include "database/ReaderMessages.h"
 #include "transfer/HexImageReader.h"
 
 namespace lumoscope {
-
-namespace {}  // namespace
 
 size_t FileSize(const std::string& path) {
   struct stat st;
@@ -26,8 +26,9 @@ size_t FileSize(const std::string& path) {
 
 bool CheckNormalImageSize(IReporter& reporter, const std::string& hexPath) {
   std::string text;
-  if (!ReadFileContents(hexPath, text)) {
-    reporter.MessageBox(Format("Can't open Output file : %s\n", hexPath.c_str()));
+  FileFailure failure;
+  if (!ReadInputFile(hexPath, text, failure)) {
+    reporter.MessageBox(WithFailure(Format(msg::kCantOpenOutput, hexPath.c_str()), failure));
     return false;
   }
   SilentReporter silent;
@@ -45,35 +46,45 @@ bool CheckNormalImageSize(IReporter& reporter, const std::string& hexPath) {
 }
 
 bool AppendImage(IReporter& reporter, const std::string& hexPath, const std::string& mergePath) {
-  const int out = open(mergePath.c_str(), O_WRONLY | O_APPEND);
+  const int out = open(mergePath.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
   if (out < 0) {
-    reporter.MessageBox(Format("Can't open nessesary file : %s\n", mergePath.c_str()));
+    reporter.MessageBox(WithFailure(Format("Can't open nessesary file : %s\n", mergePath.c_str()),
+                                    FailureFromErrno(mergePath, errno)));
     return false;
   }
   std::string text;
-  if (!ReadFileContents(hexPath, text)) {
+  FileFailure failure;
+  if (!ReadInputFile(hexPath, text, failure)) {
     close(out);
-    reporter.MessageBox(Format("Can't open Output file : %s\n", hexPath.c_str()));
+    reporter.MessageBox(WithFailure(Format(msg::kCantOpenOutput, hexPath.c_str()), failure));
     return false;
   }
   // The second image is appended whole, whatever its size.
-  std::string_view rest = text;
-  std::string reason;
-  while (!rest.empty()) {
-    const ssize_t n = write(out, rest.data(), rest.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      reason = std::strerror(errno);
-      break;
-    }
-    rest.remove_prefix(static_cast<size_t>(n));
-  }
-  if (close(out) != 0 && reason.empty()) reason = std::strerror(errno);
-  if (!reason.empty()) {
-    reporter.MessageBox(Format("Writing %s failed: %s\n", mergePath.c_str(), reason.c_str()));
+  int error = WriteAll(out, text);
+  if (close(out) != 0 && error == 0) error = errno;
+  if (error != 0) {
+    reporter.MessageBox(Format("Writing %s failed: %s\n", mergePath.c_str(), std::strerror(error)));
     return false;
   }
   std::remove(hexPath.c_str());
+  return true;
+}
+
+bool PublishImages(IReporter& reporter, const std::string& hexTemp, const std::string& hexPath,
+                   const std::string& binTemp, const std::string& binPath) {
+  std::remove(binPath.c_str());
+  if (std::rename(hexTemp.c_str(), hexPath.c_str()) != 0) {
+    reporter.MessageBox(
+        WithFailure(Format(msg::kCantOpenOutput, hexPath.c_str()), FailureFromErrno(hexPath, errno)));
+    return false;
+  }
+  if (std::rename(binTemp.c_str(), binPath.c_str()) != 0) {
+    const int error = errno;
+    std::remove(hexPath.c_str());
+    reporter.MessageBox(
+        WithFailure(Format(msg::kCantOpenOutput, binPath.c_str()), FailureFromErrno(binPath, error)));
+    return false;
+  }
   return true;
 }
 

@@ -24,6 +24,12 @@ bool CheckNormalImageSize(IReporter& reporter, const std::string& hexPath);
 // "Can't open Output file : %s\n" when the hex image cannot be read.
 bool AppendImage(IReporter& reporter, const std::string& hexPath, const std::string& mergePath);
 
+// Puts a complete pair of images in place of the list's ".hex" and ".bin": the old
+// ".bin" goes first, so it never stays beside a new ".hex", then each image takes its
+// name. False (told) when that fails; neither image is then left in place.
+bool PublishImages(IReporter& reporter, const std::string& hexTemp, const std::string& hexPath,
+                   const std::string& binTemp, const std::string& binPath);
+
 // Size of a file in bytes, or SIZE_MAX when it cannot be examined.
 size_t FileSize(const std::string& path);
 

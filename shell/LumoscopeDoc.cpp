@@ -34,10 +34,6 @@ std::string LowerExtension(const std::string& path) {
   return ext.empty() ? ext : Lower(ext.substr(1));
 }
 
-std::string FolderOf(const std::string& path) {
-  return std::filesystem::path(path).parent_path().string();
-}
-
 }  // namespace
 
 CLumoscopeDoc::CLumoscopeDoc(IReporter& reporter, const AppOptions& options, ISettingsStore& settings,
@@ -185,8 +181,19 @@ bool CLumoscopeDoc::OpenFile(const std::string& path) {
   return loaded_;
 }
 
+bool CLumoscopeDoc::ConfirmOverwrite() {
+  if (!db_ || !db_->ChangedByAnotherProgram()) return true;
+  if (reporter_.AskYesNo(Format(kChangedOnDiskQuestion, db_->FilePath().c_str()), kSaveModifiedCaption) !=
+      Answer::Yes)
+    return false;
+  // Asked once per command: the steps that follow write the file knowingly.
+  db_->RememberFileVersion();
+  return true;
+}
+
 bool CLumoscopeDoc::SaveList(bool markSaved) {
   if (!db_ || view_ == nullptr) return false;
+  if (!ConfirmOverwrite()) return false;
   view_->NotifyChangesStored();
   if (!lumoscope::SaveSectionList(*db_, view_->Fields())) {
     reporter_.MessageBox(kSavingFailed);
@@ -221,19 +228,19 @@ bool CLumoscopeDoc::SaveAs() {
 }
 
 bool CLumoscopeDoc::CompileNormal() {
-  if (!db_) return false;
+  if (!db_ || !ConfirmOverwrite()) return false;
   WaitGuard wait(reporter_);
   return RunCompileCommand(*db_, kCompileNormal, SaveListStep(false));
 }
 
 bool CLumoscopeDoc::BasicCompile() {
-  if (!db_) return false;
+  if (!db_ || !ConfirmOverwrite()) return false;
   WaitGuard wait(reporter_);
   return RunCompileCommand(*db_, kCompileBasic, SaveListStep(false));
 }
 
 bool CLumoscopeDoc::PreinstalledOneList() {
-  if (!db_) return false;
+  if (!db_ || !ConfirmOverwrite()) return false;
   WaitGuard wait(reporter_);
   db_->splitList = false;
   if (RunPreinstalledOneList(*db_, SaveListStep(true))) compiled_ = true;
@@ -241,7 +248,7 @@ bool CLumoscopeDoc::PreinstalledOneList() {
 }
 
 bool CLumoscopeDoc::PreinstalledSplitList() {
-  if (!db_) return false;
+  if (!db_ || !ConfirmOverwrite()) return false;
   WaitGuard wait(reporter_);
   db_->splitList = true;
   const bool ok = RunPreinstalledSplitList(*db_, SaveListStep(false));
@@ -251,7 +258,7 @@ bool CLumoscopeDoc::PreinstalledSplitList() {
 }
 
 bool CLumoscopeDoc::DownloadCurrentList() {
-  if (!db_) return false;
+  if (!db_ || !ConfirmOverwrite()) return false;
   WaitGuard wait(reporter_);
   // Only an image compiled from the list as it is now may go to the receiver.
   compiled_ = false;
@@ -322,7 +329,8 @@ bool CLumoscopeDoc::Upload() {
   WaitGuard wait(reporter_);
   const bool createdHere = !db_;
   if (createdHere) db_ = NewDatabase(uploadPath_);
-  const bool ok = UploadChannelListTo(*db_, uploadPath_);
+  // The upload's own files live beside the upload file, in the user's private folder.
+  const bool ok = UploadChannelListTo(*db_, uploadPath_, FolderOf(uploadPath_));
   reporter_.SetProgress(0, kProgressRemove);
   wait.End();
 

@@ -28,6 +28,8 @@ inline constexpr const char* kSaveUploadCaption = "Save As";
 inline constexpr const char* kSaveModifiedQuestion = "Saveing  Modified Data!!!";
 inline constexpr const char* kSaveModifiedCaption = "Saving";
 inline constexpr const char* kSavingFailed = "ERROR!!! Saving not Complete";
+inline constexpr const char* kChangedOnDiskQuestion =
+    "%s was changed by another program since it was opened. Overwrite it?";
 inline constexpr const char* kExtensionMustBeTxt = "Extention Name must be 'txt' ";
 inline constexpr const char* kBinFailed = "Making a BIN file is failed!";
 inline constexpr const char* kDownloadFailed = "Downloading to FLASH Memory is failed!";
@@ -88,6 +90,9 @@ class CLumoscopeDoc final : public IViewDocument {
 
  private:
   enum class SaveChoice { Proceed, Cancelled };
+  // Before the list file is written: when another program changed it since it was
+  // loaded or last saved here, asks whether to overwrite it. False: leave it alone.
+  bool ConfirmOverwrite();
   // Offers to save a modified list before it is replaced.
   SaveChoice OfferSaveModified();
   bool IsUploadFileOpen() const;

@@ -1,7 +1,6 @@
 // lumoscope-cli check and compile, run as a program: exit codes, the hex file, and
 // message-box texts on stderr exactly.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cctype>
@@ -12,24 +11,17 @@
 
 #include "base/Reporter.h"
 #include "database/ReaderMessages.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/ListText.h"
 #include "tests/support/TempDir.h"
 
 namespace lumoscope {
 namespace {
 
-struct RunResult {
-  int exitCode;
-  std::string err;
-};
+using RunResult = test::CliResult;
 
 RunResult RunCli(const test::TempDir& dir, const std::string& args) {
-  const std::string errPath = dir.File("stderr.txt");
-  const std::string cmd = std::string(LUMOSCOPE_CLI_PATH) + " " + args + " >/dev/null 2>" + errPath;
-  const int status = std::system(cmd.c_str());
-  RunResult r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadFile(errPath)};
-  std::remove(errPath.c_str());
-  return r;
+  return test::RunCli(args, dir);
 }
 
 const std::string kSample = std::string(LUMOSCOPE_SOURCE_DIR) + "/examples/sample.txt";

@@ -1,5 +1,6 @@
 // CListDB::Compile with real files: the hex file's lines, the files left behind after
 // success and failure, derived names, and the options the compile reads.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -16,6 +17,8 @@
 
 namespace lumoscope {
 namespace {
+
+using testing::StartsWith;
 
 std::vector<std::string> HexLines(const std::string& hex) {
   std::vector<std::string> lines;
@@ -101,27 +104,40 @@ TEST(CompileFiles, UnwritableFolderAndMissingInput) {
   Fixture f;
   const std::string path = f.dir.Write("list.txt", test::SmallList().Text());
   CListDB db(f.reporter, f.options, path);
-  // A folder in the way of the output file makes it impossible to create, also for root.
+  // A folder in the way of an output file makes it impossible to write, also for root.
   std::filesystem::create_directory(f.dir.File("list.tmp"));
   std::filesystem::create_directory(f.dir.File("list.hex"));
   EXPECT_EQ(db.Compile(kCompileNormal), 0);
   EXPECT_EQ(db.Compile(kCompileBasic), 0);
   ASSERT_EQ(f.reporter.boxes.size(), 2u);
-  EXPECT_EQ(f.reporter.boxes[0], "Can't open Output file : " + f.dir.File("list.tmp") + "\n");
-  EXPECT_EQ(f.reporter.boxes[1], "Can't open Output file : " + f.dir.File("list.hex") + "\n");
+  EXPECT_THAT(f.reporter.boxes[0], StartsWith("Can't open Output file : " + f.dir.File("list.tmp") + "\n"));
+  EXPECT_THAT(f.reporter.boxes[1], StartsWith("Can't open Output file : " + f.dir.File("list.hex") + "\n"));
   EXPECT_TRUE(std::filesystem::is_directory(f.dir.File("list.hex")));  // no file took its place
   EXPECT_EQ(f.dir.FileNames(), (std::vector<std::string>{"list.hex", "list.tmp", "list.txt"}));
   f.reporter.Clear();
   CListDB missing(f.reporter, f.options, f.dir.File("none.txt"));
   EXPECT_EQ(missing.Compile(kCompileBasic), 0);
   ASSERT_EQ(f.reporter.boxes.size(), 1u);
-  EXPECT_EQ(f.reporter.boxes[0], "Can't open Input file : " + f.dir.File("none.txt") + "\n");
+  EXPECT_THAT(f.reporter.boxes[0], StartsWith("Can't open Input file : " + f.dir.File("none.txt") + "\n"));
   // A folder is no text file either.
   std::filesystem::create_directory(f.dir.File("folder.txt"));
   CListDB folder(f.reporter, f.options, f.dir.File("folder.txt"));
   EXPECT_EQ(folder.Compile(kCompileNormal), 0);
   ASSERT_EQ(f.reporter.boxes.size(), 2u);
-  EXPECT_EQ(f.reporter.boxes[1], "Can't open Input file : " + f.dir.File("folder.txt") + "\n");
+  EXPECT_THAT(f.reporter.boxes[1], StartsWith("Can't open Input file : " + f.dir.File("folder.txt") + "\n"));
+}
+
+TEST(CompileFiles, LinksInThePlaceOfTheDerivedFilesAreReplacedNotFollowed) {
+  Fixture f;
+  const std::string path = f.dir.Write("list.txt", test::SmallList().Text());
+  const std::string victim = f.dir.Write("victim", "not an image");
+  std::filesystem::create_symlink(victim, f.dir.File("list.tmp"));
+  std::filesystem::create_symlink(victim, f.dir.File("list.hex"));
+  CListDB db(f.reporter, f.options, path);
+  ASSERT_EQ(db.Compile(kCompileNormal), 1);
+  EXPECT_EQ(test::ReadFile(victim), "not an image");
+  EXPECT_FALSE(std::filesystem::is_symlink(f.dir.File("list.hex")));
+  EXPECT_EQ(f.dir.FileNames(), (std::vector<std::string>{"list.hex", "list.txt", "victim"}));
 }
 
 TEST(CompileFiles, DerivedNamesReplaceOnlyTheFinalExtension) {

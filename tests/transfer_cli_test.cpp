@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "tests/support/BinImage.h"
 #include "tests/support/SimulatedReceiver.h"
@@ -31,10 +32,14 @@ TEST_F(TransferCliTest, DownloadAndUploadOnADevicePath) {
   EXPECT_NE(out.find("\r\nConnetion established...\r\n"), std::string::npos);
   EXPECT_EQ(err, "Flash download is terminated successfully.\n\n");
 
+  // The upload's own files go to the user's cache folder, here one of the test's.
+  unsetenv("XDG_RUNTIME_DIR");
+  setenv("XDG_CACHE_HOME", dir.File("cache").c_str(), 1);
   const std::string list = dir.File("uploaded.txt");
   EXPECT_EQ(Run("upload --device " + receiver->DevicePath() + " -o " + list), 0);
   EXPECT_EQ(err, "Uploading SUCESS\n");
   EXPECT_EQ(test::ReadFile(list), "[SATELLITE_NAME_LIST]\r\n[END]   ");
+  EXPECT_TRUE(std::filesystem::is_empty(dir.File("cache/lumoscope")));
   EXPECT_EQ(StopReceiver().packetsStored, packets.size());
 }
 

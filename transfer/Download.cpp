@@ -5,12 +5,17 @@
 // releases the port.
 #include "transfer/Download.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
 #include "base/DerivedNames.h"
 #include "base/FileHandle.h"
+#include "base/InputFile.h"
 #include "database/ListDB.h"
 #include "transfer/DownloadProtocol.h"
 #include "transfer/PortSelection.h"
@@ -70,6 +75,11 @@ class FlashDownload {
   // Reads 8 bytes; true only for exactly ACK.
   bool ExpectAck();
   void Send(const ControlMessage& msg) { port_->Write(msg.data(), msg.size()); }
+  // Sets the profile of the reads that follow.
+  void UseProfile(const TimeoutProfile& profile, int64_t firstByteBoundUs = kUnboundedUs);
+  // Reads from the receiver under the current profile, but never past the total bound
+  // on its silence: once it has said nothing for that long, every read ends at once.
+  size_t Receive(uint8_t* data, size_t n);
   size_t ReadFile(uint8_t* data, size_t n);
   int Percent() const { return fileLength_ > 0 ? static_cast<int>(filePos_ * kPercent / fileLength_) : 0; }
   // Closes the file and releases the port, then tells the person why.
@@ -82,6 +92,10 @@ class FlashDownload {
   long long fileLength_ = 0;
   long long filePos_ = 0;
   std::unique_ptr<ISerialPort> port_;
+  TimeoutProfile profile_ = kStandardProfile;
+  int64_t firstByteBoundUs_ = kUnboundedUs;
+  // When the receiver last sent a byte (or the download started).
+  int64_t lastHeardUs_ = 0;
   std::array<uint8_t, kImageHeaderBytes> header_{};
   std::array<uint8_t, kAnnouncementBytes> announcement_{};
   std::vector<uint8_t> frame_;
@@ -102,19 +116,40 @@ size_t FlashDownload::ReadFile(uint8_t* data, size_t n) {
 
 bool FlashDownload::ExpectAck() {
   uint8_t answer[kControlMessageBytes];
-  return port_->Read(answer, kControlMessageBytes) == kControlMessageBytes && IsMessage(answer, kAck);
+  return Receive(answer, kControlMessageBytes) == kControlMessageBytes && IsMessage(answer, kAck);
+}
+
+void FlashDownload::UseProfile(const TimeoutProfile& profile, int64_t firstByteBoundUs) {
+  profile_ = profile;
+  firstByteBoundUs_ = firstByteBoundUs;
+}
+
+size_t FlashDownload::Receive(uint8_t* data, size_t n) {
+  IClock& clock = factory_.Clock();
+  const int64_t leftUs = lastHeardUs_ + factory_.Bounds().downloadSilenceUs - clock.NowUs();
+  if (leftUs <= 0) return 0;
+  const int64_t bound = firstByteBoundUs_ == kUnboundedUs ? leftUs : std::min(firstByteBoundUs_, leftUs);
+  port_->SetTimeouts(profile_, bound);
+  const size_t got = port_->Read(data, n);
+  if (got > 0) lastHeardUs_ = clock.NowUs();
+  return got;
 }
 
 bool FlashDownload::Run(const std::string& path) {
   reporter_.ShowMessage(std::string(kClearAllMessage));
-  file_ = OpenFile(path, "rb");
+  FileFailure failure;
+  FileIdentity opened;
+  const int fd = OpenInputFile(path, failure, &opened);
+  file_ = FileHandle(fd >= 0 ? fdopen(fd, "rb") : nullptr);
   if (!file_) {
-    reporter_.MessageBox(Format("Fail to open input file %s\n", path.c_str()));
+    if (fd >= 0) {
+      failure = FailureFromErrno(path, errno);
+      close(fd);
+    }
+    reporter_.MessageBox(WithFailure(Format("Fail to open input file %s\n", path.c_str()), failure));
     return false;
   }
-  if (std::fseek(file_.get(), 0, SEEK_END) == 0) fileLength_ = std::ftell(file_.get());
-  std::rewind(file_.get());
-  if (fileLength_ < 0) fileLength_ = 0;
+  fileLength_ = opened.size;
 
   port_ = OpenReceiverPort(factory_, options_, reporter_);
   if (!port_) {
@@ -123,9 +158,10 @@ bool FlashDownload::Run(const std::string& path) {
   }
   reporter_.ShowMessage("serial initialize\r\n");
   SetLineOrWarn(*port_, reporter_);
-  port_->SetTimeouts(kStandardProfile);
+  UseProfile(kStandardProfile);
   reporter_.ShowMessage("Try to make connection...\r\n");
-  port_->SetTimeouts(kConnectProfile);
+  UseProfile(kConnectProfile);
+  lastHeardUs_ = factory_.Clock().NowUs();
 
   if (!Connect()) return Fail("Connetion fail with STB.\n");
   if (!SendImageHeader()) return false;
@@ -145,7 +181,7 @@ bool FlashDownload::Connect() {
   uint8_t buf[kMaxResyncOffset + kControlMessageBytes];
   while (!connected && failures < kConnectFailuresAllowed) {
     reporter_.ShowMessage("Waitiing Message from Satellite Receiver\r\n");
-    if (port_->Read(buf, k + kControlMessageBytes) < k + kControlMessageBytes) {
+    if (Receive(buf, k + kControlMessageBytes) < k + kControlMessageBytes) {
       ++failures;
       continue;
     }
@@ -159,14 +195,14 @@ bool FlashDownload::Connect() {
     }
     Send(kAck);
     uint8_t answer[kControlMessageBytes];
-    const size_t got = port_->Read(answer, kControlMessageBytes);
+    const size_t got = Receive(answer, kControlMessageBytes);
     if (got == kControlMessageBytes && IsMessage(answer, kNxt)) {
       connected = true;
     } else if (got == kControlMessageBytes) {
       Send(kErr);  // a wrong answer is not counted: the receiver starts over
     }
   }
-  port_->SetTimeouts(kStandardProfile, factory_.Bounds().downloadReadUs);
+  UseProfile(kStandardProfile, factory_.Bounds().downloadReadUs);
   if (!connected) return false;
   reporter_.ShowMessage(
       Format("CONNECTING \r\n=> 1.Waiting DN_OPER_REQ from STB \r\n=>COMPLETE while read %d times\r\n",
@@ -254,7 +290,7 @@ bool FlashDownload::Terminate() {
   bool stored = false;
   for (int read = 0; read < kTerminationReads; ++read) {
     uint8_t verdict[kControlMessageBytes];
-    if (port_->Read(verdict, kControlMessageBytes) < kControlMessageBytes) continue;
+    if (Receive(verdict, kControlMessageBytes) < kControlMessageBytes) continue;
     if (IsMessage(verdict, kPok)) {
       stored = true;
       break;

@@ -46,15 +46,16 @@ bool ConvertHexFileToBin(IReporter& reporter, const std::string& hexPath, const 
     return false;
   }
   std::string hexText;
-  if (!ReadFileContents(hexPath, hexText)) {
-    reporter.MessageBox(Format(kCantOpenFileMessage, hexPath.c_str()));
+  FileFailure failure;
+  if (!ReadInputFile(hexPath, hexText, failure)) {
+    reporter.MessageBox(WithFailure(Format(kCantOpenFileMessage, hexPath.c_str()), failure));
     return false;
   }
   // The binary image is derived again by every compile, and each packet carries its
   // own CRC, so it is not worth waiting for the disk.
   ReplacingFile out(binPath, ReplacingFile::Durability::Unsynced);
   if (!out.IsOpen()) {
-    reporter.MessageBox(Format(kCantOpenFileMessage, binPath.c_str()));
+    reporter.MessageBox(WithFailure(Format(kCantOpenFileMessage, binPath.c_str()), out.Failure()));
     return false;
   }
   std::string image;

@@ -6,6 +6,7 @@
 
 #include "base/FileContents.h"
 #include "database/ListDB.h"
+#include "database/ReaderMessages.h"
 #include "transfer/SectionListParser.h"
 
 namespace lumoscope {
@@ -22,10 +23,15 @@ bool LoadSectionList(CListDB& db, std::vector<std::string>& list) {
     return false;
   }
   std::string text;
-  if (!ReadFileContents(db.FilePath(), text)) {
-    db.Reporter().MessageBox(Format("Can't open Input file : %s\n", db.FilePath().c_str()));
+  FileFailure failure;
+  // The version read is the one a later save must not silently overwrite if another
+  // program replaces it meanwhile.
+  FileIdentity version;
+  if (!ReadInputFile(db.FilePath(), text, failure, &version)) {
+    db.Reporter().MessageBox(WithFailure(Format(msg::kCantOpenInput, db.FilePath().c_str()), failure));
     return false;
   }
+  db.RememberFileVersion(version);
   bool resave = false;
   const bool ok = ParseSectionList(text, db.Reporter(), list, resave);
   db.resaveFlag = resave;

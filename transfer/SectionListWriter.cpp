@@ -3,7 +3,7 @@
 
 #include <unistd.h>
 
-#include <cstdio>
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -11,22 +11,32 @@
 #include "base/FileContents.h"
 #include "base/ReplacingFile.h"
 #include "database/ListDB.h"
+#include "database/ReaderMessages.h"
 #include "transfer/SectionListFormatter.h"
 
 namespace lumoscope {
 
 namespace {
 
-// Keeps the current text file as ".bak" without taking it away: the backup is a second
-// name of the same file when the file system allows it, a copy otherwise. The text file
-// itself is replaced only once the new content is safely on the disk.
-void KeepBackup(const std::string& textPath, const std::string& backupPath) {
-  if (access(textPath.c_str(), F_OK) != 0) return;  // nothing to keep (first save)
-  std::remove(backupPath.c_str());
-  if (link(textPath.c_str(), backupPath.c_str()) == 0) return;
+constexpr const char* kBackupFailed = "The list was not saved: its backup %s cannot be written.\n";
+
+// Keeps the text file `realPath` as it is now under `backupPath`, without taking it
+// away: the backup is a second name of the same file when the file system allows it, a
+// copy otherwise. False (with the reason) when no backup could be made.
+bool KeepBackup(const std::string& realPath, const std::string& backupPath, FileFailure& failure) {
+  if (access(realPath.c_str(), F_OK) != 0) return true;  // nothing to keep (first save)
+  // unlink, not remove: a folder in the backup's place is refused, never deleted.
+  if (unlink(backupPath.c_str()) != 0 && errno != ENOENT) {
+    failure = FailureFromErrno(backupPath, errno);
+    return false;
+  }
+  if (link(realPath.c_str(), backupPath.c_str()) == 0) return true;
   std::string contents;
+  if (!ReadInputFile(realPath, contents, failure)) return false;
   std::string error;
-  if (ReadFileContents(textPath, contents)) ReplaceFileContents(backupPath, contents, error);
+  if (ReplaceFileContents(backupPath, contents, error)) return true;
+  failure = {backupPath, error};
+  return false;
 }
 
 }  // namespace
@@ -38,15 +48,23 @@ bool SaveSectionList(CListDB& db, const std::vector<std::string>& list) {
 
   ReplacingFile out(path);
   if (!out.IsOpen()) {
-    db.Reporter().MessageBox(Format("Can't open .temp file : %s\n", path.c_str()));
+    db.Reporter().MessageBox(WithFailure(Format(msg::kCantOpenTemp, path.c_str()), out.Failure()));
     return false;
   }
-  KeepBackup(path, backupPath);
+  if (!db.BackupKept(path)) {
+    FileFailure failure;
+    if (!KeepBackup(out.RealTarget(), backupPath, failure)) {
+      db.Reporter().MessageBox(WithFailure(Format(kBackupFailed, backupPath.c_str()), failure));
+      return false;
+    }
+    db.MarkBackupKept(path);
+  }
   if (!out.Write(text) || !out.Commit()) {
     db.Reporter().MessageBox(Format("Can't write the text file : %s\n(%s)\nThe previous list is kept in %s\n",
                                     path.c_str(), out.Error().c_str(), backupPath.c_str()));
     return false;
   }
+  db.RememberFileVersion();
   return true;
 }
 

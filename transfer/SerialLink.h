@@ -75,6 +75,11 @@ struct LinkBounds {
   int64_t downloadReadUs = 10'000'000;
   // One read of the upload's reception gives up after this long without a byte.
   int64_t uploadEmptyReadUs = 1'000'000;
+  // A download gives up on a receiver that has said nothing for this long, whatever it
+  // is waiting for: the retries of one step add up (three unanswered disconnect
+  // messages and thirty reads for the verdict would otherwise take 330 s), while a
+  // receiver that answers at all answers well within a few read bounds.
+  int64_t downloadSilenceUs = 35'000'000;
 };
 
 // Sees every byte that crosses the link (for a wire trace in the field).

@@ -1,27 +1,38 @@
 // The upload: the PC wakes the receiver's console, types the dump command, records the
 // listing until "[END]" (or until the receiver falls silent), keeps the text after each
-// line's "||" prefix, and finally lets the receiver continue with "go".
+// line's "||" prefix, and finally lets the receiver continue with "go". The upload files
+// live in the user's private folder; the list reaches its target only when the listing
+// came to its end and every byte of it was written.
 #include "transfer/Upload.h"
 
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <new>
 #include <string_view>
 #include <vector>
 
 #include "base/DerivedNames.h"
-#include "base/FileHandle.h"
+#include "base/FileFailure.h"
+#include "base/ReplacingFile.h"
+#include "base/WriteAll.h"
 #include "database/ListDB.h"
 #include "transfer/PortSelection.h"
 #include "transfer/PosixLinkFactory.h"
+#include "transfer/PrivateFolder.h"
 #include "transfer/UploadFilter.h"
 
 namespace lumoscope {
 namespace {
 
 constexpr const char* kUploadFileName = "VXRupload.txt";
+// The bytes as received, kept beside the upload file until they are filtered.
+constexpr const char* kRawFileName = "VXRuploadRaw.txt";
+constexpr const char* kFailToOpenOutput = "Fail to open output file %s\n";
+constexpr const char* kWriteFailed = "Exception arised, Please Try Again!!";
 constexpr std::string_view kFilteredSuffix = "Temp";
 
 // The console needs time to take each typed character; these waits are its pace.
@@ -48,10 +59,52 @@ constexpr int kActivityFull = 1000;
 
 constexpr std::string_view kListHeader = "[SATELLITE_NAME_LIST]";
 
+// Why reception ended.
+enum class ReceptionEnd {
+  Marker,      // "[END]" came
+  Silence,     // the receiver fell silent (or the device hung up)
+  BufferFull,  // the listing did not end within the buffer
+};
+
+struct Reception {
+  size_t length = 0;
+  ReceptionEnd end = ReceptionEnd::Silence;
+  bool endedOnPrompt = false;  // the last byte was the console's prompt
+};
+
+// The listing came to its end: the marker, or the prompt that the tail rule completes.
+// A listing that just stops (cable pulled, receiver frozen, buffer full) is not a list
+// anybody should flash back.
+bool IsComplete(const Reception& r) {
+  return r.end == ReceptionEnd::Marker || (r.end == ReceptionEnd::Silence && r.endedOnPrompt);
+}
+
+// Reads up to `n` bytes from the start of the file; the errno of a failure, or 0.
+int ReadFromStart(int fd, size_t n, std::string& out) {
+  out.assign(n, '\0');
+  size_t got = 0;
+  while (got < n) {
+    const ssize_t r = pread(fd, out.data() + got, n - got, static_cast<off_t>(got));
+    if (r < 0 && errno == EINTR) continue;
+    if (r < 0) return errno;
+    if (r == 0) break;
+    got += static_cast<size_t>(r);
+  }
+  out.resize(got);
+  return 0;
+}
+
 class ConsoleUpload {
  public:
-  ConsoleUpload(IReporter& reporter, ISerialLinkFactory& factory, const AppOptions& options, std::string path)
-      : reporter_(reporter), factory_(factory), options_(options), uploadPath_(std::move(path)) {}
+  ConsoleUpload(IReporter& reporter, ISerialLinkFactory& factory, const AppOptions& options,
+                std::string target, const std::string& workFolder)
+      : reporter_(reporter),
+        factory_(factory),
+        options_(options),
+        target_(std::move(target)),
+        workFolder_(workFolder),
+        rawPath_(workFolder + "/" + kRawFileName),
+        filteredPath_(FilteredUploadPath(workFolder + "/" + kUploadFileName)) {}
 
   bool Run();
 
@@ -66,16 +119,26 @@ class ConsoleUpload {
   bool OpenConsolePort(size_t rxQueueBytes, size_t txQueueBytes);
   bool WakeConsole();
   void AskForList();
-  size_t Receive(std::vector<uint8_t>& buffer);
-  // Stores the raw bytes, filters them; the first bytes of the filtered file, or nothing
-  // after a failure (already told).
-  bool StoreAndFilter(std::vector<uint8_t>& buffer, size_t length, std::string& head);
+  Reception Receive(std::vector<uint8_t>& buffer);
+  // Stores the raw bytes and filters them into the filtered file; `text` is the
+  // filtered list, `head` its first bytes as read back. False after a failure (told).
+  bool StoreAndFilter(std::vector<uint8_t>& buffer, size_t length, std::string& text, std::string& head);
+  bool Fail(const std::string& message, const FileFailure& failure);
   bool LetReceiverContinue();
+  // The filtered list takes the target's place.
+  bool Publish(const std::string& text);
+  void RemoveWorkFiles() {
+    unlink(rawPath_.c_str());
+    unlink(filteredPath_.c_str());
+  }
 
   IReporter& reporter_;
   ISerialLinkFactory& factory_;
   const AppOptions& options_;
-  std::string uploadPath_;
+  std::string target_;
+  std::string workFolder_;
+  std::string rawPath_;
+  std::string filteredPath_;
   std::unique_ptr<ISerialPort> port_;
 };
 
@@ -106,18 +169,25 @@ bool ConsoleUpload::Run() {
     return false;
   }
   AskForList();
-  const size_t length = Receive(buffer);
+  const Reception reception = Receive(buffer);
   port_.reset();
 
+  std::string text;
   std::string head;
-  if (!StoreAndFilter(buffer, length, head)) return false;
-  if (!LetReceiverContinue()) return false;
-  if (head == kListHeader) {
-    reporter_.MessageBox("Uploading SUCESS");
-    return true;
+  if (!StoreAndFilter(buffer, reception.length, text, head)) return false;
+  // The receiver waits for "go" whatever came of the listing.
+  if (!LetReceiverContinue()) {
+    RemoveWorkFiles();
+    return false;
   }
-  reporter_.MessageBox("ERROR: Uploading is not complete. try again");
-  return false;
+  if (!IsComplete(reception) || head != kListHeader) {
+    RemoveWorkFiles();
+    reporter_.MessageBox("ERROR: Uploading is not complete. try again");
+    return false;
+  }
+  if (!Publish(text)) return false;
+  reporter_.MessageBox("Uploading SUCESS");
+  return true;
 }
 
 bool ConsoleUpload::WakeConsole() {
@@ -150,20 +220,26 @@ void ConsoleUpload::AskForList() {
   Pause(kKeyPauseMs);
 }
 
-size_t ConsoleUpload::Receive(std::vector<uint8_t>& buffer) {
-  size_t length = 0;
+Reception ConsoleUpload::Receive(std::vector<uint8_t>& buffer) {
+  Reception r;
+  r.end = ReceptionEnd::BufferFull;
+  size_t& length = r.length;
   size_t counted = 0;
   int emptyReads = 0;
   while (length < buffer.size()) {
     uint8_t b = 0;
     if (port_->Read(&b, 1) == 0) {
-      if (++emptyReads >= kEmptyReadsAllowed) break;
+      if (++emptyReads >= kEmptyReadsAllowed) {
+        r.end = ReceptionEnd::Silence;
+        break;
+      }
       continue;
     }
     buffer[length++] = b;
     if (b == static_cast<uint8_t>(kEndMarker.back()) && length >= kEndMarker.size() &&
         std::memcmp(&buffer[length - kEndMarker.size()], kEndMarker.data(), kEndMarker.size()) == 0) {
       for (size_t i = 0; i < kBlanksAfterEnd && length < buffer.size(); ++i) buffer[length++] = ' ';
+      r.end = ReceptionEnd::Marker;
       break;
     }
     ++counted;
@@ -173,45 +249,38 @@ size_t ConsoleUpload::Receive(std::vector<uint8_t>& buffer) {
       reporter_.SetProgress(kActivityFull, kProgressShow);
     }
   }
-  return length;
+  r.endedOnPrompt = length > 0 && buffer[length - 1] == static_cast<uint8_t>(kConsolePrompt);
+  return r;
 }
 
-bool ConsoleUpload::StoreAndFilter(std::vector<uint8_t>& buffer, size_t length, std::string& head) {
-  const std::string filteredPath = FilteredUploadPath(uploadPath_);
+bool ConsoleUpload::Fail(const std::string& message, const FileFailure& failure) {
+  RemoveWorkFiles();
+  reporter_.MessageBox(WithFailure(message, failure));
+  return false;
+}
+
+bool ConsoleUpload::StoreAndFilter(std::vector<uint8_t>& buffer, size_t length, std::string& text,
+                                   std::string& head) {
+  FileFailure failure;
+  if (!PreparePrivateFolder(workFolder_, failure))
+    return Fail(Format(kFailToOpenOutput, rawPath_.c_str()), failure);
+  const int rawFd = CreatePrivateFile(rawPath_, failure);
+  if (rawFd < 0) return Fail(Format(kFailToOpenOutput, rawPath_.c_str()), failure);
+  int error = WriteAll(rawFd, std::string_view(reinterpret_cast<const char*>(buffer.data()), length));
+  std::vector<uint8_t>().swap(buffer);  // the reception buffer is done with
   std::string raw;
-  {
-    FileHandle rawFile = OpenFile(uploadPath_, "w+b");
-    if (!rawFile) {
-      reporter_.MessageBox(Format("Fail to open output file %s\n", uploadPath_.c_str()));
-      return false;
-    }
-    const bool written =
-        std::fwrite(buffer.data(), 1, length, rawFile.get()) == length && std::fflush(rawFile.get()) == 0;
-    std::vector<uint8_t>().swap(buffer);  // the reception buffer is done with
-    if (!written) {
-      rawFile.reset();
-      reporter_.MessageBox("Exception arised, Please Try Again!!");
-      return false;
-    }
-    std::rewind(rawFile.get());
-    FileHandle filtered = OpenFile(filteredPath, "w+b");
-    if (!filtered) {
-      rawFile.reset();
-      reporter_.MessageBox(Format("Fail to open output file %s\n", filteredPath.c_str()));
-      return false;
-    }
-    raw.resize(length);
-    raw.resize(std::fread(raw.data(), 1, length, rawFile.get()));
-    const std::string text = FilterUploadText(raw);
-    std::fwrite(text.data(), 1, text.size(), filtered.get());
-    std::fflush(filtered.get());
-    std::rewind(filtered.get());
-    char first[kListHeader.size()];
-    head.assign(first, std::fread(first, 1, sizeof first, filtered.get()));
-  }
-  std::error_code ec;
-  std::filesystem::remove(uploadPath_, ec);
-  std::filesystem::rename(filteredPath, uploadPath_, ec);
+  if (error == 0) error = ReadFromStart(rawFd, length, raw);
+  close(rawFd);
+  if (error != 0) return Fail(kWriteFailed, FailureFromErrno(rawPath_, error));
+
+  const int filteredFd = CreatePrivateFile(filteredPath_, failure);
+  if (filteredFd < 0) return Fail(Format(kFailToOpenOutput, filteredPath_.c_str()), failure);
+  text = FilterUploadText(raw);
+  error = WriteAll(filteredFd, text);
+  if (error == 0) error = ReadFromStart(filteredFd, kListHeader.size(), head);
+  if (close(filteredFd) != 0 && error == 0) error = errno;
+  if (error != 0) return Fail(kWriteFailed, FailureFromErrno(filteredPath_, error));
+  unlink(rawPath_.c_str());
   return true;
 }
 
@@ -222,10 +291,24 @@ bool ConsoleUpload::LetReceiverContinue() {
   return true;
 }
 
+bool ConsoleUpload::Publish(const std::string& text) {
+  if (FolderOf(target_) == workFolder_) {
+    // In the private folder the filtered file takes the name itself; a link of that
+    // name is replaced, never followed.
+    if (std::rename(filteredPath_.c_str(), target_.c_str()) == 0) return true;
+    return Fail(Format(kFailToOpenOutput, target_.c_str()), FailureFromErrno(target_, errno));
+  }
+  ReplacingFile out(target_);
+  const bool written = out.IsOpen() && out.Write(text) && out.Commit();
+  if (!written) return Fail(Format(kFailToOpenOutput, target_.c_str()), out.Failure());
+  RemoveWorkFiles();
+  return true;
+}
+
 }  // namespace
 
 std::string UploadFilePath() {
-  return (std::filesystem::temp_directory_path() / kUploadFileName).string();
+  return UploadFolderPath() + "/" + kUploadFileName;
 }
 
 std::string FilteredUploadPath(const std::string& uploadPath) {
@@ -236,13 +319,13 @@ std::string FilteredUploadPath(const std::string& uploadPath) {
   return uploadPath + std::string(kFilteredSuffix);
 }
 
-bool UploadChannelListTo(CListDB& db, const std::string& uploadPath) {
+bool UploadChannelListTo(CListDB& db, const std::string& target, const std::string& workFolder) {
   ISerialLinkFactory& factory = db.linkFactory ? *db.linkFactory : DefaultLinkFactory();
-  return ConsoleUpload(db.Reporter(), factory, db.Options(), uploadPath).Run();
+  return ConsoleUpload(db.Reporter(), factory, db.Options(), target, workFolder).Run();
 }
 
 bool UploadChannelList(CListDB& db) {
-  return UploadChannelListTo(db, UploadFilePath());
+  return UploadChannelListTo(db, UploadFilePath(), UploadFolderPath());
 }
 
 }  // namespace lumoscope

@@ -6,9 +6,9 @@ namespace lumoscope {
 
 class CListDB;
 
-// The fixed upload file, "VXRupload.txt" in the platform's temporary folder. After a
-// completed upload it holds the filtered list; the desktop opens it as "the uploaded
-// list".
+// The fixed upload file, "VXRupload.txt" in the user's private upload folder
+// (UploadFolderPath). After a completed upload it holds the filtered list; the desktop
+// opens it as "the uploaded list".
 std::string UploadFilePath();
 
 // The file the filter writes before it takes the upload file's name: the same name with
@@ -19,7 +19,10 @@ std::string FilteredUploadPath(const std::string& uploadPath);
 // upload file.
 bool UploadChannelList(CListDB& db);
 
-// The same upload into `uploadPath` instead of the fixed file.
-bool UploadChannelListTo(CListDB& db, const std::string& uploadPath);
+// The same upload into `target`. The received bytes and the filtered list are written in
+// `workFolder`, a folder only the user can enter (made when missing, refused when others
+// can enter it). `target` is replaced only by a complete upload, and only once the whole
+// list is written.
+bool UploadChannelListTo(CListDB& db, const std::string& target, const std::string& workFolder);
 
 }  // namespace lumoscope

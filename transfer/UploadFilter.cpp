@@ -6,7 +6,6 @@ namespace lumoscope {
 namespace {
 
 constexpr char kBar = '|';
-constexpr char kPrompt = '>';
 // The end block written over the tail of a listing that ended on the prompt, and how far
 // back it goes: it replaces the receiver's last status line.
 constexpr std::string_view kEndBlock = " \r\n[END]\r\n\r\n";
@@ -68,7 +67,7 @@ std::string FilterUploadText(std::string_view raw) {
     }
   }
   const char last = in.Next();
-  if (last == kPrompt) {
+  if (last == kConsolePrompt) {
     out.MoveBack(kEndBlockMoveBack);
     for (char c : kEndBlock) out.Put(c);
   } else {

@@ -8,6 +8,10 @@
 
 namespace lumoscope {
 
+// The receiver's console prompt. A listing that ends on it (instead of "[END]") has come
+// to its end, and the tail rule below completes it.
+inline constexpr char kConsolePrompt = '>';
+
 // The filtered text of a raw listing, with the tail rule applied: when the listing
 // ended on the receiver's prompt (">") instead of "[END]", the last 18 bytes of the
 // filtered text are overwritten by " \r\n[END]\r\n\r\n" (never before its start);

@@ -28,9 +28,9 @@ std::string TempDir::Write(const std::string& name, const std::string& contents)
   return p;
 }
 
-std::vector<std::string> TempDir::FileNames() const {
+std::vector<std::string> TempDir::FileNamesIn(const std::filesystem::path& folder) {
   std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename());
+  for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename());
   std::sort(names.begin(), names.end());
   return names;
 }

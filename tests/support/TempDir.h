@@ -20,7 +20,8 @@ class TempDir {
   std::string Write(const std::string& name, const std::string& contents) const;
   // The names of the files in the folder, sorted, and how many there are: tests check
   // that no temporary or partial file was left behind.
-  std::vector<std::string> FileNames() const;
+  std::vector<std::string> FileNames() const { return FileNamesIn(path_); }
+  static std::vector<std::string> FileNamesIn(const std::filesystem::path& folder);
   size_t FileCount() const { return FileNames().size(); }
 
  private:

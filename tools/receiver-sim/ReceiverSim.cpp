@@ -12,6 +12,8 @@ namespace {
 
 // Slice of every wait, so Stop() is noticed quickly.
 constexpr int kPollSliceMs = 5;
+// Quiet slices after Stop() before the console gives up on bytes still on their way.
+constexpr int kFinalReadSlices = 20;
 // An 8N1 line carries 10 bits per byte.
 constexpr int64_t kBitsPerByte = 10;
 constexpr int64_t kUsPerSecond = 1'000'000;
@@ -291,13 +293,14 @@ bool ReceiverSimulator::ReceivePacket(const std::string& firstEight) {
 void ReceiverSimulator::ServeConsole() {
   bool awake = false;
   std::string line;
+  int quietSlicesWhileStopping = 0;
   for (;;) {
     if (rx_.empty()) {
-      // When asked to stop, what the PC typed last is still taken in.
-      const bool last = Stopping();
+      // When asked to stop, what the PC typed last is still taken in: the terminal layer
+      // may still be passing it on after the PC closed its side.
       std::string chunk;
-      if (!pty_.ReadAvailable(chunk, last ? 0 : kPollSliceMs)) {
-        if (last) return;
+      if (!pty_.ReadAvailable(chunk, kPollSliceMs)) {
+        if (Stopping() && ++quietSlicesWhileStopping >= kFinalReadSlices) return;
         continue;
       }
       result_.bytesFromPc += chunk.size();
@@ -308,24 +311,30 @@ void ReceiverSimulator::ServeConsole() {
     for (const char c : input) {
       if (static_cast<uint8_t>(c) == kEscapeKey) {
         awake = true;
+        muted_ = false;
         line.clear();
-        Send(std::string(kPrompt));
+        Print(std::string(kPrompt));
       } else if (!awake || c == '\n' || c == '\0') {
         continue;
       } else if (c == '\r') {
         if (line == "dumpch") {
           PrintListing();
+          if (options_.listingEnd == ListingEnd::Freeze) {
+            // A frozen receiver takes what it is sent and does nothing with it.
+            DrainUntilStop();
+            return;
+          }
         } else if (line == "go") {
           result_.continueReceived = true;
-          Send("\r\n");
+          Print("\r\n");
           awake = false;
         } else {
-          Send(std::string(kPrompt));
+          Print(std::string(kPrompt));
         }
         line.clear();
       } else {
         line += c;
-        Send(std::string(1, c));  // the console echoes what is typed
+        Print(std::string(1, c));  // the console echoes what is typed
       }
     }
   }
@@ -340,7 +349,9 @@ void ReceiverSimulator::PrintListing() {
   const std::string& list = options_.channelList;
   size_t start = list.starts_with('[') ? 0 : list.find("\n[");
   start = start == std::string::npos ? list.size() : (start == 0 ? 0 : start + 1);
-  while (start < list.size()) {
+  const bool cutShort = options_.listingEnd == ListingEnd::Stop || options_.listingEnd == ListingEnd::Freeze;
+  for (int printed = 0; start < list.size(); ++printed) {
+    if (cutShort && printed >= options_.listingLines) break;
     size_t end = list.find('\n', start);
     if (end == std::string::npos) end = list.size();
     std::string text = list.substr(start, end - start);
@@ -357,6 +368,11 @@ void ReceiverSimulator::PrintListing() {
       break;
     case ListingEnd::Never:
       while (!Stopping() && pty_.PeerPresent()) Send(std::string(kStatusLine));
+      break;
+    case ListingEnd::Stop:
+      muted_ = true;
+      break;
+    case ListingEnd::Freeze:
       break;
   }
   result_.consoleBytesWritten = result_.bytesToPc - before;

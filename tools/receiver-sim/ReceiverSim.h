@@ -24,6 +24,9 @@ enum class ListingEnd {
   Marker,      // "[END]" on its own prefixed line, then the prompt
   PromptOnly,  // the prompt, without "[END]"
   Never,       // status lines without end
+  Stop,        // nothing more after `listingLines` lines, as when the cable is pulled: the
+               // console says nothing until it is woken again, but still takes "go"
+  Freeze,      // the receiver hangs after `listingLines` lines: it takes and answers nothing
 };
 
 struct SimOptions {
@@ -48,6 +51,8 @@ struct SimOptions {
   // Falls silent (still taking bytes off the line) after this many packets; -1: never.
   int hangUpAfterPackets = -1;
   ListingEnd listingEnd = ListingEnd::Marker;
+  // Lines of the list printed before a Stop or Freeze listing ends.
+  int listingLines = 2;
   // Line rate to pace the traffic at, in bits per second (10 bits per byte on an 8N1
   // line); 0 runs as fast as the pseudo-terminal goes.
   int baud = 0;
@@ -108,6 +113,10 @@ class ReceiverSimulator {
   bool Receive(size_t n, std::string& out, int timeoutMs);
   void Send(const uint8_t* data, size_t n);
   void Send(const std::string& text) { Send(reinterpret_cast<const uint8_t*>(text.data()), text.size()); }
+  // What the console prints; nothing while it is muted.
+  void Print(const std::string& text) {
+    if (!muted_) Send(text);
+  }
   void PaceReceived(size_t n);
   void DrainUntilStop();
 
@@ -124,7 +133,8 @@ class ReceiverSimulator {
   std::thread thread_;
   SimResult result_;
   Mode mode_ = Mode::BootLoader;
-  std::string rx_;  // bytes of the PC not yet used
+  bool muted_ = false;  // the console's output is cut off (ListingEnd::Stop)
+  std::string rx_;      // bytes of the PC not yet used
   uint8_t headerByte9_ = 0;
   uint16_t nextSequence_ = 0;
   int64_t txLineFreeUs_ = 0;

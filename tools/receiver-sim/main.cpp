@@ -34,7 +34,10 @@ constexpr const char* kOptions =
     "  --fault-packet I          the packet those faults hit (default 0)\n"
     "  --per                     report PER at the end\n"
     "  --hang-up-after N         fall silent after N packets\n"
-    "  --listing end|prompt|never  how the console listing ends (default end)\n";
+    "  --listing end|prompt|never|stop|freeze\n"
+    "                            how the console listing ends (default end); stop: it just\n"
+    "                            stops, freeze: the receiver hangs (after --listing-lines)\n"
+    "  --listing-lines N         lines printed before a stop or freeze (default 2)\n";
 
 bool ParseInt(const char* text, int& out) {
   char* end = nullptr;
@@ -74,6 +77,10 @@ bool ParseArgs(int argc, char** argv, lumoscope::sim::SimOptions& o) {
         o.listingEnd = ListingEnd::PromptOnly;
       } else if (e == "never") {
         o.listingEnd = ListingEnd::Never;
+      } else if (e == "stop") {
+        o.listingEnd = ListingEnd::Stop;
+      } else if (e == "freeze") {
+        o.listingEnd = ListingEnd::Freeze;
       } else {
         return false;
       }
@@ -88,11 +95,13 @@ bool ParseArgs(int argc, char** argv, lumoscope::sim::SimOptions& o) {
                  (a == "--bad-header-acks" && number(o.badHeaderAcks)) ||
                  (a == "--bad-announcement-acks" && number(o.badAnnouncementAcks)) ||
                  (a == "--bad-frame-acks" && number(o.badFrameAcks)) ||
-                 (a == "--hang-up-after" && number(o.hangUpAfterPackets)))) {
+                 (a == "--hang-up-after" && number(o.hangUpAfterPackets)) ||
+                 (a == "--listing-lines" && number(o.listingLines)))) {
       return false;
     }
   }
-  return o.readyShift >= 0 && o.readyShift <= 7 && o.baud >= 0 && o.readyIntervalMs > 0;
+  return o.readyShift >= 0 && o.readyShift <= 7 && o.baud >= 0 && o.readyIntervalMs > 0 &&
+         o.listingLines >= 0;
 }
 
 void PrintUsage(std::FILE* to, const std::string& name) {

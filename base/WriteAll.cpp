@@ -1,0 +1,19 @@
+#include "base/WriteAll.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace lumoscope {
+
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return n < 0 ? errno : EIO;
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return 0;
+}
+
+}  // namespace lumoscope

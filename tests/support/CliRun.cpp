@@ -1,0 +1,19 @@
+#include "tests/support/CliRun.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace lumoscope::test {
+
+CliResult RunCli(const std::string& args, const TempDir& dir) {
+  const std::string errPath = dir.File("cli-stderr.log");
+  const std::string cmd = std::string(LUMOSCOPE_CLI_PATH) + " " + args + " >/dev/null 2>" + errPath;
+  const int status = std::system(cmd.c_str());
+  CliResult r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(errPath)};
+  std::remove(errPath.c_str());
+  return r;
+}
+
+}  // namespace lumoscope::test
