@@ -8,24 +8,23 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string_view>
 
+#include "base/FileContents.h"
 #include "base/Reporter.h"
+#include "base/WriteAll.h"
 
 namespace lumoscope {
 
 namespace {
 
-// The largest installed table is about 40 KB; anything far beyond is no scan table.
-constexpr std::uintmax_t kMaxScanTableBytes = 1024 * 1024;
 // libdvbv5 copies some words of a line into small fixed buffers and aborts the program
 // when one is longer (a key word of 45 characters is enough). The longest word of the
 // installed tables has 30; longer ones are refused before the library sees them.
 constexpr size_t kMaxScanWordLength = 32;
 
-constexpr const char* kUnreadable = "The scan table cannot be read.\n%s: %s";
+constexpr const char* kUnreadable = "The scan table cannot be read.";
 constexpr const char* kNotATable =
     "The scan table %s is not in a format this program reads: line %d has a word that is not plain text "
     "or is longer than %zu characters.";
@@ -33,29 +32,9 @@ constexpr const char* kNoEntries =
     "The scan table %s could not be read: it is neither in the dvbv5 format (\"[CHANNEL]\" groups) nor in "
     "the one-line format (\"S 11362000 H 22000000 2/3\").";
 
-struct FileCloser {
+struct DvbFileFree {
   void operator()(dvb_file* file) const { dvb_file_free(file); }
 };
-
-bool ReadChecked(const std::string& path, std::string& contents, std::string& error) {
-  namespace fs = std::filesystem;
-  const auto fail = [&](const std::string& reason) {
-    error = Format(kUnreadable, path.c_str(), reason.c_str());
-    return false;
-  };
-  std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
-  if (ec) return fail(ec.message());
-  if (!fs::is_regular_file(status)) return fail("Not a regular file");
-  const std::uintmax_t size = fs::file_size(path, ec);
-  if (ec) return fail(ec.message());
-  if (size > kMaxScanTableBytes) return fail("File too large");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return fail(std::strerror(errno));
-  contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) return fail("Read error");
-  return true;
-}
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '=';
@@ -115,25 +94,19 @@ dvb_file_formats FormatOf(std::string_view contents) {
 // The library reads from a file name. It is given the checked bytes in an anonymous
 // memory file, so what it parses is exactly what was checked, whatever happens to the
 // file on the disk meanwhile.
-std::unique_ptr<dvb_file, FileCloser> ParseChecked(std::string_view contents, std::string& error) {
+std::unique_ptr<dvb_file, DvbFileFree> ParseChecked(std::string_view contents, std::string& error) {
   const int fd = memfd_create("scan-table", MFD_CLOEXEC);
   if (fd < 0) {
     error = std::strerror(errno);
     return nullptr;
   }
-  size_t written = 0;
-  while (written < contents.size()) {
-    const ssize_t n = write(fd, contents.data() + written, contents.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      error = std::strerror(errno);
-      close(fd);
-      return nullptr;
-    }
-    written += static_cast<size_t>(n);
+  if (const int failed = WriteAll(fd, contents); failed != 0) {
+    error = std::strerror(failed);
+    close(fd);
+    return nullptr;
   }
   const std::string name = "/proc/self/fd/" + std::to_string(fd);
-  std::unique_ptr<dvb_file, FileCloser> file(
+  std::unique_ptr<dvb_file, DvbFileFree> file(
       dvb_read_file_format(name.c_str(), SYS_UNDEFINED, FormatOf(contents)));
   close(fd);
   return file;
@@ -181,7 +154,11 @@ ScanEntry EntryOf(dvb_entry* entry) {
 
 std::optional<ScanTable> ReadScanTable(const std::string& path, std::string& error) {
   std::string contents;
-  if (!ReadChecked(path, contents, error)) return std::nullopt;
+  FileFailure failure;
+  if (!ReadInputFile(path, contents, failure)) {
+    error = WithFailure(kUnreadable, failure);
+    return std::nullopt;
+  }
   int badLine = 0;
   if (!WordsAreSafe(contents, badLine)) {
     error = Format(kNotATable, path.c_str(), badLine, kMaxScanWordLength);
@@ -190,7 +167,7 @@ std::optional<ScanTable> ReadScanTable(const std::string& path, std::string& err
   std::string why;
   const auto file = ParseChecked(contents, why);
   if (!file) {
-    error = why.empty() ? Format(kNoEntries, path.c_str()) : Format(kUnreadable, path.c_str(), why.c_str());
+    error = why.empty() ? Format(kNoEntries, path.c_str()) : WithFailure(kUnreadable, {path, why});
     return std::nullopt;
   }
   ScanTable table;

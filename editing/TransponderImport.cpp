@@ -274,7 +274,9 @@ std::string ImportReportText(const TransponderImportReport& r) {
       Format("Scan table %s, satellite %s \"%s\"%s:\n", r.tableName.c_str(), r.satelliteIndex.c_str(),
              NameToUtf8(r.satelliteName).c_str(), r.newSatellite ? " (new)" : "");
   text += Format("%zu transponder(s) added.\n", r.added);
-  if (r.alreadyThere > 0) text += Format("%zu already in the list, kept as they are.\n", r.alreadyThere);
+  if (r.alreadyThere > 0)
+    text += Format("%zu already there (in the list, or earlier in the table), kept as they are.\n",
+                   r.alreadyThere);
   if (r.circular > 0)
     text += Format("%zu with circular polarisation, stored as H (left) and V (right).\n", r.circular);
   if (r.otherSystems > 0) text += Format("%zu skipped: not for a satellite receiver.\n", r.otherSystems);

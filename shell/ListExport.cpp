@@ -2,15 +2,20 @@
 
 #include <filesystem>
 
+#include "base/FileFailure.h"
 #include "base/ReplacingFile.h"
 
 namespace lumoscope {
 
-bool WriteChannelExport(const std::vector<std::string>& fields, const std::string& path, ExportFormat format,
-                        IReporter& reporter) {
+bool WriteChannelExport(const std::vector<std::string>& fields, const std::string& listPath,
+                        const std::string& path, ExportFormat format, IReporter& reporter) {
+  if (!listPath.empty() && SameFile(path, listPath)) {
+    reporter.MessageBox(kExportOntoList);
+    return false;
+  }
   std::string error;
   if (ReplaceFileContents(path, ExportChannelList(fields, format), error)) return true;
-  reporter.MessageBox(Format(kExportFailed, path.c_str(), error.c_str()));
+  reporter.MessageBox(WithFailure(kExportFailed, {path, error}));
   return false;
 }
 
@@ -19,7 +24,7 @@ bool ExportChannelListAs(IFileChooser& chooser, IReporter& reporter, const std::
   const std::optional<std::string> path = chooser.ChooseSaveFile(
       kExportTitle, kExportFilter, std::filesystem::path(listPath).parent_path().string());
   if (!path) return false;
-  return WriteChannelExport(fields, *path, ExportFormatOf(*path), reporter);
+  return WriteChannelExport(fields, listPath, *path, ExportFormatOf(*path), reporter);
 }
 
 }  // namespace lumoscope

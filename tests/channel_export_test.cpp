@@ -128,9 +128,11 @@ TEST(ChannelExport, FormatByNameAndFilesWrittenWhole) {
   TempDir dir;
   RecordingReporter reporter;
   const std::vector<std::string> fields = AwkwardList();
-  ASSERT_TRUE(WriteChannelExport(fields, dir.File("out.csv"), ExportFormat::Csv, reporter));
+  ASSERT_TRUE(
+      WriteChannelExport(fields, dir.File("list.txt"), dir.File("out.csv"), ExportFormat::Csv, reporter));
   EXPECT_EQ(ReadFile(dir.File("out.csv")), ExportChannelList(fields, ExportFormat::Csv));
-  EXPECT_FALSE(WriteChannelExport(fields, dir.File("no/such/folder.csv"), ExportFormat::Csv, reporter));
+  EXPECT_FALSE(WriteChannelExport(fields, dir.File("list.txt"), dir.File("no/such/folder.csv"),
+                                  ExportFormat::Csv, reporter));
   ASSERT_EQ(reporter.boxes.size(), 1u);
   EXPECT_NE(reporter.boxes[0].find(dir.File("no/such/folder.csv")), std::string::npos);
   EXPECT_EQ(dir.FileNames(), std::vector<std::string>{"out.csv"});
