@@ -61,13 +61,8 @@ class LoadedDocument final : public IViewDocument {
  public:
   bool IsLoaded() const override { return true; }
   CListDB* Database() override { return nullptr; }
-  const std::string& PreviousPath() const override { return path_; }
-  void ClearLoaded() override {}
   void Save() override {}
   void SetWindowTitle(const std::string&) override {}
-
- private:
-  std::string path_;
 };
 
 std::vector<std::string> MakeList(int satellites, int transponders, int channels, int pids, int analogs) {

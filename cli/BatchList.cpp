@@ -15,18 +15,14 @@ namespace {
 class BatchDocument final : public IViewDocument {
  public:
   explicit BatchDocument(CListDB& db) : db_(&db) {}
-  bool IsLoaded() const override { return loaded_; }
+  bool IsLoaded() const override { return true; }
   CListDB* Database() override { return db_; }
-  const std::string& PreviousPath() const override { return previousPath_; }
-  void ClearLoaded() override { loaded_ = false; }
   // The re-save a load asks for is folded into the one write at the end of the run.
   void Save() override {}
   void SetWindowTitle(const std::string& /*title*/) override {}
 
  private:
   CListDB* db_;
-  bool loaded_ = true;
-  std::string previousPath_;
 };
 
 int RunLoaded(const std::string& path, IReporter& reporter,

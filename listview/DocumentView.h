@@ -15,8 +15,9 @@ class IDocumentView {
   virtual ~IDocumentView() = default;
   // The changes-stored notification: ends the one-step revert of a padding.
   virtual void NotifyChangesStored() = 0;
-  // Command 32778: reload the working list from the database's text file.
-  virtual void ReloadFields() = 0;
+  // Command 32778: reload the working list from the database's text file. False when
+  // the file was refused: the list, its undo steps and the database are left as they were.
+  virtual bool ReloadFields() = 0;
   virtual void ResetUndo() = 0;
   // m_fields
   virtual std::vector<std::string>& Fields() = 0;
@@ -32,9 +33,6 @@ class IViewDocument {
   virtual ~IViewDocument() = default;
   virtual bool IsLoaded() const = 0;
   virtual CListDB* Database() = 0;
-  // The current path as it was before the latest Open.
-  virtual const std::string& PreviousPath() const = 0;
-  virtual void ClearLoaded() = 0;
   // The document's Save (used at once when a load asks for a re-save).
   virtual void Save() = 0;
   virtual void SetWindowTitle(const std::string& title) = 0;

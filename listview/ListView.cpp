@@ -1,6 +1,7 @@
 #include "listview/ListView.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/FieldConversions.h"
 #include "base/ReplacingFile.h"
@@ -50,15 +51,11 @@ void CLumoscopeListView::NotifyChangesStored() {
 bool CLumoscopeListView::Reload() {
   if (m_document == nullptr || m_document->Database() == nullptr) return false;
   CListDB& db = *m_document->Database();
-  m_fields.clear();
-  db.resaveFlag = false;
-  if (!LoadSectionList(db, m_fields)) {
-    // The new file could not be read: the document keeps pointing at the old one.
-    m_fields.clear();
-    db.SetFilePath(m_document->PreviousPath());
-    if (m_document->PreviousPath().empty()) m_document->ClearLoaded();
-    return false;
-  }
+  // Loaded aside: a refused file must not cost the list on screen (the loader has told
+  // the person why); the document puts back its own state.
+  std::vector<std::string> loaded;
+  if (!LoadSectionList(db, loaded)) return false;
+  m_fields = std::move(loaded);
   MarkClean();
   // A list that may not be written is only being looked at: no automatic save, and no
   // error boxes for it. An explicit Save still tells why it fails.

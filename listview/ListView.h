@@ -41,12 +41,13 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
 
   // --- IDocumentView
   void NotifyChangesStored() override;
-  void ReloadFields() override { Reload(); }
+  bool ReloadFields() override { return Reload(); }
   void ResetUndo() override;
   std::vector<std::string>& Fields() override { return m_fields; }
   bool IsModified() const override { return m_modified; }
   void NotifySaved() override;
-  // ReloadFields with its outcome: false when the loader failed.
+  // Loads the list from the database's text file into m_fields; a file the loader
+  // refuses leaves m_fields, the display and the database's path as they were.
   bool Reload();
 
   // --- INewChannelHost

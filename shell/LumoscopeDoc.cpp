@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <utility>
 
 #include "base/DerivedNames.h"
 #include "shell/CompileCommands.h"
@@ -167,18 +168,32 @@ bool CLumoscopeDoc::Open() {
 }
 
 bool CLumoscopeDoc::OpenFile(const std::string& path) {
-  previousPath_ = currentPath_;
-  currentPath_ = path;
   settings_.SetString(settings::kListSection, settings::kRecentFolderKey, FolderOf(path));
+  const std::string before = currentPath_;
+  if (!ShowList(NewDatabase(path))) return false;
+  previousPath_ = before;
+  return true;
+}
 
-  db_ = NewDatabase(path);
-  loaded_ = true;
-  if (view_ != nullptr) {
-    view_->NotifyChangesStored();
-    view_->ReloadFields();
-    view_->ResetUndo();
+bool CLumoscopeDoc::ShowList(std::unique_ptr<CListDB> db) {
+  // The view loads through the document's database, so the new one is put in place
+  // first and the open one kept aside until the file has been taken.
+  std::unique_ptr<CListDB> shown = std::exchange(db_, std::move(db));
+  const std::string shownPath = std::exchange(currentPath_, db_->FilePath());
+  const bool wasLoaded = std::exchange(loaded_, true);
+  if (view_ == nullptr) return true;
+  if (!view_->ReloadFields()) {
+    // A refused file changes nothing: the open list keeps its database (the file version
+    // it read, the backup it made), its path and its undo steps.
+    db_ = std::move(shown);
+    currentPath_ = shownPath;
+    loaded_ = wasLoaded;
+    return false;
   }
-  return loaded_;
+  view_->NotifyChangesStored();
+  // The undo steps belong to the list that was open before; they must not bring it back.
+  view_->ResetUndo();
+  return true;
 }
 
 bool CLumoscopeDoc::ConfirmOverwrite() {
@@ -221,9 +236,15 @@ bool CLumoscopeDoc::SaveAs() {
     return false;
   }
   currentPath_ = *chosen;
-  view_->ReloadFields();
+  const bool reloaded = view_->ReloadFields();
   view_->NotifyChangesStored();
-  view_->ResetUndo();
+  // Should the file not read back, the list as shown stays with its undo steps: the file
+  // holds it all the same.
+  if (reloaded) {
+    view_->ResetUndo();
+  } else {
+    view_->NotifySaved();
+  }
   return true;
 }
 
@@ -327,26 +348,15 @@ bool CLumoscopeDoc::Upload() {
   if (OfferSaveModified() == SaveChoice::Cancelled) return false;
 
   WaitGuard wait(reporter_);
-  const bool createdHere = !db_;
-  if (createdHere) db_ = NewDatabase(uploadPath_);
+  // The uploaded list gets a database of its own; the open list keeps its database until
+  // the uploaded one has been shown in its place.
+  std::unique_ptr<CListDB> uploaded = NewDatabase(uploadPath_);
   // The upload's own files live beside the upload file, in the user's private folder.
-  const bool ok = UploadChannelListTo(*db_, uploadPath_, FolderOf(uploadPath_));
+  const bool ok = UploadChannelListTo(*uploaded, uploadPath_, FolderOf(uploadPath_));
   reporter_.SetProgress(0, kProgressRemove);
   wait.End();
 
-  if (!ok) {
-    if (createdHere) db_.reset();
-    return false;
-  }
-  loaded_ = true;
-  if (!createdHere) db_->SetFilePath(uploadPath_);
-  currentPath_ = uploadPath_;
-  if (view_ != nullptr) {
-    view_->NotifyChangesStored();
-    view_->ReloadFields();
-    // The undo steps belong to the list that was open before; they must not bring it back.
-    view_->ResetUndo();
-  }
+  if (!ok || !ShowList(std::move(uploaded))) return false;
   SaveAs();
   return true;
 }

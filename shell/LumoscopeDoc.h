@@ -77,14 +77,14 @@ class CLumoscopeDoc final : public IViewDocument {
   bool CanClose();
 
   const std::string& CurrentPath() const { return currentPath_; }
+  // The current path as it was before the latest Open.
+  const std::string& PreviousPath() const { return previousPath_; }
   bool IsCompiled() const { return compiled_; }
   const std::string& UploadPath() const { return uploadPath_; }
 
   // IViewDocument
   bool IsLoaded() const override { return loaded_; }
   CListDB* Database() override { return db_.get(); }
-  const std::string& PreviousPath() const override { return previousPath_; }
-  void ClearLoaded() override { loaded_ = false; }
   void Save() override { SaveList(); }
   void SetWindowTitle(const std::string& title) override;
 
@@ -93,6 +93,9 @@ class CLumoscopeDoc final : public IViewDocument {
   // Before the list file is written: when another program changed it since it was
   // loaded or last saved here, asks whether to overwrite it. False: leave it alone.
   bool ConfirmOverwrite();
+  // Makes `db` the open list's database and has the view load its file; a refused file
+  // puts the document back as it was. False when refused.
+  bool ShowList(std::unique_ptr<CListDB> db);
   // Offers to save a modified list before it is replaced.
   SaveChoice OfferSaveModified();
   bool IsUploadFileOpen() const;

@@ -5,13 +5,17 @@
 
 #include <algorithm>
 
+#include "listview/ListView.h"
 #include "shell/DocumentCommands.h"
 #include "shell/LumoscopeDoc.h"
 #include "shell/SettingsKeys.h"
 #include "tests/support/FakeDocumentView.h"
 #include "tests/support/FakeFileChooser.h"
+#include "tests/support/FakeLink.h"
+#include "tests/support/FakeListControl.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempDir.h"
+#include "tools/listgen/ListGenerator.h"
 
 namespace lumoscope {
 namespace {
@@ -84,7 +88,7 @@ TEST_F(DocumentCommandsTest, OpenReplacesTheListAndRemembersTheFolder) {
   EXPECT_EQ(doc.PreviousPath(), "");
   ASSERT_NE(doc.Database(), nullptr);
   EXPECT_EQ(doc.Database()->FilePath(), first);
-  EXPECT_EQ(view.calls, (std::vector<std::string>{"stored", "reload", "reset-undo"}));
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"reload", "stored", "reset-undo"}));
   EXPECT_EQ(store.GetString(settings::kListSection, settings::kRecentFolderKey, "ERROR"),
             dir.Path().string());
   for (const CommandInfo& c : DocumentCommandTable()) EXPECT_TRUE(doc.IsEnabled(c.id)) << c.id;
@@ -133,6 +137,78 @@ TEST_F(DocumentCommandsTest, OpenWhileTheUploadedListIsOpenAsksFirst) {
   EXPECT_TRUE(chooser.requests[1].save);
   EXPECT_EQ(chooser.requests[1].title, kSaveAsTitle);
   EXPECT_FALSE(chooser.requests[2].save);
+}
+
+TEST_F(DocumentCommandsTest, RefusedOpenKeepsTheListBeingEdited) {
+  test::FakeListControl control;
+  CLumoscopeListView list(control, reporter);
+  list.SetDocument(&doc);
+  doc.SetView(&list);
+  const std::string refused = dir.Write("refused.txt", "not a channel list\n");
+  EXPECT_FALSE(OpenList(refused));  // nothing was open: nothing is
+  EXPECT_FALSE(doc.IsLoaded());
+  EXPECT_EQ(doc.Database(), nullptr);
+
+  const std::string original = listgen::SmallList();
+  const std::string good = dir.Write("good.txt", original);
+  ASSERT_TRUE(OpenList(good));
+  const auto deleteFirstRow = [&] {
+    control.Select({0});
+    ASSERT_TRUE(list.OnKeyDown(ViewKey::Delete));
+  };
+  deleteFirstRow();
+  ASSERT_TRUE(doc.SaveList());  // keeps the original as ".bak"
+  deleteFirstRow();
+  const std::vector<std::string> edited = list.Fields();
+  CListDB* db = doc.Database();
+
+  reporter.Clear();
+  reporter.answers = {Answer::No};  // the edit is not saved before the open
+  EXPECT_FALSE(OpenList(refused));
+  EXPECT_EQ(doc.Database(), db);
+  EXPECT_EQ(doc.CurrentPath(), good);
+  EXPECT_EQ(doc.PreviousPath(), "");
+  EXPECT_TRUE(doc.IsLoaded());
+  EXPECT_EQ(list.Fields(), edited);
+  EXPECT_EQ(list.UndoCount(), 2);
+  EXPECT_TRUE(list.IsModified());
+
+  // The save asks nothing about another program and leaves the ".bak" alone.
+  reporter.Clear();
+  ASSERT_TRUE(doc.SaveList());
+  EXPECT_TRUE(reporter.questions.empty());
+  EXPECT_EQ(test::ReadFile(dir.File("good.bak")), original);
+  ASSERT_TRUE(doc.OpenFile(good));
+  EXPECT_EQ(list.Fields(), edited);
+}
+
+TEST_F(DocumentCommandsTest, ListThatDoesNotReadBackAfterUploadOrSaveAsStays) {
+  const std::string path = dir.File("a.txt");
+  ASSERT_TRUE(OpenList(path));
+  CListDB* db = doc.Database();
+  view.reloads = false;
+  view.calls.clear();
+
+  // The receiver's list arrives but is refused: the open list stays, no Save As follows.
+  test::FakeLinkFactory link;
+  link.device.Arrive(0, ">");
+  link.device.Arrive(1'000'000, "dumpch\r\nCH_DUMP||[SATELLITE_NAME_LIST]\r\nCH_DUMP||[END]\r\nSTB>");
+  doc.SetLinkFactory(&link);
+  EXPECT_FALSE(doc.Upload());
+  ASSERT_TRUE(test::FileExists(doc.UploadPath()));
+  EXPECT_EQ(doc.Database(), db);
+  EXPECT_EQ(doc.CurrentPath(), path);
+  EXPECT_EQ(view.calls, std::vector<std::string>{"reload"});
+  EXPECT_EQ(chooser.requests.size(), 1u);
+
+  // Save As wrote the list as shown: it stays, saved, with its undo steps.
+  view.calls.clear();
+  view.modified = true;
+  chooser.answers.push_back(dir.File("b.txt"));
+  EXPECT_TRUE(doc.SaveAs());
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"reload", "stored", "saved"}));
+  EXPECT_FALSE(view.modified);
+  EXPECT_EQ(doc.CurrentPath(), dir.File("b.txt"));
 }
 
 TEST_F(DocumentCommandsTest, ModifiedListIsOfferedForSavingBeforeOpen) {

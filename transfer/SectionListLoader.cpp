@@ -31,11 +31,13 @@ bool LoadSectionList(CListDB& db, std::vector<std::string>& list) {
     db.Reporter().MessageBox(WithFailure(Format(msg::kCantOpenInput, db.FilePath().c_str()), failure));
     return false;
   }
-  db.RememberFileVersion(version);
   bool resave = false;
-  const bool ok = ParseSectionList(text, db.Reporter(), list, resave);
+  // A refused list leaves the database as it was: it may still stand for the list
+  // that is open.
+  if (!ParseSectionList(text, db.Reporter(), list, resave)) return false;
+  db.RememberFileVersion(version);
   db.resaveFlag = resave;
-  return ok;
+  return true;
 }
 
 }  // namespace lumoscope

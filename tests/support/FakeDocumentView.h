@@ -10,7 +10,10 @@ namespace lumoscope::test {
 class FakeDocumentView : public IDocumentView {
  public:
   void NotifyChangesStored() override { calls.push_back("stored"); }
-  void ReloadFields() override { calls.push_back("reload"); }
+  bool ReloadFields() override {
+    calls.push_back("reload");
+    return reloads;
+  }
   void ResetUndo() override {
     calls.push_back("reset-undo");
     modified = false;
@@ -25,6 +28,7 @@ class FakeDocumentView : public IDocumentView {
   std::vector<std::string> fields;
   std::vector<std::string> calls;
   bool modified = false;
+  bool reloads = true;  // false: the view refuses the file
 };
 
 }  // namespace lumoscope::test

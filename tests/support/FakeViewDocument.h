@@ -1,6 +1,6 @@
 #pragma once
-// The document as the list view sees it: a loaded flag, the database, the previous
-// path, and a record of saves and window titles.
+// The document as the list view sees it: a loaded flag, the database, and a record of
+// saves and window titles.
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,14 +14,11 @@ class FakeViewDocument : public IViewDocument {
  public:
   bool IsLoaded() const override { return loaded; }
   CListDB* Database() override { return database; }
-  const std::string& PreviousPath() const override { return previousPath; }
-  void ClearLoaded() override { loaded = false; }
   void Save() override { ++saves; }
   void SetWindowTitle(const std::string& title) override { titles.push_back(title); }
 
   bool loaded = true;
   CListDB* database = nullptr;
-  std::string previousPath;
   int saves = 0;
   std::vector<std::string> titles;
 };
