@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "base/FileContents.h"
 #include "base/Reporter.h"
@@ -117,36 +118,31 @@ uint32_t Property(dvb_entry* entry, uint32_t command, uint32_t fallback) {
   return dvb_retrieve_entry_prop(entry, command, &value) == 0 ? value : fallback;
 }
 
+// The library's codes of the delivery systems and polarisations a satellite list takes.
+constexpr std::pair<uint32_t, ScanDelivery> kDeliveries[] = {{SYS_DVBS, ScanDelivery::DvbS},
+                                                             {SYS_DVBS2, ScanDelivery::DvbS2}};
+constexpr std::pair<uint32_t, ScanPolarization> kPolarizations[] = {
+    {POLARIZATION_H, ScanPolarization::Horizontal},
+    {POLARIZATION_V, ScanPolarization::Vertical},
+    {POLARIZATION_L, ScanPolarization::CircularLeft},
+    {POLARIZATION_R, ScanPolarization::CircularRight},
+};
+
+template <typename T, size_t N>
+T Lookup(const std::pair<uint32_t, T> (&table)[N], uint32_t code, T fallback) {
+  for (const auto& [c, value] : table)
+    if (c == code) return value;
+  return fallback;
+}
+
 ScanEntry EntryOf(dvb_entry* entry) {
   ScanEntry e;
-  switch (Property(entry, DTV_DELIVERY_SYSTEM, SYS_UNDEFINED)) {
-    case SYS_DVBS:
-      e.delivery = ScanDelivery::DvbS;
-      break;
-    case SYS_DVBS2:
-      e.delivery = ScanDelivery::DvbS2;
-      break;
-    default:
-      return e;
-  }
+  e.delivery = Lookup(kDeliveries, Property(entry, DTV_DELIVERY_SYSTEM, SYS_UNDEFINED), ScanDelivery::Other);
+  if (e.delivery == ScanDelivery::Other) return e;
   e.frequencyKHz = Property(entry, DTV_FREQUENCY, 0);
   e.symbolRate = Property(entry, DTV_SYMBOL_RATE, 0);
-  switch (Property(entry, DTV_POLARIZATION, POLARIZATION_OFF)) {
-    case POLARIZATION_H:
-      e.polarization = ScanPolarization::Horizontal;
-      break;
-    case POLARIZATION_V:
-      e.polarization = ScanPolarization::Vertical;
-      break;
-    case POLARIZATION_L:
-      e.polarization = ScanPolarization::CircularLeft;
-      break;
-    case POLARIZATION_R:
-      e.polarization = ScanPolarization::CircularRight;
-      break;
-    default:
-      break;
-  }
+  e.polarization =
+      Lookup(kPolarizations, Property(entry, DTV_POLARIZATION, POLARIZATION_OFF), ScanPolarization::None);
   return e;
 }
 

@@ -14,25 +14,6 @@ namespace lumoscope {
 
 namespace {
 
-// Columns of the joined rows read here.
-namespace digital {
-constexpr int kSatIndex = 2;
-constexpr int kType = 4;
-constexpr int kName = 5;
-constexpr int kBlank = 10;
-constexpr int kFrequency = 11;
-constexpr int kSymbolRate = 12;
-constexpr int kPolarization = 13;
-}  // namespace digital
-namespace analog {
-constexpr int kSatIndex = 1;
-constexpr int kFrequency = 2;
-constexpr int kName = 4;
-constexpr int kPolarization = 6;
-constexpr int kType = 16;
-constexpr int kBlank = 17;
-}  // namespace analog
-
 constexpr const char* kTv = "TV";
 constexpr const char* kRadio = "Radio";
 
@@ -99,15 +80,15 @@ std::vector<PrintedSatellite> BuildPrintedList(const std::vector<std::string>& f
   Numbering numbering(fields);
   for (size_t i = 0; i + kDigitalRowWidth <= digitalRows.size(); i += kDigitalRowWidth) {
     const std::string* row = digitalRows.data() + i;
-    numbering.Add(row, digital::kSatIndex, digital::kType, digital::kName, digital::kBlank,
-                  Format("%s MHz %s, %s kS/s", row[digital::kFrequency].c_str(),
-                         row[digital::kPolarization].c_str(), row[digital::kSymbolRate].c_str()));
+    numbering.Add(row, digitalcol::kSatIndex, digitalcol::kType, digitalcol::kName, digitalcol::kBlank,
+                  Format("%s MHz %s, %s kS/s", row[digitalcol::kFrequency].c_str(),
+                         row[digitalcol::kPolarization].c_str(), row[digitalcol::kSymbolRate].c_str()));
   }
   for (size_t i = 0; i + kAnalogRowWidth <= analogRows.size(); i += kAnalogRowWidth) {
     const std::string* row = analogRows.data() + i;
-    numbering.Add(
-        row, analog::kSatIndex, analog::kType, analog::kName, analog::kBlank,
-        Format("%s MHz %s, analog", row[analog::kFrequency].c_str(), row[analog::kPolarization].c_str()));
+    numbering.Add(row, analogcol::kSatIndex, analogcol::kType, analogcol::kName, analogcol::kBlank,
+                  Format("%s MHz %s, analog", row[analogcol::kFrequency].c_str(),
+                         row[analogcol::kPolarization].c_str()));
   }
   return std::move(numbering).Groups();
 }

@@ -8,9 +8,6 @@ namespace {
 
 constexpr int kSatellitesView = 2;  // m_viewType of the satellites' section view
 constexpr int kChannelView = 0;
-// Column of the SAT Index in the joined rows.
-constexpr int kDigitalSatColumn = 2;
-constexpr int kAnalogSatColumn = 1;
 
 std::optional<int> FirstSelectedRow(const IListControl& control) {
   for (int r = 0; r < control.ItemCount(); ++r)
@@ -41,7 +38,7 @@ std::optional<std::string> SelectedSatelliteIndex(CLumoscopeListView& view, cons
   if (view.ViewType() != kChannelView) return std::nullopt;
   const std::vector<std::string>& rows = view.ShowDigital() ? view.DigitalRows() : view.AnalogRows();
   const size_t width = view.ShowDigital() ? kDigitalRowWidth : kAnalogRowWidth;
-  const size_t column = view.ShowDigital() ? kDigitalSatColumn : kAnalogSatColumn;
+  const auto column = static_cast<size_t>(view.ShowDigital() ? digitalcol::kSatIndex : analogcol::kSatIndex);
   if ((r + 1) * width > rows.size()) return std::nullopt;
   return rows[r * width + column];
 }

@@ -16,10 +16,9 @@
 
 #include "editing/ScanTableCatalog.h"
 #include "shell/DocumentCommands.h"
-#include "tests/support/FakeFileChooser.h"
 #include "tests/ui/UiTestSupport.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/LumoscopeWindow.h"
-#include "ui/QtSettingsStore.h"
 #include "ui/TransponderImportDialog.h"
 
 using namespace lumoscope;
@@ -42,19 +41,15 @@ class ListToolsTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<uitest::PrivateSettings> settingsDir_;
-  std::unique_ptr<QTemporaryDir> work_;
-  std::unique_ptr<QtSettingsStore> store_;
-  std::unique_ptr<test::FakeFileChooser> chooser_;
-  std::unique_ptr<LumoscopeWindow> window_;
+  uitest::WindowFixture fixture_;
 
-  std::string WorkFile(const std::string& name) const { return work_->path().toStdString() + "/" + name; }
-  CMainFrame& Frame() { return window_->Frame(); }
+  std::string WorkFile(const std::string& name) const { return fixture_.WorkFile(name); }
+  CMainFrame& Frame() { return fixture_.window->Frame(); }
   QAction* Action(int id) { return Frame().CommandAction(id); }
   void OpenSample() {
     const std::string list = WorkFile("sample.txt");
     std::filesystem::copy_file(kSourceDir + "/examples/sample.txt", list);
-    QVERIFY(window_->OpenFile(list));
+    QVERIFY(fixture_.window->OpenFile(list));
   }
   // The scan tables "installed" for the test: the test table under two satellites' names.
   std::string TableFolder() {
@@ -64,7 +59,7 @@ class ListToolsTest : public QObject {
       std::filesystem::copy_file(kTestTable, folder + "/" + name);
     return folder;
   }
-  std::vector<std::string>& Fields() { return window_->View().Fields(); }
+  std::vector<std::string>& Fields() { return fixture_.window->View().Fields(); }
   long Transponders() {
     const auto start = std::find(Fields().begin(), Fields().end(), "DIGITAL START");
     const auto end = std::find(Fields().begin(), Fields().end(), "DIGITAL END");
@@ -72,22 +67,8 @@ class ListToolsTest : public QObject {
   }
 
  private slots:
-  void init() {
-    settingsDir_ = std::make_unique<uitest::PrivateSettings>();
-    work_ = std::make_unique<QTemporaryDir>();
-    store_ = std::make_unique<QtSettingsStore>();
-    chooser_ = std::make_unique<test::FakeFileChooser>();
-    window_ = std::make_unique<LumoscopeWindow>(*store_, WorkFile("VXRupload.txt"), chooser_.get());
-    Frame().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
-  }
-  void cleanup() {
-    window_.reset();
-    chooser_.reset();
-    store_.reset();
-    work_.reset();
-    settingsDir_.reset();
-  }
+  void init() { QVERIFY(fixture_.Start()); }
+  void cleanup() { fixture_.Stop(); }
 
   void commandsAreInTheMenusAndNeedAList() {
     const QList<QAction*> bar = Frame().menuBar()->actions();
@@ -108,9 +89,9 @@ class ListToolsTest : public QObject {
 
   void importPreselectsTheSelectedSatellitesTableAndIsOneUndoStep() {
     OpenSample();
-    window_->Tools().SetScanTableFolder(TableFolder());
+    fixture_.window->Tools().SetScanTableFolder(TableFolder());
     Action(cmd::kViewSatellites)->trigger();
-    window_->List().SelectAndFocus(1);  // Hotbird 13E
+    fixture_.window->List().SelectAndFocus(1);  // Hotbird 13E
     const long before = Transponders();
 
     QString preselected, report;
@@ -133,8 +114,8 @@ class ListToolsTest : public QObject {
 
   void withoutInstalledTablesTheDialogSaysHowToGetThemAndTakesAFile() {
     OpenSample();
-    window_->Tools().SetScanTableFolder(WorkFile("nothing-here"));
-    chooser_->answers.push_back(kTestTable);
+    fixture_.window->Tools().SetScanTableFolder(WorkFile("nothing-here"));
+    fixture_.chooser->answers.push_back(kTestTable);
     QString note;
     uitest::OnNextModal([&](QWidget* w) {
       auto* dialog = qobject_cast<TransponderImportDialog*>(w);
@@ -154,18 +135,18 @@ class ListToolsTest : public QObject {
 
   void exportAndSaveAsPdfWriteTheChosenFiles() {
     OpenSample();
-    chooser_->answers.push_back(WorkFile("channels.json"));
+    fixture_.chooser->answers.push_back(WorkFile("channels.json"));
     Action(toolcmd::kExport)->trigger();
     QFile json(QString::fromStdString(WorkFile("channels.json")));
     QVERIFY(json.open(QIODevice::ReadOnly));
     QVERIFY(json.readAll().contains("\"format\": \"lumoscope-channel-list\""));
 
-    chooser_->answers.push_back(WorkFile("channels.pdf"));
+    fixture_.chooser->answers.push_back(WorkFile("channels.pdf"));
     Action(toolcmd::kSaveAsPdf)->trigger();
     QFile pdf(QString::fromStdString(WorkFile("channels.pdf")));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QCOMPARE(PdfPages(pdf.readAll()), 1);
-    QCOMPARE(chooser_->requests.back().initialFolder, work_->path().toStdString());
+    QCOMPARE(fixture_.chooser->requests.back().initialFolder, fixture_.work->path().toStdString());
   }
 
   void thePrintoutBreaksPagesAndNumbersThem() {
