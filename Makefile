@@ -62,7 +62,7 @@ fuzz: deps
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
 	  seeds=fuzz/corpus/$${name#fuzz_}; [ -d "$$seeds" ] || seeds=; \
-	  "$$f" -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp "$$f" -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 \
 	    $(FUZZ_BUILD)/corpus/$$name $$seeds 2>$(FUZZ_BUILD)/$$name.log \
 	    || { tail -n 60 $(FUZZ_BUILD)/$$name.log; exit 1; }; \
 	  grep -E "^Done|^#[0-9]+.*DONE" $(FUZZ_BUILD)/$$name.log | tail -n 1; \

@@ -5,6 +5,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -21,14 +22,17 @@ namespace lumoscope {
 namespace {
 
 // libdvbv5 copies some words of a line into small fixed buffers and aborts the program
-// when one is longer (a key word of 45 characters is enough). The longest word of the
-// installed tables has 30; longer ones are refused before the library sees them.
+// when one is longer (an unknown value of 45 characters is enough). No word of the
+// installed tables of any kind is longer than 30; longer words and values are refused
+// before the library sees them.
 constexpr size_t kMaxScanWordLength = 32;
+// The same for a whole entry line: the installed ones have at most 56 characters.
+constexpr size_t kMaxScanEntryLine = 128;
 
 constexpr const char* kUnreadable = "The scan table cannot be read.";
 constexpr const char* kNotATable =
-    "The scan table %s is not in a format this program reads: line %d has a word that is not plain text "
-    "or is longer than %zu characters.";
+    "The scan table %s is not in a format this program reads: line %d has a word or value that is not plain "
+    "text or is longer than %zu characters.";
 constexpr const char* kNoEntries =
     "The scan table %s could not be read: it is neither in the dvbv5 format (\"[CHANNEL]\" groups) nor in "
     "the one-line format (\"S 11362000 H 22000000 2/3\").";
@@ -37,41 +41,37 @@ struct DvbFileFree {
   void operator()(dvb_file* file) const { dvb_file_free(file); }
 };
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '=';
+std::string_view Trim(std::string_view s) {
+  const size_t first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
-// Every word of the key/value and one-line entries is short printable ASCII; comments
-// and group names ("[Canal 66: ...]") are not parsed word by word and may hold anything.
-bool WordsAreSafe(std::string_view contents, int& badLine) {
-  int line = 0;
-  size_t start = 0;
-  while (start <= contents.size()) {
-    size_t end = contents.find('\n', start);
-    if (end == std::string_view::npos) end = contents.size();
-    ++line;
-    std::string_view text = contents.substr(start, end - start);
-    start = end + 1;
-    if (text.find('\0') != std::string_view::npos) {
-      badLine = line;
+// Comments and the dvbv5 format's group names ("[Canal 66: ...]") are not parsed word by
+// word and may hold anything. An entry's line is short, and so is each of its words, all printable ASCII
+// (a carriage return only at the end), and so are the key and the value of a
+// "KEY = VALUE" line: the library takes everything after the "=" as the value, a
+// trailing comment included.
+bool LineIsSafe(std::string_view line, dvb_file_formats format) {
+  if (line.find('\0') != std::string_view::npos) return false;
+  std::string_view text = Trim(line);
+  if (text.empty() || text[0] == '#' || (text[0] == '[' && format == FILE_DVBV5)) return true;
+  if (const size_t eq = line.find('='); eq != std::string_view::npos) {
+    // The value runs to the end of the line, blanks and carriage return included.
+    std::string_view value = line.substr(eq + 1);
+    value.remove_prefix(std::min(value.size(), value.find_first_not_of(" \t")));
+    if (Trim(line.substr(0, eq)).size() > kMaxScanWordLength || value.size() > kMaxScanWordLength)
       return false;
-    }
-    const size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos || text[first] == '#' || text[first] == '[') continue;
-    size_t word = 0;
-    for (size_t i = first; i <= text.size(); ++i) {
-      if (i == text.size() || IsBlank(text[i])) {
-        if (word > kMaxScanWordLength) {
-          badLine = line;
-          return false;
-        }
-        word = 0;
-      } else if (static_cast<unsigned char>(text[i]) < 0x21 || static_cast<unsigned char>(text[i]) > 0x7e) {
-        badLine = line;
-        return false;
-      } else {
-        ++word;
-      }
+  }
+  if (text.back() == '\r') text = Trim(text.substr(0, text.size() - 1));
+  if (text.size() > kMaxScanEntryLine) return false;
+  size_t word = 0;
+  for (const char c : text) {
+    if (c == ' ' || c == '\t' || c == '=') {
+      word = 0;
+    } else if (static_cast<unsigned char>(c) < 0x21 || static_cast<unsigned char>(c) > 0x7e ||
+               ++word > kMaxScanWordLength) {
+      return false;
     }
   }
   return true;
@@ -90,6 +90,18 @@ dvb_file_formats FormatOf(std::string_view contents) {
     return text[first] == '[' ? FILE_DVBV5 : FILE_CHANNEL;
   }
   return FILE_DVBV5;
+}
+
+// The number of the first line the library must not see, or 0 when there is none.
+int FirstUnsafeLine(std::string_view contents, dvb_file_formats format) {
+  int line = 1;
+  for (size_t start = 0; start <= contents.size(); ++line) {
+    size_t end = contents.find('\n', start);
+    if (end == std::string_view::npos) end = contents.size();
+    if (!LineIsSafe(contents.substr(start, end - start), format)) return line;
+    start = end + 1;
+  }
+  return 0;
 }
 
 // The library reads from a file name. It is given the checked bytes in an anonymous
@@ -155,8 +167,12 @@ std::optional<ScanTable> ReadScanTable(const std::string& path, std::string& err
     error = WithFailure(kUnreadable, failure);
     return std::nullopt;
   }
-  int badLine = 0;
-  if (!WordsAreSafe(contents, badLine)) {
+  return ParseScanTable(contents, path, error);
+}
+
+std::optional<ScanTable> ParseScanTable(std::string_view contents, const std::string& path,
+                                        std::string& error) {
+  if (const int badLine = FirstUnsafeLine(contents, FormatOf(contents)); badLine != 0) {
     error = Format(kNotATable, path.c_str(), badLine, kMaxScanWordLength);
     return std::nullopt;
   }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumoscope {
@@ -30,5 +31,9 @@ struct ScanTable {
 
 // Reads the table at `path`. On failure `error` says why, in a sentence for the person.
 std::optional<ScanTable> ReadScanTable(const std::string& path, std::string& error);
+
+// The same for a table's bytes; `path` names it in messages and gives the table's name.
+std::optional<ScanTable> ParseScanTable(std::string_view contents, const std::string& path,
+                                        std::string& error);
 
 }  // namespace lumoscope

@@ -59,12 +59,17 @@ TEST(ScanTable, BothFormatsGiveTheSameEntries) {
 
 TEST(ScanTable, RefusesWhatIsNoTableWithoutHandingItToTheLibrary) {
   TempDir dir;
-  // libdvbv5 would abort the program on a word this long; it never gets to see it.
+  // libdvbv5 would abort the program on these long words and values; it never sees them.
   const std::string longWord =
       dir.Write("long", "[CHANNEL]\n\tDELIVERY_SYSTEM = " + std::string(200, 'D') + "\n");
+  const std::string longValue = dir.Write(
+      "value", "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS # a comment is part of the value for the library\n");
+  const std::string bracket =
+      dir.Write("bracket", "S 11494000 H 22000000 5/6\n[" + std::string(200, 'x') + "\n");
   const std::string binary = dir.Write("binary", std::string("S 1\0 H 2 3/4\n", 13));
   const std::string garbage = dir.Write("garbage", "FREQUENCY = 12\n");
-  for (const std::string& path : {longWord, binary, garbage, dir.File("missing"), dir.Path().string()}) {
+  for (const std::string& path :
+       {longWord, longValue, bracket, binary, garbage, dir.File("missing"), dir.Path().string()}) {
     std::string error;
     EXPECT_FALSE(ReadScanTable(path, error)) << path;
     EXPECT_NE(error.find(path), std::string::npos) << error;
@@ -209,11 +214,17 @@ TEST(ScanTableCatalog, ListsFindsAndPreselects) {
   EXPECT_EQ(error, kScanTablesMissingMessage);
 }
 
-TEST(ScanTableCatalog, ReadsAnInstalledTable) {
-  const std::string path = std::string(kInstalledScanTableFolder) + "/Astra-19.2E";
-  if (!std::filesystem::exists(path)) GTEST_SKIP() << "dtv-scan-tables is not installed";
+TEST(ScanTableCatalog, ReadsTheInstalledTables) {
+  const std::vector<std::string> names = ListScanTables(kInstalledScanTableFolder);
+  if (names.empty()) GTEST_SKIP() << "dtv-scan-tables is not installed";
+  // The checks in front of the library refuse none of the real tables.
+  for (const std::string& name : names) {
+    std::string error;
+    EXPECT_TRUE(ReadScanTable(std::string(kInstalledScanTableFolder) + "/" + name, error)) << error;
+  }
   FakeListView view(TwoSatellites().Build());
-  const auto report = ImportTransponders(view, ReadTable(path), {std::nullopt});
+  const auto report = ImportTransponders(
+      view, ReadTable(std::string(kInstalledScanTableFolder) + "/Astra-19.2E"), {std::nullopt});
   ASSERT_TRUE(report);
   EXPECT_GE(report->added, 1u);
   EXPECT_EQ(report->satelliteName, "Astra 19.2E");
