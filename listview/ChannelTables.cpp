@@ -1,5 +1,7 @@
 // The joined channel tables (each channel with its transponder and satellite) and the
 // channel numbering.
+#include "listview/ChannelTables.h"
+
 #include <string_view>
 #include <unordered_map>
 
@@ -63,47 +65,52 @@ void AppendSatellite(std::vector<std::string>& out, const std::vector<std::strin
 
 }  // namespace
 
-void CLumoscopeListView::BuildChannelTables() {
-  m_digitalRows.clear();
-  m_analogRows.clear();
-  const SectionLocator sections(m_fields);
-  const IndexMap sats = MapByIndex(m_fields, sections[Section::Satellite]);
-  const IndexMap tps = MapByIndex(m_fields, sections[Section::DigitalTp]);
+void JoinChannelTables(const std::vector<std::string>& fields, std::vector<std::string>& digitalRows,
+                       std::vector<std::string>& analogRows) {
+  digitalRows.clear();
+  analogRows.clear();
+  const SectionLocator sections(fields);
+  const IndexMap sats = MapByIndex(fields, sections[Section::Satellite]);
+  const IndexMap tps = MapByIndex(fields, sections[Section::DigitalTp]);
 
   const SectionSpan& ch = sections[Section::DigitalChannel];
   const SectionSpan& pid = sections[Section::PidChannel];
   const SectionSpan& an = sections[Section::AnalogTp];
-  m_digitalRows.reserve((ch.Records() + pid.Records()) * kDigitalRowWidth);
-  m_analogRows.reserve(an.Records() * kAnalogRowWidth);
+  digitalRows.reserve((ch.Records() + pid.Records()) * kDigitalRowWidth);
+  analogRows.reserve(an.Records() * kAnalogRowWidth);
 
   for (size_t r = 0; r < ch.Records(); ++r) {
-    const std::string* f = m_fields.data() + ch.At(r);
-    for (int i = 0; i <= field::kChName; ++i) m_digitalRows.push_back(f[i]);
-    m_digitalRows.insert(m_digitalRows.end(), 3, std::string());  // no PIDs
-    m_digitalRows.push_back(f[field::kChAudio]);
-    m_digitalRows.push_back(f[field::kChBlank]);
+    const std::string* f = fields.data() + ch.At(r);
+    for (int i = 0; i <= field::kChName; ++i) digitalRows.push_back(f[i]);
+    digitalRows.insert(digitalRows.end(), 3, std::string());  // no PIDs
+    digitalRows.push_back(f[field::kChAudio]);
+    digitalRows.push_back(f[field::kChBlank]);
     if (DecimalValue(f[field::kChTp]) == 0) {
-      for (std::string_view s : kNoTransponder) m_digitalRows.emplace_back(s);
+      for (std::string_view s : kNoTransponder) digitalRows.emplace_back(s);
     } else {
-      AppendTransponder(m_digitalRows, m_fields, tps, f[field::kChTp]);
+      AppendTransponder(digitalRows, fields, tps, f[field::kChTp]);
     }
-    AppendSatellite(m_digitalRows, m_fields, sats, f[field::kChSat]);
+    AppendSatellite(digitalRows, fields, sats, f[field::kChSat]);
   }
   for (size_t r = 0; r < pid.Records(); ++r) {
-    const std::string* f = m_fields.data() + pid.At(r);
-    m_digitalRows.push_back(f[field::kIndex]);
-    m_digitalRows.push_back(f[field::kPidTp]);
-    m_digitalRows.push_back(f[field::kPidSat]);
-    m_digitalRows.emplace_back();  // no service id
-    for (int i = field::kPidType; i <= field::kPidBlank; ++i) m_digitalRows.push_back(f[i]);
-    AppendTransponder(m_digitalRows, m_fields, tps, f[field::kPidTp]);
-    AppendSatellite(m_digitalRows, m_fields, sats, f[field::kPidSat]);
+    const std::string* f = fields.data() + pid.At(r);
+    digitalRows.push_back(f[field::kIndex]);
+    digitalRows.push_back(f[field::kPidTp]);
+    digitalRows.push_back(f[field::kPidSat]);
+    digitalRows.emplace_back();  // no service id
+    for (int i = field::kPidType; i <= field::kPidBlank; ++i) digitalRows.push_back(f[i]);
+    AppendTransponder(digitalRows, fields, tps, f[field::kPidTp]);
+    AppendSatellite(digitalRows, fields, sats, f[field::kPidSat]);
   }
   for (size_t r = 0; r < an.Records(); ++r) {
-    const std::string* f = m_fields.data() + an.At(r);
-    m_analogRows.insert(m_analogRows.end(), f, f + an.width);
-    AppendSatellite(m_analogRows, m_fields, sats, f[field::kAnSat]);
+    const std::string* f = fields.data() + an.At(r);
+    analogRows.insert(analogRows.end(), f, f + an.width);
+    AppendSatellite(analogRows, fields, sats, f[field::kAnSat]);
   }
+}
+
+void CLumoscopeListView::BuildChannelTables() {
+  JoinChannelTables(m_fields, m_digitalRows, m_analogRows);
 }
 
 void CLumoscopeListView::Renumber() {

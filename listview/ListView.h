@@ -14,6 +14,7 @@
 #include "base/SectionLocator.h"
 #include "base/Sections.h"
 #include "editing/NewChannelHost.h"
+#include "listview/ChannelTables.h"
 #include "listview/CutBuffers.h"
 #include "listview/DocumentView.h"
 #include "listview/DragState.h"
@@ -27,10 +28,6 @@ class IChannelDialogs;
 
 // The key of the last sort command, 1 to 4 (0 before the first sort). Process-wide.
 extern int g_sortMode;
-
-// Columns of the joined channel tables.
-inline constexpr int kDigitalRowWidth = 20;
-inline constexpr int kAnalogRowWidth = 23;
 
 // The upload file of the receiver; a list loaded from it has no title of its own.
 inline constexpr const char* kDefaultUploadFilePath = "C:\\Windows\\Temp\\VXRupload.txt";

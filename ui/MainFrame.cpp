@@ -64,6 +64,7 @@ CMainFrame::CMainFrame(ISettingsStore& settings, std::string uploadPath, IFileCh
     ownChooser_ = std::make_unique<QtFileChooser>(settings_, this);
     chooser = ownChooser_.get();
   }
+  chooser_ = chooser;
   LoadPortOptions(settings_, options_);
   CreateStatusBar();
   reporter_ = std::make_unique<FrameReporter>(*this, *readyLabel_);

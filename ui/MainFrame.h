@@ -44,6 +44,8 @@ class CMainFrame : public QMainWindow {
   // window, its message window and progress bars, the wait pointer.
   IReporter& Reporter();
   CLumoscopeDoc& Document() { return *doc_; }
+  // The file dialogs of the window's commands (the one given at construction, or Qt's).
+  IFileChooser& Chooser() { return *chooser_; }
   AppOptions& Options() { return options_; }
 
   // Command routing. Every command of the window has one action, also when a menu, the
@@ -102,6 +104,7 @@ class CMainFrame : public QMainWindow {
   AppOptions options_;
   std::unique_ptr<IFileChooser> ownChooser_;
   std::unique_ptr<FrameReporter> reporter_;
+  IFileChooser* chooser_ = nullptr;
   std::unique_ptr<CLumoscopeDoc> doc_;
   ViewCommands view_;
   std::function<void(const ListColours&)> colourSink_;

@@ -80,6 +80,8 @@ MainWindowWiring::MainWindowWiring(ISettingsStore& settings, std::string uploadP
   list_->viewport()->installEventFilter(this);
 
   AddListMenus();
+  tools_ = new ListTools(*frame_, *view_, *list_);
+  tools_->AddMenus(*frame_->menuBar());
   BindCommands();
 }
 
@@ -93,8 +95,15 @@ MainWindowWiring::~MainWindowWiring() {
 
 void MainWindowWiring::BindCommands() {
   CMainFrame::ViewCommands commands;
-  commands.execute = [this](int id) { return FindViewCommand(id) != nullptr && view_->ExecuteCommand(id); };
+  commands.execute = [this](int id) {
+    if (tools_->Handles(id)) {
+      tools_->Execute(id);
+      return true;
+    }
+    return FindViewCommand(id) != nullptr && view_->ExecuteCommand(id);
+  };
   commands.enabled = [this](int id) -> std::optional<bool> {
+    if (tools_->Handles(id)) return tools_->IsEnabled(id);
     if (FindViewCommand(id) == nullptr) return std::nullopt;
     return view_->IsCommandEnabled(id);
   };

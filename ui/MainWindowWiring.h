@@ -11,6 +11,7 @@
 #include "shell/FileChooser.h"
 #include "shell/SettingsStore.h"
 #include "ui/ChannelListWidget.h"
+#include "ui/ListTools.h"
 #include "ui/MainFrame.h"
 #include "ui/QtChannelDialogs.h"
 
@@ -33,6 +34,7 @@ class MainWindowWiring : public QObject {
   ChannelListWidget& List() { return *list_; }
   CLumoscopeListView& View() { return *view_; }
   CLumoscopeDoc& Document() { return frame_->Document(); }
+  ListTools& Tools() { return *tools_; }
 
   // Opens a list as Open does after its file dialog, and brings the commands up to date.
   bool OpenFile(const std::string& path);
@@ -55,6 +57,7 @@ class MainWindowWiring : public QObject {
   ChannelListWidget* list_ = nullptr;  // owned by the frame
   std::unique_ptr<CLumoscopeListView> view_;
   std::unique_ptr<QtChannelDialogs> dialogs_;
+  ListTools* tools_ = nullptr;  // owned by the frame
   bool coloursApplied_ = false;
   bool updatePending_ = false;
 };
