@@ -2,6 +2,8 @@
 // Each group of subcommands registers itself on the application. A subcommand's
 // callback stores its exit code in `exitCode`: 0 success, 1 failure.
 #include <CLI/CLI.hpp>
+#include <string>
+#include <vector>
 
 namespace lumoscope::cli {
 
@@ -13,6 +15,10 @@ void AddCompileCommands(CLI::App& app, int& exitCode);       // check, compile
 void AddConvertCommands(CLI::App& app, int& exitCode);       // hex2bin, format
 void AddTransferCommands(CLI::App& app, int& exitCode);      // download, upload
 void AddEditCommands(CLI::App& app, int& exitCode);          // sort, pad
+void AddSetCommand(CLI::App& app, int& exitCode);            // set
 void AddImportExportCommands(CLI::App& app, int& exitCode);  // import-transponders, export
+
+// The names --encoding takes.
+std::vector<std::string> NameEncodingNames();
 
 }  // namespace lumoscope::cli

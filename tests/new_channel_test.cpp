@@ -23,13 +23,15 @@ class ScriptedDialogs : public IChannelDialogs {
   std::vector<std::string> shownLines;
   int runs = 0;
 
-  bool RunDigital(DigitalChannelForm& form, const std::vector<std::string>& lines) override {
+  bool RunDigital(DigitalChannelForm& form, const ChannelDialogSetup& setup) override {
+    const std::vector<std::string>& lines = setup.satelliteLines;
     ++runs;
     shownDigital = form;
     shownLines = lines;
     return digital ? digital(form) : false;
   }
-  bool RunAnalog(AnalogChannelForm& form, const std::vector<std::string>& lines) override {
+  bool RunAnalog(AnalogChannelForm& form, const ChannelDialogSetup& setup) override {
+    const std::vector<std::string>& lines = setup.satelliteLines;
     ++runs;
     shownAnalog = form;
     shownLines = lines;

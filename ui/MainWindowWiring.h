@@ -50,6 +50,7 @@ class MainWindowWiring : public QObject {
   void BindCommands();
   void AddListMenus();
   void ApplyColours(const ListColours& colours);
+  void ApplyOptions(const AppOptions& options);
   // Refreshes enable, check and text states once the event under way is finished.
   void ScheduleCommandUpdate();
 
