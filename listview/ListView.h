@@ -149,7 +149,6 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
 
   // Sorting and moving without the refresh
   void SortInPlace(int mode);
-  void PermuteSection(const SectionSpan& span, int width, const std::vector<int>& order);
   void PadSection(ListSection section);
   bool MoveRecordInPlace(int from, int to);
   void Drop(ClientPoint point);

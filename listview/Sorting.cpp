@@ -11,6 +11,7 @@
 #include "base/FieldConversions.h"
 #include "base/Reporter.h"
 #include "listview/ListView.h"
+#include "listview/RecordMoves.h"
 
 namespace lumoscope {
 
@@ -103,16 +104,6 @@ SortKey KeyOf(const std::string* record, int satF, int typeF, int nameF) {
 
 }  // namespace
 
-void CLumoscopeListView::PermuteSection(const SectionSpan& span, int width, const std::vector<int>& order) {
-  std::vector<std::string> sorted;
-  sorted.reserve(static_cast<size_t>(span.Strings()));
-  for (int r : order) {
-    const auto first = m_fields.begin() + span.First() + static_cast<long>(r) * width;
-    sorted.insert(sorted.end(), std::make_move_iterator(first), std::make_move_iterator(first + width));
-  }
-  std::move(sorted.begin(), sorted.end(), m_fields.begin() + span.First());
-}
-
 void CLumoscopeListView::SortInPlace(int mode) {
   if (mode < kBySatTypeName || mode > kByName) return;
   const bool joined = mode == kBySatTypeFreqName || mode == kBySatTypeBouquetName;
@@ -144,7 +135,7 @@ void CLumoscopeListView::SortInPlace(int mode) {
         keys[static_cast<size_t>(r)] = KeyOf(m_fields.data() + span.First() + r * width, satF, typeF, nameF);
       }
     }
-    PermuteSection(span, width, ExchangeSortOrder(keys, digitalRule));
+    PermuteRecords(m_fields, span, width, ExchangeSortOrder(keys, digitalRule));
   };
   sortDigital(ch, kChannelWidth, field::kChSat, field::kChType, field::kChName, 0);
   sortDigital(pid, kPidWidth, field::kPidSat, field::kPidType, field::kPidName, ch.Records(kChannelWidth));
@@ -157,7 +148,7 @@ void CLumoscopeListView::SortInPlace(int mode) {
       keys[static_cast<size_t>(r)] = KeyOf(f, field::kAnSat, field::kAnType, field::kAnName);
       keys[static_cast<size_t>(r)].frequency = DecimalValue(f[field::kAnFrequency]);
     }
-    PermuteSection(an, kAnalogWidth, ExchangeSortOrder(keys, analogRule));
+    PermuteRecords(m_fields, an, kAnalogWidth, ExchangeSortOrder(keys, analogRule));
   }
 }
 

@@ -1,0 +1,212 @@
+#include "listview/ChannelIdentity.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <deque>
+#include <string_view>
+#include <unordered_map>
+
+#include "base/FieldConversions.h"
+#include "base/Reporter.h"
+#include "listview/Sections.h"
+
+namespace lumoscope {
+
+namespace {
+
+constexpr char kKeySeparator = '\x1f';  // never in a field: the loader splits on blanks
+
+// Service IDs are hexadecimal; "006E" and "6e" are the same service.
+std::string ServiceIdKey(const std::string& text) {
+  std::string id = TrimmedUpper(text);
+  if (id.empty() || id.find_first_not_of("0123456789ABCDEF") != std::string::npos) return id;
+  const size_t digit = id.find_first_not_of('0');
+  return digit == std::string::npos ? "0" : id.substr(digit);
+}
+
+std::string SatelliteOf(const std::unordered_map<std::string_view, std::string>& satellites,
+                        const std::string& index) {
+  const auto it = satellites.find(index);
+  return it != satellites.end() ? it->second : "#" + Trimmed(index);
+}
+
+bool IsNull(const std::string& blank) {
+  return TrimmedUpper(blank) == "Y";
+}
+
+template <typename... Parts>
+std::string Key(const Parts&... parts) {
+  std::string key;
+  ((key += parts, key += kKeySeparator), ...);
+  return key;
+}
+
+char KindTag(ChannelKind kind) {
+  return "SPA"[static_cast<int>(kind)];
+}
+
+std::string PidsText(const ChannelEntry& c, char separator) {
+  return Format("%ld%c%ld%c%ld", c.pids[0], separator, c.pids[1], separator, c.pids[2]);
+}
+
+}  // namespace
+
+ListChannels ReadChannels(const std::vector<std::string>& fields) {
+  ListChannels list;
+  const SectionMap layout = SectionMap::Locate(fields);
+  const auto record = [&](const SectionSpan& span, int width, long r) {
+    return fields.data() + span.First() + r * width;
+  };
+
+  std::unordered_map<std::string_view, std::string> satellites;
+  const SectionSpan& sats = layout[ListSection::Satellite];
+  for (long r = 0; r < sats.Records(kSatelliteWidth); ++r) {
+    const std::string* f = record(sats, kSatelliteWidth, r);
+    satellites.emplace(f[field::kIndex], Trimmed(f[field::kSatName]));
+  }
+
+  std::unordered_map<std::string_view, const TransponderEntry*> tpByIndex;
+  const SectionSpan& tps = layout[ListSection::DigitalTp];
+  list.transponders.reserve(static_cast<size_t>(tps.Records(kDigitalTpWidth)));
+  for (long r = 0; r < tps.Records(kDigitalTpWidth); ++r) {
+    const std::string* f = record(tps, kDigitalTpWidth, r);
+    list.transponders.push_back({tps.First() + r * kDigitalTpWidth, f[field::kIndex],
+                                 SatelliteOf(satellites, f[field::kTpSat]),
+                                 DecimalValue(f[field::kTpFrequency]), TrimmedUpper(f[field::kTpPolar]),
+                                 DecimalValue(f[field::kTpSymbolRate])});
+  }
+  // The first transponder of an index counts, as the list view joins them.
+  for (const TransponderEntry& tp : list.transponders) tpByIndex.emplace(tp.index, &tp);
+
+  long number = 1;
+  const auto digital = [&](ChannelKind kind, const SectionSpan& span, int width, int tpF, int satF, int nameF,
+                           int blankF) {
+    for (long r = 0; r < span.Records(width); ++r) {
+      const std::string* f = record(span, width, r);
+      ChannelEntry c;
+      c.kind = kind;
+      c.first = span.First() + r * width;
+      c.number = number++;
+      c.null = IsNull(f[blankF]);
+      c.name = Trimmed(f[nameF]);
+      c.satellite = SatelliteOf(satellites, f[satF]);
+      c.transponder = f[tpF];
+      if (const auto tp = tpByIndex.find(f[tpF]); tp != tpByIndex.end()) {
+        c.frequency = tp->second->frequency;
+        c.polarization = tp->second->polarization;
+        c.symbolRate = tp->second->symbolRate;
+      }
+      c.tuning = Format("%ld %s %ld", c.frequency, c.polarization.c_str(), c.symbolRate);
+      if (kind == ChannelKind::Service) {
+        c.serviceId = ServiceIdKey(f[field::kChSvcId]);
+      } else {
+        c.pids = {DecimalValue(f[field::kPidVideo]), DecimalValue(f[field::kPidAudio]),
+                  DecimalValue(f[field::kPidPcr])};
+      }
+      list.channels.push_back(std::move(c));
+    }
+  };
+  digital(ChannelKind::Service, layout[ListSection::Channel], kChannelWidth, field::kChTp, field::kChSat,
+          field::kChName, field::kChBlank);
+  digital(ChannelKind::Pid, layout[ListSection::Pid], kPidWidth, field::kPidTp, field::kPidSat,
+          field::kPidName, field::kPidBlank);
+
+  const SectionSpan& an = layout[ListSection::AnalogTp];
+  for (long r = 0; r < an.Records(kAnalogWidth); ++r) {
+    const std::string* f = record(an, kAnalogWidth, r);
+    ChannelEntry c;
+    c.kind = ChannelKind::Analog;
+    c.first = an.First() + r * kAnalogWidth;
+    c.number = r + 1;
+    c.null = IsNull(f[field::kAnBlank]);
+    c.name = Trimmed(f[field::kAnName]);
+    c.satellite = SatelliteOf(satellites, f[field::kAnSat]);
+    c.frequency = DecimalValue(f[field::kAnFrequency]);
+    c.polarization = TrimmedUpper(f[field::kAnPolar]);
+    c.tuning = Format("%ld %s %s %s %s/%s", c.frequency, c.polarization.c_str(),
+                      TrimmedUpper(f[field::kAnBand]).c_str(), Trimmed(f[field::kAnVideoBand]).c_str(),
+                      Trimmed(f[field::kAnAudioLeft]).c_str(), Trimmed(f[field::kAnAudioRight]).c_str());
+    list.channels.push_back(std::move(c));
+  }
+  return list;
+}
+
+std::string NameKey(std::string_view name) {
+  std::string key;
+  key.reserve(name.size());
+  for (const char ch : name) {
+    if (ch == ' ' || ch == '\t') continue;
+    key += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  }
+  return key;
+}
+
+std::string IdentityKey(const ChannelEntry& c) {
+  return Key(std::string(1, KindTag(c.kind)), TransponderKey(c),
+             c.kind == ChannelKind::Service ? c.serviceId
+             : c.kind == ChannelKind::Pid   ? PidsText(c, ' ')
+                                            : "");
+}
+
+std::string ServiceKey(const ChannelEntry& c) {
+  if (c.kind == ChannelKind::Analog) return IdentityKey(c);
+  return Key(std::string(1, KindTag(c.kind)), NameKey(c.satellite),
+             c.kind == ChannelKind::Service ? c.serviceId : PidsText(c, ' '));
+}
+
+std::string TransponderKey(const ChannelEntry& c) {
+  return Key(NameKey(c.satellite), std::to_string(c.frequency), c.polarization);
+}
+
+std::string NamedServiceKey(const ChannelEntry& c) {
+  if (c.Digital()) return ServiceKey(c) + Key(NameKey(c.name));
+  return Key(std::string(1, KindTag(c.kind)), NameKey(c.satellite), NameKey(c.name));
+}
+
+void PairByKey(const std::vector<std::string>& leftKeys, const std::vector<std::string>& rightKeys,
+               std::vector<size_t>& partnerOfLeft, std::vector<bool>& rightTaken) {
+  std::unordered_map<std::string_view, std::deque<size_t>> free;
+  for (size_t j = 0; j < rightKeys.size(); ++j)
+    if (!rightTaken[j] && !rightKeys[j].empty()) free[rightKeys[j]].push_back(j);
+  for (size_t i = 0; i < leftKeys.size(); ++i) {
+    if (partnerOfLeft[i] != kNoPartner || leftKeys[i].empty()) continue;
+    const auto it = free.find(leftKeys[i]);
+    if (it == free.end() || it->second.empty()) continue;
+    partnerOfLeft[i] = it->second.front();
+    rightTaken[it->second.front()] = true;
+    it->second.pop_front();
+  }
+}
+
+std::string ChannelLabel(const ChannelEntry& c) {
+  return Format("%s %ld \"%s\"", c.Digital() ? "channel" : "analog channel", c.number, c.name.c_str());
+}
+
+std::string ChannelPlace(const ChannelEntry& c) {
+  std::string place = Format("%s %ld %s", c.satellite.c_str(), c.frequency, c.polarization.c_str());
+  if (c.kind == ChannelKind::Service) place += ", SVC ID " + c.serviceId;
+  if (c.kind == ChannelKind::Pid) place += ", PIDs " + PidsText(c, '/');
+  return place;
+}
+
+std::string NumberRanges(const std::vector<long>& numbers) {
+  std::string out;
+  for (size_t i = 0; i < numbers.size();) {
+    size_t j = i;
+    while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1) ++j;
+    if (!out.empty()) out += ", ";
+    out += std::to_string(numbers[i]);
+    if (j > i) out += "-" + std::to_string(numbers[j]);
+    i = j + 1;
+  }
+  return out;
+}
+
+std::string ReportBlock(const char* title, size_t count, const std::vector<std::string>& lines) {
+  if (count == 0) return {};
+  std::string text = Format("%s: %zu\n", title, count);
+  for (const std::string& line : lines) text += "  " + line + "\n";
+  return text;
+}
+
+}  // namespace lumoscope

@@ -1,0 +1,65 @@
+#include "listview/OrderReference.h"
+
+#include <algorithm>
+
+#include "base/FieldConversions.h"
+#include "base/FileContents.h"
+#include "base/Reporter.h"
+#include "base/SectionLayout.h"
+#include "database/ListDB.h"
+#include "transfer/SectionListLoader.h"
+
+namespace lumoscope {
+
+namespace {
+
+// The lines of a text, without their line ends (LF or CR LF).
+std::vector<std::string_view> Lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+}  // namespace
+
+bool LooksLikeChannelList(const std::string& text) {
+  const std::vector<std::string_view> lines = Lines(text);
+  return std::any_of(lines.begin(), lines.end(), [](std::string_view line) {
+    return std::any_of(kSectionLayouts.begin(), kSectionLayouts.end(),
+                       [line](const SectionLayout& s) { return line.starts_with(s.header); });
+  });
+}
+
+std::optional<OrderReference> ReadOrderReference(const std::string& path, const AppOptions& options,
+                                                 IReporter& reporter) {
+  std::string text;
+  FileFailure failure;
+  if (!ReadInputFile(path, text, failure)) {
+    reporter.MessageBox(WithFailure(kReferenceUnreadable, failure));
+    return std::nullopt;
+  }
+  OrderReference reference;
+  if (LooksLikeChannelList(text)) {
+    CListDB db(reporter, options, path);
+    std::vector<std::string> fields;
+    if (!LoadSectionList(db, fields)) return std::nullopt;
+    reference.isList = true;
+    for (ChannelEntry& c : ReadChannels(fields).channels)
+      if (!c.null) reference.channels.push_back(std::move(c));
+    return reference;
+  }
+  for (const std::string_view line : Lines(text)) {
+    std::string name = Trimmed(std::string(line));
+    if (!name.empty()) reference.names.push_back(std::move(name));
+  }
+  return reference;
+}
+
+}  // namespace lumoscope
