@@ -13,5 +13,6 @@ void AddCompileCommands(CLI::App& app, int& exitCode);   // check, compile
 void AddConvertCommands(CLI::App& app, int& exitCode);   // hex2bin, format
 void AddTransferCommands(CLI::App& app, int& exitCode);  // download, upload
 void AddEditCommands(CLI::App& app, int& exitCode);      // sort, pad
+void AddUpkeepCommands(CLI::App& app, int& exitCode);    // order, lint, tidy, diff
 
 }  // namespace lumoscope::cli

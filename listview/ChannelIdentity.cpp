@@ -1,5 +1,6 @@
 #include "listview/ChannelIdentity.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <deque>
@@ -184,9 +185,14 @@ std::string ChannelLabel(const ChannelEntry& c) {
 
 std::string ChannelPlace(const ChannelEntry& c) {
   std::string place = Format("%s %ld %s", c.satellite.c_str(), c.frequency, c.polarization.c_str());
-  if (c.kind == ChannelKind::Service) place += ", SVC ID " + c.serviceId;
+  if (c.kind == ChannelKind::Service) place += ", SVC ID " + ServiceIdText(c);
   if (c.kind == ChannelKind::Pid) place += ", PIDs " + PidsText(c, '/');
   return place;
+}
+
+std::string ServiceIdText(const ChannelEntry& c) {
+  constexpr size_t kDigits = 4;
+  return std::string(kDigits - std::min(kDigits, c.serviceId.size()), '0') + c.serviceId;
 }
 
 std::string NumberRanges(const std::vector<long>& numbers) {

@@ -85,6 +85,9 @@ std::string ChannelLabel(const ChannelEntry& channel);
 // frequency, polarisation).
 std::string ChannelPlace(const ChannelEntry& channel);
 
+// A service ID as the list writes it, with four digits at least: "006E".
+std::string ServiceIdText(const ChannelEntry& channel);
+
 // Numbers as ranges: "3, 7-9, 12".
 std::string NumberRanges(const std::vector<long>& ascending);
 

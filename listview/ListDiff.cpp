@@ -72,7 +72,7 @@ nlohmann::ordered_json ChannelJson(const ChannelEntry& c) {
                            {"satellite", nlohmann::ordered_json::parse(JsonText(c.satellite))},
                            {"frequency", c.frequency},
                            {"polarization", c.polarization}};
-  if (c.kind == ChannelKind::Service) j["service_id"] = c.serviceId;
+  if (c.kind == ChannelKind::Service) j["service_id"] = ServiceIdText(c);
   if (c.kind == ChannelKind::Pid) j["pids"] = c.pids;
   if (c.Digital()) j["symbol_rate"] = c.symbolRate;
   j["tuning"] = c.tuning;

@@ -1,0 +1,57 @@
+#include "cli/BatchList.h"
+
+#include "cli/Commands.h"
+#include "cli/ConsoleReporter.h"
+#include "database/ListDB.h"
+#include "listview/NullListControl.h"
+#include "transfer/ListLock.h"
+#include "transfer/SectionListWriter.h"
+
+namespace lumoscope::cli {
+
+namespace {
+
+// The document of a batch run: one list, loaded from the start, saved in place.
+class BatchDocument final : public IViewDocument {
+ public:
+  explicit BatchDocument(CListDB& db) : db_(&db) {}
+  bool IsLoaded() const override { return true; }
+  CListDB* Database() override { return db_; }
+  // The re-save a load asks for is folded into the one write at the end of the run.
+  void Save() override {}
+  void SetWindowTitle(const std::string& /*title*/) override {}
+
+ private:
+  CListDB* db_;
+};
+
+int RunLoaded(const std::string& path, IReporter& reporter,
+              const std::function<int(CLumoscopeListView&, CListDB&)>& use) {
+  AppOptions options;
+  CListDB db(reporter, options, path);
+  NullListControl control;
+  CLumoscopeListView view(control, reporter);
+  BatchDocument document(db);
+  view.SetDocument(&document);
+  if (!view.Reload()) return kExitFailure;
+  return use(view, db);
+}
+
+}  // namespace
+
+int WithLoadedList(const std::string& path, const std::function<int(CLumoscopeListView&)>& use) {
+  ConsoleReporter reporter;
+  return RunLoaded(path, reporter, [&](CLumoscopeListView& view, CListDB&) { return use(view); });
+}
+
+int EditList(const std::string& path, const std::function<bool(CLumoscopeListView&)>& edit) {
+  ConsoleReporter reporter;
+  ListLock lock(path);
+  if (!lock.Acquire(reporter)) return kExitFailure;
+  return RunLoaded(path, reporter, [&](CLumoscopeListView& view, CListDB& db) {
+    if (!edit(view)) return kExitFailure;
+    return SaveSectionList(db, view.Fields()) ? kExitSuccess : kExitFailure;
+  });
+}
+
+}  // namespace lumoscope::cli

@@ -1,0 +1,20 @@
+#pragma once
+// A list run through on the command line the way the window runs it: loaded (and so
+// renumbered) by the same list view, without a window.
+#include <functional>
+#include <string>
+
+#include "listview/ListView.h"
+
+namespace lumoscope::cli {
+
+// Loads the list and hands the view to `use`, whose exit code is returned; the list's
+// file is not written. kExitFailure when loading failed (the reason is on stderr).
+int WithLoadedList(const std::string& path, const std::function<int(CLumoscopeListView&)>& use);
+
+// Loads the list, edits it and saves it; the writer keeps the previous file as ".bak". The
+// run holds the list's lock from loading to saving and writes once, at the end, only when
+// `edit` returned true (a refused edit writes nothing).
+int EditList(const std::string& path, const std::function<bool(CLumoscopeListView&)>& edit);
+
+}  // namespace lumoscope::cli
