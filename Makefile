@@ -11,7 +11,7 @@ FUZZ_SECONDS ?= 30
 # display (xvfb-run needs xauth) for the screenshots; the Debian package tools and the
 # validators of its test.
 DEBIAN_PACKAGES := build-essential cmake ninja-build clang libclang-rt-dev clang-format \
-  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev qt6-base-dev libgl-dev xvfb xauth \
+  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev qt6-base-dev libgl-dev nlohmann-json3-dev xvfb xauth \
   dpkg-dev lintian desktop-file-utils appstream
 
 # Every build `make test` runs treats warnings as errors.
