@@ -15,11 +15,10 @@
 #include "cli/BatchList.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
-#include "database/ListDB.h"
 #include "listview/ListDiff.h"
 #include "listview/ListTidy.h"
 #include "listview/OrderLike.h"
-#include "transfer/SectionListLoader.h"
+#include "listview/OtherList.h"
 
 namespace lumoscope::cli {
 
@@ -31,11 +30,7 @@ constexpr int kExitTrouble = kExitUsage;
 constexpr const char* kOutputFailed = "The report could not be written to the standard output: %s";
 
 std::optional<std::vector<std::string>> LoadForReading(const std::string& path, IReporter& reporter) {
-  AppOptions options;
-  CListDB db(reporter, options, path);
-  std::vector<std::string> fields;
-  if (!LoadSectionList(db, fields)) return std::nullopt;
-  return fields;
+  return LoadOtherList(path, AppOptions{}, reporter);
 }
 
 bool Print(const std::string& text, IReporter& reporter) {

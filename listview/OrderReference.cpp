@@ -6,8 +6,7 @@
 #include "base/FileContents.h"
 #include "base/Reporter.h"
 #include "base/SectionLayout.h"
-#include "database/ListDB.h"
-#include "transfer/SectionListLoader.h"
+#include "listview/OtherList.h"
 
 namespace lumoscope {
 
@@ -47,11 +46,10 @@ std::optional<OrderReference> ReadOrderReference(const std::string& path, const 
   }
   OrderReference reference;
   if (LooksLikeChannelList(text)) {
-    CListDB db(reporter, options, path);
-    std::vector<std::string> fields;
-    if (!LoadSectionList(db, fields)) return std::nullopt;
+    const std::optional<std::vector<std::string>> fields = LoadOtherList(path, options, reporter);
+    if (!fields) return std::nullopt;
     reference.isList = true;
-    for (ChannelEntry& c : ReadChannels(fields).channels)
+    for (ChannelEntry& c : ReadChannels(*fields).channels)
       if (!c.null) reference.channels.push_back(std::move(c));
     return reference;
   }
