@@ -45,7 +45,9 @@ const char* KindName(ChannelKind kind) {
   return "";
 }
 
-std::string ChangeLine(const ChannelChange& c) {
+}  // namespace
+
+std::string ChangeText(const ChannelChange& c) {
   switch (c.kind) {
     case ChangeKind::Added:
       return ChannelLabel(c.after) + " (" + ChannelPlace(c.after) + ")";
@@ -60,6 +62,8 @@ std::string ChangeLine(const ChannelChange& c) {
   }
   return {};
 }
+
+namespace {
 
 // Texts of the list are stored bytes; JSON wants UTF-8.
 std::string JsonText(const std::string& stored) {
@@ -139,17 +143,25 @@ ListDifferences CompareLists(const std::vector<std::string>& before, const std::
   return d;
 }
 
-std::string DifferencesText(const ListDifferences& d) {
-  std::string text;
-  for (const ChannelChange& c : d.changes)
-    text += Format("%-8s %s\n", ChangeName(c.kind), ChangeLine(c).c_str());
-  if (d.nullChannelsBefore != d.nullChannelsAfter)
-    text += Format("null channels: %zu -> %zu\n", d.nullChannelsBefore, d.nullChannelsAfter);
-  if (d.Equal()) return "The lists have the same channels.\n";
+std::string NullChannelsText(const ListDifferences& d) {
+  if (d.nullChannelsBefore == d.nullChannelsAfter) return {};
+  return Format("null channels: %zu -> %zu", d.nullChannelsBefore, d.nullChannelsAfter);
+}
+
+std::string DifferencesSummary(const ListDifferences& d) {
+  if (d.Equal()) return "The lists have the same channels.";
   std::string summary;
   for (const ChangeKind kind : kChangeKinds)
     summary += Format("%s%zu %s", summary.empty() ? "" : ", ", d.Count(kind), ChangeName(kind));
-  return text + Format("%zu changes: %s\n", d.changes.size(), summary.c_str());
+  return Format("%zu changes: %s", d.changes.size(), summary.c_str());
+}
+
+std::string DifferencesText(const ListDifferences& d) {
+  std::string text;
+  for (const ChannelChange& c : d.changes)
+    text += Format("%-8s %s\n", ChangeName(c.kind), ChangeText(c).c_str());
+  if (const std::string nulls = NullChannelsText(d); !nulls.empty()) text += nulls + "\n";
+  return text + DifferencesSummary(d) + "\n";
 }
 
 std::string DifferencesJson(const ListDifferences& d, const std::string& firstName,

@@ -43,6 +43,12 @@ ListDifferences CompareLists(const std::vector<std::string>& before, const std::
 
 // One line per change and a summary line.
 std::string DifferencesText(const ListDifferences& differences);
+// What one change is: "channel 3 \"ZDF\" -> \"ZDF HD\"" for a rename, and so on.
+std::string ChangeText(const ChannelChange& change);
+// "null channels: 3 -> 5" when their number differs, else empty.
+std::string NullChannelsText(const ListDifferences& differences);
+// "The lists have the same channels." or "5 changes: 1 added, ...".
+std::string DifferencesSummary(const ListDifferences& differences);
 // {"format": "lumoscope-list-diff", "version": 1, "first": ..., "second": ..., "equal": ...,
 //  "summary": {...}, "null_channels": {...}, "changes": [...]}; names in UTF-8.
 std::string DifferencesJson(const ListDifferences& differences, const std::string& firstName,

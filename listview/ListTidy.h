@@ -29,10 +29,12 @@ struct ListFindings {
   std::vector<std::string> sameNames;           // one line per group of channels
   std::vector<long> nullChannels;               // numbers of the digital null channels
   std::vector<long> nullAnalogChannels;         // numbers of the analog null channels
-  bool Clean() const {
-    return duplicates.empty() && unusedTransponders.empty() && sameNames.empty() && nullChannels.empty() &&
-           nullAnalogChannels.empty();
+  // Something a tidy-up could remove.
+  bool Removable() const {
+    return !duplicates.empty() || !unusedTransponders.empty() || !nullChannels.empty() ||
+           !nullAnalogChannels.empty();
   }
+  bool Clean() const { return !Removable() && sameNames.empty(); }
 };
 
 ListFindings FindListProblems(const std::vector<std::string>& fields);

@@ -80,6 +80,8 @@ LumoscopeWindow::LumoscopeWindow(ISettingsStore& settings, std::string uploadPat
   list_->viewport()->installEventFilter(this);
 
   AddListMenus();
+  upkeep_ = new ListUpkeep(*frame_, *view_);
+  upkeep_->AddMenus(*frame_->menuBar());
   BindCommands();
 }
 
@@ -93,8 +95,15 @@ LumoscopeWindow::~LumoscopeWindow() {
 
 void LumoscopeWindow::BindCommands() {
   CMainFrame::ViewCommands commands;
-  commands.execute = [this](int id) { return FindViewCommand(id) != nullptr && view_->ExecuteCommand(id); };
+  commands.execute = [this](int id) {
+    if (upkeep_->Handles(id)) {
+      upkeep_->Execute(id);
+      return true;
+    }
+    return FindViewCommand(id) != nullptr && view_->ExecuteCommand(id);
+  };
   commands.enabled = [this](int id) -> std::optional<bool> {
+    if (upkeep_->Handles(id)) return upkeep_->IsEnabled(id);
     if (FindViewCommand(id) == nullptr) return std::nullopt;
     return view_->IsCommandEnabled(id);
   };

@@ -10,6 +10,7 @@
 #include "shell/FileChooser.h"
 #include "shell/SettingsStore.h"
 #include "ui/ChannelListWidget.h"
+#include "ui/ListUpkeep.h"
 #include "ui/MainFrame.h"
 #include "ui/QtChannelDialogs.h"
 
@@ -32,6 +33,7 @@ class LumoscopeWindow : public QObject {
   ChannelListWidget& List() { return *list_; }
   CLumoscopeListView& View() { return *view_; }
   CLumoscopeDoc& Document() { return frame_->Document(); }
+  ListUpkeep& Upkeep() { return *upkeep_; }
 
   // Opens a list as Open does after its file dialog, and brings the commands up to date.
   bool OpenFile(const std::string& path);
@@ -54,6 +56,7 @@ class LumoscopeWindow : public QObject {
   ChannelListWidget* list_ = nullptr;  // owned by the frame
   std::unique_ptr<CLumoscopeListView> view_;
   std::unique_ptr<QtChannelDialogs> dialogs_;
+  ListUpkeep* upkeep_ = nullptr;  // owned by the frame
   bool coloursApplied_ = false;
   bool updatePending_ = false;
 };

@@ -130,6 +130,7 @@ CMainFrame::CMainFrame(ISettingsStore& settings, std::string uploadPath, IFileCh
     ownChooser_ = std::make_unique<QtFileChooser>(settings_, this);
     chooser = ownChooser_.get();
   }
+  chooser_ = chooser;
   LoadPortOptions(settings_, options_);
   doc_ = std::make_unique<CLumoscopeDoc>(*this, options_, settings_, *chooser, std::move(uploadPath));
   doc_->SetTitleSink([this](const std::string& title) { setWindowTitle(Q(title)); });

@@ -50,6 +50,8 @@ class CMainFrame : public QMainWindow, public IReporter {
   void EndWait() override;
 
   CLumoscopeDoc& Document() { return *doc_; }
+  // The file dialogs of the window's commands (the one given at construction, or Qt's).
+  IFileChooser& Chooser() { return *chooser_; }
   AppOptions& Options() { return options_; }
 
   // Command routing. Every command of the window has one action, also when a menu, the
@@ -111,6 +113,7 @@ class CMainFrame : public QMainWindow, public IReporter {
   ISettingsStore& settings_;
   AppOptions options_;
   std::unique_ptr<IFileChooser> ownChooser_;
+  IFileChooser* chooser_ = nullptr;
   std::unique_ptr<CLumoscopeDoc> doc_;
   ViewCommands view_;
   std::function<void(const ListColours&)> colourSink_;

@@ -1,0 +1,120 @@
+#include "ui/ListUpkeep.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <algorithm>
+#include <array>
+#include <filesystem>
+
+#include "listview/ListDiff.h"
+#include "listview/ListTidy.h"
+#include "listview/OrderLike.h"
+#include "listview/OtherList.h"
+#include "shell/LumoscopeDoc.h"
+#include "ui/CompareDialog.h"
+#include "ui/TidyDialog.h"
+
+namespace lumoscope::ui {
+namespace {
+
+struct UpkeepItem {
+  int id;
+  const char* text;
+  const char* prompt;
+};
+
+constexpr std::array<UpkeepItem, 3> kUpkeepItems{{
+    {upkeepcmd::kOrderLike, "Order &Like...",
+     "Put the channels in the order of another list or of a file of channel names"},
+    {upkeepcmd::kTidyUp, "&Tidy Up...", "Remove duplicates, transponders no channel uses or null channels"},
+    {upkeepcmd::kCompareWith, "&Compare With...",
+     "Show the channels added, removed, renamed, moved and retuned in another list"},
+}};
+
+constexpr const char* kOrderLikeTitle = "Order Like a Reference";
+constexpr const char* kReferenceFilter =
+    "VXR Formatted Text File(*.TXT)|*.txt|Channel Names, One per Line(*.*)|*|";
+constexpr const char* kCompareTitle = "Compare With";
+constexpr const char* kTidyCaption = "Tidy Up";
+
+}  // namespace
+
+ListUpkeep::ListUpkeep(CMainFrame& frame, CLumoscopeListView& view)
+    : QObject(&frame), frame_(frame), view_(view) {
+  for (const UpkeepItem& item : kUpkeepItems) {
+    QAction* action = frame_.EnsureCommandAction(item.id);
+    action->setText(QString::fromLatin1(item.text));
+    action->setStatusTip(QString::fromLatin1(item.prompt));
+    action->setToolTip(QString::fromLatin1(item.prompt));
+  }
+}
+
+bool ListUpkeep::Handles(int id) const {
+  return std::any_of(kUpkeepItems.begin(), kUpkeepItems.end(),
+                     [id](const UpkeepItem& u) { return u.id == id; });
+}
+
+bool ListUpkeep::IsEnabled(int /*id*/) const {
+  return view_.IsLoaded();
+}
+
+void ListUpkeep::Execute(int id) {
+  switch (id) {
+    case upkeepcmd::kOrderLike:
+      return OrderLike();
+    case upkeepcmd::kTidyUp:
+      return TidyUp();
+    case upkeepcmd::kCompareWith:
+      return CompareWith();
+    default:
+      return;
+  }
+}
+
+void ListUpkeep::AddMenus(QMenuBar& bar) {
+  for (QAction* a : bar.actions()) {
+    if (a->text() != QStringLiteral("&Edit")) continue;
+    a->menu()->addSeparator();
+    for (const UpkeepItem& item : kUpkeepItems) a->menu()->addAction(frame_.CommandAction(item.id));
+  }
+}
+
+std::string ListUpkeep::ListFolder() const {
+  return std::filesystem::path(frame_.Document().CurrentPath()).parent_path().string();
+}
+
+void ListUpkeep::OrderLike() {
+  const std::optional<std::string> path =
+      frame_.Chooser().ChooseOpenFile(kOrderLikeTitle, kReferenceFilter, ListFolder());
+  if (!path) return;
+  const std::optional<OrderReference> reference = ReadOrderReference(*path, frame_.Options(), frame_);
+  if (!reference) return;
+  frame_.ShowMessage(OrderReportText(lumoscope::OrderLike(view_, *reference)));
+}
+
+void ListUpkeep::TidyUp() {
+  const ListFindings findings = FindListProblems(view_.Fields());
+  if (!findings.Removable()) {
+    frame_.MessageBox(FindingsText(findings), kTidyCaption);
+    return;
+  }
+  TidyDialog dialog(view_.Fields(), findings, &frame_);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const TidyPlan plan = dialog.Plan();
+  if (lumoscope::TidyUp(view_, plan)) frame_.ShowMessage(TidyReportText(plan));
+}
+
+void ListUpkeep::CompareWith() {
+  const std::optional<std::string> path =
+      frame_.Chooser().ChooseOpenFile(kCompareTitle, kTextFileFilter, ListFolder());
+  if (!path) return;
+  const std::optional<std::vector<std::string>> other = LoadOtherList(*path, frame_.Options(), frame_);
+  if (!other) return;
+  CompareDialog dialog(CompareLists(view_.Fields(), *other),
+                       QFileInfo(QString::fromStdString(*path)).fileName(), &frame_);
+  dialog.exec();
+}
+
+}  // namespace lumoscope::ui
