@@ -2,52 +2,15 @@
 // padding to hundreds, run on a list file through the same list view the window uses,
 // so the saved file is exactly what the window would save. A run writes the list once,
 // at the end, and only when its edit was made; it holds the list's lock meanwhile.
-#include <functional>
 #include <memory>
 #include <string>
 
+#include "cli/BatchList.h"
 #include "cli/Commands.h"
-#include "cli/ConsoleReporter.h"
-#include "database/ListDB.h"
-#include "listview/ListView.h"
-#include "listview/NullListControl.h"
-#include "transfer/ListLock.h"
-#include "transfer/SectionListWriter.h"
 
 namespace lumoscope::cli {
 
 namespace {
-
-// The document of a batch run: one list, loaded from the start, saved in place.
-class BatchDocument final : public IViewDocument {
- public:
-  explicit BatchDocument(CListDB& db) : db_(&db) {}
-  bool IsLoaded() const override { return true; }
-  CListDB* Database() override { return db_; }
-  // The re-save a load asks for is folded into the one write at the end of the run.
-  void Save() override {}
-  void SetWindowTitle(const std::string& /*title*/) override {}
-
- private:
-  CListDB* db_;
-};
-
-// Loads the list as the window does (which renumbers it), edits it and saves it; the
-// writer keeps the previous file as ".bak". A refused edit writes nothing.
-int EditList(const std::string& path, const std::function<bool(CLumoscopeListView&)>& edit) {
-  ConsoleReporter reporter;
-  ListLock lock(path);
-  if (!lock.Acquire(reporter)) return kExitFailure;
-  AppOptions options;
-  CListDB db(reporter, options, path);
-  NullListControl control;
-  CLumoscopeListView view(control, reporter);
-  BatchDocument document(db);
-  view.SetDocument(&document);
-  if (!view.Reload()) return kExitFailure;
-  if (!edit(view)) return kExitFailure;
-  return SaveSectionList(db, view.Fields()) ? kExitSuccess : kExitFailure;
-}
 
 // The sort commands by their order number on the command line.
 int SortCommandOf(int by) {
