@@ -53,7 +53,11 @@ std::optional<OrderReference> ReadOrderReference(const std::string& path, const 
       if (!c.null) reference.channels.push_back(std::move(c));
     return reference;
   }
-  for (const std::string_view line : Lines(text)) {
+  // Editors that write UTF-8 may start the file with a byte order mark; it is no name.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  std::string_view names = text;
+  if (names.starts_with(kByteOrderMark)) names.remove_prefix(kByteOrderMark.size());
+  for (const std::string_view line : Lines(names)) {
     std::string name = Trimmed(std::string(line));
     if (!name.empty()) reference.names.push_back(std::move(name));
   }

@@ -66,7 +66,9 @@ class ListUpkeepTest : public QObject {
     OpenSample();
     const std::vector<std::string> before = Fields();
     const std::string names = fixture_.WorkFile("names");
-    std::ofstream(names) << "bbc one\nZDF HD\nNo Such Channel\n";
+    // Starting with the byte order mark some editors write.
+    std::ofstream(names) << "\xEF\xBB\xBF"
+                            "bbc one\nZDF HD\nNo Such Channel\n";
     fixture_.chooser->answers.push_back(names);
     Action(upkeepcmd::kOrderLike)->trigger();
     const std::vector<ChannelEntry> order = ReadChannels(Fields()).channels;
