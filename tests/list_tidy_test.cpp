@@ -60,6 +60,7 @@ TEST(ListFindingsTest, FindsWhatWasMadeAndNothingInACleanList) {
 }
 
 struct TidyCase {
+  const char* name;
   TidyChoice choice;
   size_t channels;
   size_t transponders;
@@ -118,13 +119,15 @@ TEST_P(TidyTest, RemovesTheChosenRecordsAndKeepsEveryReference) {
   EXPECT_TRUE(reporter.boxes.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Choices, TidyTest,
-                         ::testing::Values(TidyCase{{true, false, false}, 3, 0},
-                                           TidyCase{{false, true, false}, 0, 1},
-                                           // the copied transponder's only channel was a duplicate
-                                           TidyCase{{true, true, false}, 3, 2},
-                                           TidyCase{{false, false, true}, 2, 0},
-                                           TidyCase{{true, true, true}, 5, 2}));
+INSTANTIATE_TEST_SUITE_P(
+    Choices, TidyTest,
+    ::testing::Values(TidyCase{"Duplicates", {true, false, false}, 3, 0},
+                      TidyCase{"UnusedTransponders", {false, true, false}, 0, 1},
+                      // the copied transponder's only channel was a duplicate
+                      TidyCase{"DuplicatesAndTheirTransponders", {true, true, false}, 3, 2},
+                      TidyCase{"NullChannels", {false, false, true}, 2, 0},
+                      TidyCase{"All", {true, true, true}, 5, 2}),
+    [](const ::testing::TestParamInfo<TidyCase>& param) { return std::string(param.param.name); });
 
 TEST(TidyUpTest, AnEmptyPlanChangesNothing) {
   FakeListView host(WorkingListBuilder{}.SatNames(32).Build());

@@ -104,7 +104,10 @@ TEST_P(OrderLikeTest, ReferenceOrderFirstThenTheRestAroundNullChannels) {
   EXPECT_TRUE(reporter.boxes.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(ListAndNames, OrderLikeTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Reference, OrderLikeTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& param) {
+                           return param.param ? "Names" : "List";
+                         });
 
 TEST(OrderLikeHostTest, OneUndoStepAndNoneWhenTheOrderStays) {
   WorkingListBuilder b;
