@@ -7,12 +7,14 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
 
 # clang with its sanitizer and fuzzer runtimes for `asan` and `fuzz`; clang-format for the
-# format check; GoogleTest, Google Benchmark, CLI11 and Qt 6 for the build; a virtual X
-# display (xvfb-run needs xauth) for the screenshots; the Debian package tools and the
-# validators of its test.
+# format check; GoogleTest, Google Benchmark, CLI11, Qt 6, libdvbv5 (the DVB scan tables'
+# reader) and nlohmann-json (the JSON export) for the build; a virtual X display (xvfb-run
+# needs xauth) for the screenshots; the Debian package tools and the validators of its test.
 DEBIAN_PACKAGES := build-essential cmake ninja-build clang libclang-rt-dev clang-format \
-  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev qt6-base-dev libgl-dev nlohmann-json3-dev xvfb xauth \
-  dpkg-dev lintian desktop-file-utils appstream
+  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev qt6-base-dev libgl-dev libdvbv5-dev \
+  nlohmann-json3-dev xvfb xauth dpkg-dev lintian desktop-file-utils appstream
+# What only the tests need: the installed DVB scan tables, which the program works without.
+TEST_PACKAGES := dtv-scan-tables
 
 # Every build `make test` runs treats warnings as errors.
 CMAKE_FLAGS := -G Ninja -DLUMOSCOPE_WERROR=ON
@@ -21,10 +23,16 @@ SOURCES = $(shell find $(SOURCE_DIRS) -name '*.cpp' -o -name '*.h')
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test deps build asan fuzz bench format format-check clean package package-test screenshots
+.PHONY: run test deps test-deps install-packages build asan fuzz bench format format-check clean package package-test screenshots
 
 deps:
-	@missing=""; for p in $(DEBIAN_PACKAGES); do \
+	@$(MAKE) --no-print-directory install-packages PACKAGES="$(DEBIAN_PACKAGES)"
+
+test-deps:
+	@$(MAKE) --no-print-directory install-packages PACKAGES="$(TEST_PACKAGES)"
+
+install-packages:
+	@missing=""; for p in $(PACKAGES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -54,14 +62,14 @@ fuzz: deps
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
 	  seeds=fuzz/corpus/$${name#fuzz_}; [ -d "$$seeds" ] || seeds=; \
-	  "$$f" -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp "$$f" -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 \
 	    $(FUZZ_BUILD)/corpus/$$name $$seeds 2>$(FUZZ_BUILD)/$$name.log \
 	    || { tail -n 60 $(FUZZ_BUILD)/$$name.log; exit 1; }; \
 	  grep -E "^Done|^#[0-9]+.*DONE" $(FUZZ_BUILD)/$$name.log | tail -n 1; \
 	done
 
 # The format check comes first: it takes seconds, the builds take minutes.
-test: format-check
+test: format-check test-deps
 	$(MAKE) build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) package-test

@@ -9,10 +9,11 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
-void AddCompileCommands(CLI::App& app, int& exitCode);   // check, compile
-void AddConvertCommands(CLI::App& app, int& exitCode);   // hex2bin, format
-void AddTransferCommands(CLI::App& app, int& exitCode);  // download, upload
-void AddEditCommands(CLI::App& app, int& exitCode);      // sort, pad
-void AddUpkeepCommands(CLI::App& app, int& exitCode);    // order, lint, tidy, diff
+void AddCompileCommands(CLI::App& app, int& exitCode);       // check, compile
+void AddConvertCommands(CLI::App& app, int& exitCode);       // hex2bin, format
+void AddTransferCommands(CLI::App& app, int& exitCode);      // download, upload
+void AddEditCommands(CLI::App& app, int& exitCode);          // sort, pad
+void AddImportExportCommands(CLI::App& app, int& exitCode);  // import-transponders, export
+void AddUpkeepCommands(CLI::App& app, int& exitCode);        // order, lint, tidy, diff
 
 }  // namespace lumoscope::cli

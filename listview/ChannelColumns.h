@@ -21,7 +21,7 @@ extern const std::array<int, kAnalogDetailWidths> kAnalogDetailOn;
 extern const std::array<int, kAnalogDetailWidths> kAnalogDetailOff;
 
 // Column of the Type in each joined row (decides the TV or radio icon).
-inline constexpr int kDigitalTypeColumn = 4;
-inline constexpr int kAnalogTypeColumn = 16;
+inline constexpr int kDigitalTypeColumn = digitalcol::kType;
+inline constexpr int kAnalogTypeColumn = analogcol::kType;
 
 }  // namespace lumoscope

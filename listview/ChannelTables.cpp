@@ -1,5 +1,7 @@
 // The joined channel tables (each channel with its transponder and satellite) and the
 // channel numbering.
+#include "listview/ChannelTables.h"
+
 #include <string_view>
 #include <unordered_map>
 
@@ -61,48 +63,53 @@ void AppendSatellite(std::vector<std::string>& out, const std::vector<std::strin
 
 }  // namespace
 
-void CLumoscopeListView::BuildChannelTables() {
-  m_digitalRows.clear();
-  m_analogRows.clear();
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  const IndexMap sats = MapByIndex(m_fields, layout[ListSection::Satellite], kSatelliteWidth);
-  const IndexMap tps = MapByIndex(m_fields, layout[ListSection::DigitalTp], kDigitalTpWidth);
+void JoinChannelTables(const std::vector<std::string>& fields, std::vector<std::string>& digitalRows,
+                       std::vector<std::string>& analogRows) {
+  digitalRows.clear();
+  analogRows.clear();
+  const SectionMap layout = SectionMap::Locate(fields);
+  const IndexMap sats = MapByIndex(fields, layout[ListSection::Satellite], kSatelliteWidth);
+  const IndexMap tps = MapByIndex(fields, layout[ListSection::DigitalTp], kDigitalTpWidth);
 
   const SectionSpan& ch = layout[ListSection::Channel];
   const SectionSpan& pid = layout[ListSection::Pid];
   const SectionSpan& an = layout[ListSection::AnalogTp];
-  m_digitalRows.reserve(
+  digitalRows.reserve(
       static_cast<size_t>((ch.Records(kChannelWidth) + pid.Records(kPidWidth)) * kDigitalRowWidth));
-  m_analogRows.reserve(static_cast<size_t>(an.Records(kAnalogWidth) * kAnalogRowWidth));
+  analogRows.reserve(static_cast<size_t>(an.Records(kAnalogWidth) * kAnalogRowWidth));
 
   for (long r = 0; r < ch.Records(kChannelWidth); ++r) {
-    const std::string* f = m_fields.data() + ch.First() + r * kChannelWidth;
-    for (int i = 0; i <= field::kChName; ++i) m_digitalRows.push_back(f[i]);
-    m_digitalRows.insert(m_digitalRows.end(), 3, std::string());  // no PIDs
-    m_digitalRows.push_back(f[field::kChAudio]);
-    m_digitalRows.push_back(f[field::kChBlank]);
+    const std::string* f = fields.data() + ch.First() + r * kChannelWidth;
+    for (int i = 0; i <= field::kChName; ++i) digitalRows.push_back(f[i]);
+    digitalRows.insert(digitalRows.end(), 3, std::string());  // no PIDs
+    digitalRows.push_back(f[field::kChAudio]);
+    digitalRows.push_back(f[field::kChBlank]);
     if (DecimalValue(f[field::kChTp]) == 0) {
-      for (std::string_view s : kNoTransponder) m_digitalRows.emplace_back(s);
+      for (std::string_view s : kNoTransponder) digitalRows.emplace_back(s);
     } else {
-      AppendTransponder(m_digitalRows, m_fields, tps, f[field::kChTp]);
+      AppendTransponder(digitalRows, fields, tps, f[field::kChTp]);
     }
-    AppendSatellite(m_digitalRows, m_fields, sats, f[field::kChSat]);
+    AppendSatellite(digitalRows, fields, sats, f[field::kChSat]);
   }
   for (long r = 0; r < pid.Records(kPidWidth); ++r) {
-    const std::string* f = m_fields.data() + pid.First() + r * kPidWidth;
-    m_digitalRows.push_back(f[field::kIndex]);
-    m_digitalRows.push_back(f[field::kPidTp]);
-    m_digitalRows.push_back(f[field::kPidSat]);
-    m_digitalRows.emplace_back();  // no service id
-    for (int i = field::kPidType; i < kPidWidth; ++i) m_digitalRows.push_back(f[i]);
-    AppendTransponder(m_digitalRows, m_fields, tps, f[field::kPidTp]);
-    AppendSatellite(m_digitalRows, m_fields, sats, f[field::kPidSat]);
+    const std::string* f = fields.data() + pid.First() + r * kPidWidth;
+    digitalRows.push_back(f[field::kIndex]);
+    digitalRows.push_back(f[field::kPidTp]);
+    digitalRows.push_back(f[field::kPidSat]);
+    digitalRows.emplace_back();  // no service id
+    for (int i = field::kPidType; i < kPidWidth; ++i) digitalRows.push_back(f[i]);
+    AppendTransponder(digitalRows, fields, tps, f[field::kPidTp]);
+    AppendSatellite(digitalRows, fields, sats, f[field::kPidSat]);
   }
   for (long r = 0; r < an.Records(kAnalogWidth); ++r) {
-    const std::string* f = m_fields.data() + an.First() + r * kAnalogWidth;
-    m_analogRows.insert(m_analogRows.end(), f, f + kAnalogWidth);
-    AppendSatellite(m_analogRows, m_fields, sats, f[field::kAnSat]);
+    const std::string* f = fields.data() + an.First() + r * kAnalogWidth;
+    analogRows.insert(analogRows.end(), f, f + kAnalogWidth);
+    AppendSatellite(analogRows, fields, sats, f[field::kAnSat]);
   }
+}
+
+void CLumoscopeListView::BuildChannelTables() {
+  JoinChannelTables(m_fields, m_digitalRows, m_analogRows);
 }
 
 void CLumoscopeListView::Renumber() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editing/NewChannelHost.h"
+#include "listview/ChannelTables.h"
 #include "listview/DocumentView.h"
 #include "listview/ListControl.h"
 #include "listview/Sections.h"
@@ -22,9 +23,6 @@ class IChannelDialogs;
 // The key of the last sort command, 1 to 4 (0 before the first sort). Process-wide.
 extern int g_sortMode;
 
-// Columns of the joined channel tables.
-inline constexpr int kDigitalRowWidth = 20;
-inline constexpr int kAnalogRowWidth = 23;
 inline constexpr int kUndoSteps = 5;
 
 // The upload file of the receiver; a list loaded from it has no title of its own.

@@ -39,6 +39,7 @@ namespace field {
 inline constexpr int kIndex = 0;
 // SATELLITE
 inline constexpr int kSatName = 1;
+inline constexpr int kSatBlank = 2;
 inline constexpr int kSatLnbHigh = 3;
 inline constexpr int kSatLnbLow = 4;
 inline constexpr int kSatPosition = 5;

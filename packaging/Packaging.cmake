@@ -138,8 +138,10 @@ receiver on a pseudo-terminal for trying everything without one.")
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# Dependencies are what the built programs link, as dpkg-shlibdeps finds them.
+# Dependencies are what the built programs link, as dpkg-shlibdeps finds them. The DVB
+# scan tables are data the transponder import offers when they are there.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS dtv-scan-tables)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -82,6 +82,8 @@ LumoscopeWindow::LumoscopeWindow(ISettingsStore& settings, std::string uploadPat
   AddListMenus();
   upkeep_ = new ListUpkeep(*frame_, *view_);
   upkeep_->AddMenus(*frame_->menuBar());
+  tools_ = new ListTools(*frame_, *view_, *list_);
+  tools_->AddMenus(*frame_->menuBar());
   BindCommands();
 }
 
@@ -100,10 +102,15 @@ void LumoscopeWindow::BindCommands() {
       upkeep_->Execute(id);
       return true;
     }
+    if (tools_->Handles(id)) {
+      tools_->Execute(id);
+      return true;
+    }
     return FindViewCommand(id) != nullptr && view_->ExecuteCommand(id);
   };
   commands.enabled = [this](int id) -> std::optional<bool> {
     if (upkeep_->Handles(id)) return upkeep_->IsEnabled(id);
+    if (tools_->Handles(id)) return tools_->IsEnabled(id);
     if (FindViewCommand(id) == nullptr) return std::nullopt;
     return view_->IsCommandEnabled(id);
   };

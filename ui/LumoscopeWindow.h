@@ -11,6 +11,7 @@
 #include "shell/SettingsStore.h"
 #include "ui/ChannelListWidget.h"
 #include "ui/ListUpkeep.h"
+#include "ui/ListTools.h"
 #include "ui/MainFrame.h"
 #include "ui/QtChannelDialogs.h"
 
@@ -34,6 +35,7 @@ class LumoscopeWindow : public QObject {
   CLumoscopeListView& View() { return *view_; }
   CLumoscopeDoc& Document() { return frame_->Document(); }
   ListUpkeep& Upkeep() { return *upkeep_; }
+  ListTools& Tools() { return *tools_; }
 
   // Opens a list as Open does after its file dialog, and brings the commands up to date.
   bool OpenFile(const std::string& path);
@@ -57,6 +59,7 @@ class LumoscopeWindow : public QObject {
   std::unique_ptr<CLumoscopeListView> view_;
   std::unique_ptr<QtChannelDialogs> dialogs_;
   ListUpkeep* upkeep_ = nullptr;  // owned by the frame
+  ListTools* tools_ = nullptr;  // owned by the frame
   bool coloursApplied_ = false;
   bool updatePending_ = false;
 };

@@ -11,8 +11,13 @@
 namespace lumoscope::ui {
 namespace {
 
-// The extension new lists get when the person types a name without one.
-constexpr const char* kListSuffix = "txt";
+// The extension a name typed without one gets: the selected filter's ("txt" for lists).
+QString SuffixOf(const std::vector<FileFilterEntry>& entries, qsizetype index) {
+  if (index < 0 || index >= static_cast<qsizetype>(entries.size())) return {};
+  const std::string& pattern = entries[static_cast<size_t>(index)].pattern;
+  return pattern.starts_with("*.") && pattern.size() > 2 ? QString::fromStdString(pattern.substr(2))
+                                                         : QString();
+}
 
 std::optional<std::string> RunDialog(QFileDialog& dialog) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -55,10 +60,15 @@ std::optional<std::string> QtFileChooser::ChooseOpenFile(const std::string& titl
 std::optional<std::string> QtFileChooser::ChooseSaveFile(const std::string& title, const std::string& filter,
                                                          const std::string& initialFolder) {
   QFileDialog dialog(parent_, QString::fromStdString(title), StartFolder(initialFolder));
-  dialog.setNameFilters(NameFilters(filter));
+  const QStringList names = NameFilters(filter);
+  const std::vector<FileFilterEntry> entries = ParseFileFilter(filter);
+  dialog.setNameFilters(names);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(QString::fromLatin1(kListSuffix));
+  dialog.setDefaultSuffix(SuffixOf(entries, 0));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& name) {
+    dialog.setDefaultSuffix(SuffixOf(entries, names.indexOf(name)));
+  });
   return RunDialog(dialog);
 }
 

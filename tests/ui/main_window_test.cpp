@@ -17,6 +17,7 @@
 #include "shell/DocumentCommands.h"
 #include "tests/support/FakeFileChooser.h"
 #include "tests/ui/UiTestSupport.h"
+#include "tests/ui/WindowFixture.h"
 #include "tools/receiver-sim/ReceiverSim.h"
 #include "transfer/HexToBin.h"
 #include "transfer/PosixLinkFactory.h"
@@ -66,23 +67,17 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<uitest::PrivateSettings> settingsDir_;
-  std::unique_ptr<QTemporaryDir> work_;
-  std::unique_ptr<QtSettingsStore> store_;
-  std::unique_ptr<test::FakeFileChooser> chooser_;
-  std::unique_ptr<LumoscopeWindow> window_;
+  uitest::WindowFixture fixture_;
 
-  std::string WorkFile(const char* name) const {
-    return (work_->path() + QLatin1Char('/') + name).toStdString();
-  }
+  std::string WorkFile(const char* name) const { return fixture_.WorkFile(name); }
   static std::string SampleSource() { return std::string(LUMOSCOPE_SOURCE_DIR) + "/examples/sample.txt"; }
   std::string CopySample(const char* name = "sample.txt") const {
     const std::string to = WorkFile(name);
     std::filesystem::copy_file(SampleSource(), to);
     return to;
   }
-  CMainFrame& Frame() { return window_->Frame(); }
-  ChannelListWidget& List() { return window_->List(); }
+  CMainFrame& Frame() { return fixture_.window->Frame(); }
+  ChannelListWidget& List() { return fixture_.window->List(); }
   int Rows() {
     List().Flush();
     return List().Model().Rows();
@@ -99,29 +94,15 @@ class MainWindowTest : public QObject {
     return {std::max(r.left, 0) + 30, (r.top + r.bottom) / 2};
   }
   void OpenSample() {
-    chooser_->answers.push_back(CopySample());
+    fixture_.chooser->answers.push_back(CopySample());
     QTest::mouseClick(Frame().CommandButton(cmd::kOpen), Qt::LeftButton);
     QCOMPARE(Rows(), kSampleDigitalRows);
   }
   static bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
  private slots:
-  void init() {
-    settingsDir_ = std::make_unique<uitest::PrivateSettings>();
-    work_ = std::make_unique<QTemporaryDir>();
-    store_ = std::make_unique<QtSettingsStore>();
-    chooser_ = std::make_unique<test::FakeFileChooser>();
-    window_ = std::make_unique<LumoscopeWindow>(*store_, WorkFile("VXRupload.txt"), chooser_.get());
-    Frame().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
-  }
-  void cleanup() {
-    window_.reset();
-    chooser_.reset();
-    store_.reset();
-    work_.reset();
-    settingsDir_.reset();
-  }
+  void init() { QVERIFY(fixture_.Start()); }
+  void cleanup() { fixture_.Stop(); }
 
   void startsEmptyWithOnlyTheCommandsThatNeedNoList() {
     QCOMPARE(Frame().centralWidget(), &List());
@@ -204,10 +185,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(Rows(), kSampleAnalogRows);
     QVERIFY(Frame().CommandAction(cmd::kViewAnalogChannels)->isChecked());
 
-    window_.reset();
-    window_ = std::make_unique<LumoscopeWindow>(*store_, WorkFile("VXRupload.txt"), chooser_.get());
-    Frame().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
+    QVERIFY(fixture_.OpenWindow());
     QCOMPARE(List().TextColor(), QColor(0, 0, 255));
     QCOMPARE(List().BackgroundColor(), QColor(192, 192, 192));
   }
@@ -279,7 +257,7 @@ class MainWindowTest : public QObject {
 
   void saveAsRefusesAnotherExtension() {
     OpenSample();
-    chooser_->answers.push_back(WorkFile("renamed.text"));
+    fixture_.chooser->answers.push_back(WorkFile("renamed.text"));
     QString text;
     uitest::AnswerNextBox(QMessageBox::Ok, &text);
     Frame().CommandAction(cmd::kSaveAs)->trigger();
@@ -337,7 +315,7 @@ class MainWindowTest : public QObject {
     QVERIFY(console.Open());
     Frame().Options().devicePaths[0] = console.DevicePath();
     console.Start();
-    chooser_->answers.push_back(WorkFile("fromreceiver.txt"));
+    fixture_.chooser->answers.push_back(WorkFile("fromreceiver.txt"));
     QTest::mouseClick(Frame().CommandButton(cmd::kUpload), Qt::LeftButton);
     console.Stop();
     QVERIFY2(answerer.texts == QStringList{QStringLiteral("Uploading SUCESS")},

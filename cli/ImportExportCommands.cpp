@@ -1,0 +1,106 @@
+// Bringing transponders into a list from the DVB scan tables, and taking the channels out
+// of it as a CSV table or JSON for spreadsheets and other programs.
+#include <unistd.h>
+
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "base/Reporter.h"
+#include "base/WriteAll.h"
+#include "cli/BatchList.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleReporter.h"
+#include "editing/ScanTableCatalog.h"
+#include "editing/TransponderImport.h"
+#include "shell/ListExport.h"
+
+namespace lumoscope::cli {
+
+namespace {
+
+struct ImportOptions {
+  std::string path;
+  std::optional<std::string> satellite;
+  bool newSatellite = false;
+  std::string table;
+};
+
+int ImportTransponders(const ImportOptions& o) {
+  std::string error;
+  const std::optional<std::string> tablePath = FindScanTable(o.table, kInstalledScanTableFolder, error);
+  std::optional<ScanTable> table;
+  if (tablePath) table = ReadScanTable(*tablePath, error);
+  if (!table) {
+    ConsoleReporter().MessageBox(error);
+    return kExitFailure;
+  }
+  const ImportTarget target{o.newSatellite ? std::nullopt : o.satellite};
+  return EditList(o.path, [&](CLumoscopeListView& view) {
+    const std::optional<TransponderImportReport> report = lumoscope::ImportTransponders(view, *table, target);
+    if (report) view.Reporter().ShowMessage(ImportReportText(*report));
+    return report.has_value();
+  });
+}
+
+struct ExportOptions {
+  std::string path;
+  bool csv = false;
+  bool json = false;
+  std::string output;
+};
+
+int Export(const ExportOptions& o) {
+  const ExportFormat format = o.json  ? ExportFormat::Json
+                              : o.csv ? ExportFormat::Csv
+                                      : ExportFormatOf(o.output);
+  return WithLoadedList(o.path, [&](CLumoscopeListView& view) {
+    if (!o.output.empty())
+      return WriteChannelExport(view.Fields(), o.path, o.output, format, view.Reporter()) ? kExitSuccess
+                                                                                          : kExitFailure;
+    if (const int failed = WriteAll(STDOUT_FILENO, ExportChannelList(view.Fields(), format)); failed != 0) {
+      view.Reporter().MessageBox(Format("%s\nstandard output: %s", kExportFailed, std::strerror(failed)));
+      return kExitFailure;
+    }
+    return kExitSuccess;
+  });
+}
+
+}  // namespace
+
+void AddImportExportCommands(CLI::App& app, int& exitCode) {
+  auto importOptions = std::make_shared<ImportOptions>();
+  CLI::App* import = app.add_subcommand(
+      "import-transponders",
+      "Add the DVB-S and DVB-S2 transponders of a DVB scan table to a satellite of the list");
+  auto* satellite = import->add_option("--satellite", importOptions->satellite,
+                                       "Index of the satellite the transponders go to");
+  auto* newSatellite = import->add_flag("--new-satellite", importOptions->newSatellite,
+                                        "Make a new satellite from the table's name (e.g. Astra-19.2E)");
+  satellite->excludes(newSatellite);
+  import
+      ->add_option("--scan-table", importOptions->table,
+                   "A table installed by dtv-scan-tables (e.g. Astra-19.2E), or the path of a table file")
+      ->required();
+  import->add_option("LIST", importOptions->path, "The list's text file")->required();
+  import->callback([importOptions, &exitCode] {
+    if (!importOptions->satellite && !importOptions->newSatellite)
+      throw CLI::RequiredError("--satellite or --new-satellite");
+  exitCode = ImportTransponders(*importOptions);
+});
+
+auto exportOptions = std::make_shared<ExportOptions>();
+CLI::App* exportCommand = app.add_subcommand(
+    "export", "Write the channels with all their columns as a CSV table or as JSON (UTF-8)");
+auto* csv =
+    exportCommand->add_flag("--csv", exportOptions->csv, "CSV, one table with a header row (the default)");
+auto* json = exportCommand->add_flag("--json", exportOptions->json, "JSON");
+csv->excludes(json);
+exportCommand->add_option("-o,--output", exportOptions->output,
+                          "The file to write (replaced whole); without it the standard output");
+exportCommand->add_option("LIST", exportOptions->path, "The list's text file")->required();
+exportCommand->callback([exportOptions, &exitCode] { exitCode = Export(*exportOptions); });
+}  // namespace lumoscope::cli
+
+}  // namespace lumoscope::cli

@@ -1,0 +1,289 @@
+#include "editing/TransponderImport.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "base/FieldConversions.h"
+#include "base/ListLimits.h"
+#include "base/NameText.h"
+#include "base/Reporter.h"
+#include "base/SilentReporter.h"
+#include "editing/ChannelFormChecks.h"
+#include "editing/FieldValues.h"
+#include "editing/NewChannelSteps.h"
+#include "editing/OrbitalPosition.h"
+#include "editing/SatelliteLines.h"
+#include "editing/TransponderSearch.h"
+
+namespace lumoscope {
+
+namespace {
+
+constexpr const char* kSectionMissing =
+    "The transponders cannot be imported: the %s section of the channel list is missing or damaged.";
+constexpr const char* kNoSuchSatellite = "The list has no satellite with the index %s. Nothing was changed.";
+constexpr const char* kSatellitesFull =
+    "The list is full: every satellite index from 0 to 49 is taken. Nothing was changed.";
+constexpr const char* kNoPositionInName =
+    "No satellite can be made from the scan table \"%s\": its name does not end in an orbital position such "
+    "as 19.2E. Choose one of the list's satellites instead.";
+
+// A D_TP's frequency and symbol rate have 4 or 5 digits (a 4-digit value is a 5-digit one
+// with a leading 0).
+constexpr long kMaxTuningValue = 99999;
+constexpr long kPerMega = 1000;  // kHz per MHz, and symbols per second per kS/s
+constexpr int kSatelliteIndexLimit = 49;
+
+struct Tuning {
+  long frequency;   // MHz
+  long symbolRate;  // kS/s
+  const char* polarization;
+};
+
+long Rounded(uint32_t value) {
+  return static_cast<long>((value + kPerMega / 2) / kPerMega);
+}
+
+std::string Digits(long value) {
+  std::string text = std::to_string(value);
+  if (text.size() < 4) text.insert(0, 4 - text.size(), '0');
+  return text;
+}
+
+// The transponder an entry describes, or nothing when the list cannot hold it.
+std::optional<Tuning> TuningOf(const ScanEntry& entry) {
+  Tuning t{Rounded(entry.frequencyKHz), Rounded(entry.symbolRate), nullptr};
+  switch (entry.polarization) {
+    case ScanPolarization::Horizontal:
+    case ScanPolarization::CircularLeft:
+      t.polarization = "H";
+      break;
+    case ScanPolarization::Vertical:
+    case ScanPolarization::CircularRight:
+      t.polarization = "V";
+      break;
+    case ScanPolarization::None:
+      return std::nullopt;
+  }
+  if (t.frequency < 1 || t.frequency > kMaxTuningValue || t.symbolRate < 1 || t.symbolRate > kMaxTuningValue)
+    return std::nullopt;
+  return t;
+}
+
+bool IsCircular(ScanPolarization p) {
+  return p == ScanPolarization::CircularLeft || p == ScanPolarization::CircularRight;
+}
+
+struct KnownTransponder {
+  long frequency;
+  std::string polarization;
+};
+
+std::vector<KnownTransponder> TranspondersOf(const std::vector<std::string>& fields,
+                                             const SectionRange& digital, long satellite) {
+  std::vector<KnownTransponder> known;
+  for (size_t r = 0; r < digital.RecordCount(); ++r) {
+    if (LeadingInteger(fields[digital.Line(r, kTpSatelliteLine)]) != satellite) continue;
+    known.push_back({LeadingInteger(fields[digital.Line(r, kTpFrequencyLine)]),
+                     Trimmed(fields[digital.Line(r, kTpPolarizationLine)])});
+  }
+  return known;
+}
+
+bool AlreadyKnown(const std::vector<KnownTransponder>& known, const Tuning& t) {
+  for (const KnownTransponder& k : known)
+    if (k.polarization == t.polarization && std::labs(k.frequency - t.frequency) <= kSameTransponderMHz)
+      return true;
+  return false;
+}
+
+// Record number of the satellite with this Index, compared as numbers like the compile.
+std::optional<size_t> SatelliteRecord(const std::vector<std::string>& fields, const SectionRange& satellites,
+                                      const std::string& index) {
+  const std::string wanted = Trimmed(index);
+  if (wanted.empty() || wanted.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  for (size_t r = 0; r < satellites.RecordCount(); ++r)
+    if (LeadingInteger(fields[satellites.Line(r, kSatelliteIndexLine)]) == LeadingInteger(wanted)) return r;
+  return std::nullopt;
+}
+
+// One above the largest satellite index, or the lowest free one when that is the last.
+std::optional<long> FreeSatelliteIndex(const std::vector<std::string>& fields,
+                                       const SectionRange& satellites) {
+  const long next = LargestInLine(fields, satellites, kSatelliteIndexLine).value_or(-1) + 1;
+  if (next >= 0 && next <= kSatelliteIndexLimit) return next;
+  std::vector<bool> used(kSatelliteIndexLimit + 1, false);
+  for (size_t r = 0; r < satellites.RecordCount(); ++r) {
+    const long i = LeadingInteger(fields[satellites.Line(r, kSatelliteIndexLine)]);
+    if (i >= 0 && i <= kSatelliteIndexLimit) used[static_cast<size_t>(i)] = true;
+  }
+  for (long i = 0; i <= kSatelliteIndexLimit; ++i)
+    if (!used[static_cast<size_t>(i)]) return i;
+  return std::nullopt;
+}
+
+// The words of a table's name before its position: "Eutelsat-Hotbird-13.0E" -> Eutelsat, Hotbird.
+std::vector<std::string> NameWords(const std::string& name) {
+  std::vector<std::string> words;
+  std::string word;
+  for (const char c : name) {
+    if (c == '-' || c == '_' || c == ' ') {
+      if (!word.empty()) words.push_back(std::move(word));
+      word.clear();
+    } else {
+      word.push_back(c);
+    }
+  }
+  if (!word.empty()) words.push_back(std::move(word));
+  return words;
+}
+
+std::string Joined(const std::vector<std::string>& words, size_t count, const std::string& last) {
+  std::string out;
+  for (size_t i = 0; i < count; ++i) out += words[i] + ' ';
+  return out + last;
+}
+
+std::string ShortName(std::vector<std::string> words, std::string position) {
+  std::string name = Joined(words, words.size(), position);
+  if (name.size() > kMaxNameLength && position.size() > 3 &&
+      position.compare(position.size() - 3, 2, ".0") == 0) {
+    position.erase(position.size() - 3, 2);  // "13.0E" -> "13E"
+    name = Joined(words, words.size(), position);
+  }
+  for (size_t count = words.size(); name.size() > kMaxNameLength && count > 1; --count)
+    name = Joined(words, count - 1, position);
+  if (name.size() > kMaxNameLength && !words.empty()) {
+    // One word that is still too long is cut.
+    const size_t room = kMaxNameLength > position.size() + 1 ? kMaxNameLength - position.size() - 1 : 0;
+    name = words[0].substr(0, room) + ' ' + position;
+  }
+  return name;
+}
+
+}  // namespace
+
+std::optional<TableSatellite> SatelliteFromTableName(const std::string& tableName) {
+  const std::optional<int> tenths = PositionAtEndOfName(tableName);
+  if (!tenths) return std::nullopt;
+  std::vector<std::string> words = NameWords(tableName);
+  words.pop_back();  // the position
+  TableSatellite s;
+  s.name = ShortName(std::move(words), OrbitalPositionText(*tenths));
+  s.position = std::to_string(std::abs(*tenths) / 10);
+  // The display form the Degree conversion takes: side first, "E19.2".
+  const int magnitude = std::abs(*tenths);
+  std::string display = Format("%c%d.%d", *tenths < 0 ? 'W' : 'E', magnitude / 10, magnitude % 10);
+  SilentReporter quiet;  // a position built here always converts
+  DegreeToDisplay(display, s.degree, false, quiet);
+  if (CheckName(s.name, "Name")) return std::nullopt;
+  return s;
+}
+
+std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host, const ScanTable& table,
+                                                          const ImportTarget& target) {
+  std::vector<std::string>& fields = host.Fields();
+  IReporter& reporter = host.Reporter();
+  const SectionLocator sections(fields);
+  for (SectionId id : {SectionId::Satellite, SectionId::Digital}) {
+    if (!sections[id].found) {
+      const std::string header(LayoutOf(id).header);
+      reporter.MessageBox(Format(kSectionMissing, header.c_str()));
+      return std::nullopt;
+    }
+  }
+  const SectionRange& satellites = sections[SectionId::Satellite];
+  const SectionRange& digital = sections[SectionId::Digital];
+
+  TransponderImportReport report;
+  report.tableName = table.name;
+  std::vector<std::string> newSatellite;
+  if (target.satelliteIndex) {
+    const std::optional<size_t> record = SatelliteRecord(fields, satellites, *target.satelliteIndex);
+    if (!record) {
+      reporter.MessageBox(Format(kNoSuchSatellite, target.satelliteIndex->c_str()));
+      return std::nullopt;
+    }
+    report.satelliteIndex = fields[satellites.Line(*record, kSatelliteIndexLine)];
+    report.satelliteName = fields[satellites.Line(*record, kSatelliteNameLine)];
+  } else {
+    const std::optional<TableSatellite> made = SatelliteFromTableName(table.name);
+    if (!made) {
+      reporter.MessageBox(Format(kNoPositionInName, table.name.c_str()));
+      return std::nullopt;
+    }
+    const std::optional<long> index = FreeSatelliteIndex(fields, satellites);
+    if (!index) {
+      reporter.MessageBox(kSatellitesFull);
+      return std::nullopt;
+    }
+    report.newSatellite = true;
+    report.satelliteIndex = std::to_string(*index);
+    report.satelliteName = made->name;
+    newSatellite = {report.satelliteIndex, made->name,     "N",         kUniversalLnbHigh,
+                    kUniversalLnbLow,      made->position, made->degree};
+  }
+
+  // Every new transponder is worked out before the list changes: a refusal leaves it whole.
+  std::vector<KnownTransponder> known =
+      report.newSatellite ? std::vector<KnownTransponder>()
+                          : TranspondersOf(fields, digital, LeadingInteger(report.satelliteIndex));
+  std::vector<std::vector<std::string>> records;
+  long nextIndex = LargestInLine(fields, digital, kTpIndexLine).value_or(0) + 1;
+  for (const ScanEntry& entry : table.entries) {
+    if (entry.delivery == ScanDelivery::Other) {
+      ++report.otherSystems;
+      continue;
+    }
+    const std::optional<Tuning> tuning = TuningOf(entry);
+    if (!tuning) {
+      ++report.unusable;
+      continue;
+    }
+    if (IsCircular(entry.polarization)) ++report.circular;
+    if (AlreadyKnown(known, *tuning)) {
+      ++report.alreadyThere;
+      continue;
+    }
+    known.push_back({tuning->frequency, tuning->polarization});
+    records.push_back({std::to_string(nextIndex++), report.satelliteIndex, Digits(tuning->frequency),
+                       Digits(tuning->symbolRate), tuning->polarization,
+                       entry.delivery == ScanDelivery::DvbS2 ? "DVB-S2" : "DVB-S"});
+  }
+  report.added = records.size();
+  if (!records.empty() && nextIndex - 1 > kMaxTransponderIndex) {
+    reporter.MessageBox(kListFullMessage);
+    return std::nullopt;
+  }
+  if (records.empty() && !report.newSatellite) return report;
+
+  host.PushUndo(kImportUndoLabel);
+  if (!newSatellite.empty()) AppendRecord(fields, satellites, newSatellite);
+  // The satellite may have moved the sections below it.
+  const SectionLocator after(fields);
+  std::vector<std::string> strings;
+  strings.reserve(records.size() * after[SectionId::Digital].recordLength);
+  for (const auto& r : records) strings.insert(strings.end(), r.begin(), r.end());
+  AppendRecord(fields, after[SectionId::Digital], strings);
+  host.RefreshWithRenumber();
+  return report;
+}
+
+std::string ImportReportText(const TransponderImportReport& r) {
+  std::string text =
+      Format("Scan table %s, satellite %s \"%s\"%s:\n", r.tableName.c_str(), r.satelliteIndex.c_str(),
+             NameToUtf8(r.satelliteName).c_str(), r.newSatellite ? " (new)" : "");
+  text += Format("%zu transponder(s) added.\n", r.added);
+  if (r.alreadyThere > 0)
+    text += Format("%zu already there (in the list, or earlier in the table), kept as they are.\n",
+                   r.alreadyThere);
+  if (r.circular > 0)
+    text += Format("%zu with circular polarisation, stored as H (left) and V (right).\n", r.circular);
+  if (r.otherSystems > 0) text += Format("%zu skipped: not for a satellite receiver.\n", r.otherSystems);
+  if (r.unusable > 0)
+    text += Format("%zu skipped: no polarisation, or a frequency or symbol rate the list cannot hold.\n",
+                   r.unusable);
+  return text;
+}
+
+}  // namespace lumoscope

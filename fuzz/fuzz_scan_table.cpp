@@ -1,0 +1,18 @@
+// Arbitrary bytes as a DVB scan table. libdvbv5 aborts the program on some malformed
+// words; the checks in front of it must refuse every such table first, and a refusal
+// always says why.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "editing/ScanTable.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string error;
+  const auto table =
+      lumoscope::ParseScanTable(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz", error);
+  if (!table && error.empty()) std::abort();
+  return 0;
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The joined channel tables: one row per channel that says everything about it. Digital
+// rows (every CHANNEL record, then every CHANNEL_PID record) have 20 strings: the
+// channel's own fields, its transponder's tuning and its satellite; analog rows (every
+// ANALOG record) have 23: the record's 18 fields and its satellite. The channel views
+// show them, and the export writes them.
+#include <string>
+#include <vector>
+
+namespace lumoscope {
+
+inline constexpr int kDigitalRowWidth = 20;
+inline constexpr int kAnalogRowWidth = 23;
+
+// Columns of a digital row: the channel's own fields (a CHANNEL record has no PIDs, a
+// CHANNEL_PID record no SVC ID), its transponder's, then its satellite's.
+namespace digitalcol {
+inline constexpr int kNumber = 0;
+inline constexpr int kTpIndex = 1;
+inline constexpr int kSatIndex = 2;
+inline constexpr int kSvcId = 3;
+inline constexpr int kType = 4;
+inline constexpr int kName = 5;
+inline constexpr int kVideoPid = 6;
+inline constexpr int kAudioPid = 7;
+inline constexpr int kPcrPid = 8;
+inline constexpr int kActiveAudio = 9;
+inline constexpr int kBlank = 10;
+inline constexpr int kFrequency = 11;
+inline constexpr int kSymbolRate = 12;
+inline constexpr int kPolarization = 13;
+inline constexpr int kBouquet = 14;
+inline constexpr int kSatName = 15;
+inline constexpr int kLnbHigh = 16;
+inline constexpr int kLnbLow = 17;
+inline constexpr int kPosition = 18;
+inline constexpr int kDegree = 19;
+}  // namespace digitalcol
+
+// Columns of an analog row: the ANALOG record's 18 fields, then its satellite's.
+namespace analogcol {
+inline constexpr int kNumber = 0;
+inline constexpr int kSatIndex = 1;
+inline constexpr int kFrequency = 2;
+inline constexpr int kBand = 3;
+inline constexpr int kName = 4;
+inline constexpr int kVideoBand = 5;
+inline constexpr int kPolarization = 6;
+inline constexpr int kThreshold = 7;
+inline constexpr int kContrast = 8;
+inline constexpr int kDecoderOutput = 9;
+inline constexpr int kAudioMode = 10;
+inline constexpr int kAudioFrequencyLeft = 11;
+inline constexpr int kAudioFrequencyRight = 12;
+inline constexpr int kAudioBandwidth = 13;
+inline constexpr int kDnr = 14;
+inline constexpr int kDeemphasis = 15;
+inline constexpr int kType = 16;
+inline constexpr int kBlank = 17;
+inline constexpr int kSatName = 18;
+inline constexpr int kLnbHigh = 19;
+inline constexpr int kLnbLow = 20;
+inline constexpr int kPosition = 21;
+inline constexpr int kDegree = 22;
+}  // namespace analogcol
+
+// Rebuilds both tables from the working section list.
+void JoinChannelTables(const std::vector<std::string>& fields, std::vector<std::string>& digitalRows,
+                       std::vector<std::string>& analogRows);
+
+}  // namespace lumoscope

@@ -1,0 +1,234 @@
+// Transponders from DVB scan tables: reading the tables of both formats, finding the
+// installed ones, and adding their entries to a satellite of the list.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "base/ListLimits.h"
+#include "editing/ScanTableCatalog.h"
+#include "editing/TransponderImport.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/WorkingListBuilder.h"
+
+namespace lumoscope::test {
+namespace {
+
+const std::string kTables = std::string(LUMOSCOPE_SOURCE_DIR) + "/tests/data/scan-tables";
+
+ScanTable ReadTable(const std::string& path) {
+  std::string error;
+  const std::optional<ScanTable> table = ReadScanTable(path, error);
+  EXPECT_TRUE(table) << error;
+  return table.value_or(ScanTable{});
+}
+
+// Satellite 3 has 11493 H (the table's 11494 H); satellite 5 is elsewhere.
+WorkingListBuilder TwoSatellites() {
+  WorkingListBuilder b;
+  b.SatNames(32)
+      .Satellite("3", "Testsat 19.2E")
+      .Satellite("5", "Other 13E")
+      .Transponder("7", "3", "11493", "22000", "H")
+      .Transponder("12", "5", "11778", "27500", "V")
+      .Channel("1", "7", "3");
+  return b;
+}
+
+// The DIGITAL section's records, 6 strings each.
+std::vector<std::vector<std::string>> Transponders(const std::vector<std::string>& fields) {
+  std::vector<std::vector<std::string>> out;
+  auto it = std::find(fields.begin(), fields.end(), "DIGITAL START") + 1;
+  for (; *it != "DIGITAL END"; it += 6) out.emplace_back(it, it + 6);
+  return out;
+}
+
+TEST(ScanTable, BothFormatsGiveTheSameEntries) {
+  const ScanTable v5 = ReadTable(kTables + "/Testsat-19.2E");
+  const ScanTable oneLine = ReadTable(kTables + "/Testsat-legacy-19.2E");
+  EXPECT_EQ(v5.name, "Testsat-19.2E");
+  ASSERT_EQ(v5.entries.size(), 6u);  // five for a satellite, one terrestrial
+  ASSERT_EQ(oneLine.entries.size(), 5u);
+  for (size_t i = 0; i < oneLine.entries.size(); ++i) {
+    EXPECT_EQ(v5.entries[i].delivery, oneLine.entries[i].delivery) << i;
+    EXPECT_EQ(v5.entries[i].frequencyKHz, oneLine.entries[i].frequencyKHz) << i;
+    EXPECT_EQ(v5.entries[i].symbolRate, oneLine.entries[i].symbolRate) << i;
+    EXPECT_EQ(v5.entries[i].polarization, oneLine.entries[i].polarization) << i;
+  }
+  EXPECT_EQ(v5.entries[5].delivery, ScanDelivery::Other);
+}
+
+TEST(ScanTable, RefusesWhatIsNoTableWithoutHandingItToTheLibrary) {
+  TempDir dir;
+  // libdvbv5 would abort the program on these long words and values; it never sees them.
+  const std::string longWord =
+      dir.Write("long", "[CHANNEL]\n\tDELIVERY_SYSTEM = " + std::string(200, 'D') + "\n");
+  const std::string longValue = dir.Write(
+      "value", "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS # a comment is part of the value for the library\n");
+  const std::string bracket =
+      dir.Write("bracket", "S 11494000 H 22000000 5/6\n[" + std::string(200, 'x') + "\n");
+  const std::string binary = dir.Write("binary", std::string("S 1\0 H 2 3/4\n", 13));
+  const std::string garbage = dir.Write("garbage", "FREQUENCY = 12\n");
+  for (const std::string& path :
+       {longWord, longValue, bracket, binary, garbage, dir.File("missing"), dir.Path().string()}) {
+    std::string error;
+    EXPECT_FALSE(ReadScanTable(path, error)) << path;
+    EXPECT_NE(error.find(path), std::string::npos) << error;
+  }
+}
+
+TEST(TransponderImport, AddsTheNewOnesAboveTheLargestIndexInOneUndoStep) {
+  FakeListView view(TwoSatellites().Build());
+  const std::vector<std::string> before = view.fields;
+  const auto report = ImportTransponders(view, ReadTable(kTables + "/Testsat-19.2E"), {"3"});
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->added, 3u);         // 11778 V, 3880 L as H, 4020 R as V
+  EXPECT_EQ(report->alreadyThere, 2u);  // 11494 H is the list's 11493 H; 11779 V repeats 11778 V
+  EXPECT_EQ(report->circular, 2u);
+  EXPECT_EQ(report->otherSystems, 1u);
+  EXPECT_EQ(report->unusable, 0u);
+
+  const auto tps = Transponders(view.fields);
+  ASSERT_EQ(tps.size(), 5u);
+  using Record = std::vector<std::string>;
+  EXPECT_EQ(tps[2],
+            (Record{"13", "3", "11778", "27500", "V", "DVB-S2"}));  // 11778 V on satellite 5 is not 3's
+  EXPECT_EQ(tps[3], (Record{"14", "3", "3880", "27500", "H", "DVB-S"}));
+  EXPECT_EQ(tps[4], (Record{"15", "3", "4020", "0725", "V", "DVB-S"}));
+  ASSERT_EQ(view.undo.size(), 1u);
+  EXPECT_EQ(view.undo[0].label, kImportUndoLabel);
+  EXPECT_EQ(view.undo[0].fields, before);
+  EXPECT_EQ(view.refreshes, 1);
+
+  const std::string text = ImportReportText(*report);
+  for (const char* part : {"3 transponder(s) added", "2 already", "2 with circular", "1 skipped"})
+    EXPECT_NE(text.find(part), std::string::npos) << text;
+
+  // A second import finds every one there: nothing changes, no undo step.
+  const std::vector<std::string> once = view.fields;
+  const auto again = ImportTransponders(view, ReadTable(kTables + "/Testsat-19.2E"), {"3"});
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->added, 0u);
+  EXPECT_EQ(view.fields, once);
+  EXPECT_EQ(view.undo.size(), 1u);
+}
+
+TEST(TransponderImport, RefusedWholeWhenTheListWouldPassItsLimits) {
+  struct Case {
+    WorkingListBuilder list;
+    ImportTarget target;
+    std::string message;
+  };
+  WorkingListBuilder nearlyFull = TwoSatellites();
+  nearlyFull.Transponder(std::to_string(kMaxTransponderIndex - 1), "5", "12000", "27500", "H");
+  WorkingListBuilder allSatellites;
+  for (int i = 0; i <= 49; ++i) allSatellites.Satellite(std::to_string(i), "S");
+  const Case cases[] = {
+      {nearlyFull, {"3"}, kListFullMessage},
+      {allSatellites, {std::nullopt}, "every satellite index from 0 to 49 is taken"},
+      {TwoSatellites(), {"4"}, "no satellite with the index 4"},
+  };
+  for (const Case& c : cases) {
+    FakeListView view(c.list.Build());
+    const std::vector<std::string> before = view.fields;
+    EXPECT_FALSE(ImportTransponders(view, ReadTable(kTables + "/Testsat-19.2E"), c.target));
+    EXPECT_EQ(view.fields, before);
+    EXPECT_TRUE(view.undo.empty());
+    ASSERT_EQ(view.reporter.boxes.size(), 1u);
+    EXPECT_NE(view.reporter.boxes[0].find(c.message), std::string::npos) << view.reporter.boxes[0];
+  }
+}
+
+TEST(TransponderImport, MakesANewSatelliteFromTheTablesName) {
+  FakeListView view(TwoSatellites().Build());
+  const auto report = ImportTransponders(view, ReadTable(kTables + "/Testsat-19.2E"), {std::nullopt});
+  ASSERT_TRUE(report);
+  EXPECT_TRUE(report->newSatellite);
+  EXPECT_EQ(report->satelliteIndex, "6");
+  EXPECT_EQ(report->added, 4u);  // nothing is there yet on a new satellite; 11779 V still repeats
+  const auto sat = std::find(view.fields.begin(), view.fields.end(), "SATELLITE END") - 7;
+  EXPECT_EQ(std::vector<std::string>(sat, sat + 7),
+            (std::vector<std::string>{"6", "Testsat 19.2E", "N", "10600", "9750", "19", "0192"}));
+  EXPECT_EQ(Transponders(view.fields).back()[1], "6");
+  EXPECT_EQ(view.undo.size(), 1u);
+}
+
+TEST(TransponderImport, SatelliteNamesFromTableNames) {
+  struct Case {
+    const char* table;
+    const char* name;
+    const char* position;
+    const char* degree;
+  };
+  const Case cases[] = {
+      {"Astra-19.2E", "Astra 19.2E", "19", "0192"},
+      {"Thor-5-0.8W", "Thor 5 0.8W", "0", "-0008"},
+      {"Hotbird-13.0E", "Hotbird 13.0E", "13", "0130"},
+      {"Eutelsat-10A-10.0E", "Eutelsat 10E", "10", "0100"},  // ".0" goes first, then words
+      {"Intelsat-10-02-1.0W", "Intelsat 1W", "1", "-0010"},
+      {"TurkmenlemMonacoSat-52.0E", "Turkmenle 52E", "52", "0520"},  // one long word is cut
+  };
+  for (const Case& c : cases) {
+    const auto s = SatelliteFromTableName(c.table);
+    ASSERT_TRUE(s) << c.table;
+    EXPECT_EQ(s->name, c.name);
+    EXPECT_EQ(s->position, c.position) << c.table;
+    EXPECT_EQ(s->degree, c.degree) << c.table;
+  }
+  EXPECT_FALSE(SatelliteFromTableName("my-transponders.conf"));
+}
+
+TEST(ScanTableCatalog, ListsFindsAndPreselects) {
+  TempDir dir;
+  for (const char* name : {"Astra-1KR-19.2E", "Astra-19.2E", "Astra-28.2E", "Hotbird-13.0E", "Thor-5-0.8W"})
+    dir.Write(name, "");
+  const std::string folder = dir.Path().string();
+  const std::vector<std::string> names = ListScanTables(folder);
+  ASSERT_EQ(names.size(), 5u);
+  EXPECT_EQ(names[0], "Astra-19.2E");
+
+  struct Case {
+    const char* satellite;
+    const char* degree;
+    std::optional<std::string> table;
+  };
+  const Case cases[] = {
+      {"Astra 19.2E", "0", "Astra-19.2E"},    // position from the name, shortest of the Astras there
+      {"ASTRA", "282", "Astra-28.2E"},        // position from the Degree
+      {"Hotbird 13E", "0", "Hotbird-13.0E"},  // "13E" is 13.0E
+      {"Sky", "192", "Astra-19.2E"},          // the position alone
+      {"Thor", "-0008", "Thor-5-0.8W"},
+      {"Astra", "0", "Astra-19.2E"},  // no position: the shortest of the same first word
+      {"Amos 4W", "0", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const std::optional<size_t> found = TableForSatellite(names, c.satellite, c.degree);
+    EXPECT_EQ(found ? std::optional(names[*found]) : std::nullopt, c.table) << c.satellite;
+  }
+
+  std::string error;
+  EXPECT_EQ(FindScanTable("Hotbird-13.0E", folder, error), dir.File("Hotbird-13.0E"));
+  EXPECT_EQ(FindScanTable(kTables + "/Testsat-19.2E", folder, error), kTables + "/Testsat-19.2E");
+  EXPECT_FALSE(FindScanTable("Amos-4.0W", folder, error));
+  EXPECT_NE(error.find("no scan table named \"Amos-4.0W\""), std::string::npos) << error;
+  EXPECT_FALSE(FindScanTable("Amos-4.0W", dir.File("none"), error));
+  EXPECT_EQ(error, kScanTablesMissingMessage);
+}
+
+TEST(ScanTableCatalog, ReadsTheInstalledTables) {
+  const std::vector<std::string> names = ListScanTables(kInstalledScanTableFolder);
+  if (names.empty()) GTEST_SKIP() << "dtv-scan-tables is not installed";
+  // The checks in front of the library refuse none of the real tables.
+  for (const std::string& name : names) {
+    std::string error;
+    EXPECT_TRUE(ReadScanTable(std::string(kInstalledScanTableFolder) + "/" + name, error)) << error;
+  }
+  FakeListView view(TwoSatellites().Build());
+  const auto report = ImportTransponders(
+      view, ReadTable(std::string(kInstalledScanTableFolder) + "/Astra-19.2E"), {std::nullopt});
+  ASSERT_TRUE(report);
+  EXPECT_GE(report->added, 1u);
+  EXPECT_EQ(report->satelliteName, "Astra 19.2E");
+}
+
+}  // namespace
+}  // namespace lumoscope::test

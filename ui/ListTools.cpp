@@ -1,0 +1,187 @@
+#include "ui/ListTools.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <algorithm>
+#include <array>
+#include <filesystem>
+
+#include "base/FileFailure.h"
+#include "base/ReplacingFile.h"
+#include "editing/ScanTableCatalog.h"
+#include "editing/TransponderImport.h"
+#include "listview/PrintedList.h"
+#include "listview/SatelliteChoices.h"
+#include "shell/ListExport.h"
+#include "ui/TransponderImportDialog.h"
+
+namespace lumoscope::ui {
+namespace {
+
+struct ToolItem {
+  int id;
+  const char* text;
+  const char* prompt;
+};
+
+constexpr std::array<ToolItem, 5> kToolItems{{
+    {toolcmd::kImportTransponders, "&Import Transponders...",
+     "Add the transponders of a DVB scan table to a satellite"},
+    {toolcmd::kExport, "&Export...", "Write the channels as a CSV table or as JSON"},
+    {toolcmd::kPrintPreview, "Print Pre&view...", "Show the printed channel list, and print it from there"},
+    {toolcmd::kPrint, "&Print...", "Print the channel list, grouped by satellite"},
+    {toolcmd::kSaveAsPdf, "Save as P&DF...", "Save the printed channel list as a PDF file"},
+}};
+
+constexpr const char* kImportCaption = "Import Transponders";
+constexpr const char* kPdfTitle = "Save the Channel List as PDF";
+constexpr const char* kPdfFilter = "PDF File(*.PDF)|*.pdf||";
+constexpr const char* kPdfFailed = "The PDF file could not be written.";
+constexpr const char* kNothingToPrint =
+    "The list has no channel the receiver would show: there is nothing to print.";
+constexpr const char* kUntitled = "Untitled";
+// PDF pages: A4 with a margin all round, at a resolution fine enough for small print.
+constexpr qreal kPdfMarginMm = 15;
+constexpr int kPdfDpi = 300;
+
+std::string FolderOf(const std::string& path) {
+  return std::filesystem::path(path).parent_path().string();
+}
+
+}  // namespace
+
+ListTools::ListTools(CMainFrame& frame, CLumoscopeListView& view, IListControl& control)
+    : QObject(&frame),
+      frame_(frame),
+      view_(view),
+      control_(control),
+      scanTableFolder_(kInstalledScanTableFolder) {
+  for (const ToolItem& item : kToolItems) {
+    QAction* action = frame_.EnsureCommandAction(item.id);
+    action->setText(QString::fromLatin1(item.text));
+    action->setStatusTip(QString::fromLatin1(item.prompt));
+    action->setToolTip(QString::fromLatin1(item.prompt));
+  }
+  frame_.CommandAction(toolcmd::kPrint)->setShortcut(QKeySequence::Print);
+}
+
+bool ListTools::Handles(int id) const {
+  return std::any_of(kToolItems.begin(), kToolItems.end(), [id](const ToolItem& t) { return t.id == id; });
+}
+
+bool ListTools::IsEnabled(int /*id*/) const {
+  return view_.IsLoaded();
+}
+
+void ListTools::Execute(int id) {
+  switch (id) {
+    case toolcmd::kImportTransponders:
+      return ImportTransponders();
+    case toolcmd::kExport:
+      return Export();
+    case toolcmd::kPrint:
+      return PrintList();
+    case toolcmd::kPrintPreview:
+      return PrintPreview();
+    case toolcmd::kSaveAsPdf:
+      return SaveAsPdf();
+    default:
+      return;
+  }
+}
+
+void ListTools::AddMenus(QMenuBar& bar) {
+  QAction* editItem = nullptr;
+  for (QAction* a : bar.actions())
+    if (a->text() == QStringLiteral("&Edit")) editItem = a;
+  auto* file = new QMenu(QStringLiteral("&File"), &bar);
+  file->addAction(frame_.CommandAction(toolcmd::kExport));
+  file->addSeparator();
+  file->addAction(frame_.CommandAction(toolcmd::kPrintPreview));
+  file->addAction(frame_.CommandAction(toolcmd::kPrint));
+  file->addAction(frame_.CommandAction(toolcmd::kSaveAsPdf));
+  connect(file, &QMenu::aboutToShow, &frame_, &CMainFrame::UpdateCommandStates);
+  bar.insertMenu(editItem, file);
+  if (editItem != nullptr) {
+    editItem->menu()->addSeparator();
+    editItem->menu()->addAction(frame_.CommandAction(toolcmd::kImportTransponders));
+  }
+}
+
+ChannelListPrinter ListTools::Printer() {
+  const CLumoscopeDoc& doc = frame_.Document();
+  const std::string& path = doc.CurrentPath();
+  const QString title = path == doc.UploadPath()
+                            ? QString::fromLatin1(kUntitled)
+                            : QFile::decodeName(std::filesystem::path(path).filename().c_str());
+  return ChannelListPrinter(BuildPrintedList(view_.Fields()), title);
+}
+
+void ListTools::ImportTransponders() {
+  const std::vector<SatelliteChoice> satellites = SatelliteChoices(view_.Fields());
+  int selected = -1;
+  if (const std::optional<std::string> index = SelectedSatelliteIndex(view_, control_)) {
+    for (size_t i = 0; i < satellites.size(); ++i)
+      if (satellites[i].index == *index) selected = static_cast<int>(i);
+  }
+  TransponderImportDialog dialog(satellites, selected, scanTableFolder_, frame_.Chooser(), &frame_);
+  if (dialog.exec() != QDialog::Accepted) return;
+  std::string error;
+  const std::optional<ScanTable> table = ReadScanTable(dialog.TablePath(), error);
+  if (!table) return frame_.MessageBox(error, kImportCaption);
+  if (const auto report = lumoscope::ImportTransponders(view_, *table, dialog.Target()))
+    frame_.MessageBox(ImportReportText(*report), kImportCaption);
+}
+
+void ListTools::Export() {
+  ExportChannelListAs(frame_.Chooser(), frame_, view_.Fields(), frame_.Document().CurrentPath());
+}
+
+void ListTools::PrintList() {
+  const ChannelListPrinter printer = Printer();
+  if (printer.IsEmpty()) return frame_.MessageBox(kNothingToPrint);
+  QPrinter device(QPrinter::HighResolution);
+  QPrintDialog dialog(&device, &frame_);
+  if (dialog.exec() == QDialog::Accepted) printer.Print(device);
+}
+
+void ListTools::PrintPreview() {
+  const ChannelListPrinter printer = Printer();
+  if (printer.IsEmpty()) return frame_.MessageBox(kNothingToPrint);
+  QPrinter device(QPrinter::HighResolution);
+  QPrintPreviewDialog dialog(&device, &frame_);
+  connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+          [&printer](QPrinter* p) { printer.Print(*p); });
+  dialog.exec();
+}
+
+void ListTools::SaveAsPdf() {
+  const ChannelListPrinter printer = Printer();
+  if (printer.IsEmpty()) return frame_.MessageBox(kNothingToPrint);
+  const std::string& listPath = frame_.Document().CurrentPath();
+  const std::optional<std::string> path =
+      frame_.Chooser().ChooseSaveFile(kPdfTitle, kPdfFilter, FolderOf(listPath));
+  if (!path) return;
+  if (SameFile(*path, listPath)) return frame_.MessageBox(kExportOntoList);
+  // Written beside and put in place whole, like every file the program writes.
+  QSaveFile file(QFile::decodeName(path->c_str()));
+  bool written = file.open(QIODevice::WriteOnly);
+  if (written) {
+    QPdfWriter writer(&file);
+    writer.setResolution(kPdfDpi);
+    writer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                          QPageLayout::Millimeter);
+    printer.Print(writer);
+  }
+  written = written && file.commit();
+  if (!written) frame_.MessageBox(WithFailure(kPdfFailed, {*path, file.errorString().toStdString()}));
+}
+
+}  // namespace lumoscope::ui

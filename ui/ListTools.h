@@ -1,0 +1,59 @@
+#pragma once
+// The window's commands that take the list beyond single edits: importing transponders
+// from a DVB scan table, exporting the channels, and printing them (on paper, in a
+// preview, or into a PDF file). They live in the File and Edit menus; Print is also the
+// toolbar's printer button.
+#include <QObject>
+#include <string>
+
+#include "listview/ListControl.h"
+#include "listview/ListView.h"
+#include "ui/ChannelListPrinter.h"
+#include "ui/CommandLayout.h"
+#include "ui/MainFrame.h"
+
+class QMenuBar;
+
+namespace lumoscope::ui {
+
+namespace toolcmd {
+inline constexpr int kImportTransponders = 32880;
+inline constexpr int kExport = 32881;
+inline constexpr int kSaveAsPdf = 32882;
+inline constexpr int kPrint = kPrintCommand;
+inline constexpr int kPrintPreview = 57609;
+}  // namespace toolcmd
+
+class ListTools : public QObject {
+  Q_OBJECT
+ public:
+  ListTools(CMainFrame& frame, CLumoscopeListView& view, IListControl& control);
+
+  bool Handles(int id) const;
+  // Each needs a list.
+  bool IsEnabled(int id) const;
+  void Execute(int id);
+
+  // The File menu (before Edit) and the import at the end of the Edit menu.
+  void AddMenus(QMenuBar& bar);
+
+  // Where the installed scan tables are looked for (tests point it elsewhere).
+  void SetScanTableFolder(std::string folder) { scanTableFolder_ = std::move(folder); }
+
+  // The printout of the list as it is now, headed by the list's file name.
+  ChannelListPrinter Printer();
+
+ private:
+  void ImportTransponders();
+  void Export();
+  void PrintList();
+  void PrintPreview();
+  void SaveAsPdf();
+
+  CMainFrame& frame_;
+  CLumoscopeListView& view_;
+  IListControl& control_;
+  std::string scanTableFolder_;
+};
+
+}  // namespace lumoscope::ui
