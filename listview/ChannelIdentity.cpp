@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "base/FieldConversions.h"
+#include "base/NameText.h"
 #include "base/Reporter.h"
 #include "listview/Sections.h"
 
@@ -180,11 +181,13 @@ void PairByKey(const std::vector<std::string>& leftKeys, const std::vector<std::
 }
 
 std::string ChannelLabel(const ChannelEntry& c) {
-  return Format("%s %ld \"%s\"", c.Digital() ? "channel" : "analog channel", c.number, c.name.c_str());
+  return Format("%s %ld \"%s\"", c.Digital() ? "channel" : "analog channel", c.number,
+                NameToUtf8(c.name).c_str());
 }
 
 std::string ChannelPlace(const ChannelEntry& c) {
-  std::string place = Format("%s %ld %s", c.satellite.c_str(), c.frequency, c.polarization.c_str());
+  std::string place =
+      Format("%s %ld %s", NameToUtf8(c.satellite).c_str(), c.frequency, c.polarization.c_str());
   if (c.kind == ChannelKind::Service) place += ", SVC ID " + ServiceIdText(c);
   if (c.kind == ChannelKind::Pid) place += ", PIDs " + PidsText(c, '/');
   return place;

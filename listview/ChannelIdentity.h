@@ -79,7 +79,7 @@ inline constexpr size_t kNoPartner = SIZE_MAX;
 void PairByKey(const std::vector<std::string>& leftKeys, const std::vector<std::string>& rightKeys,
                std::vector<size_t>& partnerOfLeft, std::vector<bool>& rightTaken);
 
-// "channel 12 \"ZDF\"", "analog channel 3 \"ARD\"".
+// "channel 12 \"ZDF\"", "analog channel 3 \"ARD\"" (reports are UTF-8).
 std::string ChannelLabel(const ChannelEntry& channel);
 // Where it is: "Astra 19.2E 11953 H, SVC ID 6E" (PIDs 101/102/100; analog: satellite,
 // frequency, polarisation).

@@ -4,6 +4,7 @@
 #include <array>
 #include <nlohmann/json.hpp>
 
+#include "base/NameText.h"
 #include "base/Reporter.h"
 
 namespace lumoscope {
@@ -54,7 +55,7 @@ std::string ChangeText(const ChannelChange& c) {
     case ChangeKind::Removed:
       return ChannelLabel(c.before) + " (" + ChannelPlace(c.before) + ")";
     case ChangeKind::Renamed:
-      return ChannelLabel(c.before) + " -> \"" + c.after.name + "\"";
+      return ChannelLabel(c.before) + " -> \"" + NameToUtf8(c.after.name) + "\"";
     case ChangeKind::Moved:
       return Format("%s -> %ld", ChannelLabel(c.before).c_str(), c.after.number);
     case ChangeKind::Retuned:
@@ -65,15 +66,10 @@ std::string ChangeText(const ChannelChange& c) {
 
 namespace {
 
-// Texts of the list are stored bytes; JSON wants UTF-8.
-std::string JsonText(const std::string& stored) {
-  return nlohmann::json(stored).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
-
 nlohmann::ordered_json ChannelJson(const ChannelEntry& c) {
   nlohmann::ordered_json j{{"number", c.number},
-                           {"name", nlohmann::ordered_json::parse(JsonText(c.name))},
-                           {"satellite", nlohmann::ordered_json::parse(JsonText(c.satellite))},
+                           {"name", NameToUtf8(c.name)},
+                           {"satellite", NameToUtf8(c.satellite)},
                            {"frequency", c.frequency},
                            {"polarization", c.polarization}};
   if (c.kind == ChannelKind::Service) j["service_id"] = ServiceIdText(c);
@@ -178,8 +174,8 @@ std::string DifferencesJson(const ListDifferences& d, const std::string& firstNa
   const nlohmann::ordered_json document{
       {"format", "lumoscope-list-diff"},
       {"version", 1},
-      {"first", nlohmann::ordered_json::parse(JsonText(firstName))},
-      {"second", nlohmann::ordered_json::parse(JsonText(secondName))},
+      {"first", TextToUtf8(firstName)},
+      {"second", TextToUtf8(secondName)},
       {"equal", d.Equal()},
       {"summary", std::move(summary)},
       {"null_channels", {{"first", d.nullChannelsBefore}, {"second", d.nullChannelsAfter}}},

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "base/FieldConversions.h"
+#include "base/NameText.h"
 #include "base/Reporter.h"
 #include "editing/NewChannelHost.h"
 #include "listview/Sections.h"
@@ -38,8 +39,8 @@ std::string DuplicateLine(const ChannelEntry& c, const ChannelEntry& original) {
 }
 
 std::string TransponderLine(const TransponderEntry& tp) {
-  return Format("transponder %s (%s %ld %s)", Trimmed(tp.index).c_str(), tp.satellite.c_str(), tp.frequency,
-                tp.polarization.c_str());
+  return Format("transponder %s (%s %ld %s)", Trimmed(tp.index).c_str(), NameToUtf8(tp.satellite).c_str(),
+                tp.frequency, tp.polarization.c_str());
 }
 
 // The transponders no digital channel refers to, leaving out the channels `gone` names.
@@ -79,8 +80,9 @@ std::vector<std::string> SameNameLines(const Analysis& a) {
     std::vector<long> numbers;
     for (const ChannelEntry* c : group) numbers.push_back(c->number);
     const ChannelEntry& c = *group.front();
-    lines.push_back(Format("channels %s \"%s\" (%s %ld %s)", NumberRanges(numbers).c_str(), c.name.c_str(),
-                           c.satellite.c_str(), c.frequency, c.polarization.c_str()));
+    lines.push_back(Format("channels %s \"%s\" (%s %ld %s)", NumberRanges(numbers).c_str(),
+                           NameToUtf8(c.name).c_str(), NameToUtf8(c.satellite).c_str(), c.frequency,
+                           c.polarization.c_str()));
   }
   return lines;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/NameText.h"
 #include "base/Reporter.h"
 #include "editing/NewChannelHost.h"
 #include "listview/RecordMoves.h"
@@ -13,8 +14,9 @@ namespace {
 
 using KeyFunction = std::string (*)(const ChannelEntry&);
 
+// A list's names are Latin-1; a file of names may be UTF-8: both are matched as UTF-8.
 std::string NameKeyOf(const ChannelEntry& c) {
-  return NameKey(c.name);
+  return NameKey(NameToUtf8(c.name));
 }
 
 std::vector<std::string> KeysOf(const std::vector<const ChannelEntry*>& entries, KeyFunction key) {
@@ -65,13 +67,14 @@ OrderLikeReport OrderLike(std::vector<std::string>& fields, const OrderReference
       if (!takenAnalog[j]) report.notFound.push_back(ChannelLabel(*refAnalog[j]));
   } else {
     std::vector<std::string> keys;
-    for (const std::string& name : reference.names) keys.push_back(NameKey(name));
+    for (const std::string& name : reference.names) keys.push_back(NameKey(TextToUtf8(name)));
     std::vector<bool> takenDigital(keys.size(), false);
     std::vector<bool> takenAnalog(keys.size(), false);
     digital.MatchBy(&NameKeyOf, keys, takenDigital);
     analog.MatchBy(&NameKeyOf, keys, takenAnalog);
     for (size_t j = 0; j < keys.size(); ++j)
-      if (!takenDigital[j] && !takenAnalog[j]) report.notFound.push_back("\"" + reference.names[j] + "\"");
+      if (!takenDigital[j] && !takenAnalog[j])
+        report.notFound.push_back("\"" + TextToUtf8(reference.names[j]) + "\"");
   }
   // The reference place of each channel of the list (kNoPartner for none).
   std::vector<size_t> placeOf(channels.size(), kNoPartner);
@@ -129,7 +132,8 @@ OrderLikeReport OrderLike(INewChannelHost& host, const OrderReference& reference
 }
 
 std::string OrderReportText(const OrderLikeReport& report) {
-  std::string text = Format("Ordered like the reference: %zu channels matched it.\n", report.matched);
+  std::string text = Format("Ordered like the reference: %zu channel%s matched it.\n", report.matched,
+                            report.matched == 1 ? "" : "s");
   text += ReportBlock("Not in the reference (they follow in their old order)", report.notInReference.size(),
                       report.notInReference);
   text += ReportBlock("Reference entries not found", report.notFound.size(), report.notFound);
