@@ -10,6 +10,7 @@
 #include "base/FieldConversions.h"
 #include "base/NameText.h"
 #include "base/Reporter.h"
+#include "listview/ChannelTables.h"
 #include "listview/Sections.h"
 
 namespace lumoscope {
@@ -56,78 +57,69 @@ std::string PidsText(const ChannelEntry& c, char separator) {
 ListChannels ReadChannels(const std::vector<std::string>& fields) {
   ListChannels list;
   const SectionMap layout = SectionMap::Locate(fields);
-  const auto record = [&](const SectionSpan& span, int width, long r) {
-    return fields.data() + span.First() + r * width;
-  };
 
   std::unordered_map<std::string_view, std::string> satellites;
   const SectionSpan& sats = layout[ListSection::Satellite];
   for (long r = 0; r < sats.Records(kSatelliteWidth); ++r) {
-    const std::string* f = record(sats, kSatelliteWidth, r);
+    const std::string* f = fields.data() + sats.First() + r * kSatelliteWidth;
     satellites.emplace(f[field::kIndex], Trimmed(f[field::kSatName]));
   }
-
-  std::unordered_map<std::string_view, const TransponderEntry*> tpByIndex;
   const SectionSpan& tps = layout[ListSection::DigitalTp];
-  list.transponders.reserve(static_cast<size_t>(tps.Records(kDigitalTpWidth)));
   for (long r = 0; r < tps.Records(kDigitalTpWidth); ++r) {
-    const std::string* f = record(tps, kDigitalTpWidth, r);
-    list.transponders.push_back({tps.First() + r * kDigitalTpWidth, f[field::kIndex],
-                                 SatelliteOf(satellites, f[field::kTpSat]),
-                                 DecimalValue(f[field::kTpFrequency]), TrimmedUpper(f[field::kTpPolar]),
-                                 DecimalValue(f[field::kTpSymbolRate])});
+    const long first = tps.First() + r * kDigitalTpWidth;
+    const std::string* f = fields.data() + first;
+    list.transponders.push_back({first, f[field::kIndex], SatelliteOf(satellites, f[field::kTpSat]),
+                                 DecimalValue(f[field::kTpFrequency]), TrimmedUpper(f[field::kTpPolar])});
   }
-  // The first transponder of an index counts, as the list view joins them.
-  for (const TransponderEntry& tp : list.transponders) tpByIndex.emplace(tp.index, &tp);
 
-  long number = 1;
-  const auto digital = [&](ChannelKind kind, const SectionSpan& span, int width, int tpF, int satF, int nameF,
-                           int blankF) {
-    for (long r = 0; r < span.Records(width); ++r) {
-      const std::string* f = record(span, width, r);
-      ChannelEntry c;
-      c.kind = kind;
-      c.first = span.First() + r * width;
-      c.number = number++;
-      c.null = IsNull(f[blankF]);
-      c.name = Trimmed(f[nameF]);
-      c.satellite = SatelliteOf(satellites, f[satF]);
-      c.transponder = f[tpF];
-      if (const auto tp = tpByIndex.find(f[tpF]); tp != tpByIndex.end()) {
-        c.frequency = tp->second->frequency;
-        c.polarization = tp->second->polarization;
-        c.symbolRate = tp->second->symbolRate;
-      }
-      c.tuning = Format("%ld %s %ld", c.frequency, c.polarization.c_str(), c.symbolRate);
-      if (kind == ChannelKind::Service) {
-        c.serviceId = ServiceIdKey(f[field::kChSvcId]);
-      } else {
-        c.pids = {DecimalValue(f[field::kPidVideo]), DecimalValue(f[field::kPidAudio]),
-                  DecimalValue(f[field::kPidPcr])};
-      }
-      list.channels.push_back(std::move(c));
-    }
+  // The channels as the channel views join them with their transponders and satellites.
+  std::vector<std::string> digitalRows;
+  std::vector<std::string> analogRows;
+  JoinChannelTables(fields, digitalRows, analogRows);
+  const long services = layout[ListSection::Channel].Records(kChannelWidth);
+  const auto satelliteOf = [&satellites](const std::string* row, int nameColumn, int indexColumn) {
+    return row[nameColumn].empty() ? SatelliteOf(satellites, row[indexColumn]) : Trimmed(row[nameColumn]);
   };
-  digital(ChannelKind::Service, layout[ListSection::Channel], kChannelWidth, field::kChTp, field::kChSat,
-          field::kChName, field::kChBlank);
-  digital(ChannelKind::Pid, layout[ListSection::Pid], kPidWidth, field::kPidTp, field::kPidSat,
-          field::kPidName, field::kPidBlank);
-
-  const SectionSpan& an = layout[ListSection::AnalogTp];
-  for (long r = 0; r < an.Records(kAnalogWidth); ++r) {
-    const std::string* f = record(an, kAnalogWidth, r);
+  for (size_t r = 0; r * kDigitalRowWidth < digitalRows.size(); ++r) {
+    const std::string* row = digitalRows.data() + r * kDigitalRowWidth;
+    const long n = static_cast<long>(r);
+    ChannelEntry c;
+    c.kind = n < services ? ChannelKind::Service : ChannelKind::Pid;
+    c.first = n < services ? layout[ListSection::Channel].First() + n * kChannelWidth
+                           : layout[ListSection::Pid].First() + (n - services) * kPidWidth;
+    c.number = n + 1;
+    c.null = IsNull(row[digitalcol::kBlank]);
+    c.name = Trimmed(row[digitalcol::kName]);
+    c.satellite = satelliteOf(row, digitalcol::kSatName, digitalcol::kSatIndex);
+    c.transponder = row[digitalcol::kTpIndex];
+    c.frequency = DecimalValue(row[digitalcol::kFrequency]);
+    c.polarization = TrimmedUpper(row[digitalcol::kPolarization]);
+    c.symbolRate = DecimalValue(row[digitalcol::kSymbolRate]);
+    c.tuning = Format("%ld %s %ld", c.frequency, c.polarization.c_str(), c.symbolRate);
+    if (c.kind == ChannelKind::Service) {
+      c.serviceId = ServiceIdKey(row[digitalcol::kSvcId]);
+    } else {
+      c.pids = {DecimalValue(row[digitalcol::kVideoPid]), DecimalValue(row[digitalcol::kAudioPid]),
+                DecimalValue(row[digitalcol::kPcrPid])};
+    }
+    list.channels.push_back(std::move(c));
+  }
+  for (size_t r = 0; r * kAnalogRowWidth < analogRows.size(); ++r) {
+    const std::string* row = analogRows.data() + r * kAnalogRowWidth;
     ChannelEntry c;
     c.kind = ChannelKind::Analog;
-    c.first = an.First() + r * kAnalogWidth;
-    c.number = r + 1;
-    c.null = IsNull(f[field::kAnBlank]);
-    c.name = Trimmed(f[field::kAnName]);
-    c.satellite = SatelliteOf(satellites, f[field::kAnSat]);
-    c.frequency = DecimalValue(f[field::kAnFrequency]);
-    c.polarization = TrimmedUpper(f[field::kAnPolar]);
-    c.tuning = Format("%ld %s %s %s %s/%s", c.frequency, c.polarization.c_str(),
-                      TrimmedUpper(f[field::kAnBand]).c_str(), Trimmed(f[field::kAnVideoBand]).c_str(),
-                      Trimmed(f[field::kAnAudioLeft]).c_str(), Trimmed(f[field::kAnAudioRight]).c_str());
+    c.first = layout[ListSection::AnalogTp].First() + static_cast<long>(r) * kAnalogWidth;
+    c.number = static_cast<long>(r) + 1;
+    c.null = IsNull(row[analogcol::kBlank]);
+    c.name = Trimmed(row[analogcol::kName]);
+    c.satellite = satelliteOf(row, analogcol::kSatName, analogcol::kSatIndex);
+    c.frequency = DecimalValue(row[analogcol::kFrequency]);
+    c.polarization = TrimmedUpper(row[analogcol::kPolarization]);
+    c.tuning =
+        Format("%ld %s %s %s %s/%s", c.frequency, c.polarization.c_str(),
+               TrimmedUpper(row[analogcol::kBand]).c_str(), Trimmed(row[analogcol::kVideoBand]).c_str(),
+               Trimmed(row[analogcol::kAudioFrequencyLeft]).c_str(),
+               Trimmed(row[analogcol::kAudioFrequencyRight]).c_str());
     list.channels.push_back(std::move(c));
   }
   return list;

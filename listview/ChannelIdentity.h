@@ -47,7 +47,6 @@ struct TransponderEntry {
   std::string satellite;
   long frequency = 0;
   std::string polarization;
-  long symbolRate = 0;
 };
 
 struct ListChannels {

@@ -63,21 +63,11 @@ inline constexpr int kPidTp = 1;
 inline constexpr int kPidSat = 2;
 inline constexpr int kPidType = 3;
 inline constexpr int kPidName = 4;
-inline constexpr int kPidVideo = 5;
-inline constexpr int kPidAudio = 6;
-inline constexpr int kPidPcr = 7;
-inline constexpr int kPidBlank = 9;
 // ANALOG
 inline constexpr int kAnSat = 1;
 inline constexpr int kAnFrequency = 2;
-inline constexpr int kAnBand = 3;
 inline constexpr int kAnName = 4;
-inline constexpr int kAnVideoBand = 5;
-inline constexpr int kAnPolar = 6;
-inline constexpr int kAnAudioLeft = 11;
-inline constexpr int kAnAudioRight = 12;
 inline constexpr int kAnType = 16;
-inline constexpr int kAnBlank = 17;
 }  // namespace field
 
 // Where one section lies in the list: the start and end marker indices, or -1.
