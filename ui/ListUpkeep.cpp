@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <algorithm>
 #include <array>
 #include <filesystem>
 
@@ -19,13 +18,7 @@
 namespace lumoscope::ui {
 namespace {
 
-struct UpkeepItem {
-  int id;
-  const char* text;
-  const char* prompt;
-};
-
-constexpr std::array<UpkeepItem, 3> kUpkeepItems{{
+constexpr std::array<CommandGroup::Item, 3> kUpkeepItems{{
     {upkeepcmd::kOrderLike, "Order &Like...",
      "Put the channels in the order of another list or of a file of channel names"},
     {upkeepcmd::kTidyUp, "&Tidy Up...", "Remove duplicates, transponders no channel uses or null channels"},
@@ -42,19 +35,7 @@ constexpr const char* kTidyCaption = "Tidy Up";
 }  // namespace
 
 ListUpkeep::ListUpkeep(CMainFrame& frame, CLumoscopeListView& view)
-    : QObject(&frame), frame_(frame), view_(view) {
-  for (const UpkeepItem& item : kUpkeepItems) {
-    QAction* action = frame_.EnsureCommandAction(item.id);
-    action->setText(QString::fromLatin1(item.text));
-    action->setStatusTip(QString::fromLatin1(item.prompt));
-    action->setToolTip(QString::fromLatin1(item.prompt));
-  }
-}
-
-bool ListUpkeep::Handles(int id) const {
-  return std::any_of(kUpkeepItems.begin(), kUpkeepItems.end(),
-                     [id](const UpkeepItem& u) { return u.id == id; });
-}
+    : CommandGroup(frame, kUpkeepItems), view_(view) {}
 
 bool ListUpkeep::IsEnabled(int /*id*/) const {
   return view_.IsLoaded();
@@ -77,7 +58,7 @@ void ListUpkeep::AddMenus(QMenuBar& bar) {
   for (QAction* a : bar.actions()) {
     if (a->text() != QStringLiteral("&Edit")) continue;
     a->menu()->addSeparator();
-    for (const UpkeepItem& item : kUpkeepItems) a->menu()->addAction(frame_.CommandAction(item.id));
+    for (const CommandGroup::Item& item : kUpkeepItems) a->menu()->addAction(frame_.CommandAction(item.id));
   }
 }
 

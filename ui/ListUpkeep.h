@@ -2,12 +2,8 @@
 // The window's commands that keep a list in shape: ordering it like a reference (another
 // list, or a file of channel names), tidying it up, and comparing it with another list.
 // They sit at the end of the Edit menu; the work itself is the list view layer's.
-#include <QObject>
-
 #include "listview/ListView.h"
-#include "ui/MainFrame.h"
-
-class QMenuBar;
+#include "ui/CommandGroup.h"
 
 namespace lumoscope::ui {
 
@@ -17,18 +13,17 @@ inline constexpr int kTidyUp = 32891;
 inline constexpr int kCompareWith = 32892;
 }  // namespace upkeepcmd
 
-class ListUpkeep : public QObject {
+class ListUpkeep : public CommandGroup {
   Q_OBJECT
  public:
   ListUpkeep(CMainFrame& frame, CLumoscopeListView& view);
 
-  bool Handles(int id) const;
   // Each needs a list.
-  bool IsEnabled(int id) const;
-  void Execute(int id);
+  bool IsEnabled(int id) const override;
+  void Execute(int id) override;
 
   // The three commands at the end of the Edit menu.
-  void AddMenus(QMenuBar& bar);
+  void AddMenus(QMenuBar& bar) override;
 
  private:
   void OrderLike();
@@ -36,7 +31,6 @@ class ListUpkeep : public QObject {
   void CompareWith();
   std::string ListFolder() const;
 
-  CMainFrame& frame_;
   CLumoscopeListView& view_;
 };
 

@@ -95,22 +95,23 @@ LumoscopeWindow::~LumoscopeWindow() {
   frame_.reset();
 }
 
+CommandGroup* LumoscopeWindow::GroupOf(int id) const {
+  for (CommandGroup* group : {static_cast<CommandGroup*>(upkeep_), static_cast<CommandGroup*>(tools_)})
+    if (group->Handles(id)) return group;
+  return nullptr;
+}
+
 void LumoscopeWindow::BindCommands() {
   CMainFrame::ViewCommands commands;
   commands.execute = [this](int id) {
-    if (upkeep_->Handles(id)) {
-      upkeep_->Execute(id);
-      return true;
-    }
-    if (tools_->Handles(id)) {
-      tools_->Execute(id);
+    if (CommandGroup* group = GroupOf(id)) {
+      group->Execute(id);
       return true;
     }
     return FindViewCommand(id) != nullptr && view_->ExecuteCommand(id);
   };
   commands.enabled = [this](int id) -> std::optional<bool> {
-    if (upkeep_->Handles(id)) return upkeep_->IsEnabled(id);
-    if (tools_->Handles(id)) return tools_->IsEnabled(id);
+    if (const CommandGroup* group = GroupOf(id)) return group->IsEnabled(id);
     if (FindViewCommand(id) == nullptr) return std::nullopt;
     return view_->IsCommandEnabled(id);
   };

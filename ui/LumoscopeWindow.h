@@ -10,8 +10,8 @@
 #include "shell/FileChooser.h"
 #include "shell/SettingsStore.h"
 #include "ui/ChannelListWidget.h"
-#include "ui/ListUpkeep.h"
 #include "ui/ListTools.h"
+#include "ui/ListUpkeep.h"
 #include "ui/MainFrame.h"
 #include "ui/QtChannelDialogs.h"
 
@@ -49,6 +49,8 @@ class LumoscopeWindow : public QObject {
 
  private:
   void BindCommands();
+  // The group of the window's own commands that `id` belongs to, or null.
+  CommandGroup* GroupOf(int id) const;
   void AddListMenus();
   void ApplyColours(const ListColours& colours);
   // Refreshes enable, check and text states once the event under way is finished.
@@ -59,7 +61,7 @@ class LumoscopeWindow : public QObject {
   std::unique_ptr<CLumoscopeListView> view_;
   std::unique_ptr<QtChannelDialogs> dialogs_;
   ListUpkeep* upkeep_ = nullptr;  // owned by the frame
-  ListTools* tools_ = nullptr;  // owned by the frame
+  ListTools* tools_ = nullptr;    // owned by the frame
   bool coloursApplied_ = false;
   bool updatePending_ = false;
 };
