@@ -1,17 +1,14 @@
 #include "base/FieldConversions.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-
-#include "base/Reporter.h"
 
 namespace lumoscope {
 
 namespace {
 
-constexpr const char* kDegreeError = "ERROR in converting degree format!!!";
-constexpr const char* kHexError = "Conversion form Hex string to Int is failed";
 constexpr size_t kMaxTrimLength = 255;
 constexpr int kDegreeWrapStored = 365;   // stored -> display wraps at 365 degrees
 constexpr int kDegreeWrapDisplay = 360;  // display -> stored wraps at 360 degrees
@@ -60,13 +57,10 @@ std::string TrimmedUpper(const std::string& text) {
   return s;
 }
 
-bool DegreeToDisplay(std::string& value, std::string& result, bool toDisplay, IReporter& reporter) {
+std::optional<std::string> DegreeToDisplay(std::string& value, bool toDisplay) {
   TrimSpaces(value);
   if (!toDisplay) UpperInPlace(value);
-  if (value.empty()) {
-    reporter.MessageBox(kDegreeError);
-    return false;
-  }
+  if (value.empty()) return std::nullopt;
   bool east = true;
   size_t start = 0;
   const char first = value[0];
@@ -76,8 +70,7 @@ bool DegreeToDisplay(std::string& value, std::string& result, bool toDisplay, IR
     east = false;
     start = 1;
   } else if (!IsDigit(first)) {
-    reporter.MessageBox(kDegreeError);
-    return false;
+    return std::nullopt;
   }
 
   char buf[32];
@@ -98,11 +91,10 @@ bool DegreeToDisplay(std::string& value, std::string& result, bool toDisplay, IR
     else
       std::snprintf(buf, sizeof buf, "-%03d%01d", whole, tenths);
   }
-  result = buf;
-  return true;
+  return std::string(buf);
 }
 
-long HexToInt(const std::string& text, IReporter& reporter) {
+std::optional<long> HexToInt(const std::string& text) {
   long value = 0;
   long place = 1;
   for (size_t i = text.size(); i-- > 0;) {
@@ -112,28 +104,25 @@ long HexToInt(const std::string& text, IReporter& reporter) {
       digit = c - '0';
     else if (c >= 'A' && c <= 'F')
       digit = c - 'A' + 10;
-    else {
-      reporter.MessageBox(kHexError);
-      return kHexConversionFailed;
-    }
+    else
+      return std::nullopt;
     value += digit * place;
     if (place < (1L << 40)) place *= 16;  // long texts only ever add leading zeros here
   }
   return value;
 }
 
-long ParseNumber(std::string& text, int base, IReporter& reporter) {
+std::optional<long> ParseNumber(std::string& text, int base) {
   UpperInPlace(text);
-  if (base == 16) return HexToInt(text, reporter);
+  if (base == 16) return HexToInt(text);
   if (base != 10) return 0;
-  const char* p = text.c_str();
-  while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == '\f' || *p == '\v') ++p;
-  bool negative = false;
-  if (*p == '+' || *p == '-') negative = (*p++ == '-');
-  long v = 0;
-  for (; IsDigit(*p); ++p)
-    if (v < 1000000000000L) v = v * 10 + (*p - '0');
-  return negative ? -v : v;
+  return DecimalValue(text);
+}
+
+long DecimalValue(const std::string& text) {
+  errno = 0;
+  const long v = std::strtol(text.c_str(), nullptr, 10);
+  return errno == ERANGE ? 0 : v;
 }
 
 }  // namespace lumoscope

@@ -1,27 +1,37 @@
 #pragma once
 // Conversions of single field texts used all over the program: a satellite's degree
 // between its stored form ("1234", "-0750") and its display form ("E123.4", "W075.0"),
-// decimal and hexadecimal parsing, and blank trimming.
+// decimal and hexadecimal parsing, and blank trimming. They tell nobody anything: a text
+// they cannot convert gives no value, and the caller shows the message below (it alone
+// knows whether a person is there to read it).
+#include <optional>
 #include <string>
 
 namespace lumoscope {
 
-class IReporter;
-
+// What the person is told when a conversion fails.
+inline constexpr const char* kDegreeConversionMessage = "ERROR in converting degree format!!!";
+inline constexpr const char* kHexConversionMessage = "Conversion form Hex string to Int is failed";
+// The value a failed hexadecimal conversion stands for where a number is needed anyway.
 inline constexpr int kHexConversionFailed = 65535;
 
 // toDisplay: stored -> display form; otherwise display -> stored form. `value` is
 // trimmed (and upper-cased for display -> stored) in place, as the dialogs expect.
-// On a bad first character shows "ERROR in converting degree format!!!", leaves
-// `result` unchanged and returns false.
-bool DegreeToDisplay(std::string& value, std::string& result, bool toDisplay, IReporter& reporter);
+// Nothing when the first character is none of the allowed ones.
+std::optional<std::string> DegreeToDisplay(std::string& value, bool toDisplay);
 
-// Base 10 or 16; any other base gives 0. Upper-cases `text` in place.
-long ParseNumber(std::string& text, int base, IReporter& reporter);
+// Base 10 or 16; any other base gives 0. Upper-cases `text` in place. Nothing only for a
+// hexadecimal text with a character that is no digit.
+std::optional<long> ParseNumber(std::string& text, int base);
 
-// Upper-case hexadecimal digits only; an empty text is 0. Any other character shows
-// "Conversion form Hex string to Int is failed" and gives 65535.
-long HexToInt(const std::string& text, IReporter& reporter);
+// The decimal value of a field as the receiver's numbers are read: leading blanks and a
+// sign allowed, it stops at the first non-digit, no digits give 0 (and so does a number
+// too large for a long).
+long DecimalValue(const std::string& text);
+
+// Upper-case hexadecimal digits only; an empty text is 0. Nothing for any other
+// character.
+std::optional<long> HexToInt(const std::string& text);
 
 // Removes leading and trailing blanks in place; a text longer than 255 characters is
 // left as it is and the result is false.

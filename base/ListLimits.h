@@ -1,8 +1,13 @@
 #pragma once
-// How many channels and transponders the receiver's tables hold. An edit that would go
-// past them is refused: the list could not be opened or compiled again.
+// How many channels and transponders the receiver's tables hold, and how long a name may
+// be. An edit that would go past them is refused: the list could not be opened or
+// compiled again.
+#include <cstddef>
 
 namespace lumoscope {
+
+// Every name of a list (the digital transponder's comment is cut to it when read).
+inline constexpr size_t kMaxNameLength = 13;
 
 // Digital channels (CHANNEL and CHANNEL_PID records together): the channel map has
 // 10000 entries and index 0 is never given to a channel.

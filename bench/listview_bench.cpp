@@ -204,7 +204,7 @@ BENCHMARK(BM_SortMode2)->Unit(benchmark::kMillisecond);
 void BM_PeakMemoryFiveUndoSteps(benchmark::State& state) {
   for (auto _ : state) {
     Bench b = Bench::Big();
-    for (int i = 0; i < kUndoSteps; ++i) {
+    for (int i = 0; i < static_cast<int>(UndoRing::kDefaultDepth); ++i) {
       b.Select(kMiddleRow + i);
       b.view.OnKeyDown(ViewKey::Delete);
     }

@@ -5,30 +5,20 @@
 #include <cstdint>
 #include <string>
 
-namespace lumoscope {
+#include "base/ListLimits.h"
 
-// Section codes of the text file; also the reader's current section.
-enum class Section : int {
-  None = 0,  // before the first header, and after [END]
-  SatNameList = 1,
-  Satellite = 2,
-  DigitalTp = 3,
-  AnalogTp = 4,
-  DigitalChannel = 5,
-  PidChannel = 6,
-};
+namespace lumoscope {
 
 // Table sizes of the receiver and of the compile's maps.
 inline constexpr int kSatelliteSlots = 50;         // satellite index 0..49
 inline constexpr int kTpSlots = 5000;              // D_TP and A_TP index 0..4999
 inline constexpr int kChannelSlots = 10000;        // digital channel SVC index 0..9999
 inline constexpr int kPidChannelSlots = 65536;     // PID SVC index: 16 bits in the basic image
-inline constexpr size_t kMaxNameLength = 13;       // every name; the D_TP comment is cut to it
 inline constexpr size_t kNameFieldBytes = 14;      // a name and its terminating 00
 inline constexpr int kMaxProgramNumber = 4095;     // program numbers are 12 bits in the normal image
 inline constexpr int kMaxNormalTpPosition = 4095;  // channels refer to D_TPs with 12 bits
 
-// Service types as the keyword field gives them.
+// Service types by their codes in the normal image (kServiceTypes gives the words).
 enum class ServiceType { Tv, Radio };
 
 struct SatNameEntry {

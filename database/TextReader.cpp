@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/Keywords.h"
+#include "base/RecordFields.h"
 #include "base/TextLines.h"
 #include "database/ReaderMessages.h"
 
@@ -19,46 +21,19 @@ constexpr std::string_view kAnalogTpFormat = "%d %d %s %s %s %s %s %d %d %s %s %
 constexpr std::string_view kChannelFormat = "%u %d %d %x %s %s %d %s";
 constexpr std::string_view kPidChannelFormat = "%d %d %d %s %s %d %d %d %d %s";
 
-constexpr int kDigitalTpFields = 6;
-constexpr int kAnalogTpFields = 18;
-constexpr int kChannelFields = 8;
-constexpr int kPidChannelFields = 10;
-constexpr int kNameListFields = 2;
-
-struct HeaderName {
-  std::string_view name;
-  Section section;
-};
-// Tried in this order; "SATELLITE_NAME_LIST" before "SATELLITE" for clarity, although a
-// name only matches when its "]" follows directly.
-constexpr HeaderName kHeaders[] = {
-    {"SATELLITE_NAME_LIST]", Section::SatNameList},
-    {"SATELLITE]", Section::Satellite},
-    {"DIGITAL TP]", Section::DigitalTp},
-    {"ANALOG TP]", Section::AnalogTp},
-    {"DIGITAL CHANNEL]", Section::DigitalChannel},
-    {"DIGITAL PID CHANNEL]", Section::PidChannel},
-    {"END]", Section::None},
-};
-
-// A keyword field is accepted when its token begins with the keyword; the first
-// keyword that matches wins. Returns the keyword's code, or -1.
-template <size_t N>
-int MatchKeyword(std::string_view token, const std::string_view (&keywords)[N]) {
-  for (size_t i = 0; i < N; ++i)
-    if (token.starts_with(keywords[i])) return static_cast<int>(i);
-  return -1;
+// Fields a line of each section must have.
+constexpr int FieldCount(Section section) {
+  return static_cast<int>(RecordWidth(section));
 }
 
-constexpr std::string_view kYesNo[] = {"N", "Y"};  // code = flag value
-constexpr std::string_view kPolarizations[] = {"H", "V"};
-constexpr std::string_view kServiceTypes[] = {"TV", "RADIO"};
-constexpr std::string_view kVideoBands[] = {"18MHz", "27MHz"};
-constexpr std::string_view kAudioModes[] = {"STEREO", "MONO_LEFT", "MONO_RIGHT"};
-constexpr std::string_view kDecoderOutputs[] = {"CVBS", "DEEMP_CVBS", "BASEBAND", "CANAL"};
-constexpr std::string_view kAudioBands[] = {"130", "180", "280", "300", "400"};
-constexpr std::string_view kDeEmphases[] = {"NO_DEEMP", "U50", "U75", "J17"};
-constexpr std::string_view kTpBands[] = {"C", "KU"};
+// A keyword field is accepted when its token begins with one of the field's words; the
+// first word that matches wins. Returns the word's code, or -1.
+template <size_t N>
+int MatchKeyword(std::string_view token, const KeywordList<N>& words) {
+  for (size_t i = 0; i < N; ++i)
+    if (token.starts_with(words[i])) return static_cast<int>(i);
+  return -1;
+}
 
 // LNB frequencies, frequencies and symbol rates: 4 or 5 decimal digits.
 bool FourOrFiveDigits(std::string_view s) {
@@ -122,27 +97,23 @@ bool TextReader::Read(std::string_view text) {
 }
 
 TextReader::Step TextReader::Header(std::string_view line) {
-  const std::string_view name = line.substr(1);
-  const HeaderName* found = nullptr;
-  for (const HeaderName& h : kHeaders)
-    if (name.starts_with(h.name)) {
-      found = &h;
-      break;
-    }
+  if (IsEndHeader(line)) {
+    section_.reset();
+    return Step::Stop;
+  }
+  const std::optional<Section> found = SectionOfHeader(line);
   if (!found) {
     Fail(msg::kUnknownSection);
     return Step::Fail;
   }
   // In the normal image the PID channels have no block of their own: they must
   // continue the digital channels' block, or they would land inside another block.
-  if (found->section == Section::PidChannel && settings_.normal && section_ != Section::DigitalChannel) {
+  if (*found == Section::PidChannel && settings_.normal && section_ != Section::DigitalChannel) {
     Fail(msg::kPidMustFollowChannel);
     return Step::Fail;
   }
-  section_ = found->section;
-  switch (section_) {
-    case Section::None:
-      return Step::Stop;
+  section_ = *found;
+  switch (*found) {
     case Section::SatNameList:
       break;
     case Section::Satellite:
@@ -183,9 +154,8 @@ void TextReader::NextBlock() {
 }
 
 bool TextReader::Record(std::string& line) {
-  switch (section_) {
-    case Section::None:
-      return Fail(msg::kInvalidState);
+  if (!section_) return Fail(msg::kInvalidState);
+  switch (*section_) {
     case Section::SatNameList:
       return NameListLine(line);
     case Section::Satellite:
@@ -220,10 +190,10 @@ bool TextReader::TakeProgramNumber(ServiceType type, int& program) {
 
 bool TextReader::NameListLine(std::string_view line) {
   const ScannedLine s = ScanLine(line, kNameListFormat);
-  if (s.count < kNameListFields) return Fail(msg::kFieldMissing);
-  const std::string_view name = s.Token(1);
+  if (s.count < FieldCount(Section::SatNameList)) return Fail(msg::kFieldMissing);
+  const std::string_view name = s.Token(field::kSatNameName);
   if (name.size() > kMaxNameLength) return FailNameLength(msg::kSatNameExceeds);
-  if (s.Int(0) != nameCount_ + 1) return Fail(msg::kSatNameIndex);
+  if (s.Int(field::kIndex) != nameCount_ + 1) return Fail(msg::kSatNameIndex);
   ++nameCount_;
   if (settings_.normal || nameCount_ > settings_.maxSatellites) return true;
   uint8_t* slot = &nameTable_[kNameFieldBytes * static_cast<size_t>(nameCount_ - 1)];
@@ -237,7 +207,7 @@ bool TextReader::SatelliteLine(std::string_view line) {
   // A trailing comment is never taken as a field.
   line = line.substr(0, line.find('#'));
   const ScannedLine probe = ScanLine(line, kSatelliteProbeFormat);
-  const bool currentForm = probe.count >= 3 && (probe.Token(2)[0] == 'Y' || probe.Token(2)[0] == 'N');
+  const bool currentForm = probe.count >= 3 && MatchKeyword(probe.Token(field::kSatBlank), kYesNo) >= 0;
   SatelliteRecord& r = satellite_;
   if (currentForm) {
     const ScannedLine s = ScanLine(line, kSatelliteFormat);
@@ -245,14 +215,17 @@ bool TextReader::SatelliteLine(std::string_view line) {
       reporter_.MessageBox(msg::kSatelliteIllegal);
       return false;
     }
-    r.index = s.Int(0);
-    SetName(r.name, s.Token(1));
-    r.blank = s.Token(2)[0] == 'Y';
-    r.lnbHigh.assign(s.Token(3));
-    r.lnbLow.assign(s.Token(4));
-    r.position = s.Int(5);
-    r.positioner = s.count == 7 ? static_cast<int16_t>(static_cast<uint16_t>(s.Unsigned(6) & 0xFFFF)) : 0;
+    r.index = s.Int(field::kIndex);
+    SetName(r.name, s.Token(field::kSatName));
+    r.blank = s.Token(field::kSatBlank).starts_with(kYes);
+    r.lnbHigh.assign(s.Token(field::kSatLnbHigh));
+    r.lnbLow.assign(s.Token(field::kSatLnbLow));
+    r.position = s.Int(field::kSatPosition);
+    r.positioner = s.count == 7
+                       ? static_cast<int16_t>(static_cast<uint16_t>(s.Unsigned(field::kSatDegree) & 0xFFFF))
+                       : 0;
   } else {
+    // The older form has no blank flag: index, name, LNB high, LNB low, position.
     const ScannedLine s = ScanLine(line, kOldSatelliteFormat);
     if (s.count != 5) {
       reporter_.MessageBox(msg::kSatelliteIllegal);
@@ -281,16 +254,16 @@ bool TextReader::SatelliteLine(std::string_view line) {
 
 bool TextReader::DigitalTpLine(std::string_view line) {
   const ScannedLine s = ScanLine(line, kDigitalTpFormat);
-  if (s.count >= 2 && !Usable(s.Int(1))) return true;
-  if (s.count < kDigitalTpFields) return Fail(msg::kFieldMissing);
+  if (s.count > field::kTpSat && !Usable(s.Int(field::kTpSat))) return true;
+  if (s.count < FieldCount(Section::DigitalTp)) return Fail(msg::kFieldMissing);
   DigitalTpRecord& r = digitalTp_;
-  r.tpIndex = s.Int(0);
-  r.satIndex = s.Int(1);
-  r.frequency.assign(s.Token(2));
-  r.symbolRate.assign(s.Token(3));
-  const int polarization = MatchKeyword(s.Token(4), kPolarizations);
+  r.tpIndex = s.Int(field::kIndex);
+  r.satIndex = s.Int(field::kTpSat);
+  r.frequency.assign(s.Token(field::kTpFrequency));
+  r.symbolRate.assign(s.Token(field::kTpSymbolRate));
+  const int polarization = MatchKeyword(s.Token(field::kTpPolar), kPolarizations);
   r.polarization = polarization < 0 ? 0 : polarization;
-  SetName(r.comment, s.Token(5).substr(0, kMaxNameLength));
+  SetName(r.comment, s.Token(field::kTpBouquet).substr(0, kMaxNameLength));
 
   auto mapIndex = [&]() {
     ++counters_.digitalTps;
@@ -317,17 +290,17 @@ bool TextReader::DigitalTpLine(std::string_view line) {
 
 bool TextReader::AnalogTpLine(std::string_view line) {
   const ScannedLine s = ScanLine(line, kAnalogTpFormat);
-  if (s.count >= 2 && !Usable(s.Int(1))) return true;
-  if (s.count < kAnalogTpFields) return Fail(msg::kFieldMissing);
+  if (s.count > field::kAnSat && !Usable(s.Int(field::kAnSat))) return true;
+  if (s.count < FieldCount(Section::AnalogTp)) return Fail(msg::kFieldMissing);
   AnalogTpRecord& r = analogTp_;
-  r.tpIndex = s.Int(0);
-  r.satIndex = s.Int(1);
+  r.tpIndex = s.Int(field::kIndex);
+  r.satIndex = s.Int(field::kAnSat);
 
-  const int type = MatchKeyword(s.Token(16), kServiceTypes);
+  const int type = MatchKeyword(s.Token(field::kAnType), kServiceTypes);
   if (type < 0) return Fail(msg::kTvRadio);
   r.type = static_cast<ServiceType>(type);
   if (!TakeProgramNumber(r.type, r.programNumber)) return Fail(msg::kTooManyServices);
-  const int blank = MatchKeyword(s.Token(17), kYesNo);
+  const int blank = MatchKeyword(s.Token(field::kAnBlank), kYesNo);
   if (blank < 0) return Fail(msg::kBlank);
   r.blank = blank == 1;
 
@@ -337,40 +310,47 @@ bool TextReader::AnalogTpLine(std::string_view line) {
   if (slot != 0) return Fail(msg::kSameAtpIndex);
   slot = counters_.analogTps;
 
-  if (s.Token(4).size() > kMaxNameLength) return FailNameLength(msg::kNameExceeds);
-  SetName(r.name, s.Token(4));
-  r.frequency.assign(s.Token(2));
+  const std::string_view name = s.Token(field::kAnName);
+  if (name.size() > kMaxNameLength) return FailNameLength(msg::kNameExceeds);
+  SetName(r.name, name);
+  r.frequency.assign(s.Token(field::kAnFrequency));
   if (!FourOrFiveDigits(r.frequency)) return Fail(msg::kAtpFrequency);
-  if ((r.videoBand = MatchKeyword(s.Token(5), kVideoBands)) < 0) return Fail(msg::kAtpVideoBand);
-  if ((r.polarization = MatchKeyword(s.Token(6), kPolarizations)) < 0) return Fail(msg::kAtpPolarization);
-  if ((r.audioMode = MatchKeyword(s.Token(10), kAudioModes)) < 0) return Fail(msg::kAtpAudioMode);
-  if ((r.decoderOutput = MatchKeyword(s.Token(9), kDecoderOutputs)) < 0) return Fail(msg::kAtpDecoderOutput);
-  if ((r.audioBand = MatchKeyword(s.Token(13), kAudioBands)) < 0) return Fail(msg::kAtpAudioBand);
-  if ((r.deEmphasis = MatchKeyword(s.Token(15), kDeEmphases)) < 0) return Fail(msg::kAtpDeEmphasis);
-  const int panda = MatchKeyword(s.Token(14), kYesNo);
+  if ((r.videoBand = MatchKeyword(s.Token(field::kAnVideoBand), kVideoBands)) < 0)
+    return Fail(msg::kAtpVideoBand);
+  if ((r.polarization = MatchKeyword(s.Token(field::kAnPolar), kPolarizations)) < 0)
+    return Fail(msg::kAtpPolarization);
+  if ((r.audioMode = MatchKeyword(s.Token(field::kAnAudioMode), kAudioModes)) < 0)
+    return Fail(msg::kAtpAudioMode);
+  if ((r.decoderOutput = MatchKeyword(s.Token(field::kAnDecoderOutput), kDecoderOutputs)) < 0)
+    return Fail(msg::kAtpDecoderOutput);
+  if ((r.audioBand = MatchKeyword(s.Token(field::kAnAudioBand), kAudioBands)) < 0)
+    return Fail(msg::kAtpAudioBand);
+  if ((r.deEmphasis = MatchKeyword(s.Token(field::kAnDeEmphasis), kDeEmphases)) < 0)
+    return Fail(msg::kAtpDeEmphasis);
+  const int panda = MatchKeyword(s.Token(field::kAnPanda), kYesNo);
   if (panda < 0) return Fail(msg::kAtpPanda);
   r.panda = panda == 1;
-  if ((r.tpBand = MatchKeyword(s.Token(3), kTpBands)) < 0) return Fail(msg::kAtpTpBand);
-  r.threshold = s.Int(7);
-  r.contrast = s.Int(8);
-  r.audioLeft.assign(s.Token(11));
-  r.audioRight.assign(s.Token(12));
+  if ((r.tpBand = MatchKeyword(s.Token(field::kAnTpBand), kTpBands)) < 0) return Fail(msg::kAtpTpBand);
+  r.threshold = s.Int(field::kAnThreshold);
+  r.contrast = s.Int(field::kAnContrast);
+  r.audioLeft.assign(s.Token(field::kAnAudioLeft));
+  r.audioRight.assign(s.Token(field::kAnAudioRight));
   if (image_) image_->AnalogTp(r);
   return true;
 }
 
 bool TextReader::ChannelLine(std::string_view line) {
   const ScannedLine s = ScanLine(line, kChannelFormat);
-  if (s.count >= 3 && !Usable(s.Int(2))) return true;
-  if (s.count < kChannelFields) return Fail(msg::kFieldMissing);
+  if (s.count > field::kChSat && !Usable(s.Int(field::kChSat))) return true;
+  if (s.count < FieldCount(Section::DigitalChannel)) return Fail(msg::kFieldMissing);
   DigitalChannelRecord& r = channel_;
-  r.svcIndex = s.Unsigned(0);
-  r.tpIndex = s.Int(1);
-  r.satIndex = s.Int(2);
-  r.svcId = s.Unsigned(3);
-  r.activeAudio = s.Int(6);
-  const int type = MatchKeyword(s.Token(4), kServiceTypes);
-  const int blank = MatchKeyword(s.Token(7), kYesNo);
+  r.svcIndex = s.Unsigned(field::kIndex);
+  r.tpIndex = s.Int(field::kChTp);
+  r.satIndex = s.Int(field::kChSat);
+  r.svcId = s.Unsigned(field::kChSvcId);
+  r.activeAudio = s.Int(field::kChAudio);
+  const int type = MatchKeyword(s.Token(field::kChType), kServiceTypes);
+  const int blank = MatchKeyword(s.Token(field::kChBlank), kYesNo);
   r.blank = blank == 1;
 
   auto mapIndex = [&]() {
@@ -398,26 +378,26 @@ bool TextReader::ChannelLine(std::string_view line) {
     if (type < 0) return Fail(msg::kBasicSvcType);
     r.type = static_cast<ServiceType>(type);
   }
-  if (s.Token(5).size() > kMaxNameLength) return FailNameLength(msg::kNameExceeds);
-  SetName(r.name, s.Token(5));
+  if (s.Token(field::kChName).size() > kMaxNameLength) return FailNameLength(msg::kNameExceeds);
+  SetName(r.name, s.Token(field::kChName));
   if (image_) image_->DigitalChannel(r);
   return true;
 }
 
 bool TextReader::PidChannelLine(std::string_view line) {
   const ScannedLine s = ScanLine(line, kPidChannelFormat);
-  if (s.count >= 3 && !Usable(s.Int(2))) return true;
-  if (s.count < kPidChannelFields) return Fail(msg::kFieldMissing);
+  if (s.count > field::kPidSat && !Usable(s.Int(field::kPidSat))) return true;
+  if (s.count < FieldCount(Section::PidChannel)) return Fail(msg::kFieldMissing);
   PidChannelRecord& r = pidChannel_;
-  r.svcIndex = s.Int(0);
-  r.tpIndex = s.Int(1);
-  r.satIndex = s.Int(2);
-  r.videoPid = s.Int(5);
-  r.audioPid = s.Int(6);
-  r.pcrPid = s.Int(7);
-  r.activeAudio = s.Int(8);
-  const int type = MatchKeyword(s.Token(3), kServiceTypes);
-  const int blank = MatchKeyword(s.Token(9), kYesNo);
+  r.svcIndex = s.Int(field::kIndex);
+  r.tpIndex = s.Int(field::kPidTp);
+  r.satIndex = s.Int(field::kPidSat);
+  r.videoPid = s.Int(field::kPidVideo);
+  r.audioPid = s.Int(field::kPidAudio);
+  r.pcrPid = s.Int(field::kPidPcr);
+  r.activeAudio = s.Int(field::kPidActiveAudio);
+  const int type = MatchKeyword(s.Token(field::kPidType), kServiceTypes);
+  const int blank = MatchKeyword(s.Token(field::kPidBlank), kYesNo);
   r.blank = blank == 1;
 
   auto mapIndex = [&]() {
@@ -437,16 +417,16 @@ bool TextReader::PidChannelLine(std::string_view line) {
     if (!r.blank && TpPosition(r.tpIndex) > kMaxNormalTpPosition) return Fail(msg::kTpPositionTooHigh);
     r.tpPosition = r.blank ? r.tpIndex : TpPosition(r.tpIndex);
     if (!mapIndex()) return false;
-    if (s.Token(4).size() > kMaxNameLength) return FailNameLength(msg::kNameExceeds);
+    if (s.Token(field::kPidName).size() > kMaxNameLength) return FailNameLength(msg::kNameExceeds);
   } else {
     if (!mapIndex()) return false;
     if (blank < 0) return Fail(msg::kBasicPidBlank);
     if (!r.blank && !TpMapped(r.tpIndex)) return Fail(msg::kTpReference);
     if (type < 0) return Fail(msg::kBasicSvcType);
     r.type = static_cast<ServiceType>(type);
-    if (s.Token(4).size() > kMaxNameLength) return FailNameLength(msg::kBasicPidNameExceeds);
+    if (s.Token(field::kPidName).size() > kMaxNameLength) return FailNameLength(msg::kBasicPidNameExceeds);
   }
-  SetName(r.name, s.Token(4));
+  SetName(r.name, s.Token(field::kPidName));
   if (image_) image_->PidChannel(r);
   return true;
 }

@@ -5,11 +5,13 @@
 // A_TP maps) and its counters and program numbers; a new reader is used per compile.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/Reporter.h"
+#include "base/Sections.h"
 #include "database/ImageEncoder.h"
 #include "database/LineScanner.h"
 #include "database/Records.h"
@@ -73,7 +75,8 @@ class TextReader {
   ReaderSettings settings_;
   ImageBuilder* image_;
 
-  Section section_ = Section::None;
+  // None before the first header (a record line there is refused).
+  std::optional<Section> section_;
   int lineNumber_ = 0;
   int nameCount_ = 0;
   CompileCounters counters_;

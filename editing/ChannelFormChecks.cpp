@@ -5,8 +5,7 @@
 
 #include "base/FieldConversions.h"
 #include "base/Reporter.h"
-#include "base/SectionLayout.h"
-#include "editing/SectionLocator.h"
+#include "base/Sections.h"
 
 namespace lumoscope {
 

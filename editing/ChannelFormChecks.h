@@ -7,12 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "base/ListLimits.h"
 #include "editing/ChannelForms.h"
 
 namespace lumoscope {
-
-// Longest name the receiver stores (the reader refuses longer ones).
-inline constexpr size_t kMaxNameLength = 13;
 
 // Each returns the refusal message, or nothing when the value is fine. `field` is the
 // dialog label used in the message.

@@ -29,21 +29,23 @@ struct DigitalChannelForm {
   SatelliteFields satellite;
 };
 
+// The lists' selections (videoBand, decoderOutput, audioMode, bandWidth, deEmphasis) are
+// positions in the keyword lists of base/Keywords.h; bandWidth is one of kAudioBands.
 struct AnalogChannelForm {
   std::string name;
   std::string frequency;
   bool cBand = true;
-  int videoBand = 0;  // "18MHz", "27MHz"
+  int videoBand = 0;
   bool horizontal = true;
   std::string threshold;
   std::string contrast;
-  int decoderOutput = 0;  // "CVBS", "DEEMP_CVBS", "BASEBAND", "CANAL"
-  int audioMode = 0;      // "STEREO", "MONO_LEFT", "MONO_RIGHT"
+  int decoderOutput = 0;
+  int audioMode = 0;
   std::string audioLeft;
   std::string audioRight;
-  int bandWidth = 0;  // "130", "180", "280", "300", "400"
+  int bandWidth = 0;
   bool dnrYes = true;
-  int deEmphasis = 0;  // "NO_DEEMP", "U50", "U75", "J17"
+  int deEmphasis = 0;
   bool tv = true;
   SatelliteFields satellite;
 };

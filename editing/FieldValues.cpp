@@ -22,11 +22,11 @@ long LeadingInteger(const std::string& text) {
   return negative ? -value : value;
 }
 
-std::optional<long> LargestInLine(const std::vector<std::string>& fields, const SectionRange& span,
-                                  size_t line) {
+std::optional<long> LargestInField(const std::vector<std::string>& fields, const SectionSpan& span,
+                                   int field) {
   std::optional<long> largest;
-  for (size_t r = 0; r < span.RecordCount(); ++r) {
-    const long v = LeadingInteger(fields[span.Line(r, line)]);
+  for (size_t r = 0; r < span.Records(); ++r) {
+    const long v = LeadingInteger(fields[span.At(r, field)]);
     largest = largest ? std::max(*largest, v) : v;
   }
   return largest;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "editing/SectionLocator.h"
+#include "base/SectionLocator.h"
 
 namespace lumoscope {
 
@@ -12,9 +12,9 @@ namespace lumoscope {
 // there is none. Saturates instead of overflowing on absurdly long digit runs.
 long LeadingInteger(const std::string& text);
 
-// The largest LeadingInteger of line `line` over the records of a section; empty when
+// The largest LeadingInteger of field `field` over the records of a section; empty when
 // the section has no records.
-std::optional<long> LargestInLine(const std::vector<std::string>& fields, const SectionRange& span,
-                                  size_t line);
+std::optional<long> LargestInField(const std::vector<std::string>& fields, const SectionSpan& span,
+                                   int field);
 
 }  // namespace lumoscope

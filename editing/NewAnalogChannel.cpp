@@ -1,8 +1,7 @@
 #include "editing/NewAnalogChannel.h"
 
-#include <array>
-
 #include "base/FieldConversions.h"
+#include "base/Keywords.h"
 #include "base/ListLimits.h"
 #include "editing/ChannelFormChecks.h"
 #include "editing/NewChannelSteps.h"
@@ -12,19 +11,16 @@ namespace lumoscope {
 
 namespace {
 
-// Keywords of the dialog's lists by list position; a position past the end takes the
-// last keyword, as the receiver's editor always did.
-constexpr std::array<const char*, 4> kDecoderOutputs{"CVBS", "DEEMP_CVBS", "BASEBAND", "CANAL"};
-constexpr std::array<const char*, 3> kAudioModes{"STEREO", "MONO_LEFT", "MONO_RIGHT"};
-constexpr std::array<const char*, 5> kBandWidths{"130", "180", "280", "300", "400"};
-constexpr std::array<const char*, 4> kDeEmphases{"NO_DEEMP", "U50", "U75", "J17"};
-constexpr int kWideVideoBand = 1;  // "27MHz"
-
+// The keyword at a position of the dialog's list; a position past the end takes the
+// last keyword, as the receiver's editor always did. (The video band list takes its
+// first keyword for anything but the second position.)
 template <size_t N>
-std::string KeywordAt(const std::array<const char*, N>& keywords, int position) {
-  if (position < 0 || static_cast<size_t>(position) >= N) return keywords[N - 1];
-  return keywords[static_cast<size_t>(position)];
+std::string KeywordAt(const KeywordList<N>& keywords, int position) {
+  if (position < 0 || static_cast<size_t>(position) >= N) return std::string(keywords[N - 1]);
+  return std::string(keywords[static_cast<size_t>(position)]);
 }
+
+constexpr int kWideVideoBand = 1;  // "27MHz"
 
 AnalogChannelForm DefaultForm(const std::vector<std::string>& satelliteLines) {
   AnalogChannelForm form;
@@ -37,21 +33,21 @@ std::vector<std::string> AnalogRecord(const AnalogChannelForm& form, const std::
       "1",  // provisional A_TP Index: the refresh numbers the analog records by position
       satelliteIndex,
       form.frequency,
-      form.cBand ? "C" : "KU",
+      std::string(kTpBands[form.cBand ? 0 : 1]),
       TrimmedUpper(form.name),
-      form.videoBand == kWideVideoBand ? "27MHz" : "18MHz",
-      form.horizontal ? "H" : "V",
+      std::string(kVideoBands[form.videoBand == kWideVideoBand ? 1 : 0]),
+      std::string(form.horizontal ? kHorizontal : kVertical),
       form.threshold,
       form.contrast,
       KeywordAt(kDecoderOutputs, form.decoderOutput),
       KeywordAt(kAudioModes, form.audioMode),
       form.audioLeft,
       form.audioRight,
-      KeywordAt(kBandWidths, form.bandWidth),
-      form.dnrYes ? "Y" : "N",
+      KeywordAt(kAudioBands, form.bandWidth),
+      std::string(form.dnrYes ? kYes : kNo),
       KeywordAt(kDeEmphases, form.deEmphasis),
-      form.tv ? "TV" : "RADIO",
-      "N",
+      std::string(form.tv ? kTv : kRadio),
+      std::string(kNo),
   };
 }
 
@@ -60,9 +56,8 @@ std::vector<std::string> AnalogRecord(const AnalogChannelForm& form, const std::
 void CreateNewAnalogChannel(INewChannelHost& host, IChannelDialogs& dialogs) {
   std::vector<std::string>& fields = host.Fields();
   const SectionLocator sections(fields);
-  if (!SectionsUsable(sections, {SectionId::Satellite, SectionId::Analog}, host.Reporter())) return;
-  const std::vector<std::string> satelliteLines =
-      SatelliteSectionLines(fields, sections[SectionId::Satellite]);
+  if (!SectionsUsable(sections, {Section::Satellite, Section::AnalogTp}, host.Reporter())) return;
+  const std::vector<std::string> satelliteLines = SatelliteSectionLines(fields, sections[Section::Satellite]);
 
   AnalogChannelForm form = DefaultForm(satelliteLines);
   if (!dialogs.RunAnalog(form, satelliteLines)) return;
@@ -71,12 +66,12 @@ void CreateNewAnalogChannel(INewChannelHost& host, IChannelDialogs& dialogs) {
   if (form.frequency.empty()) return RefuseAfterUndoStep(host, kFrequencyNotFilledMessage);
   if (auto problem = CheckAnalogForm(form)) return RefuseAfterUndoStep(host, *problem);
   std::string satelliteIndex;
-  if (!SelectedSatelliteIndex(host, sections[SectionId::Satellite], form.satellite.selected, satelliteIndex))
+  if (!SelectedSatelliteIndex(host, sections[Section::Satellite], form.satellite.selected, satelliteIndex))
     return;
-  if (sections[SectionId::Analog].RecordCount() + 1 > kMaxAnalogChannels)
+  if (sections[Section::AnalogTp].Records() + 1 > kMaxAnalogChannels)
     return RefuseAfterUndoStep(host, kListFullMessage);
 
-  AppendRecord(fields, sections[SectionId::Analog], AnalogRecord(form, satelliteIndex));
+  AppendRecord(fields, sections[Section::AnalogTp], AnalogRecord(form, satelliteIndex));
   host.RefreshWithRenumber();
 }
 

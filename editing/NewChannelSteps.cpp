@@ -1,22 +1,22 @@
 #include "editing/NewChannelSteps.h"
 
+#include "base/RecordFields.h"
 #include "base/Reporter.h"
-#include "editing/SatelliteLines.h"
 
 namespace lumoscope {
 
-bool SectionsUsable(const SectionLocator& sections, std::initializer_list<SectionId> needed,
+bool SectionsUsable(const SectionLocator& sections, std::initializer_list<Section> needed,
                     IReporter& reporter) {
-  for (SectionId id : needed) {
-    if (!sections[id].found) {
-      const std::string header(LayoutOf(id).header);
+  for (Section section : needed) {
+    if (!sections[section].Found()) {
+      const std::string header(FormatOf(section).header);
       reporter.MessageBox(
           Format("A new channel cannot be made: the %s section of the channel list is missing or damaged.",
                  header.c_str()));
       return false;
     }
   }
-  if (sections[SectionId::Satellite].RecordCount() == 0) {
+  if (sections[Section::Satellite].Records() == 0) {
     reporter.MessageBox(
         "A new channel cannot be made: the channel list has no satellite. Add a satellite to the [SATELLITE] "
         "section first.");
@@ -26,8 +26,8 @@ bool SectionsUsable(const SectionLocator& sections, std::initializer_list<Sectio
 }
 
 std::vector<std::string> SatelliteSectionLines(const std::vector<std::string>& fields,
-                                               const SectionRange& satellites) {
-  const auto first = fields.begin() + static_cast<std::ptrdiff_t>(satellites.start + 1);
+                                               const SectionSpan& satellites) {
+  const auto first = fields.begin() + static_cast<std::ptrdiff_t>(satellites.First());
   const auto last = fields.begin() + static_cast<std::ptrdiff_t>(satellites.end);
   return {first, last};
 }
@@ -37,17 +37,17 @@ void RefuseAfterUndoStep(INewChannelHost& host, const std::string& message) {
   host.DropUndo();
 }
 
-bool SelectedSatelliteIndex(INewChannelHost& host, const SectionRange& satellites, int selected,
+bool SelectedSatelliteIndex(INewChannelHost& host, const SectionSpan& satellites, int selected,
                             std::string& satelliteIndex) {
-  if (selected < 0 || static_cast<size_t>(selected) >= satellites.RecordCount()) {
+  if (selected < 0 || static_cast<size_t>(selected) >= satellites.Records()) {
     RefuseAfterUndoStep(host, "Satellite: choose one of the satellites of the list.");
     return false;
   }
-  satelliteIndex = host.Fields()[satellites.Line(static_cast<size_t>(selected), kSatelliteIndexLine)];
+  satelliteIndex = host.Fields()[satellites.At(static_cast<size_t>(selected), field::kIndex)];
   return true;
 }
 
-void AppendRecord(std::vector<std::string>& fields, const SectionRange& span,
+void AppendRecord(std::vector<std::string>& fields, const SectionSpan& span,
                   const std::vector<std::string>& record) {
   fields.insert(fields.begin() + static_cast<std::ptrdiff_t>(span.end), record.begin(), record.end());
 }

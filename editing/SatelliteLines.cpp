@@ -2,9 +2,14 @@
 
 #include <cctype>
 
+#include "base/RecordFields.h"
+#include "base/Sections.h"
+
 namespace lumoscope {
 
 namespace {
+
+constexpr size_t kSatelliteWidth = RecordWidth(Section::Satellite);
 
 bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
   if (prefix.size() > text.size()) return false;
@@ -19,21 +24,21 @@ bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) 
 }  // namespace
 
 size_t SatelliteCount(const std::vector<std::string>& lines) {
-  return lines.size() / kSatelliteRecordLines;
+  return lines.size() / kSatelliteWidth;
 }
 
 std::string SatelliteName(const std::vector<std::string>& lines, size_t satellite) {
-  return lines[satellite * kSatelliteRecordLines + kSatelliteNameLine];
+  return lines[satellite * kSatelliteWidth + field::kSatName];
 }
 
 SatelliteFields SatelliteFieldsOf(const std::vector<std::string>& lines, size_t satellite) {
-  const size_t first = satellite * kSatelliteRecordLines;
+  const std::string* record = lines.data() + satellite * kSatelliteWidth;
   SatelliteFields f;
-  f.name = lines[first + kSatelliteNameLine];
-  f.lnbHigh = lines[first + kSatelliteLnbHighLine];
-  f.lnbLow = lines[first + kSatelliteLnbLowLine];
-  f.position = lines[first + kSatellitePositionLine];
-  f.degree = lines[first + kSatelliteDegreeLine];
+  f.name = record[field::kSatName];
+  f.lnbHigh = record[field::kSatLnbHigh];
+  f.lnbLow = record[field::kSatLnbLow];
+  f.position = record[field::kSatPosition];
+  f.degree = record[field::kSatDegree];
   f.selected = static_cast<int>(satellite);
   return f;
 }

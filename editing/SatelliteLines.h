@@ -10,14 +10,6 @@
 
 namespace lumoscope {
 
-inline constexpr size_t kSatelliteRecordLines = 7;
-inline constexpr size_t kSatelliteIndexLine = 0;
-inline constexpr size_t kSatelliteNameLine = 1;
-inline constexpr size_t kSatelliteLnbHighLine = 3;
-inline constexpr size_t kSatelliteLnbLowLine = 4;
-inline constexpr size_t kSatellitePositionLine = 5;
-inline constexpr size_t kSatelliteDegreeLine = 6;
-
 size_t SatelliteCount(const std::vector<std::string>& lines);
 std::string SatelliteName(const std::vector<std::string>& lines, size_t satellite);
 

@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "base/FieldConversions.h"
+#include "base/Keywords.h"
 #include "base/ListLimits.h"
 #include "base/NameText.h"
+#include "base/RecordFields.h"
 #include "base/Reporter.h"
-#include "base/SilentReporter.h"
 #include "editing/ChannelFormChecks.h"
 #include "editing/FieldValues.h"
 #include "editing/NewChannelSteps.h"
@@ -37,7 +38,7 @@ constexpr int kSatelliteIndexLimit = 49;
 struct Tuning {
   long frequency;   // MHz
   long symbolRate;  // kS/s
-  const char* polarization;
+  std::string_view polarization;
 };
 
 long Rounded(uint32_t value) {
@@ -52,15 +53,15 @@ std::string Digits(long value) {
 
 // The transponder an entry describes, or nothing when the list cannot hold it.
 std::optional<Tuning> TuningOf(const ScanEntry& entry) {
-  Tuning t{Rounded(entry.frequencyKHz), Rounded(entry.symbolRate), nullptr};
+  Tuning t{Rounded(entry.frequencyKHz), Rounded(entry.symbolRate), {}};
   switch (entry.polarization) {
     case ScanPolarization::Horizontal:
     case ScanPolarization::CircularLeft:
-      t.polarization = "H";
+      t.polarization = kHorizontal;
       break;
     case ScanPolarization::Vertical:
     case ScanPolarization::CircularRight:
-      t.polarization = "V";
+      t.polarization = kVertical;
       break;
     case ScanPolarization::None:
       return std::nullopt;
@@ -80,12 +81,12 @@ struct KnownTransponder {
 };
 
 std::vector<KnownTransponder> TranspondersOf(const std::vector<std::string>& fields,
-                                             const SectionRange& digital, long satellite) {
+                                             const SectionSpan& digital, long satellite) {
   std::vector<KnownTransponder> known;
-  for (size_t r = 0; r < digital.RecordCount(); ++r) {
-    if (LeadingInteger(fields[digital.Line(r, kTpSatelliteLine)]) != satellite) continue;
-    known.push_back({LeadingInteger(fields[digital.Line(r, kTpFrequencyLine)]),
-                     Trimmed(fields[digital.Line(r, kTpPolarizationLine)])});
+  for (size_t r = 0; r < digital.Records(); ++r) {
+    if (LeadingInteger(fields[digital.At(r, field::kTpSat)]) != satellite) continue;
+    known.push_back({LeadingInteger(fields[digital.At(r, field::kTpFrequency)]),
+                     Trimmed(fields[digital.At(r, field::kTpPolar)])});
   }
   return known;
 }
@@ -98,23 +99,23 @@ bool AlreadyKnown(const std::vector<KnownTransponder>& known, const Tuning& t) {
 }
 
 // Record number of the satellite with this Index, compared as numbers like the compile.
-std::optional<size_t> SatelliteRecord(const std::vector<std::string>& fields, const SectionRange& satellites,
+std::optional<size_t> SatelliteRecord(const std::vector<std::string>& fields, const SectionSpan& satellites,
                                       const std::string& index) {
   const std::string wanted = Trimmed(index);
   if (wanted.empty() || wanted.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-  for (size_t r = 0; r < satellites.RecordCount(); ++r)
-    if (LeadingInteger(fields[satellites.Line(r, kSatelliteIndexLine)]) == LeadingInteger(wanted)) return r;
+  for (size_t r = 0; r < satellites.Records(); ++r)
+    if (LeadingInteger(fields[satellites.At(r, field::kIndex)]) == LeadingInteger(wanted)) return r;
   return std::nullopt;
 }
 
 // One above the largest satellite index, or the lowest free one when that is the last.
 std::optional<long> FreeSatelliteIndex(const std::vector<std::string>& fields,
-                                       const SectionRange& satellites) {
-  const long next = LargestInLine(fields, satellites, kSatelliteIndexLine).value_or(-1) + 1;
+                                       const SectionSpan& satellites) {
+  const long next = LargestInField(fields, satellites, field::kIndex).value_or(-1) + 1;
   if (next >= 0 && next <= kSatelliteIndexLimit) return next;
   std::vector<bool> used(kSatelliteIndexLimit + 1, false);
-  for (size_t r = 0; r < satellites.RecordCount(); ++r) {
-    const long i = LeadingInteger(fields[satellites.Line(r, kSatelliteIndexLine)]);
+  for (size_t r = 0; r < satellites.Records(); ++r) {
+    const long i = LeadingInteger(fields[satellites.At(r, field::kIndex)]);
     if (i >= 0 && i <= kSatelliteIndexLimit) used[static_cast<size_t>(i)] = true;
   }
   for (long i = 0; i <= kSatelliteIndexLimit; ++i)
@@ -174,8 +175,8 @@ std::optional<TableSatellite> SatelliteFromTableName(const std::string& tableNam
   // The display form the Degree conversion takes: side first, "E19.2".
   const int magnitude = std::abs(*tenths);
   std::string display = Format("%c%d.%d", *tenths < 0 ? 'W' : 'E', magnitude / 10, magnitude % 10);
-  SilentReporter quiet;  // a position built here always converts
-  DegreeToDisplay(display, s.degree, false, quiet);
+  // A position built here always converts.
+  s.degree = DegreeToDisplay(display, false).value_or(s.degree);
   if (CheckName(s.name, "Name")) return std::nullopt;
   return s;
 }
@@ -185,15 +186,15 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
   std::vector<std::string>& fields = host.Fields();
   IReporter& reporter = host.Reporter();
   const SectionLocator sections(fields);
-  for (SectionId id : {SectionId::Satellite, SectionId::Digital}) {
-    if (!sections[id].found) {
-      const std::string header(LayoutOf(id).header);
+  for (Section section : {Section::Satellite, Section::DigitalTp}) {
+    if (!sections[section].Found()) {
+      const std::string header(FormatOf(section).header);
       reporter.MessageBox(Format(kSectionMissing, header.c_str()));
       return std::nullopt;
     }
   }
-  const SectionRange& satellites = sections[SectionId::Satellite];
-  const SectionRange& digital = sections[SectionId::Digital];
+  const SectionSpan& satellites = sections[Section::Satellite];
+  const SectionSpan& digital = sections[Section::DigitalTp];
 
   TransponderImportReport report;
   report.tableName = table.name;
@@ -204,8 +205,8 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
       reporter.MessageBox(Format(kNoSuchSatellite, target.satelliteIndex->c_str()));
       return std::nullopt;
     }
-    report.satelliteIndex = fields[satellites.Line(*record, kSatelliteIndexLine)];
-    report.satelliteName = fields[satellites.Line(*record, kSatelliteNameLine)];
+    report.satelliteIndex = fields[satellites.At(*record, field::kIndex)];
+    report.satelliteName = fields[satellites.At(*record, field::kSatName)];
   } else {
     const std::optional<TableSatellite> made = SatelliteFromTableName(table.name);
     if (!made) {
@@ -220,7 +221,7 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
     report.newSatellite = true;
     report.satelliteIndex = std::to_string(*index);
     report.satelliteName = made->name;
-    newSatellite = {report.satelliteIndex, made->name,     "N",         kUniversalLnbHigh,
+    newSatellite = {report.satelliteIndex, made->name,     std::string(kNo), kUniversalLnbHigh,
                     kUniversalLnbLow,      made->position, made->degree};
   }
 
@@ -229,7 +230,7 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
       report.newSatellite ? std::vector<KnownTransponder>()
                           : TranspondersOf(fields, digital, LeadingInteger(report.satelliteIndex));
   std::vector<std::vector<std::string>> records;
-  long nextIndex = LargestInLine(fields, digital, kTpIndexLine).value_or(0) + 1;
+  long nextIndex = LargestInField(fields, digital, field::kIndex).value_or(0) + 1;
   for (const ScanEntry& entry : table.entries) {
     if (entry.delivery == ScanDelivery::Other) {
       ++report.otherSystems;
@@ -245,9 +246,9 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
       ++report.alreadyThere;
       continue;
     }
-    known.push_back({tuning->frequency, tuning->polarization});
+    known.push_back({tuning->frequency, std::string(tuning->polarization)});
     records.push_back({std::to_string(nextIndex++), report.satelliteIndex, Digits(tuning->frequency),
-                       Digits(tuning->symbolRate), tuning->polarization,
+                       Digits(tuning->symbolRate), std::string(tuning->polarization),
                        entry.delivery == ScanDelivery::DvbS2 ? "DVB-S2" : "DVB-S"});
   }
   report.added = records.size();
@@ -262,9 +263,9 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
   // The satellite may have moved the sections below it.
   const SectionLocator after(fields);
   std::vector<std::string> strings;
-  strings.reserve(records.size() * after[SectionId::Digital].recordLength);
+  strings.reserve(records.size() * after[Section::DigitalTp].width);
   for (const auto& r : records) strings.insert(strings.end(), r.begin(), r.end());
-  AppendRecord(fields, after[SectionId::Digital], strings);
+  AppendRecord(fields, after[Section::DigitalTp], strings);
   host.RefreshWithRenumber();
   return report;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "base/Keywords.h"
+#include "base/RecordFields.h"
 #include "base/Reporter.h"
 #include "editing/FieldValues.h"
 
@@ -9,10 +11,10 @@ namespace lumoscope {
 
 namespace {
 
-bool SamePlace(const std::vector<std::string>& fields, const SectionRange& digital, size_t r,
+bool SamePlace(const std::vector<std::string>& fields, const SectionSpan& digital, size_t r,
                const TuningValues& w) {
-  return fields[digital.Line(r, kTpPolarizationLine)] == w.polarization &&
-         fields[digital.Line(r, kTpSatelliteLine)] == w.satelliteIndex;
+  return fields[digital.At(r, field::kTpPolar)] == w.polarization &&
+         fields[digital.At(r, field::kTpSat)] == w.satelliteIndex;
 }
 
 bool Near(const std::string& a, const std::string& b) {
@@ -21,11 +23,11 @@ bool Near(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::optional<size_t> FindExactTransponder(const std::vector<std::string>& fields,
-                                           const SectionRange& digital, const TuningValues& wanted) {
-  for (size_t r = 0; r < digital.RecordCount(); ++r) {
-    if (fields[digital.Line(r, kTpFrequencyLine)] == wanted.frequency &&
-        fields[digital.Line(r, kTpSymbolRateLine)] == wanted.symbolRate &&
+std::optional<size_t> FindExactTransponder(const std::vector<std::string>& fields, const SectionSpan& digital,
+                                           const TuningValues& wanted) {
+  for (size_t r = 0; r < digital.Records(); ++r) {
+    if (fields[digital.At(r, field::kTpFrequency)] == wanted.frequency &&
+        fields[digital.At(r, field::kTpSymbolRate)] == wanted.symbolRate &&
         SamePlace(fields, digital, r, wanted))
       return r;
   }
@@ -33,24 +35,24 @@ std::optional<size_t> FindExactTransponder(const std::vector<std::string>& field
 }
 
 std::optional<size_t> FindSimilarTransponder(const std::vector<std::string>& fields,
-                                             const SectionRange& digital, const TuningValues& wanted) {
-  for (size_t r = 0; r < digital.RecordCount(); ++r) {
-    if (Near(fields[digital.Line(r, kTpFrequencyLine)], wanted.frequency) &&
-        Near(fields[digital.Line(r, kTpSymbolRateLine)], wanted.symbolRate) &&
+                                             const SectionSpan& digital, const TuningValues& wanted) {
+  for (size_t r = 0; r < digital.Records(); ++r) {
+    if (Near(fields[digital.At(r, field::kTpFrequency)], wanted.frequency) &&
+        Near(fields[digital.At(r, field::kTpSymbolRate)], wanted.symbolRate) &&
         SamePlace(fields, digital, r, wanted))
       return r;
   }
   return std::nullopt;
 }
 
-std::string SimilarTransponderQuestion(const std::vector<std::string>& fields, const SectionRange& digital,
+std::string SimilarTransponderQuestion(const std::vector<std::string>& fields, const SectionSpan& digital,
                                        size_t record) {
   std::string text = "Most alike TP exist, Replace with founded TP?";
   text += "\r\n\r\nfounded TP's information:";
-  text += Format("\r\nFreguency   : %s", fields[digital.Line(record, kTpFrequencyLine)].c_str());
-  text += Format("\r\nSymbol Rate : %s", fields[digital.Line(record, kTpSymbolRateLine)].c_str());
+  text += Format("\r\nFreguency   : %s", fields[digital.At(record, field::kTpFrequency)].c_str());
+  text += Format("\r\nSymbol Rate : %s", fields[digital.At(record, field::kTpSymbolRate)].c_str());
   text += "\r\nPolarization :";
-  text += fields[digital.Line(record, kTpPolarizationLine)] == "H" ? "Horizontal" : "Vertical";
+  text += fields[digital.At(record, field::kTpPolar)] == kHorizontal ? "Horizontal" : "Vertical";
   text += "\r\n";
   text += "\r\nYES\t\t=> REPLACE with founded TP";
   text += "\r\nNO\t\t=> Make NEW TP";

@@ -5,17 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "editing/SectionLocator.h"
+#include "base/SectionLocator.h"
 
 namespace lumoscope {
-
-// Lines of a DIGITAL record.
-inline constexpr size_t kTpIndexLine = 0;
-inline constexpr size_t kTpSatelliteLine = 1;
-inline constexpr size_t kTpFrequencyLine = 2;
-inline constexpr size_t kTpSymbolRateLine = 3;
-inline constexpr size_t kTpPolarizationLine = 4;
-inline constexpr size_t kTpCommentLine = 5;
 
 // Tuning frequency and symbol rate closer than this (in MHz and KHz) count as the same
 // transponder typed slightly differently.
@@ -24,20 +16,20 @@ inline constexpr long kSimilarTuningTolerance = 5;
 struct TuningValues {
   std::string frequency;
   std::string symbolRate;
-  std::string polarization;  // "H" or "V"
+  std::string polarization;  // kHorizontal or kVertical
   std::string satelliteIndex;
 };
 
 // Record numbers within the DIGITAL section. Exact: all four lines equal as text.
-std::optional<size_t> FindExactTransponder(const std::vector<std::string>& fields,
-                                           const SectionRange& digital, const TuningValues& wanted);
+std::optional<size_t> FindExactTransponder(const std::vector<std::string>& fields, const SectionSpan& digital,
+                                           const TuningValues& wanted);
 // Similar: same polarization and satellite, frequency and symbol rate each within the
 // tolerance; the first such record only.
 std::optional<size_t> FindSimilarTransponder(const std::vector<std::string>& fields,
-                                             const SectionRange& digital, const TuningValues& wanted);
+                                             const SectionSpan& digital, const TuningValues& wanted);
 
 // Text of the Yes/No/Cancel question about a similar transponder.
-std::string SimilarTransponderQuestion(const std::vector<std::string>& fields, const SectionRange& digital,
+std::string SimilarTransponderQuestion(const std::vector<std::string>& fields, const SectionSpan& digital,
                                        size_t record);
 inline constexpr const char* kSimilarTransponderCaption = "REPLACE";
 

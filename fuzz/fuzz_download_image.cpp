@@ -53,7 +53,9 @@ class AgreeablePort final : public ISerialPort {
 
 class Factory final : public ISerialLinkFactory {
  public:
-  std::unique_ptr<ISerialPort> Open(const std::string&) override { return std::make_unique<AgreeablePort>(); }
+  std::unique_ptr<ISerialPort> Open(const std::string&, FileFailure&) override {
+    return std::make_unique<AgreeablePort>();
+  }
   IClock& Clock() override { return clock_; }
 
  private:

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/Reporter.h"
-#include "base/SectionLayout.h"
+#include "base/Sections.h"
 #include "base/SilentReporter.h"
 #include "transfer/SectionListFormatter.h"
 #include "transfer/SectionListParser.h"
@@ -23,7 +23,7 @@ bool HasRecordWithoutAlnum(const std::vector<std::string>& list) {
   size_t fields = 0;
   for (const std::string& s : list) {
     if (lumoscope::IsSectionMarker(s)) {
-      for (const lumoscope::SectionLayout& l : lumoscope::kSectionLayouts)
+      for (const lumoscope::SectionFormat& l : lumoscope::kSectionFormats)
         if (s == l.startMarker) fields = l.fieldCount;
       count = 0;
       alnum = false;
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   if (!lumoscope::ParseSectionList(text, reporter, list, resave)) return 0;
   // Each section's markers enclose whole records, and each section appears once.
-  for (const lumoscope::SectionLayout& layout : lumoscope::kSectionLayouts) {
+  for (const lumoscope::SectionFormat& layout : lumoscope::kSectionFormats) {
     size_t start = list.size();
     for (size_t i = 0; i < list.size(); ++i) {
       if (list[i] != layout.startMarker) continue;

@@ -6,9 +6,9 @@
 #include <nlohmann/json.hpp>
 
 #include "base/NameText.h"
+#include "base/SectionLocator.h"
 #include "listview/ChannelColumns.h"
 #include "listview/ChannelTables.h"
-#include "listview/Sections.h"
 
 namespace lumoscope {
 
@@ -95,8 +95,7 @@ struct ChannelRows {
 ChannelRows Rows(const std::vector<std::string>& fields) {
   ChannelRows rows;
   JoinChannelTables(fields, rows.digital, rows.analog);
-  rows.serviceRows =
-      static_cast<size_t>(SectionMap::Locate(fields)[ListSection::Channel].Records(kChannelWidth));
+  rows.serviceRows = SectionLocator(fields)[Section::DigitalChannel].Records();
   return rows;
 }
 

@@ -9,9 +9,10 @@
 
 #include "base/FieldConversions.h"
 #include "base/NameText.h"
+#include "base/RecordFields.h"
 #include "base/Reporter.h"
+#include "base/SectionLocator.h"
 #include "listview/ChannelTables.h"
-#include "listview/Sections.h"
 
 namespace lumoscope {
 
@@ -44,8 +45,9 @@ std::string Key(const Parts&... parts) {
   return key;
 }
 
-char KindTag(ChannelKind kind) {
-  return "SPA"[static_cast<int>(kind)];
+// The section's code: keys of different kinds of channel never meet.
+std::string SectionTag(Section section) {
+  return std::to_string(static_cast<int>(section));
 }
 
 std::string PidsText(const ChannelEntry& c, char separator) {
@@ -56,19 +58,18 @@ std::string PidsText(const ChannelEntry& c, char separator) {
 
 ListChannels ReadChannels(const std::vector<std::string>& fields) {
   ListChannels list;
-  const SectionMap layout = SectionMap::Locate(fields);
+  const SectionLocator sections(fields);
 
   std::unordered_map<std::string_view, std::string> satellites;
-  const SectionSpan& sats = layout[ListSection::Satellite];
-  for (long r = 0; r < sats.Records(kSatelliteWidth); ++r) {
-    const std::string* f = fields.data() + sats.First() + r * kSatelliteWidth;
+  const SectionSpan& sats = sections[Section::Satellite];
+  for (size_t r = 0; r < sats.Records(); ++r) {
+    const std::string* f = fields.data() + sats.At(r);
     satellites.emplace(f[field::kIndex], Trimmed(f[field::kSatName]));
   }
-  const SectionSpan& tps = layout[ListSection::DigitalTp];
-  for (long r = 0; r < tps.Records(kDigitalTpWidth); ++r) {
-    const long first = tps.First() + r * kDigitalTpWidth;
-    const std::string* f = fields.data() + first;
-    list.transponders.push_back({first, f[field::kIndex], SatelliteOf(satellites, f[field::kTpSat]),
+  const SectionSpan& tps = sections[Section::DigitalTp];
+  for (size_t r = 0; r < tps.Records(); ++r) {
+    const std::string* f = fields.data() + tps.At(r);
+    list.transponders.push_back({tps.At(r), f[field::kIndex], SatelliteOf(satellites, f[field::kTpSat]),
                                  DecimalValue(f[field::kTpFrequency]), TrimmedUpper(f[field::kTpPolar])});
   }
 
@@ -76,18 +77,18 @@ ListChannels ReadChannels(const std::vector<std::string>& fields) {
   std::vector<std::string> digitalRows;
   std::vector<std::string> analogRows;
   JoinChannelTables(fields, digitalRows, analogRows);
-  const long services = layout[ListSection::Channel].Records(kChannelWidth);
+  const SectionSpan& services = sections[Section::DigitalChannel];
+  const SectionSpan& pids = sections[Section::PidChannel];
   const auto satelliteOf = [&satellites](const std::string* row, int nameColumn, int indexColumn) {
     return row[nameColumn].empty() ? SatelliteOf(satellites, row[indexColumn]) : Trimmed(row[nameColumn]);
   };
   for (size_t r = 0; r * kDigitalRowWidth < digitalRows.size(); ++r) {
     const std::string* row = digitalRows.data() + r * kDigitalRowWidth;
-    const long n = static_cast<long>(r);
+    const bool service = r < services.Records();
     ChannelEntry c;
-    c.kind = n < services ? ChannelKind::Service : ChannelKind::Pid;
-    c.first = n < services ? layout[ListSection::Channel].First() + n * kChannelWidth
-                           : layout[ListSection::Pid].First() + (n - services) * kPidWidth;
-    c.number = n + 1;
+    c.section = service ? Section::DigitalChannel : Section::PidChannel;
+    c.first = service ? services.At(r) : pids.At(r - services.Records());
+    c.number = static_cast<long>(r) + 1;
     c.null = IsNull(row[digitalcol::kBlank]);
     c.name = Trimmed(row[digitalcol::kName]);
     c.satellite = satelliteOf(row, digitalcol::kSatName, digitalcol::kSatIndex);
@@ -96,7 +97,7 @@ ListChannels ReadChannels(const std::vector<std::string>& fields) {
     c.polarization = TrimmedUpper(row[digitalcol::kPolarization]);
     c.symbolRate = DecimalValue(row[digitalcol::kSymbolRate]);
     c.tuning = Format("%ld %s %ld", c.frequency, c.polarization.c_str(), c.symbolRate);
-    if (c.kind == ChannelKind::Service) {
+    if (service) {
       c.serviceId = ServiceIdKey(row[digitalcol::kSvcId]);
     } else {
       c.pids = {DecimalValue(row[digitalcol::kVideoPid]), DecimalValue(row[digitalcol::kAudioPid]),
@@ -107,8 +108,8 @@ ListChannels ReadChannels(const std::vector<std::string>& fields) {
   for (size_t r = 0; r * kAnalogRowWidth < analogRows.size(); ++r) {
     const std::string* row = analogRows.data() + r * kAnalogRowWidth;
     ChannelEntry c;
-    c.kind = ChannelKind::Analog;
-    c.first = layout[ListSection::AnalogTp].First() + static_cast<long>(r) * kAnalogWidth;
+    c.section = Section::AnalogTp;
+    c.first = sections[Section::AnalogTp].At(r);
     c.number = static_cast<long>(r) + 1;
     c.null = IsNull(row[analogcol::kBlank]);
     c.name = Trimmed(row[analogcol::kName]);
@@ -136,16 +137,16 @@ std::string NameKey(std::string_view name) {
 }
 
 std::string IdentityKey(const ChannelEntry& c) {
-  return Key(std::string(1, KindTag(c.kind)), TransponderKey(c),
-             c.kind == ChannelKind::Service ? c.serviceId
-             : c.kind == ChannelKind::Pid   ? PidsText(c, ' ')
-                                            : "");
+  return Key(SectionTag(c.section), TransponderKey(c),
+             c.section == Section::DigitalChannel ? c.serviceId
+             : c.section == Section::PidChannel   ? PidsText(c, ' ')
+                                                  : "");
 }
 
 std::string ServiceKey(const ChannelEntry& c) {
-  if (c.kind == ChannelKind::Analog) return IdentityKey(c);
-  return Key(std::string(1, KindTag(c.kind)), NameKey(c.satellite),
-             c.kind == ChannelKind::Service ? c.serviceId : PidsText(c, ' '));
+  if (c.section == Section::AnalogTp) return IdentityKey(c);
+  return Key(SectionTag(c.section), NameKey(c.satellite),
+             c.section == Section::DigitalChannel ? c.serviceId : PidsText(c, ' '));
 }
 
 std::string TransponderKey(const ChannelEntry& c) {
@@ -154,7 +155,7 @@ std::string TransponderKey(const ChannelEntry& c) {
 
 std::string NamedServiceKey(const ChannelEntry& c) {
   if (c.Digital()) return ServiceKey(c) + Key(NameKey(c.name));
-  return Key(std::string(1, KindTag(c.kind)), NameKey(c.satellite), NameKey(c.name));
+  return Key(SectionTag(c.section), NameKey(c.satellite), NameKey(c.name));
 }
 
 void PairByKey(const std::vector<std::string>& leftKeys, const std::vector<std::string>& rightKeys,
@@ -180,8 +181,8 @@ std::string ChannelLabel(const ChannelEntry& c) {
 std::string ChannelPlace(const ChannelEntry& c) {
   std::string place =
       Format("%s %ld %s", NameToUtf8(c.satellite).c_str(), c.frequency, c.polarization.c_str());
-  if (c.kind == ChannelKind::Service) place += ", SVC ID " + ServiceIdText(c);
-  if (c.kind == ChannelKind::Pid) place += ", PIDs " + PidsText(c, '/');
+  if (c.section == Section::DigitalChannel) place += ", SVC ID " + ServiceIdText(c);
+  if (c.section == Section::PidChannel) place += ", PIDs " + PidsText(c, '/');
   return place;
 }
 

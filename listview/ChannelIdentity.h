@@ -14,14 +14,13 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Sections.h"
+
 namespace lumoscope {
 
-// The three kinds of channel record: CHANNEL, CHANNEL_PID and ANALOG.
-enum class ChannelKind { Service, Pid, Analog };
-
 struct ChannelEntry {
-  ChannelKind kind = ChannelKind::Service;
-  long first = 0;           // index of the record's first string in the working list
+  Section section = Section::DigitalChannel;  // DigitalChannel, PidChannel or AnalogTp
+  size_t first = 0;                           // index of the record's first string in the working list
   long number = 0;          // the channel number the list shows: digital channels (CHANNEL, then
                             // CHANNEL_PID) count from 1, analog channels count from 1 again
   bool null = false;        // a null channel (blank Y): a kept place, not a service
@@ -38,11 +37,11 @@ struct ChannelEntry {
   // band and audio carriers of an analog channel.
   std::string tuning;
 
-  bool Digital() const { return kind != ChannelKind::Analog; }
+  bool Digital() const { return section != Section::AnalogTp; }
 };
 
 struct TransponderEntry {
-  long first = 0;  // index of the record's first string in the working list
+  size_t first = 0;  // index of the record's first string in the working list
   std::string index;
   std::string satellite;
   long frequency = 0;
@@ -59,14 +58,14 @@ ListChannels ReadChannels(const std::vector<std::string>& fields);
 // A name as it is matched: blanks removed, letters in upper case.
 std::string NameKey(std::string_view name);
 
-// The channel itself: kind, satellite, frequency, polarisation and service ID or PIDs.
+// The channel itself: section, satellite, frequency, polarisation and service ID or PIDs.
 std::string IdentityKey(const ChannelEntry& channel);
-// The service wherever it is tuned: kind, satellite and service ID or PIDs (analog:
+// The service wherever it is tuned: section, satellite and service ID or PIDs (analog:
 // satellite, frequency and polarisation).
 std::string ServiceKey(const ChannelEntry& channel);
 // The transponder a channel is on: satellite, frequency, polarisation.
 std::string TransponderKey(const ChannelEntry& channel);
-// The service by its name wherever it is tuned: kind, satellite, service ID or PIDs and
+// The service by its name wherever it is tuned: section, satellite, service ID or PIDs and
 // name (analog: satellite and name).
 std::string NamedServiceKey(const ChannelEntry& channel);
 

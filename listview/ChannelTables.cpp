@@ -5,6 +5,9 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "base/FieldConversions.h"
+#include "base/Keywords.h"
+#include "base/RecordFields.h"
 #include "listview/ListView.h"
 
 namespace lumoscope {
@@ -15,18 +18,17 @@ constexpr int kTransponderPart = 4;  // frequency, symbol rate, polarization, bo
 constexpr int kSatellitePart = 5;    // name, LNB_LO high, LNB_LO low, position, degree
 
 // What a channel on transponder 0 (no transponder of its own) shows.
-constexpr std::string_view kNoTransponder[kTransponderPart] = {"0000", "0000", "V", "___"};
+constexpr std::string_view kNoTransponder[kTransponderPart] = {"0000", "0000", kVertical, "___"};
 
 // First record of a section by the text of its Index field.
 using IndexMap = std::unordered_map<std::string_view, long>;
 
-IndexMap MapByIndex(const std::vector<std::string>& fields, const SectionSpan& span, int width) {
+IndexMap MapByIndex(const std::vector<std::string>& fields, const SectionSpan& span) {
   IndexMap map;
-  const long records = span.Records(width);
-  map.reserve(static_cast<size_t>(records));
-  for (long r = 0; r < records; ++r) {
-    const long first = span.First() + r * width;
-    map.emplace(fields[static_cast<size_t>(first)], first);
+  map.reserve(span.Records());
+  for (size_t r = 0; r < span.Records(); ++r) {
+    const size_t first = span.At(r);
+    map.emplace(fields[first], static_cast<long>(first));
   }
   return map;
 }
@@ -67,19 +69,18 @@ void JoinChannelTables(const std::vector<std::string>& fields, std::vector<std::
                        std::vector<std::string>& analogRows) {
   digitalRows.clear();
   analogRows.clear();
-  const SectionMap layout = SectionMap::Locate(fields);
-  const IndexMap sats = MapByIndex(fields, layout[ListSection::Satellite], kSatelliteWidth);
-  const IndexMap tps = MapByIndex(fields, layout[ListSection::DigitalTp], kDigitalTpWidth);
+  const SectionLocator sections(fields);
+  const IndexMap sats = MapByIndex(fields, sections[Section::Satellite]);
+  const IndexMap tps = MapByIndex(fields, sections[Section::DigitalTp]);
 
-  const SectionSpan& ch = layout[ListSection::Channel];
-  const SectionSpan& pid = layout[ListSection::Pid];
-  const SectionSpan& an = layout[ListSection::AnalogTp];
-  digitalRows.reserve(
-      static_cast<size_t>((ch.Records(kChannelWidth) + pid.Records(kPidWidth)) * kDigitalRowWidth));
-  analogRows.reserve(static_cast<size_t>(an.Records(kAnalogWidth) * kAnalogRowWidth));
+  const SectionSpan& ch = sections[Section::DigitalChannel];
+  const SectionSpan& pid = sections[Section::PidChannel];
+  const SectionSpan& an = sections[Section::AnalogTp];
+  digitalRows.reserve((ch.Records() + pid.Records()) * kDigitalRowWidth);
+  analogRows.reserve(an.Records() * kAnalogRowWidth);
 
-  for (long r = 0; r < ch.Records(kChannelWidth); ++r) {
-    const std::string* f = fields.data() + ch.First() + r * kChannelWidth;
+  for (size_t r = 0; r < ch.Records(); ++r) {
+    const std::string* f = fields.data() + ch.At(r);
     for (int i = 0; i <= field::kChName; ++i) digitalRows.push_back(f[i]);
     digitalRows.insert(digitalRows.end(), 3, std::string());  // no PIDs
     digitalRows.push_back(f[field::kChAudio]);
@@ -91,19 +92,19 @@ void JoinChannelTables(const std::vector<std::string>& fields, std::vector<std::
     }
     AppendSatellite(digitalRows, fields, sats, f[field::kChSat]);
   }
-  for (long r = 0; r < pid.Records(kPidWidth); ++r) {
-    const std::string* f = fields.data() + pid.First() + r * kPidWidth;
+  for (size_t r = 0; r < pid.Records(); ++r) {
+    const std::string* f = fields.data() + pid.At(r);
     digitalRows.push_back(f[field::kIndex]);
     digitalRows.push_back(f[field::kPidTp]);
     digitalRows.push_back(f[field::kPidSat]);
     digitalRows.emplace_back();  // no service id
-    for (int i = field::kPidType; i < kPidWidth; ++i) digitalRows.push_back(f[i]);
+    for (int i = field::kPidType; i <= field::kPidBlank; ++i) digitalRows.push_back(f[i]);
     AppendTransponder(digitalRows, fields, tps, f[field::kPidTp]);
     AppendSatellite(digitalRows, fields, sats, f[field::kPidSat]);
   }
-  for (long r = 0; r < an.Records(kAnalogWidth); ++r) {
-    const std::string* f = fields.data() + an.First() + r * kAnalogWidth;
-    analogRows.insert(analogRows.end(), f, f + kAnalogWidth);
+  for (size_t r = 0; r < an.Records(); ++r) {
+    const std::string* f = fields.data() + an.At(r);
+    analogRows.insert(analogRows.end(), f, f + an.width);
     AppendSatellite(analogRows, fields, sats, f[field::kAnSat]);
   }
 }
@@ -113,17 +114,16 @@ void CLumoscopeListView::BuildChannelTables() {
 }
 
 void CLumoscopeListView::Renumber() {
-  const SectionMap layout = SectionMap::Locate(m_fields);
+  const SectionLocator sections(m_fields);
   long number = 1;
-  const auto numberSection = [&](const SectionSpan& span, int width) {
-    for (long r = 0; r < span.Records(width); ++r) {
-      m_fields[static_cast<size_t>(span.First() + r * width)] = std::to_string(number++);
-    }
+  const auto numberSection = [&](const SectionSpan& span) {
+    for (size_t r = 0; r < span.Records(); ++r)
+      m_fields[span.At(r, field::kIndex)] = std::to_string(number++);
   };
-  numberSection(layout[ListSection::Channel], kChannelWidth);
-  numberSection(layout[ListSection::Pid], kPidWidth);
+  numberSection(sections[Section::DigitalChannel]);
+  numberSection(sections[Section::PidChannel]);
   number = 1;
-  numberSection(layout[ListSection::AnalogTp], kAnalogWidth);
+  numberSection(sections[Section::AnalogTp]);
 }
 
 }  // namespace lumoscope

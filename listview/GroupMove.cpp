@@ -24,36 +24,30 @@ int CLumoscopeListView::RowAt(ClientPoint point) const {
 
 bool CLumoscopeListView::OnLButtonDown(ClientPoint point) {
   if (!IsLoaded()) return false;  // nothing to select without a list
-  const int row = RowAt(point);
-  if (row >= 0) m_dragFromRow = row;
+  m_drag.Press(RowAt(point));
   return true;
 }
 
 void CLumoscopeListView::OnBeginDrag() {
   if (m_viewType != 0) return;
-  m_dragging = true;
-  // A release outside every visible row must not reuse the drop row of an earlier drag:
-  // that would move rows to a place the user never pointed at. Starting from the drag's
-  // own row makes such a release move nothing.
-  m_dropRow = m_dragFromRow;
+  m_drag.Begin();
 }
 
 void CLumoscopeListView::OnMouseMove() {
-  if (m_dragging) m_control->SetPointer(PointerShape::AppStarting);
+  if (m_drag.Dragging()) m_control->SetPointer(PointerShape::AppStarting);
 }
 
 void CLumoscopeListView::OnLButtonUp(ClientPoint point) {
   m_control->SetPointer(PointerShape::Arrow);
-  if (m_dragging && m_groupMoveEnabled) Drop(point);
-  m_dragging = false;
+  if (m_drag.Dragging() && m_groupMoveEnabled) Drop(point);
+  m_drag.End();
 }
 
 bool CLumoscopeListView::MoveRecordInPlace(int from, int to) {
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  const SectionSpan& ch = layout[ListSection::Channel];
-  const long channels = ch.Records(kChannelWidth);
+  const SectionLocator sections(m_fields);
+  const SectionSpan& ch = sections[Section::DigitalChannel];
+  const auto channels = static_cast<long>(ch.Records());
   const SectionSpan* span = nullptr;
-  int width = 0;
   long rowFrom = from;
   long rowTo = to;
   if (m_showDigital) {
@@ -63,21 +57,19 @@ bool CLumoscopeListView::MoveRecordInPlace(int from, int to) {
     }
     if (from < channels) {
       span = &ch;
-      width = kChannelWidth;
     } else {
-      span = &layout[ListSection::Pid];
-      width = kPidWidth;
+      span = &sections[Section::PidChannel];
       rowFrom -= channels;
       rowTo -= channels;
     }
   } else {
-    span = &layout[ListSection::AnalogTp];
-    width = kAnalogWidth;
+    span = &sections[Section::AnalogTp];
   }
-  const long records = span->Records(width);
+  const auto records = static_cast<long>(span->Records());
   if (rowFrom < 0 || rowTo < 0 || rowFrom >= records || rowTo >= records) return false;
-  const auto a = m_fields.begin() + span->First() + rowFrom * width;
-  const auto d = m_fields.begin() + span->First() + rowTo * width;
+  const auto width = static_cast<long>(span->width);
+  const auto a = m_fields.begin() + static_cast<long>(span->First()) + rowFrom * width;
+  const auto d = m_fields.begin() + static_cast<long>(span->First()) + rowTo * width;
   if (a < d) {
     std::rotate(a, a + width, d);  // ends directly above the target, at row to - 1
   } else if (d < a) {
@@ -95,16 +87,17 @@ void CLumoscopeListView::MoveRecord(int from, int to) {
 }
 
 void CLumoscopeListView::Drop(ClientPoint point) {
-  const int row = RowAt(point);
-  if (row >= 0) m_dropRow = row;
-  if (m_dropRow == m_dragFromRow) return;
+  m_drag.Release(RowAt(point));
+  if (!m_drag.Moves()) return;
+  const int from = m_drag.FromRow();
+  const int drop = m_drag.DropRow();
   const std::vector<int> rows = SelectedRows();
   const int lastVisible = LastVisibleRow();
-  const bool down = m_dragFromRow < m_dropRow;
-  const int target = down ? m_dropRow - 1 : m_dropRow;
+  const bool down = from < drop;
+  const int target = down ? drop - 1 : drop;
 
   if (rows.size() < 2) {
-    MoveRecordInPlace(m_dragFromRow, m_dropRow);
+    MoveRecordInPlace(from, drop);
     // A single-row move records no undo step but still changes the list.
     m_modified = true;
   } else {
@@ -113,9 +106,9 @@ void CLumoscopeListView::Drop(ClientPoint point) {
     PushUndo("Group Move");
     for (int j = 0; j <= k; ++j) {
       if (down) {
-        MoveRecordInPlace(rows[static_cast<size_t>(k - j)], m_dropRow - j);
+        MoveRecordInPlace(rows[static_cast<size_t>(k - j)], drop - j);
       } else {
-        MoveRecordInPlace(rows[static_cast<size_t>(j)], m_dropRow + j);
+        MoveRecordInPlace(rows[static_cast<size_t>(j)], drop + j);
       }
     }
   }

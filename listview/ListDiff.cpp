@@ -34,16 +34,15 @@ const ChannelEntry& Subject(const ChannelChange& change) {
   return change.kind == ChangeKind::Added ? change.after : change.before;
 }
 
-const char* KindName(ChannelKind kind) {
-  switch (kind) {
-    case ChannelKind::Service:
+const char* KindName(Section section) {
+  switch (section) {
+    case Section::DigitalChannel:
       return "digital";
-    case ChannelKind::Pid:
+    case Section::PidChannel:
       return "pid";
-    case ChannelKind::Analog:
+    default:
       return "analog";
   }
-  return "";
 }
 
 }  // namespace
@@ -72,8 +71,8 @@ nlohmann::ordered_json ChannelJson(const ChannelEntry& c) {
                            {"satellite", NameToUtf8(c.satellite)},
                            {"frequency", c.frequency},
                            {"polarization", c.polarization}};
-  if (c.kind == ChannelKind::Service) j["service_id"] = ServiceIdText(c);
-  if (c.kind == ChannelKind::Pid) j["pids"] = c.pids;
+  if (c.section == Section::DigitalChannel) j["service_id"] = ServiceIdText(c);
+  if (c.section == Section::PidChannel) j["pids"] = c.pids;
   if (c.Digital()) j["symbol_rate"] = c.symbolRate;
   j["tuning"] = c.tuning;
   return j;
@@ -166,7 +165,7 @@ std::string DifferencesJson(const ListDifferences& d, const std::string& firstNa
   for (const ChangeKind kind : kChangeKinds) summary[ChangeName(kind)] = d.Count(kind);
   nlohmann::ordered_json changes = nlohmann::ordered_json::array();
   for (const ChannelChange& c : d.changes) {
-    nlohmann::ordered_json change{{"change", ChangeName(c.kind)}, {"kind", KindName(Subject(c).kind)}};
+    nlohmann::ordered_json change{{"change", ChangeName(c.kind)}, {"kind", KindName(Subject(c).section)}};
     if (c.kind != ChangeKind::Added) change["first"] = ChannelJson(c.before);
     if (c.kind != ChangeKind::Removed) change["second"] = ChannelJson(c.after);
     changes.push_back(std::move(change));

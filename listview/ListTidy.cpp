@@ -8,7 +8,6 @@
 #include "base/NameText.h"
 #include "base/Reporter.h"
 #include "editing/NewChannelHost.h"
-#include "listview/Sections.h"
 
 namespace lumoscope {
 
@@ -122,11 +121,6 @@ TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choi
   const Analysis a = Analyse(fields);
   TidyPlan plan;
   std::vector<bool> gone(a.list.channels.size(), false);
-  const auto width = [](const ChannelEntry& c) {
-    return c.kind == ChannelKind::Service ? kChannelWidth
-           : c.kind == ChannelKind::Pid   ? kPidWidth
-                                          : kAnalogWidth;
-  };
   for (size_t i = 0; i < a.list.channels.size(); ++i) {
     const ChannelEntry& c = a.list.channels[i];
     std::string line;
@@ -138,12 +132,12 @@ TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choi
       continue;
     }
     gone[i] = true;
-    plan.channels.push_back({{c.first, width(c)}, std::move(line)});
+    plan.channels.push_back({{c.first, RecordWidth(c.section)}, std::move(line)});
   }
   if (choice.unusedTransponders) {
     for (const TransponderEntry* tp : UnusedTransponders(a.list, [&gone](size_t i) { return gone[i]; }))
       plan.transponders.push_back(
-          {{tp->first, kDigitalTpWidth}, TransponderLine(*tp) + ": no channel uses it"});
+          {{tp->first, RecordWidth(Section::DigitalTp)}, TransponderLine(*tp) + ": no channel uses it"});
   }
   return plan;
 }

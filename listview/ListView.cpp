@@ -4,10 +4,13 @@
 #include <utility>
 
 #include "base/FieldConversions.h"
+#include "base/Keywords.h"
+#include "base/RecordFields.h"
 #include "base/ReplacingFile.h"
 #include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "listview/ChannelColumns.h"
+#include "listview/SectionColumns.h"
 #include "transfer/SectionListLoader.h"
 
 namespace lumoscope {
@@ -19,12 +22,6 @@ namespace {
 constexpr const char* kTitlePrefix = "Lumoscope Lite : ";
 constexpr const char* kUntitled = "Lumoscope Lite : Untitled";
 constexpr const char* kMissingMarker = "Can't find \" %s \" ";
-constexpr int kSatelliteDegreeColumn = 6;
-
-// m_viewType of the section views, in the order of ListSection.
-constexpr ListSection kSectionOfView[] = {ListSection::SatName,   ListSection::Satellite,
-                                          ListSection::DigitalTp, ListSection::AnalogTp,
-                                          ListSection::Channel,   ListSection::Pid};
 
 }  // namespace
 
@@ -80,39 +77,36 @@ void CLumoscopeListView::FillColumns(const char* const* titles, const int* width
 }
 
 void CLumoscopeListView::FillList() {
-  if (m_viewType >= 1 && m_viewType <= kListSectionCount) {
-    FillSectionView(kSectionOfView[m_viewType - 1]);
+  if (m_viewType >= 1 && m_viewType <= static_cast<int>(kSectionCount)) {
+    FillSectionView(static_cast<Section>(m_viewType));
   } else {
     FillChannelView();
   }
 }
 
-void CLumoscopeListView::FillSectionView(ListSection section) {
-  const SectionInfo& info = InfoOf(section);
-  FillColumns(info.titles.data(), info.widths.data(), info.width);
-  const auto start = std::find(m_fields.begin(), m_fields.end(), info.startMarker);
-  if (start == m_fields.end()) {
-    m_reporter->MessageBox(Format(kMissingMarker, info.startMarker));
+void CLumoscopeListView::FillSectionView(Section section) {
+  const SectionColumns& columns = ColumnsOf(section);
+  const SectionFormat& format = FormatOf(section);
+  const int width = static_cast<int>(format.fieldCount);
+  FillColumns(columns.titles.data(), columns.widths.data(), width);
+  const SectionSpan span = SectionLocator(m_fields)[section];
+  if (span.start == SectionSpan::kMissing || span.end == SectionSpan::kMissing) {
+    const std::string marker(span.start == SectionSpan::kMissing ? format.startMarker : format.endMarker);
+    m_reporter->MessageBox(Format(kMissingMarker, marker.c_str()));
     return;
   }
-  const auto end = std::find(m_fields.begin(), m_fields.end(), info.endMarker);
-  if (end == m_fields.end()) {
-    m_reporter->MessageBox(Format(kMissingMarker, info.endMarker));
-    return;
-  }
-  if (end < start) return;  // a damaged list: no rows rather than cells from elsewhere
-  const long cells = end - start - 1;
-  for (long k = 0; k < cells; ++k) {
-    const int row = static_cast<int>(k / info.width);
-    const int column = static_cast<int>(k % info.width);
-    const std::string& cell = *(start + 1 + k);
+  const size_t cells = span.Strings();
+  for (size_t k = 0; k < cells; ++k) {
+    const int row = static_cast<int>(k / format.fieldCount);
+    const int column = static_cast<int>(k % format.fieldCount);
+    const std::string& cell = m_fields[span.First() + k];
     if (column == 0) {
       m_control->InsertItem(row, cell, kImageRecord);
-    } else if (section == ListSection::Satellite && column == kSatelliteDegreeColumn) {
+    } else if (section == Section::Satellite && column == field::kSatDegree) {
       std::string stored = cell;
-      std::string shown = cell;
-      DegreeToDisplay(stored, shown, true, *m_reporter);
-      m_control->SetItemText(row, column, shown);
+      const std::optional<std::string> shown = DegreeToDisplay(stored, true);
+      if (!shown) m_reporter->MessageBox(kDegreeConversionMessage);
+      m_control->SetItemText(row, column, shown.value_or(cell));
     } else {
       m_control->SetItemText(row, column, cell);
     }
@@ -133,21 +127,8 @@ void CLumoscopeListView::FillChannelView() {
   for (size_t r = 0; r < count; ++r) {
     const std::string* row = rows.data() + r * static_cast<size_t>(width);
     const int item = static_cast<int>(r);
-    m_control->InsertItem(item, row[0], row[typeColumn] == "TV" ? kImageTv : kImageRadio);
+    m_control->InsertItem(item, row[0], row[typeColumn] == kTv ? kImageTv : kImageRadio);
     for (int c = 1; c < width; ++c) m_control->SetItemText(item, c, row[c]);
-  }
-}
-
-int CLumoscopeListView::CutCount(ListSection kind) const {
-  switch (kind) {
-    case ListSection::Channel:
-      return m_cutDigitalCount;
-    case ListSection::Pid:
-      return m_cutPidCount;
-    case ListSection::AnalogTp:
-      return m_cutAnalogCount;
-    default:
-      return 0;
   }
 }
 
@@ -167,10 +148,12 @@ bool CLumoscopeListView::IsCommandEnabled(int id) const {
     case EnableRule::PadUndoAvailable:
       return m_padUndoAvailable;
     case EnableRule::UndoAvailable:
-      return m_undoAvailable;
+      return UndoAvailable();
     case EnableRule::PasteAvailable:
       return IsLoaded() && m_viewType == 0 &&
-             (m_showDigital ? (m_cutDigitalCount > 0 || m_cutPidCount > 0) : m_cutAnalogCount > 0);
+             (m_showDigital
+                  ? (m_cut.Count(Section::DigitalChannel) > 0 || m_cut.Count(Section::PidChannel) > 0)
+                  : m_cut.Count(Section::AnalogTp) > 0);
   }
   return false;
 }
@@ -198,10 +181,8 @@ bool CLumoscopeListView::IsCommandChecked(int id) const {
 
 std::string CLumoscopeListView::CommandText(int id) const {
   if (id == cmd::kUndo) {
-    if (!m_undoAvailable || m_undoCount <= 0) return "Undo Disable";
-    const size_t newest = static_cast<size_t>(std::min(m_undoCount, kUndoSteps));
-    const std::string& label = newest < m_undoLabels.size() ? m_undoLabels[newest] : m_undoLabels[0];
-    return Format("Undo (%d - %s)", m_undoCount, label.c_str());
+    if (!UndoAvailable()) return "Undo Disable";
+    return Format("Undo (%d - %s)", UndoCount(), m_undo.NewestLabel().c_str());
   }
   if (id == cmd::kToggleDigitalAnalog) return m_showDigital ? "View Analog Channel" : "View Digital Channel";
   return {};

@@ -4,16 +4,22 @@
 // with their transponders and satellites), through an IListControl, and carries every
 // editing operation on rows: delete, insert null channels, cut, paste, drag, sort, pad,
 // undo. The document drives it through IDocumentView; the new-channel logic through
-// INewChannelHost.
+// INewChannelHost. Its cut buffers, undo steps and drag state are small classes of their
+// own (CutBuffers, UndoRing, DragState).
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/SectionLocator.h"
+#include "base/Sections.h"
 #include "editing/NewChannelHost.h"
 #include "listview/ChannelTables.h"
+#include "listview/CutBuffers.h"
 #include "listview/DocumentView.h"
+#include "listview/DragState.h"
 #include "listview/ListControl.h"
-#include "listview/Sections.h"
+#include "listview/UndoRing.h"
 #include "listview/ViewCommands.h"
 
 namespace lumoscope {
@@ -22,8 +28,6 @@ class IChannelDialogs;
 
 // The key of the last sort command, 1 to 4 (0 before the first sort). Process-wide.
 extern int g_sortMode;
-
-inline constexpr int kUndoSteps = 5;
 
 // The upload file of the receiver; a list loaded from it has no title of its own.
 inline constexpr const char* kDefaultUploadFilePath = "C:\\Windows\\Temp\\VXRupload.txt";
@@ -82,8 +86,8 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
 
   // --- Undo
   void Undo();
-  int UndoCount() const { return m_undoCount; }
-  bool UndoAvailable() const { return m_undoAvailable; }
+  int UndoCount() const { return static_cast<int>(m_undo.Count()); }
+  bool UndoAvailable() const { return !m_undo.Empty(); }
 
   // --- Sorting (uses g_sortMode)
   void SortChannels();
@@ -102,7 +106,8 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void RevertPadding();
   void SaveOnClose();
 
-  // --- View state
+  // --- View state. The view type is 0 for the channel view, else the code of the
+  // section shown (1 satellite names ... 6 PID channels).
   int ViewType() const { return m_viewType; }
   void SetViewType(int type) { m_viewType = type; }
   void SetShowDigital(bool digital) { m_showDigital = digital; }
@@ -111,33 +116,25 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   bool SortAscending() const { return m_sortAscending; }
   void SetSortAscending(bool on) { m_sortAscending = on; }
   bool GroupMoveEnabled() const { return m_groupMoveEnabled; }
-  bool Dragging() const { return m_dragging; }
+  bool Dragging() const { return m_drag.Dragging(); }
   bool PadUndoAvailable() const { return m_padUndoAvailable; }
   int DetailColumns() const { return m_detailColumns; }
   const std::vector<std::string>& DigitalRows() const { return m_digitalRows; }
   const std::vector<std::string>& AnalogRows() const { return m_analogRows; }
-  int CutCount(ListSection kind) const;
+  // Records in the cut buffer of a kind (DigitalChannel, PidChannel, AnalogTp).
+  int CutCount(Section kind) const { return m_cut.Count(kind); }
   bool IsLoaded() const;
 
  private:
-  struct UndoStep {
-    std::vector<std::string> fields;
-    bool modified = false;  // the modified state the step returns to
-  };
-  struct Record {
-    long first;  // index in m_fields
-    int width;
-  };
-
   // Rows of the current channel view, and the kinds behind them.
-  long RowToFieldIndexIn(const SectionMap& layout, int row, bool digital) const;
+  long RowToFieldIndexIn(const SectionLocator& sections, int row, bool digital) const;
   std::vector<int> SelectedRows() const;
   int LastVisibleRow() const;
   int RowAt(ClientPoint point) const;
   bool WouldOverflow(long addDigital, long addAnalog) const;
   bool ExceedsLimits() const { return WouldOverflow(0, 0); }
   void MarkClean();
-  std::vector<std::string> NullRecordFrom(long first, int width) const;
+  std::vector<std::string> NullRecordFrom(long first, Section kind) const;
 
   // Keys
   void DeleteRows(const std::vector<int>& rows);
@@ -147,13 +144,13 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
 
   // Sorting and moving without the refresh
   void SortInPlace(int mode);
-  void PadSection(ListSection section);
+  void PadSection(Section section);
   bool MoveRecordInPlace(int from, int to);
   void Drop(ClientPoint point);
 
   // Display helpers
   void FillColumns(const char* const* titles, const int* widths, int count);
-  void FillSectionView(ListSection section);
+  void FillSectionView(Section section);
   void FillChannelView();
 
   IListControl* m_control;
@@ -173,25 +170,17 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   bool m_renumberAfterSort = true;
   bool m_sortAscending = true;
   bool m_groupMoveEnabled = true;
-  bool m_dragging = false;
-  int m_dragFromRow = 0;
-  int m_dropRow = 0;
+  DragState m_drag;
 
   std::array<int, kDigitalRowWidth> m_digitalWidths{};
   std::array<int, kAnalogRowWidth> m_analogWidths{};
 
-  std::array<UndoStep, kUndoSteps + 1> m_undoSnapshots;  // slots 1 to 5
-  std::vector<std::string> m_undoLabels;
-  int m_undoCount = 0;
-  bool m_undoAvailable = false;
+  UndoRing m_undo;
+  // Whether the list differs from what is stored; an undo step gives back the state it
+  // had, and sorting, padding and single-row moves set it without an undo step.
   bool m_modified = false;
 
-  std::vector<std::string> m_cutDigital;
-  std::vector<std::string> m_cutAnalog;
-  std::vector<std::string> m_cutPid;
-  int m_cutDigitalCount = 0;
-  int m_cutAnalogCount = 0;
-  int m_cutPidCount = 0;
+  CutBuffers m_cut;
 
   std::vector<std::string> m_padSnapshot;
   bool m_padUndoAvailable = false;

@@ -6,7 +6,6 @@
 #include "base/Reporter.h"
 #include "editing/NewChannelHost.h"
 #include "listview/RecordMoves.h"
-#include "listview/Sections.h"
 
 namespace lumoscope {
 
@@ -84,12 +83,12 @@ OrderLikeReport OrderLike(std::vector<std::string>& fields, const OrderReference
 
   // Each section in its new order: the matched channels by their place in the
   // reference, then the others as they were, around the null channels' places.
-  const SectionMap layout = SectionMap::Locate(fields);
+  const SectionLocator sections(fields);
   long digitalBefore = 0;  // digital channels in the sections before this one
-  const auto orderSection = [&](ChannelKind kind, ListSection section, int width) {
+  for (const Section section : {Section::DigitalChannel, Section::PidChannel, Section::AnalogTp}) {
     std::vector<size_t> records;
     for (size_t i = 0; i < channels.size(); ++i)
-      if (channels[i].kind == kind) records.push_back(i);
+      if (channels[i].section == section) records.push_back(i);
     std::vector<int> named;
     for (size_t r = 0; r < records.size(); ++r)
       if (!channels[records[r]].null) named.push_back(static_cast<int>(r));
@@ -104,19 +103,16 @@ OrderLikeReport OrderLike(std::vector<std::string>& fields, const OrderReference
         ++report.nullChannels;
       } else if (place(order[slot]) == kNoPartner) {
         ChannelEntry renumbered = moved;
-        renumbered.number = (kind == ChannelKind::Analog ? 0 : digitalBefore) + static_cast<long>(slot) + 1;
+        renumbered.number = (moved.Digital() ? digitalBefore : 0) + static_cast<long>(slot) + 1;
         report.notInReference.push_back(ChannelLabel(renumbered));
       } else {
         ++report.matched;
       }
       report.changed = report.changed || order[slot] != static_cast<int>(slot);
     }
-    PermuteRecords(fields, layout[section], width, order);
-    if (kind != ChannelKind::Analog) digitalBefore += static_cast<long>(records.size());
-  };
-  orderSection(ChannelKind::Service, ListSection::Channel, kChannelWidth);
-  orderSection(ChannelKind::Pid, ListSection::Pid, kPidWidth);
-  orderSection(ChannelKind::Analog, ListSection::AnalogTp, kAnalogWidth);
+    PermuteRecords(fields, sections[section], order);
+    if (section != Section::AnalogTp) digitalBefore += static_cast<long>(records.size());
+  }
   return report;
 }
 

@@ -5,7 +5,7 @@
 #include "base/FieldConversions.h"
 #include "base/FileContents.h"
 #include "base/Reporter.h"
-#include "base/SectionLayout.h"
+#include "base/Sections.h"
 #include "listview/OtherList.h"
 
 namespace lumoscope {
@@ -30,10 +30,8 @@ std::vector<std::string_view> Lines(std::string_view text) {
 
 bool LooksLikeChannelList(const std::string& text) {
   const std::vector<std::string_view> lines = Lines(text);
-  return std::any_of(lines.begin(), lines.end(), [](std::string_view line) {
-    return std::any_of(kSectionLayouts.begin(), kSectionLayouts.end(),
-                       [line](const SectionLayout& s) { return line.starts_with(s.header); });
-  });
+  return std::any_of(lines.begin(), lines.end(),
+                     [](std::string_view line) { return SectionOfHeader(line).has_value(); });
 }
 
 std::optional<OrderReference> ReadOrderReference(const std::string& path, const AppOptions& options,

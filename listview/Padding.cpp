@@ -3,6 +3,8 @@
 // receiver. One revert step of its own; and the question on closing a modified list.
 #include <map>
 
+#include "base/ListLimits.h"
+#include "base/RecordFields.h"
 #include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "listview/ListView.h"
@@ -20,17 +22,15 @@ constexpr const char* kSaveFailed = "ERROR!!! Saving not Complete";
 
 }  // namespace
 
-void CLumoscopeListView::PadSection(ListSection section) {
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  const SectionSpan& span = layout[section];
+void CLumoscopeListView::PadSection(Section section) {
+  const SectionSpan span = SectionLocator(m_fields)[section];
   if (!span.Found()) return;
-  const bool digital = section == ListSection::Channel;
-  const int width = digital ? kChannelWidth : kAnalogWidth;
+  const bool digital = section == Section::DigitalChannel;
   const int satF = digital ? field::kChSat : field::kAnSat;
   const int typeF = digital ? field::kChType : field::kAnType;
-  const long records = span.Records(width);
+  const auto records = static_cast<long>(span.Records());
   const auto at = [&](long r, int f) -> const std::string& {
-    return m_fields[static_cast<size_t>(span.First() + r * width + f)];
+    return m_fields[span.At(static_cast<size_t>(r), f)];
   };
 
   // Null digital channels take the transponder of the satellite's first channel.
@@ -57,7 +57,7 @@ void CLumoscopeListView::PadSection(ListSection section) {
     total += n + pad;
     r += n;
   }
-  m_fields.insert(m_fields.begin() + span.end, std::make_move_iterator(added.begin()),
+  m_fields.insert(m_fields.begin() + static_cast<long>(span.end), std::make_move_iterator(added.begin()),
                   std::make_move_iterator(added.end()));
 }
 
@@ -71,8 +71,8 @@ bool CLumoscopeListView::PadToHundreds() {
   const int savedMode = g_sortMode;
   g_sortMode = 1;
   SortInPlace(g_sortMode);
-  PadSection(ListSection::Channel);
-  PadSection(ListSection::AnalogTp);
+  PadSection(Section::DigitalChannel);
+  PadSection(Section::AnalogTp);
   SortInPlace(g_sortMode);
   // Always renumber, whatever the option says: the provisional numbers of the null
   // channels repeat existing ones and such a list could not be opened again.

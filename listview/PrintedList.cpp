@@ -4,38 +4,40 @@
 #include <map>
 
 #include "base/FieldConversions.h"
+#include "base/Keywords.h"
 #include "base/NameText.h"
+#include "base/RecordFields.h"
 #include "base/Reporter.h"
-#include "base/SilentReporter.h"
+#include "base/SectionLocator.h"
 #include "listview/ChannelTables.h"
-#include "listview/Sections.h"
 
 namespace lumoscope {
 
 namespace {
 
-constexpr const char* kTv = "TV";
-constexpr const char* kRadio = "Radio";
+// The service types as the printout names them.
+constexpr const char* kTvPrinted = "TV";
+constexpr const char* kRadioPrinted = "Radio";
 
 // "Astra 19.2E (E019.2)"; the name alone when the satellite has no degree.
 std::string Title(const std::string* satellite) {
   std::string title = NameToUtf8(satellite[field::kSatName]);
   std::string degree = satellite[field::kSatDegree];
-  std::string shown;
-  SilentReporter quiet;  // a degree that does not convert is left out
-  if (DecimalValue(degree) != 0 && DegreeToDisplay(degree, shown, true, quiet)) title += " (" + shown + ")";
+  if (DecimalValue(degree) == 0) return title;
+  // A degree that does not convert is left out.
+  if (const std::optional<std::string> shown = DegreeToDisplay(degree, true)) title += " (" + *shown + ")";
   return title;
 }
 
 class Numbering {
  public:
   explicit Numbering(const std::vector<std::string>& fields) {
-    const SectionSpan sats = SectionMap::Locate(fields)[ListSection::Satellite];
-    for (long r = 0; r < sats.Records(kSatelliteWidth); ++r) {
-      const std::string* s = fields.data() + sats.First() + r * kSatelliteWidth;
+    const SectionSpan sats = SectionLocator(fields)[Section::Satellite];
+    for (size_t r = 0; r < sats.Records(); ++r) {
+      const std::string* s = fields.data() + sats.At(r);
       const long index = DecimalValue(s[field::kIndex]);
       // The first record of an index counts, as the lookups of the channel views do.
-      if (Trimmed(s[field::kSatBlank]) != "N" || group_.count(index) > 0) continue;
+      if (Trimmed(s[field::kSatBlank]) != kNo || group_.count(index) > 0) continue;
       group_[index] = groups_.size();
       groups_.push_back({Title(s), {}});
     }
@@ -46,19 +48,20 @@ class Numbering {
     if (group == group_.end()) return;  // the receiver ignores it: no number
     const bool tv = row[type] == kTv;
     const int number = ++(tv ? tvNumber_ : radioNumber_);
-    if (Trimmed(row[blank]) == "Y") return;  // a null channel keeps its number free
+    if (Trimmed(row[blank]) == kYes) return;  // a null channel keeps its number free
     groups_[group->second].channels.push_back(
-        {number, NameToUtf8(row[name]), tv ? kTv : kRadio, std::move(tuning)});
+        {number, NameToUtf8(row[name]), tv ? kTvPrinted : kRadioPrinted, std::move(tuning)});
   }
 
   std::vector<PrintedSatellite> Groups() && {
     std::vector<PrintedSatellite> out;
     for (PrintedSatellite& g : groups_) {
       if (g.channels.empty()) continue;
-      std::stable_sort(
-          g.channels.begin(), g.channels.end(), [](const PrintedChannel& a, const PrintedChannel& b) {
-            return (a.type == kTv) > (b.type == kTv) || (a.type == b.type && a.number < b.number);
-          });
+      std::stable_sort(g.channels.begin(), g.channels.end(),
+                       [](const PrintedChannel& a, const PrintedChannel& b) {
+                         return (a.type == kTvPrinted) > (b.type == kTvPrinted) ||
+                                (a.type == b.type && a.number < b.number);
+                       });
       out.push_back(std::move(g));
     }
     return out;

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "base/FieldConversions.h"
+#include "base/Keywords.h"
+#include "base/ListLimits.h"
+#include "base/RecordFields.h"
 #include "base/Reporter.h"
 #include "editing/NewChannel.h"
 #include "listview/ListView.h"
@@ -18,50 +21,49 @@ constexpr const char* kNullIndex = "1";
 
 bool IsTvOrRadio(const std::string& text) {
   const std::string t = TrimmedUpper(text);
-  return t == "TV" || t == "RADIO";
+  return t == kTv || t == kRadio;
 }
 
 }  // namespace
 
 long CLumoscopeListView::RowToFieldIndex(int row, bool digital) const {
-  return RowToFieldIndexIn(SectionMap::Locate(m_fields), row, digital);
+  return RowToFieldIndexIn(SectionLocator(m_fields), row, digital);
 }
 
-long CLumoscopeListView::RowToFieldIndexIn(const SectionMap& layout, int row, bool digital) const {
+long CLumoscopeListView::RowToFieldIndexIn(const SectionLocator& sections, int row, bool digital) const {
   if (row < 0) return -1;
+  const auto at = [](const SectionSpan& span, size_t record) { return static_cast<long>(span.At(record)); };
   if (!digital) {
-    const SectionSpan& an = layout[ListSection::AnalogTp];
-    if (!an.Found() || row >= an.Records(kAnalogWidth)) return -1;
-    return an.First() + static_cast<long>(row) * kAnalogWidth;
+    const SectionSpan& an = sections[Section::AnalogTp];
+    if (!an.Found() || static_cast<size_t>(row) >= an.Records()) return -1;
+    return at(an, static_cast<size_t>(row));
   }
-  const SectionSpan& ch = layout[ListSection::Channel];
+  const SectionSpan& ch = sections[Section::DigitalChannel];
   if (!ch.Found()) return -1;
-  const long channels = ch.Records(kChannelWidth);
-  const long candidate = ch.First() + static_cast<long>(row) * kChannelWidth;
+  const size_t channels = ch.Records();
   // A CHANNEL record carries its Type in field 4; the PID rows follow the channels.
-  if (row < channels && IsTvOrRadio(m_fields[static_cast<size_t>(candidate + field::kChType)]))
-    return candidate;
-  const SectionSpan& pid = layout[ListSection::Pid];
-  const long pidRow = row - channels;
-  if (!pid.Found() || pidRow < 0 || pidRow >= pid.Records(kPidWidth)) return -1;
-  return pid.First() + pidRow * kPidWidth;
+  if (static_cast<size_t>(row) < channels &&
+      IsTvOrRadio(m_fields[ch.At(static_cast<size_t>(row), field::kChType)]))
+    return at(ch, static_cast<size_t>(row));
+  const SectionSpan& pid = sections[Section::PidChannel];
+  const long pidRow = row - static_cast<long>(channels);
+  if (!pid.Found() || pidRow < 0 || static_cast<size_t>(pidRow) >= pid.Records()) return -1;
+  return at(pid, static_cast<size_t>(pidRow));
 }
 
-// The width of the record that starts at `first`, from the section it lies in.
-static int WidthAt(const SectionMap& layout, long first) {
-  const auto inside = [first](const SectionSpan& s) { return s.Found() && first > s.start && first < s.end; };
-  if (inside(layout[ListSection::Channel])) return kChannelWidth;
-  if (inside(layout[ListSection::Pid])) return kPidWidth;
-  if (inside(layout[ListSection::AnalogTp])) return kAnalogWidth;
-  return 0;
+// The kind of channel record that starts at `first`, from the section it lies in.
+static std::optional<Section> KindAt(const SectionLocator& sections, long first) {
+  for (Section kind : {Section::DigitalChannel, Section::PidChannel, Section::AnalogTp})
+    if (sections[kind].Holds(static_cast<size_t>(first))) return kind;
+  return std::nullopt;
 }
 
-std::vector<std::string> CLumoscopeListView::NullRecordFrom(long first, int width) const {
+std::vector<std::string> CLumoscopeListView::NullRecordFrom(long first, Section kind) const {
   const std::string* f = m_fields.data() + first;
-  switch (width) {
-    case kChannelWidth:
+  switch (kind) {
+    case Section::DigitalChannel:
       return NullChannelRecord(kNullIndex, f[field::kChTp], f[field::kChSat], f[field::kChType]);
-    case kPidWidth:
+    case Section::PidChannel:
       return NullPidRecord(kNullIndex, f[field::kPidTp], f[field::kPidSat], TrimmedUpper(f[field::kPidType]));
     default:
       return NullAnalogRecord(kNullIndex, f[field::kAnSat], f[field::kAnType]);
@@ -83,10 +85,10 @@ int CLumoscopeListView::LastVisibleRow() const {
 }
 
 bool CLumoscopeListView::WouldOverflow(long addDigital, long addAnalog) const {
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  const long digital =
-      layout[ListSection::Channel].Records(kChannelWidth) + layout[ListSection::Pid].Records(kPidWidth);
-  const long analog = layout[ListSection::AnalogTp].Records(kAnalogWidth);
+  const SectionLocator sections(m_fields);
+  const auto digital = static_cast<long>(sections[Section::DigitalChannel].Records() +
+                                         sections[Section::PidChannel].Records());
+  const auto analog = static_cast<long>(sections[Section::AnalogTp].Records());
   return digital + addDigital > kMaxDigitalChannels || analog + addAnalog > kMaxAnalogChannels;
 }
 
@@ -146,22 +148,23 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
 }
 
 void CLumoscopeListView::DeleteRow(int row, bool digital) {
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  const long a = RowToFieldIndexIn(layout, row, digital);
-  if (a < 0) return;
-  const int width = WidthAt(layout, a);
-  m_fields.erase(m_fields.begin() + a, m_fields.begin() + a + width);
+  const SectionLocator sections(m_fields);
+  const long a = RowToFieldIndexIn(sections, row, digital);
+  const std::optional<Section> kind = KindAt(sections, a);
+  if (a < 0 || !kind) return;
+  m_fields.erase(m_fields.begin() + a, m_fields.begin() + a + static_cast<long>(RecordWidth(*kind)));
 }
 
 void CLumoscopeListView::DeleteRows(const std::vector<int>& rows) {
   // Removing the rows one by one (each removal moving the later rows up) removes
   // exactly the selected records; doing it in one pass keeps large selections fast.
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  std::vector<std::pair<long, int>> records;
+  const SectionLocator sections(m_fields);
+  std::vector<std::pair<long, size_t>> records;
   records.reserve(rows.size());
   for (int row : rows) {
-    const long a = RowToFieldIndexIn(layout, row, m_showDigital);
-    if (a >= 0) records.emplace_back(a, WidthAt(layout, a));
+    const long a = RowToFieldIndexIn(sections, row, m_showDigital);
+    if (const std::optional<Section> kind = KindAt(sections, a); a >= 0 && kind)
+      records.emplace_back(a, RecordWidth(*kind));
   }
   std::sort(records.begin(), records.end());
   size_t write = static_cast<size_t>(records.empty() ? m_fields.size() : records[0].first);
@@ -169,112 +172,64 @@ void CLumoscopeListView::DeleteRows(const std::vector<int>& rows) {
   for (size_t k = 0; k < records.size(); ++k) {
     const size_t from = static_cast<size_t>(records[k].first);
     for (; read < from; ++read, ++write) m_fields[write] = std::move(m_fields[read]);
-    read = from + static_cast<size_t>(records[k].second);
+    read = from + records[k].second;
   }
   for (; read < m_fields.size(); ++read, ++write) m_fields[write] = std::move(m_fields[read]);
   m_fields.resize(write);
 }
 
 void CLumoscopeListView::InsertNullRow(int row, bool digital) {
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  const long a = RowToFieldIndexIn(layout, row, digital);
-  if (a < 0) return;
-  const int width = WidthAt(layout, a);
-  const std::vector<std::string> null = NullRecordFrom(a, width);
-  m_fields.insert(m_fields.begin() + a + width, null.begin(), null.end());
+  const SectionLocator sections(m_fields);
+  const long a = RowToFieldIndexIn(sections, row, digital);
+  const std::optional<Section> kind = KindAt(sections, a);
+  if (a < 0 || !kind) return;
+  const std::vector<std::string> null = NullRecordFrom(a, *kind);
+  m_fields.insert(m_fields.begin() + a + static_cast<long>(null.size()), null.begin(), null.end());
 }
 
 bool CLumoscopeListView::InsertNullRows(int row, size_t count) {
   // Each null channel copies the one before it, so all of them equal the first one;
   // they go one after another directly after the row's record.
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  const long a = RowToFieldIndexIn(layout, row, m_showDigital);
-  if (a < 0) return false;
-  const int width = WidthAt(layout, a);
-  const std::vector<std::string> null = NullRecordFrom(a, width);
+  const SectionLocator sections(m_fields);
+  const long a = RowToFieldIndexIn(sections, row, m_showDigital);
+  const std::optional<Section> kind = KindAt(sections, a);
+  if (a < 0 || !kind) return false;
+  const std::vector<std::string> null = NullRecordFrom(a, *kind);
   std::vector<std::string> block;
   block.reserve(count * null.size());
   for (size_t i = 0; i < count; ++i) block.insert(block.end(), null.begin(), null.end());
-  m_fields.insert(m_fields.begin() + a + width, std::make_move_iterator(block.begin()),
-                  std::make_move_iterator(block.end()));
+  m_fields.insert(m_fields.begin() + a + static_cast<long>(null.size()),
+                  std::make_move_iterator(block.begin()), std::make_move_iterator(block.end()));
   return true;
 }
 
 void CLumoscopeListView::CutRow(int row, bool digital) {
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  const long a = RowToFieldIndexIn(layout, row, digital);
-  if (a < 0) return;
-  const int width = WidthAt(layout, a);
-  const auto first = m_fields.begin() + a;
-  switch (width) {
-    case kChannelWidth:
-      m_cutDigital.insert(m_cutDigital.end(), first, first + width);
-      ++m_cutDigitalCount;
-      break;
-    case kPidWidth:
-      m_cutPid.insert(m_cutPid.end(), first, first + width);
-      ++m_cutPidCount;
-      break;
-    case kAnalogWidth:
-      m_cutAnalog.insert(m_cutAnalog.end(), first, first + width);
-      ++m_cutAnalogCount;
-      break;
-    default:
-      break;
-  }
+  const SectionLocator sections(m_fields);
+  const long a = RowToFieldIndexIn(sections, row, digital);
+  const std::optional<Section> kind = KindAt(sections, a);
+  if (a < 0 || !kind) return;
+  m_cut.Add(*kind, m_fields.data() + a, RecordWidth(*kind));
 }
 
 void CLumoscopeListView::CutRows(const std::vector<int>& rows) {
-  m_cutDigital.clear();
-  m_cutAnalog.clear();
-  m_cutPid.clear();
-  m_cutDigitalCount = m_cutAnalogCount = m_cutPidCount = 0;
+  m_cut.Clear();
   for (int row : rows) CutRow(row, m_showDigital);
   DeleteRows(rows);
 }
 
 long CLumoscopeListView::PasteSize(int row, bool digital) const {
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  const long a = RowToFieldIndexIn(layout, row, digital);
-  if (a < 0) return 0;
-  switch (WidthAt(layout, a)) {
-    case kChannelWidth:
-      return m_cutDigitalCount;
-    case kPidWidth:
-      return m_cutPidCount;
-    case kAnalogWidth:
-      return m_cutAnalogCount;
-    default:
-      return 0;
-  }
+  const SectionLocator sections(m_fields);
+  const std::optional<Section> kind = KindAt(sections, RowToFieldIndexIn(sections, row, digital));
+  return kind ? m_cut.Count(*kind) : 0;
 }
 
 bool CLumoscopeListView::PasteRows(int row, bool digital) {
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  const long a = RowToFieldIndexIn(layout, row, digital);
-  if (a < 0) return false;
-  std::vector<std::string>* buffer = nullptr;
-  int* count = nullptr;
-  switch (WidthAt(layout, a)) {
-    case kChannelWidth:
-      buffer = &m_cutDigital;
-      count = &m_cutDigitalCount;
-      break;
-    case kPidWidth:
-      buffer = &m_cutPid;
-      count = &m_cutPidCount;
-      break;
-    case kAnalogWidth:
-      buffer = &m_cutAnalog;
-      count = &m_cutAnalogCount;
-      break;
-    default:
-      return false;
-  }
-  if (*count == 0 || buffer->empty()) return false;
-  std::vector<std::string> pasted = std::move(*buffer);
-  buffer->clear();
-  *count = 0;
+  const SectionLocator sections(m_fields);
+  const long a = RowToFieldIndexIn(sections, row, digital);
+  const std::optional<Section> kind = KindAt(sections, a);
+  if (a < 0 || !kind || m_cut.Count(*kind) == 0) return false;
+  std::vector<std::string> pasted = m_cut.Take(*kind);
+  if (pasted.empty()) return false;
   m_fields.insert(m_fields.begin() + a, std::make_move_iterator(pasted.begin()),
                   std::make_move_iterator(pasted.end()));
   return true;

@@ -1,12 +1,13 @@
 #include "listview/SatelliteChoices.h"
 
-#include "listview/Sections.h"
+#include "base/RecordFields.h"
+#include "base/SectionLocator.h"
 
 namespace lumoscope {
 
 namespace {
 
-constexpr int kSatellitesView = 2;  // m_viewType of the satellites' section view
+constexpr int kSatellitesView = static_cast<int>(Section::Satellite);  // the satellites' section view
 constexpr int kChannelView = 0;
 
 std::optional<int> FirstSelectedRow(const IListControl& control) {
@@ -18,10 +19,10 @@ std::optional<int> FirstSelectedRow(const IListControl& control) {
 }  // namespace
 
 std::vector<SatelliteChoice> SatelliteChoices(const std::vector<std::string>& fields) {
-  const SectionSpan sats = SectionMap::Locate(fields)[ListSection::Satellite];
+  const SectionSpan sats = SectionLocator(fields)[Section::Satellite];
   std::vector<SatelliteChoice> out;
-  for (long r = 0; r < sats.Records(kSatelliteWidth); ++r) {
-    const std::string* s = fields.data() + sats.First() + r * kSatelliteWidth;
+  for (size_t r = 0; r < sats.Records(); ++r) {
+    const std::string* s = fields.data() + sats.At(r);
     out.push_back({s[field::kIndex], s[field::kSatName], s[field::kSatDegree]});
   }
   return out;

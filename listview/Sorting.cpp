@@ -9,6 +9,8 @@
 #include <numeric>
 
 #include "base/FieldConversions.h"
+#include "base/Keywords.h"
+#include "base/RecordFields.h"
 #include "base/Reporter.h"
 #include "listview/ListView.h"
 #include "listview/RecordMoves.h"
@@ -48,7 +50,7 @@ struct SortRule {
 // True when `a` (the later record) must come before `b`.
 bool Before(const SortKey& a, const SortKey& b, const SortRule& rule) {
   if (rule.bySat && a.sat != b.sat) return a.sat < b.sat;
-  if (a.type != b.type) return a.type > b.type;  // "TV" before "RADIO"
+  if (a.type != b.type) return a.type > b.type;  // kTv ("TV") before kRadio ("RADIO")
   if (rule.byFrequency && a.frequency != b.frequency) return a.frequency < b.frequency;
   if (rule.byBouquet && a.bouquet != b.bouquet) return a.bouquet < b.bouquet;
   return rule.nameAscending ? a.name < b.name : a.name > b.name;
@@ -110,45 +112,44 @@ void CLumoscopeListView::SortInPlace(int mode) {
   // The digital sorts by frequency and bouquet read the joined rows, which carry the
   // transponder's values; rebuild them so they match the list exactly.
   if (joined) BuildChannelTables();
-  const SectionMap layout = SectionMap::Locate(m_fields);
-  const SectionSpan& ch = layout[ListSection::Channel];
-  const SectionSpan& pid = layout[ListSection::Pid];
-  const SectionSpan& an = layout[ListSection::AnalogTp];
+  const SectionLocator sections(m_fields);
+  const SectionSpan& ch = sections[Section::DigitalChannel];
+  const SectionSpan& pid = sections[Section::PidChannel];
+  const SectionSpan& an = sections[Section::AnalogTp];
 
   const SortRule digitalRule{mode != kByName, mode == kBySatTypeFreqName, mode == kBySatTypeBouquetName,
                              joined ? true : m_sortAscending};
   const SortRule analogRule{mode != kByName, joined, false, m_sortAscending};
 
-  const auto sortDigital = [&](const SectionSpan& span, int width, int satF, int typeF, int nameF,
-                               long firstRow) {
+  const auto sortDigital = [&](const SectionSpan& span, int satF, int typeF, int nameF, size_t firstRow) {
     if (!span.Found()) return;
-    const long n = span.Records(width);
-    std::vector<SortKey> keys(static_cast<size_t>(n));
-    for (long r = 0; r < n; ++r) {
+    const size_t n = span.Records();
+    std::vector<SortKey> keys(n);
+    for (size_t r = 0; r < n; ++r) {
       if (joined) {
         const std::string* row = m_digitalRows.data() + (firstRow + r) * kDigitalRowWidth;
-        SortKey& k = keys[static_cast<size_t>(r)];
+        SortKey& k = keys[r];
         k = KeyOf(row, kRowSat, kRowType, kRowName);
         k.frequency = DecimalValue(row[kRowFrequency]);
         k.bouquet = TrimmedUpper(row[kRowBouquet]);
       } else {
-        keys[static_cast<size_t>(r)] = KeyOf(m_fields.data() + span.First() + r * width, satF, typeF, nameF);
+        keys[r] = KeyOf(m_fields.data() + span.At(r), satF, typeF, nameF);
       }
     }
-    PermuteRecords(m_fields, span, width, ExchangeSortOrder(keys, digitalRule));
+    PermuteRecords(m_fields, span, ExchangeSortOrder(keys, digitalRule));
   };
-  sortDigital(ch, kChannelWidth, field::kChSat, field::kChType, field::kChName, 0);
-  sortDigital(pid, kPidWidth, field::kPidSat, field::kPidType, field::kPidName, ch.Records(kChannelWidth));
+  sortDigital(ch, field::kChSat, field::kChType, field::kChName, 0);
+  sortDigital(pid, field::kPidSat, field::kPidType, field::kPidName, ch.Records());
 
   if (an.Found()) {
-    const long n = an.Records(kAnalogWidth);
-    std::vector<SortKey> keys(static_cast<size_t>(n));
-    for (long r = 0; r < n; ++r) {
-      const std::string* f = m_fields.data() + an.First() + r * kAnalogWidth;
-      keys[static_cast<size_t>(r)] = KeyOf(f, field::kAnSat, field::kAnType, field::kAnName);
-      keys[static_cast<size_t>(r)].frequency = DecimalValue(f[field::kAnFrequency]);
+    const size_t n = an.Records();
+    std::vector<SortKey> keys(n);
+    for (size_t r = 0; r < n; ++r) {
+      const std::string* f = m_fields.data() + an.At(r);
+      keys[r] = KeyOf(f, field::kAnSat, field::kAnType, field::kAnName);
+      keys[r].frequency = DecimalValue(f[field::kAnFrequency]);
     }
-    PermuteRecords(m_fields, an, kAnalogWidth, ExchangeSortOrder(keys, analogRule));
+    PermuteRecords(m_fields, an, ExchangeSortOrder(keys, analogRule));
   }
 }
 

@@ -29,7 +29,7 @@ constexpr Folder kFolders[] = {
     {"lumoscope", 0},
     {"base", 0},
     {"database", 1},
-    // Generated channel lists: plain text, built on no other folder.
+    // Generated channel lists: plain text in the sections' vocabulary of base/.
     {"tools/listgen", 1},
     {"transfer", 2},
     {"editing", 2},

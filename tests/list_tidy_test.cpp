@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <set>
 
+#include "base/RecordFields.h"
+#include "base/SectionLocator.h"
 #include "database/ListDB.h"
 #include "listview/ListTidy.h"
-#include "listview/Sections.h"
 #include "tests/support/FieldsBuilder.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/UpkeepLists.h"
@@ -69,12 +70,10 @@ struct TidyCase {
 class TidyTest : public ::testing::TestWithParam<TidyCase> {};
 
 // The Index field of every record of a section.
-std::multiset<std::string> Indices(const std::vector<std::string>& fields, ListSection section) {
-  const SectionSpan span = SectionMap::Locate(fields)[section];
-  const int width = InfoOf(section).width;
+std::multiset<std::string> Indices(const std::vector<std::string>& fields, Section section) {
+  const SectionSpan span = SectionLocator(fields)[section];
   std::multiset<std::string> indices;
-  for (long r = 0; r < span.Records(width); ++r)
-    indices.insert(fields[static_cast<size_t>(span.First() + r * width)]);
+  for (size_t r = 0; r < span.Records(); ++r) indices.insert(fields[span.At(r)]);
   return indices;
 }
 
@@ -98,14 +97,13 @@ TEST_P(TidyTest, RemovesTheChosenRecordsAndKeepsEveryReference) {
   EXPECT_EQ(left.unusedTransponders.empty(), c.choice.unusedTransponders);
   EXPECT_EQ(left.nullChannels.empty(), c.choice.nullChannels);
   // Satellites and transponders keep their indices; every channel still finds its own.
-  EXPECT_EQ(Indices(after, ListSection::Satellite), Indices(before, ListSection::Satellite));
-  const std::multiset<std::string> tps = Indices(after, ListSection::DigitalTp);
-  EXPECT_EQ(tps.size() + c.transponders, Indices(before, ListSection::DigitalTp).size());
-  for (ListSection s : {ListSection::Channel, ListSection::Pid}) {
-    const SectionSpan span = SectionMap::Locate(after)[s];
-    const int width = InfoOf(s).width;
-    for (long r = 0; r < span.Records(width); ++r)
-      EXPECT_TRUE(tps.contains(after[static_cast<size_t>(span.First() + r * width + 1)]));
+  EXPECT_EQ(Indices(after, Section::Satellite), Indices(before, Section::Satellite));
+  const std::multiset<std::string> tps = Indices(after, Section::DigitalTp);
+  EXPECT_EQ(tps.size() + c.transponders, Indices(before, Section::DigitalTp).size());
+  for (const Section s : {Section::DigitalChannel, Section::PidChannel}) {
+    const SectionSpan span = SectionLocator(after)[s];
+    const int tpField = s == Section::DigitalChannel ? field::kChTp : field::kPidTp;
+    for (size_t r = 0; r < span.Records(); ++r) EXPECT_TRUE(tps.contains(after[span.At(r, tpField)]));
   }
 
   // The result is written, reopens and compiles.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/FieldConversions.h"
 #include "listview/ViewCommands.h"
 #include "tests/support/ListViewFixture.h"
 
@@ -74,6 +75,26 @@ TEST_F(ListViewTest, SectionViewsReplaceColumnsAndShowDegreesForDisplay) {
   EXPECT_EQ(control.Cell(1, 18), "Hot");
   EXPECT_EQ(view.CommandText(cmd::kToggleDigitalAnalog), "View Digital Channel");
   EXPECT_TRUE(reporter.boxes.empty());
+}
+
+TEST_F(ListViewTest, ANameSpelledLikeAMarkerStaysARecord) {
+  FieldsBuilder b = Standard();
+  b.Channel("1", "1", "TV", "CHANNEL END");
+  Load(b);
+  ASSERT_EQ(control.rows.size(), 7u);  // 5 channels, then 2 PID channels
+  EXPECT_EQ(control.Cell(4, 5), "CHANNEL END");
+  EXPECT_EQ(control.Cell(5, 5), "P1");
+  EXPECT_EQ(control.ColumnTexts(0), (Strings{"1", "2", "3", "4", "5", "6", "7"}));
+}
+
+TEST_F(ListViewTest, SatelliteWithAnUnreadableDegreeShowsItAsStored) {
+  FieldsBuilder b;
+  b.Satellite("1", "Astra", "X12").Satellite("2", "Hot", "0192");
+  Load(b);
+  ASSERT_TRUE(view.ExecuteCommand(cmd::kViewSatellites));
+  EXPECT_EQ(control.Cell(0, 6), "X12");
+  EXPECT_EQ(control.Cell(1, 6), "E019.2");
+  EXPECT_EQ(reporter.boxes, Strings{kDegreeConversionMessage});
 }
 
 TEST_F(ListViewTest, MissingMarkerShowsColumnsAndNoRows) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/ListLimits.h"
 #include "editing/ChannelForms.h"
 #include "tests/support/ListViewFixture.h"
 
@@ -48,8 +49,10 @@ TEST_F(ListViewTest, NullPidAndAnalogRecordsCopyTheirSource) {
   control.Select({3});  // the second PID row
   view.OnKeyDown(ViewKey::Insert);
   const auto& f = view.Fields();
-  const long pid = std::find(f.begin(), f.end(), "CHANNEL_PID START") - f.begin() + 1 + 2 * kPidWidth;
-  EXPECT_EQ(std::vector<std::string>(f.begin() + pid, f.begin() + pid + kPidWidth),
+  const long pid = std::find(f.begin(), f.end(), "CHANNEL_PID START") - f.begin() + 1 +
+                   2 * static_cast<long>(RecordWidth(Section::PidChannel));
+  EXPECT_EQ(std::vector<std::string>(f.begin() + pid,
+                                     f.begin() + pid + static_cast<long>(RecordWidth(Section::PidChannel))),
             (Strings{"5", "1", "1", "RADIO", "_", "   0", "   0", "   0", "1", "Y"}));
   view.ExecuteCommand(cmd::kViewAnalogChannels);
   control.Select({1});
@@ -64,15 +67,15 @@ TEST_F(ListViewTest, CutMixedRowsPastesEachKindAtItsOwnRows) {
   control.Select({1, 4});  // channel B and PID P1
   view.OnKeyDown(ViewKey::F3);
   EXPECT_EQ(Names(), (Strings{"A", "C", "D"}));
-  EXPECT_EQ(view.CutCount(ListSection::Channel), 1);
-  EXPECT_EQ(view.CutCount(ListSection::Pid), 1);
+  EXPECT_EQ(view.CutCount(Section::DigitalChannel), 1);
+  EXPECT_EQ(view.CutCount(Section::PidChannel), 1);
   EXPECT_TRUE(view.IsCommandEnabled(cmd::kPaste));
 
   control.Select({0});
   EXPECT_TRUE(view.OnKeyDown(ViewKey::F4));
   EXPECT_EQ(Names(), (Strings{"B", "A", "C", "D"}));
   EXPECT_EQ(Names("CHANNEL_PID"), (Strings{"P2"}));
-  EXPECT_EQ(view.CutCount(ListSection::Pid), 1);  // waits for a paste at a PID row
+  EXPECT_EQ(view.CutCount(Section::PidChannel), 1);  // waits for a paste at a PID row
 
   control.Select({4});
   EXPECT_TRUE(view.OnKeyDown(ViewKey::F4));

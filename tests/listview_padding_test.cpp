@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "base/ListLimits.h"
 #include "tests/support/ListViewFixture.h"
 
 namespace lumoscope::test {
@@ -10,12 +11,10 @@ namespace {
 class PaddingTest : public ListViewTest {
  protected:
   // Field `k` of every record of a section.
-  Strings Column(ListSection s, int k) {
-    const SectionSpan span = SectionMap::Locate(view.Fields())[s];
-    const int width = InfoOf(s).width;
+  Strings Column(Section s, int k) {
+    const SectionSpan span = SectionLocator(view.Fields())[s];
     Strings out;
-    for (long r = 0; r < span.Records(width); ++r)
-      out.push_back(view.Fields()[static_cast<size_t>(span.First() + r * width + k)]);
+    for (size_t r = 0; r < span.Records(); ++r) out.push_back(view.Fields()[span.At(r, k)]);
     return out;
   }
 };
@@ -34,13 +33,13 @@ TEST_F(PaddingTest, GroupsEndAtTheNextHundred) {
   EXPECT_EQ(names[3], "_");
   EXPECT_EQ(names[100], "r1");
   EXPECT_EQ(names[102], "_");
-  const Strings numbers = Column(ListSection::Channel, 0);
+  const Strings numbers = Column(Section::DigitalChannel, 0);
   EXPECT_EQ(numbers[99], "100");
   EXPECT_EQ(numbers[100], "101");
-  EXPECT_EQ(Column(ListSection::Channel, 1)[150], "5");  // the satellite's first channel's transponder
-  EXPECT_EQ(Column(ListSection::Channel, 4)[150], "RADIO");
+  EXPECT_EQ(Column(Section::DigitalChannel, 1)[150], "5");  // the satellite's first channel's transponder
+  EXPECT_EQ(Column(Section::DigitalChannel, 4)[150], "RADIO");
   EXPECT_EQ(Names("CHANNEL_PID"), (Strings{"p"}));
-  EXPECT_EQ(Column(ListSection::Pid, 0), (Strings{"201"}));
+  EXPECT_EQ(Column(Section::PidChannel, 0), (Strings{"201"}));
   EXPECT_TRUE(view.IsModified());
   EXPECT_FALSE(view.UndoAvailable());
   EXPECT_TRUE(view.IsCommandEnabled(cmd::kRevertPadding));
@@ -56,17 +55,17 @@ TEST_F(PaddingTest, AlwaysRenumbersSoNoNumberRepeats) {
   view.SetRenumberAfterSort(false);
   view.SetSortAscending(false);
   ASSERT_TRUE(view.PadToHundreds());
-  const Strings numbers = Column(ListSection::Channel, 0);
+  const Strings numbers = Column(Section::DigitalChannel, 0);
   ASSERT_EQ(numbers.size(), 200u);
   EXPECT_EQ(std::set<std::string>(numbers.begin(), numbers.end()).size(), 200u);
   EXPECT_EQ(numbers.back(), "200");
   EXPECT_EQ(Names()[0], "_");  // descending names put the null channels first
   EXPECT_EQ(Names()[99], "a");
   EXPECT_FALSE(view.RenumberAfterSort());
-  const Strings analog = Column(ListSection::AnalogTp, 16);
+  const Strings analog = Column(Section::AnalogTp, 16);
   ASSERT_EQ(analog.size(), 200u);
   EXPECT_EQ(analog[150], "RADIO");
-  EXPECT_EQ(Column(ListSection::AnalogTp, 0)[199], "200");
+  EXPECT_EQ(Column(Section::AnalogTp, 0)[199], "200");
 }
 
 TEST_F(PaddingTest, FullGroupsGetAnotherHundredAndRevertUndoesTheLastPaddingOnly) {

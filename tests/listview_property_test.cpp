@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <random>
 
+#include "base/ListLimits.h"
 #include "tests/support/ListViewFixture.h"
 #include "tests/support/TempDir.h"
 #include "tools/listgen/ListGenerator.h"
@@ -22,13 +23,12 @@ constexpr size_t kPadOnlyBelow = 400;  // keeps the lists small enough to stay q
 // moves must keep.
 Strings RecordBag(const std::vector<std::string>& fields) {
   Strings bag;
-  const SectionMap layout = SectionMap::Locate(fields);
-  for (ListSection s : {ListSection::Channel, ListSection::Pid, ListSection::AnalogTp}) {
-    const int width = InfoOf(s).width;
-    for (long r = 0; r < layout[s].Records(width); ++r) {
+  const SectionLocator sections(fields);
+  for (Section s : {Section::DigitalChannel, Section::PidChannel, Section::AnalogTp}) {
+    const int width = static_cast<int>(RecordWidth(s));
+    for (size_t r = 0; r < sections[s].Records(); ++r) {
       std::string joined;
-      for (int k = 1; k < width; ++k)
-        joined += fields[static_cast<size_t>(layout[s].First() + r * width + k)] + "|";
+      for (int k = 1; k < width; ++k) joined += fields[sections[s].At(r, k)] + "|";
       bag.push_back(joined);
     }
   }
@@ -122,7 +122,8 @@ class PropertyTest : public ListViewTest {
         break;
       }
       case 7:
-        if (view.Fields().size() < kPadOnlyBelow * kChannelWidth) view.ExecuteCommand(cmd::kPadToHundreds);
+        if (view.Fields().size() < kPadOnlyBelow * RecordWidth(Section::DigitalChannel))
+          view.ExecuteCommand(cmd::kPadToHundreds);
         break;
       case 8:
         view.ExecuteCommand(cmd::kRevertPadding);
@@ -140,10 +141,10 @@ class PropertyTest : public ListViewTest {
   void CheckConsistent() {
     const std::vector<std::string>& f = view.Fields();
     ASSERT_EQ(CheckWellFormed(f), "");
-    const SectionMap layout = SectionMap::Locate(f);
-    const long digital =
-        layout[ListSection::Channel].Records(kChannelWidth) + layout[ListSection::Pid].Records(kPidWidth);
-    const long analog = layout[ListSection::AnalogTp].Records(kAnalogWidth);
+    const SectionLocator sections(f);
+    const long digital = static_cast<long>(sections[Section::DigitalChannel].Records() +
+                                           sections[Section::PidChannel].Records());
+    const auto analog = static_cast<long>(sections[Section::AnalogTp].Records());
     ASSERT_EQ(view.DigitalRows().size(), static_cast<size_t>(digital * kDigitalRowWidth));
     ASSERT_EQ(view.AnalogRows().size(), static_cast<size_t>(analog * kAnalogRowWidth));
     ASSERT_EQ(control.ItemCount(), view.ShowDigital() ? digital : analog);

@@ -10,9 +10,9 @@
 #include <set>
 
 #include "base/FieldConversions.h"
+#include "base/SectionLocator.h"
 #include "database/ListDB.h"
 #include "editing/NewChannel.h"
-#include "editing/SectionLocator.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WorkingListBuilder.h"
 #include "transfer/SectionListLoader.h"
@@ -138,14 +138,14 @@ void ExpectPlainFields(const std::vector<std::string>& record, const std::vector
   EXPECT_TRUE(IsNameToken(record[nameField])) << record[nameField];
 }
 
-std::vector<std::string> LastRecord(const std::vector<std::string>& f, const SectionRange& span) {
-  const auto first = f.begin() + static_cast<std::ptrdiff_t>(span.end - span.recordLength);
+std::vector<std::string> LastRecord(const std::vector<std::string>& f, const SectionSpan& span) {
+  const auto first = f.begin() + static_cast<std::ptrdiff_t>(span.end - span.width);
   return {first, f.begin() + static_cast<std::ptrdiff_t>(span.end)};
 }
 
-std::set<std::string> IndexesOf(const std::vector<std::string>& f, const SectionRange& span) {
+std::set<std::string> IndexesOf(const std::vector<std::string>& f, const SectionSpan& span) {
   std::set<std::string> s;
-  for (size_t r = 0; r < span.RecordCount(); ++r) s.insert(f[span.Line(r, 0)]);
+  for (size_t r = 0; r < span.Records(); ++r) s.insert(f[span.At(r)]);
   return s;
 }
 
@@ -198,18 +198,18 @@ void ExpectAnalogAccepted(const std::vector<std::string>& a, const std::set<std:
 void ExpectWellFormed(const std::vector<std::string>& f) {
   const SectionLocator sections(f);
   size_t covered = 0;
-  for (SectionId id : {SectionId::SatName, SectionId::Satellite, SectionId::Digital, SectionId::Channel,
-                       SectionId::ChannelPid, SectionId::Analog}) {
-    ASSERT_TRUE(sections[id].found);
+  for (Section id : {Section::SatNameList, Section::Satellite, Section::DigitalTp, Section::DigitalChannel,
+                     Section::PidChannel, Section::AnalogTp}) {
+    ASSERT_TRUE(sections[id].Found());
     covered += sections[id].end - sections[id].start + 1;
   }
   EXPECT_EQ(covered, f.size());
 }
 
 // Removes the last record of a section.
-void DropLastRecord(std::vector<std::string>& f, SectionId id) {
-  const SectionRange span = SectionLocator(f)[id];
-  f.erase(f.begin() + static_cast<std::ptrdiff_t>(span.end - span.recordLength),
+void DropLastRecord(std::vector<std::string>& f, Section id) {
+  const SectionSpan span = SectionLocator(f)[id];
+  f.erase(f.begin() + static_cast<std::ptrdiff_t>(span.end - span.width),
           f.begin() + static_cast<std::ptrdiff_t>(span.end));
 }
 
@@ -233,19 +233,19 @@ TEST(NewChannelProperty, RandomInputKeepsTheListWellFormedAndReadable) {
     }
     ++added;
     const SectionLocator after(view.fields);
-    const std::set<std::string> satellites = IndexesOf(view.fields, after[SectionId::Satellite]);
+    const std::set<std::string> satellites = IndexesOf(view.fields, after[Section::Satellite]);
     std::vector<std::string> rest = view.fields;
     if (view.showDigital) {
-      ExpectChannelAccepted(LastRecord(view.fields, after[SectionId::Channel]), satellites,
-                            IndexesOf(view.fields, after[SectionId::Digital]));
-      DropLastRecord(rest, SectionId::Channel);
+      ExpectChannelAccepted(LastRecord(view.fields, after[Section::DigitalChannel]), satellites,
+                            IndexesOf(view.fields, after[Section::DigitalTp]));
+      DropLastRecord(rest, Section::DigitalChannel);
       if (view.fields.size() == before.size() + 14) {
-        ExpectTransponderAccepted(LastRecord(view.fields, after[SectionId::Digital]), satellites);
-        DropLastRecord(rest, SectionId::Digital);
+        ExpectTransponderAccepted(LastRecord(view.fields, after[Section::DigitalTp]), satellites);
+        DropLastRecord(rest, Section::DigitalTp);
       }
     } else {
-      ExpectAnalogAccepted(LastRecord(view.fields, after[SectionId::Analog]), satellites);
-      DropLastRecord(rest, SectionId::Analog);
+      ExpectAnalogAccepted(LastRecord(view.fields, after[Section::AnalogTp]), satellites);
+      DropLastRecord(rest, Section::AnalogTp);
     }
     EXPECT_EQ(rest, before) << "only the new records may be added";
   }

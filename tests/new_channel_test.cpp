@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "base/ListLimits.h"
+#include "base/SectionLocator.h"
 #include "editing/NewChannel.h"
-#include "editing/SectionLocator.h"
 #include "tests/support/WorkingListBuilder.h"
 
 namespace lumoscope {
@@ -422,17 +422,17 @@ TEST(SectionLocator, StepsOverWholeRecordsSoMarkerLikeNamesAreNotMarkers) {
   b.Channel("5", "2", "4", "CHANNEL END");
   const std::vector<std::string> f = b.Build();
   const SectionLocator sections(f);
-  EXPECT_EQ(sections[SectionId::Channel].RecordCount(), 3u);
-  EXPECT_EQ(sections[SectionId::ChannelPid].RecordCount(), 1u);
-  EXPECT_EQ(sections[SectionId::Analog].RecordCount(), 1u);
-  EXPECT_EQ(f[sections[SectionId::Analog].end], "ANALOG END");
+  EXPECT_EQ(sections[Section::DigitalChannel].Records(), 3u);
+  EXPECT_EQ(sections[Section::PidChannel].Records(), 1u);
+  EXPECT_EQ(sections[Section::AnalogTp].Records(), 1u);
+  EXPECT_EQ(f[sections[Section::AnalogTp].end], "ANALOG END");
 
   // A section whose length is not whole records has no end marker at a boundary.
   std::vector<std::string> broken = TypicalList().Build();
   broken.insert(broken.begin() + 8, "stray");  // inside the first satellite
   const SectionLocator damaged(broken);
-  EXPECT_FALSE(damaged[SectionId::Satellite].found);
-  EXPECT_TRUE(damaged[SectionId::SatName].found);
+  EXPECT_FALSE(damaged[Section::Satellite].Found());
+  EXPECT_TRUE(damaged[Section::SatNameList].Found());
 
   // A repeated section counts by its last appearance, the one a save keeps.
   std::vector<std::string> twice = TypicalList().Build();
@@ -440,9 +440,9 @@ TEST(SectionLocator, StepsOverWholeRecordsSoMarkerLikeNamesAreNotMarkers) {
       static_cast<size_t>(std::find(twice.begin(), twice.end(), "DIGITAL END") - twice.begin());
   twice.insert(twice.begin() + static_cast<std::ptrdiff_t>(firstEnd + 1), {"DIGITAL START", "DIGITAL END"});
   const SectionLocator repeated(twice);
-  EXPECT_EQ(repeated[SectionId::Digital].start, firstEnd + 1);
-  EXPECT_EQ(repeated[SectionId::Digital].RecordCount(), 0u);
-  EXPECT_EQ(repeated[SectionId::Channel].RecordCount(), 2u);
+  EXPECT_EQ(repeated[Section::DigitalTp].start, firstEnd + 1);
+  EXPECT_EQ(repeated[Section::DigitalTp].Records(), 0u);
+  EXPECT_EQ(repeated[Section::DigitalChannel].Records(), 2u);
 }
 
 }  // namespace

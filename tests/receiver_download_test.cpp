@@ -194,15 +194,23 @@ TEST_F(DownloadTest, PortTroubleEndsBeforeAnyExchange) {
   EXPECT_THAT(LastBox(),
               testing::StartsWith(Format("Fail to open input file %s\n", dir.File("missing.bin").c_str())));
 
-  // Held by another program, missing, not a terminal.
+  // Held by another program, missing, not a terminal: the message, and on a second
+  // line the device and why.
   SystemClock clock;
-  auto holder = CComm::Open(receiver->DevicePath(), clock);
+  FileFailure failure;
+  auto holder = CComm::Open(receiver->DevicePath(), clock, failure);
   ASSERT_NE(holder, nullptr);
-  for (const std::string& device : {receiver->DevicePath(), dir.File("no-such-tty"), binPath}) {
+  const std::pair<std::string, std::string> troubles[] = {
+      {receiver->DevicePath(), "Device or resource busy. Another program is using it"},
+      {dir.File("no-such-tty"), "No such file or directory. Check the receiver's cable"},
+      {binPath, "Is not a serial device"},
+  };
+  for (const auto& [device, cause] : troubles) {
     reporter.Clear();
     options.devicePaths[1] = device;
     EXPECT_FALSE(Download(binPath));
-    EXPECT_EQ(reporter.boxes, std::vector<std::string>{kPortOpenFailedMessage}) << device;
+    EXPECT_THAT(reporter.boxes, testing::ElementsAre(testing::StartsWith(std::string(kPortOpenFailedMessage) +
+                                                                         "\n" + device + ": " + cause)));
     EXPECT_EQ(OpenDescriptorsOn(binPath), 0);
   }
   holder.reset();

@@ -128,7 +128,8 @@ TEST_F(FakeLinkDownload, PortNumbersSelectTheDevicesOfTheOptions) {
   options.portNumber = 3;
   EXPECT_FALSE(DownloadImage(db, binPath));
   EXPECT_EQ(factory.openedPaths, std::vector<std::string>{"/dev/c"});
-  EXPECT_EQ(reporter.boxes, std::vector<std::string>{kPortOpenFailedMessage});
+  EXPECT_EQ(reporter.boxes,
+            std::vector<std::string>{WithFailure(kPortOpenFailedMessage, FailureFromErrno("/dev/c", EBUSY))});
   EXPECT_EQ(PortName(4), "COM4");
 }
 

@@ -9,6 +9,8 @@
 #include <time.h>
 #include <unistd.h>
 
+#include "transfer/SerialOpenFailure.h"
+
 namespace lumoscope {
 namespace {
 
@@ -34,15 +36,27 @@ constexpr short kDeviceGone = POLLHUP | POLLERR | POLLNVAL;
 
 }  // namespace
 
-std::unique_ptr<CComm> CComm::Open(const std::string& devicePath, IClock& clock) {
+std::unique_ptr<CComm> CComm::Open(const std::string& devicePath, IClock& clock, FileFailure& failure) {
   // Non-blocking so a modem line without carrier cannot hold the open; every wait then
   // goes through poll with the profile's limits.
   const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return nullptr;
+  if (fd < 0) {
+    failure = SerialOpenFailure(devicePath, errno);
+    return nullptr;
+  }
   // Exclusive use: the advisory lock keeps out every program that honours it (and other
   // CComm objects), TIOCEXCL keeps out any later open by an unprivileged program.
-  if (!isatty(fd) || flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
+  int error = 0;
+  if (!isatty(fd)) {
+    error = ENOTTY;
+  } else if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    error = errno == EWOULDBLOCK ? EBUSY : errno;  // another program holds the lock
+  } else if (ioctl(fd, TIOCEXCL) != 0) {
+    error = errno;
+  }
+  if (error != 0) {
     ::close(fd);
+    failure = SerialOpenFailure(devicePath, error);
     return nullptr;
   }
   return std::unique_ptr<CComm>(new CComm(fd, clock));

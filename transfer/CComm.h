@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "base/FileFailure.h"
 #include "transfer/ProfileIo.h"
 #include "transfer/SerialLink.h"
 
@@ -13,9 +14,10 @@ namespace lumoscope {
 
 class CComm final : public ISerialPort, private IDeviceIo {
  public:
-  // Opens `devicePath`; null when it is missing, not a terminal or held by another
-  // program (another CComm, or anyone holding its lock).
-  static std::unique_ptr<CComm> Open(const std::string& devicePath, IClock& clock);
+  // Opens `devicePath`; null when it is missing, may not be opened, is not a terminal
+  // or is held by another program (another CComm, or anyone holding its lock), with
+  // `failure` saying which.
+  static std::unique_ptr<CComm> Open(const std::string& devicePath, IClock& clock, FileFailure& failure);
 
   ~CComm() override;
   CComm(const CComm&) = delete;

@@ -21,9 +21,11 @@ std::unique_ptr<ISerialPort> OpenReceiverPort(ISerialLinkFactory& factory, const
     reporter.MessageBox(kIllegalPortMessage);
     return nullptr;
   }
-  std::unique_ptr<ISerialPort> port = factory.Open(*device);
+  FileFailure failure{*device, "The device cannot be opened."};
+  std::unique_ptr<ISerialPort> port = factory.Open(*device, failure);
   if (!port) {
-    reporter.MessageBox(kPortOpenFailedMessage);
+    // The defined message, and on a line of its own the device and why.
+    reporter.MessageBox(WithFailure(kPortOpenFailedMessage, failure));
     return nullptr;
   }
   if (IWireTrace* trace = factory.Trace()) {

@@ -24,7 +24,8 @@ std::optional<std::string> PortDevicePath(const AppOptions& options);
 
 // Opens the port chosen in the options, wrapped in the factory's wire trace if it has
 // one. On an illegal port number or a device that cannot be opened the person is told
-// and null comes back (no device was touched for an illegal number).
+// (for the device, with the reason on a second line) and null comes back (no device was
+// touched for an illegal number).
 std::unique_ptr<ISerialPort> OpenReceiverPort(ISerialLinkFactory& factory, const AppOptions& options,
                                               IReporter& reporter);
 

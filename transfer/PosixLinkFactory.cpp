@@ -4,8 +4,8 @@
 
 namespace lumoscope {
 
-std::unique_ptr<ISerialPort> PosixLinkFactory::Open(const std::string& devicePath) {
-  return CComm::Open(devicePath, clock_);
+std::unique_ptr<ISerialPort> PosixLinkFactory::Open(const std::string& devicePath, FileFailure& failure) {
+  return CComm::Open(devicePath, clock_, failure);
 }
 
 ISerialLinkFactory& DefaultLinkFactory() {

@@ -10,7 +10,7 @@ class PosixLinkFactory : public ISerialLinkFactory {
   PosixLinkFactory() = default;
   explicit PosixLinkFactory(LinkBounds bounds) : bounds_(bounds) {}
 
-  std::unique_ptr<ISerialPort> Open(const std::string& devicePath) override;
+  std::unique_ptr<ISerialPort> Open(const std::string& devicePath, FileFailure& failure) override;
   IClock& Clock() override { return clock_; }
   LinkBounds Bounds() const override { return bounds_; }
   IWireTrace* Trace() override { return trace_; }

@@ -3,11 +3,15 @@
 #include <array>
 #include <climits>
 #include <iterator>
+#include <optional>
 
 #include "base/FieldConversions.h"
+#include "base/Keywords.h"
+#include "base/RecordFields.h"
 #include "base/Reporter.h"
-#include "base/SectionLayout.h"
+#include "base/Sections.h"
 #include "base/TextLines.h"
+#include "database/ReaderMessages.h"
 
 namespace lumoscope {
 
@@ -77,8 +81,9 @@ class Parser {
   bool Run(std::string_view text, std::vector<std::string>& list);
 
  private:
-  int MatchHeader(std::string_view line) const;
-  bool Record(std::string_view line);
+  bool Record(Section section, std::string_view line);
+  // HexToInt, telling the person when the text holds a character that is no digit.
+  long HexValue(const std::string& text) const;
   bool SatelliteRecord(std::string_view line, std::vector<std::string>& fields);
   void Emit(std::vector<std::string>& list);
   void Complete(std::vector<std::string>& list) const;
@@ -86,23 +91,22 @@ class Parser {
   IReporter& reporter_;
   bool& resave_;
   int lineNumber_ = 0;
-  int section_ = kSectionNone;
+  std::optional<Section> section_;  // none before the first header
   bool endSeen_ = false;
   // Records of each section in file order; a section whose header repeats collects the
   // records of every occurrence, so none is lost when the list is written back.
-  std::array<std::vector<std::string>, kSectionCount + 1> records_;
-  std::vector<int> order_;  // sections in the order of their first header
-  std::array<bool, kSectionCount + 1> seen_{};
+  std::array<std::vector<std::string>, kSectionCount> records_;
+  std::vector<Section> order_;  // sections in the order of their first header
+  std::array<bool, kSectionCount> seen_{};
   // Scratch of one record, kept between lines to spare allocations.
   std::vector<std::string_view> tokens_;
   std::vector<std::string> fields_;
 };
 
-int Parser::MatchHeader(std::string_view line) const {
-  if (line.starts_with(kEndHeader)) return kSectionNone;
-  for (const SectionLayout& s : kSectionLayouts)
-    if (line.starts_with(s.header)) return s.number;
-  return -1;
+long Parser::HexValue(const std::string& text) const {
+  const std::optional<long> value = HexToInt(text);
+  if (!value) reporter_.MessageBox(kHexConversionMessage);
+  return value.value_or(kHexConversionFailed);
 }
 
 bool Parser::SatelliteRecord(std::string_view line, std::vector<std::string>& fields) {
@@ -110,41 +114,42 @@ bool Parser::SatelliteRecord(std::string_view line, std::vector<std::string>& fi
   Tokens(line, 3, first);
   const size_t hash = line.find('#');
   if (hash != std::string_view::npos) line = line.substr(0, hash);
-  const bool withBlank = first.size() >= 3 && (first[2].starts_with('Y') || first[2].starts_with('N'));
+  const bool withBlank = first.size() >= 3 && (first[field::kSatBlank].starts_with(kYes) ||
+                                               first[field::kSatBlank].starts_with(kNo));
   const size_t wanted = withBlank ? kSatTokensWithBlank : kSatTokensWithoutBlank;
   std::vector<std::string_view>& tokens = tokens_;
   Tokens(line, wanted, tokens);
   if (tokens.size() + 1 < wanted) {
-    reporter_.MessageBox(kSatelliteIllegalMessage);
+    reporter_.MessageBox(msg::kSatelliteIllegal);
     return false;
   }
   std::string positioner = "0";
   if (tokens.size() == wanted) {
     if (withBlank) {
-      long value = LeadingNumber(tokens[6]);
+      long value = LeadingNumber(tokens[field::kSatDegree]);
       if (value > kPositionerMax) value -= kPositionerWrap;
       positioner = std::to_string(value);
     } else {
       positioner = std::string(tokens[5]);
     }
   }
-  fields.emplace_back(tokens[0]);
-  fields.emplace_back(RestoreNameBlanks(tokens[1]));
-  size_t next = 2;
+  fields.emplace_back(tokens[field::kIndex]);
+  fields.emplace_back(RestoreNameBlanks(tokens[field::kSatName]));
+  size_t next = field::kSatBlank;
   if (withBlank)
     fields.emplace_back(tokens[next++]);
   else
-    fields.emplace_back("N");
+    fields.emplace_back(kNo);
   for (int k = 0; k < 3; ++k) fields.emplace_back(tokens[next++]);
   fields.push_back(std::move(positioner));
   return true;
 }
 
-bool Parser::Record(std::string_view line) {
-  const SectionLayout& layout = Layout(section_);
+bool Parser::Record(Section section, std::string_view line) {
+  const SectionFormat& layout = FormatOf(section);
   std::vector<std::string>& fields = fields_;
   fields.clear();
-  if (section_ == kSectionSatellite) {
+  if (section == Section::Satellite) {
     if (!SatelliteRecord(line, fields)) return false;
   } else {
     std::vector<std::string_view>& tokens = tokens_;
@@ -164,15 +169,15 @@ bool Parser::Record(std::string_view line) {
     return false;
   }
 
-  if (section_ == kSectionChannel) {
+  if (section == Section::DigitalChannel) {
     // A service ID or transponder index of 0 marks a list written by an older tool;
     // the view saves such a list again at once.
-    std::string svcId = UpperCopy(fields[3]);
+    std::string svcId = UpperCopy(fields[field::kChSvcId]);
     if (svcId.starts_with("0X")) svcId.erase(0, 2);
-    if (HexToInt(svcId, reporter_) == 0 || HexToInt(UpperCopy(fields[1]), reporter_) == 0) resave_ = true;
+    if (HexValue(svcId) == 0 || HexValue(UpperCopy(fields[field::kChTp])) == 0) resave_ = true;
   }
 
-  std::vector<std::string>& bucket = records_[static_cast<size_t>(section_)];
+  std::vector<std::string>& bucket = records_[SectionIndex(section)];
   for (std::string& f : fields) bucket.push_back(std::move(f));
   return true;
 }
@@ -190,21 +195,21 @@ bool Parser::Run(std::string_view text, std::vector<std::string>& list) {
     }
     if (IsSkippedLine(line)) continue;
     if (line[0] == '[') {
-      const int header = MatchHeader(line);
-      if (header < 0) continue;  // an unknown bracketed line is ignored
-      if (header == kSectionNone) {
+      if (IsEndHeader(line)) {
         endSeen_ = true;
         break;
       }
+      const std::optional<Section> header = SectionOfHeader(line);
+      if (!header) continue;  // an unknown bracketed line is ignored
       section_ = header;
-      if (!seen_[static_cast<size_t>(header)]) {
-        seen_[static_cast<size_t>(header)] = true;
-        order_.push_back(header);
+      if (!seen_[SectionIndex(*header)]) {
+        seen_[SectionIndex(*header)] = true;
+        order_.push_back(*header);
       }
       continue;
     }
-    if (section_ == kSectionNone) continue;
-    if (!Record(line)) return false;
+    if (!section_) continue;
+    if (!Record(*section_, line)) return false;
   }
   Emit(list);
   Complete(list);
@@ -213,12 +218,12 @@ bool Parser::Run(std::string_view text, std::vector<std::string>& list) {
 
 void Parser::Emit(std::vector<std::string>& list) {
   size_t total = list.size() + 2 * order_.size() + 4;  // markers, and the two sections Complete adds
-  for (int section : order_) total += records_[static_cast<size_t>(section)].size();
+  for (Section section : order_) total += records_[SectionIndex(section)].size();
   list.reserve(total);
-  for (int section : order_) {
-    const SectionLayout& layout = Layout(section);
+  for (Section section : order_) {
+    const SectionFormat& layout = FormatOf(section);
     list.emplace_back(layout.startMarker);
-    std::vector<std::string>& bucket = records_[static_cast<size_t>(section)];
+    std::vector<std::string>& bucket = records_[SectionIndex(section)];
     list.insert(list.end(), std::make_move_iterator(bucket.begin()), std::make_move_iterator(bucket.end()));
     // A file that ends without "[END]" leaves its last section open, as it reads.
     const bool openAtEnd = !endSeen_ && section == section_ && section == order_.back();
@@ -229,7 +234,7 @@ void Parser::Emit(std::vector<std::string>& list) {
 // The list view needs the PID and analog sections even when the file has none: they
 // are put behind the digital channels, in the program's own section order.
 void Parser::Complete(std::vector<std::string>& list) const {
-  const auto insertBehind = [&](std::string_view anchor, const SectionLayout& layout) {
+  const auto insertBehind = [&](std::string_view anchor, const SectionFormat& layout) {
     for (size_t i = 0; i < list.size(); ++i) {
       if (list[i] == anchor) {
         list.insert(list.begin() + static_cast<std::ptrdiff_t>(i) + 1,
@@ -239,8 +244,10 @@ void Parser::Complete(std::vector<std::string>& list) const {
     }
     reporter_.MessageBox(kAnchorMissingMessage);
   };
-  if (!seen_[kSectionPidChannel]) insertBehind(Layout(kSectionChannel).endMarker, Layout(kSectionPidChannel));
-  if (!seen_[kSectionAnalogTp]) insertBehind(Layout(kSectionPidChannel).endMarker, Layout(kSectionAnalogTp));
+  if (!seen_[SectionIndex(Section::PidChannel)])
+    insertBehind(FormatOf(Section::DigitalChannel).endMarker, FormatOf(Section::PidChannel));
+  if (!seen_[SectionIndex(Section::AnalogTp)])
+    insertBehind(FormatOf(Section::PidChannel).endMarker, FormatOf(Section::AnalogTp));
 }
 
 }  // namespace

@@ -10,7 +10,6 @@ namespace lumoscope {
 
 class IReporter;
 
-inline constexpr const char* kSatelliteIllegalMessage = "Satellite Section's information is illegal!!!";
 inline constexpr const char* kAnchorMissingMessage =
     "CHANNEL PID SECTION not foundD!!!\r\nDisplaying infomation may be disodered!!";
 

@@ -60,8 +60,9 @@ bool SaveSectionList(CListDB& db, const std::vector<std::string>& list) {
     db.MarkBackupKept(path);
   }
   if (!out.Write(text) || !out.Commit()) {
-    db.Reporter().MessageBox(Format("Can't write the text file : %s\n(%s)\nThe previous list is kept in %s\n",
-                                    path.c_str(), out.Error().c_str(), backupPath.c_str()));
+    db.Reporter().MessageBox(
+        WithFailure(Format("Can't write the text file : %s\n", path.c_str()), out.Failure()) +
+        Format("\nThe previous list is kept in %s\n", backupPath.c_str()));
     return false;
   }
   db.RememberFileVersion();

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "base/FileFailure.h"
+
 namespace lumoscope {
 
 // Time source of the link, in microseconds. Injected so that time-outs can be tested
@@ -95,8 +97,9 @@ class IWireTrace {
 class ISerialLinkFactory {
  public:
   virtual ~ISerialLinkFactory() = default;
-  // Null when the device is missing, is not a terminal or is held by another program.
-  virtual std::unique_ptr<ISerialPort> Open(const std::string& devicePath) = 0;
+  // Null when the device is missing, may not be opened, is not a terminal or is held by
+  // another program; `failure` then says which, and what to do about it.
+  virtual std::unique_ptr<ISerialPort> Open(const std::string& devicePath, FileFailure& failure) = 0;
   virtual IClock& Clock() = 0;
   virtual LinkBounds Bounds() const { return {}; }
   // Null: no trace.

@@ -18,6 +18,7 @@
 #include "base/DerivedNames.h"
 #include "base/FileFailure.h"
 #include "base/ReplacingFile.h"
+#include "base/Sections.h"
 #include "base/WriteAll.h"
 #include "database/ListDB.h"
 #include "transfer/PortSelection.h"
@@ -48,7 +49,8 @@ constexpr std::array<uint8_t, 4> kContinueCommand{'g', 'o', 0x0D, 0x0A};
 constexpr size_t kReceptionBufferBytes = 409600;
 // Empty reads after which a silent receiver is taken to have finished.
 constexpr int kEmptyReadsAllowed = 6;
-constexpr std::string_view kEndMarker = "[END]";
+// The listing is the list's text file; it ends with its end header.
+constexpr std::string_view kEndMarker = kEndHeader;
 // Blanks stored after "[END]".
 constexpr size_t kBlanksAfterEnd = 2;
 // Activity display: half every 1000 bytes, full (beyond the bar's 100) 500 bytes later.
@@ -57,7 +59,8 @@ constexpr size_t kActivityHalfPeriodBytes = 500;
 constexpr int kActivityHalf = 50;
 constexpr int kActivityFull = 1000;
 
-constexpr std::string_view kListHeader = "[SATELLITE_NAME_LIST]";
+// A listing starts with the satellite name list.
+constexpr std::string_view kListHeader = FormatOf(Section::SatNameList).header;
 
 // Why reception ended.
 enum class ReceptionEnd {

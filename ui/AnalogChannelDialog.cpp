@@ -7,11 +7,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStringList>
 #include <QVBoxLayout>
 
+#include "base/Keywords.h"
 #include "base/Reporter.h"
 #include "editing/ChannelFormChecks.h"
+#include "editing/NewAnalogChannel.h"
 #include "ui/ChannelDialogParts.h"
 
 namespace lumoscope::ui {
@@ -20,12 +21,18 @@ namespace {
 
 constexpr int kFrequencyMaxLength = 5;  // analog frequencies have at most 5 digits
 
-// A list with its entries in the receiver's order; the list position is what counts.
-QComboBox* MakeList(const QStringList& entries, int preset, const QString& objectName) {
+QString Word(std::string_view word) {
+  return QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
+}
+
+// A list of a keyword field's words in the order of their codes; the list position is
+// what counts.
+template <size_t N>
+QComboBox* MakeList(const KeywordList<N>& words, int preset, const QString& objectName) {
   auto* list = new QComboBox;
   list->setObjectName(objectName);
-  list->addItems(entries);
-  list->setCurrentIndex(preset >= 0 && preset < entries.size() ? preset : 0);
+  for (std::string_view word : words) list->addItem(Word(word));
+  list->setCurrentIndex(preset >= 0 && static_cast<size_t>(preset) < N ? preset : 0);
   return list;
 }
 
@@ -38,29 +45,20 @@ AnalogChannelDialog::AnalogChannelDialog(const AnalogChannelForm& preset,
       reporter_(reporter),
       name_(MakeEdit(preset.name, QStringLiteral("name"), kMaxNameLength)),
       frequency_(MakeEdit(preset.frequency, QStringLiteral("frequency"), kFrequencyMaxLength)),
-      signalBand_(new RadioPair(QStringLiteral("C"), QStringLiteral("KU"), QStringLiteral("signalBand"),
-                                preset.cBand)),
-      videoBand_(MakeList({QStringLiteral("18MHz"), QStringLiteral("27MHz")}, preset.videoBand,
-                          QStringLiteral("videoBand"))),
+      signalBand_(
+          new RadioPair(Word(kTpBands[0]), Word(kTpBands[1]), QStringLiteral("signalBand"), preset.cBand)),
+      videoBand_(MakeList(kVideoBands, preset.videoBand, QStringLiteral("videoBand"))),
       polarity_(new RadioPair(QStringLiteral("Horizontal"), QStringLiteral("Vertical"),
                               QStringLiteral("polarity"), preset.horizontal)),
       threshold_(MakeEdit(preset.threshold, QStringLiteral("threshold"))),
       contrast_(MakeEdit(preset.contrast, QStringLiteral("contrast"))),
-      decoderOutput_(MakeList({QStringLiteral("CVBS"), QStringLiteral("DEEMP_CVBS"),
-                               QStringLiteral("BASEBAND"), QStringLiteral("CANAL")},
-                              preset.decoderOutput, QStringLiteral("decoderOutput"))),
-      audioMode_(
-          MakeList({QStringLiteral("STEREO"), QStringLiteral("MONO_LEFT"), QStringLiteral("MONO_RIGHT")},
-                   preset.audioMode, QStringLiteral("audioMode"))),
+      decoderOutput_(MakeList(kDecoderOutputs, preset.decoderOutput, QStringLiteral("decoderOutput"))),
+      audioMode_(MakeList(kAudioModes, preset.audioMode, QStringLiteral("audioMode"))),
       audioLeft_(MakeEdit(preset.audioLeft, QStringLiteral("audioLeft"))),
       audioRight_(MakeEdit(preset.audioRight, QStringLiteral("audioRight"))),
-      bandWidth_(MakeList({QStringLiteral("130"), QStringLiteral("180"), QStringLiteral("280"),
-                           QStringLiteral("300"), QStringLiteral("400")},
-                          preset.bandWidth, QStringLiteral("bandWidth"))),
+      bandWidth_(MakeList(kAudioBands, preset.bandWidth, QStringLiteral("bandWidth"))),
       dnr_(new RadioPair(QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("dnr"), preset.dnrYes)),
-      deEmphasis_(MakeList(
-          {QStringLiteral("NO_DEEMP"), QStringLiteral("U50"), QStringLiteral("U75"), QStringLiteral("J17")},
-          preset.deEmphasis, QStringLiteral("deEmphasis"))),
+      deEmphasis_(MakeList(kDeEmphases, preset.deEmphasis, QStringLiteral("deEmphasis"))),
       tvRadio_(
           new RadioPair(QStringLiteral("TV"), QStringLiteral("Radio"), QStringLiteral("tvRadio"), preset.tv)),
       satellite_(new ChannelSatelliteGroup(satelliteLines, preset.satellite, reporter, this)),
@@ -117,7 +115,7 @@ AnalogChannelForm AnalogChannelDialog::Form() const {
 void AnalogChannelDialog::accept() {
   const AnalogChannelForm form = Form();
   if (form.frequency.empty()) {
-    reporter_.MessageBox("Frequency not filled!");
+    reporter_.MessageBox(kFrequencyNotFilledMessage);
     return;
   }
   if (const auto problem = CheckAnalogForm(form)) {

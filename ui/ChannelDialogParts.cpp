@@ -76,16 +76,18 @@ void ChannelSatelliteGroup::ShowSatellite(int position) {
   if (position < 0 || static_cast<size_t>(position) >= SatelliteCount(lines_)) return;
   const SatelliteFields chosen = SatelliteFieldsOf(lines_, static_cast<size_t>(position));
   std::string stored = chosen.degree;
-  std::string shown;
-  if (!DegreeToDisplay(stored, shown, true, reporter_)) {
-    // The conversion has said what is wrong; the previous satellite's data stay shown.
+  const std::optional<std::string> shown = DegreeToDisplay(stored, true);
+  if (!shown) {
+    // What is wrong, then that the satellite cannot be shown; the previous satellite's
+    // data stay shown.
+    reporter_.MessageBox(kDegreeConversionMessage);
     reporter_.MessageBox(kDegreeFormatError);
     return;
   }
   lnbHigh_->setText(QString::fromStdString(chosen.lnbHigh));
   lnbLow_->setText(QString::fromStdString(chosen.lnbLow));
   position_->setText(QString::fromStdString(chosen.position));
-  degree_->setText(QString::fromStdString(shown));
+  degree_->setText(QString::fromStdString(*shown));
 }
 
 SatelliteFields ChannelSatelliteGroup::Fields() const {

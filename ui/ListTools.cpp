@@ -118,18 +118,18 @@ void ListTools::ImportTransponders() {
   if (dialog.exec() != QDialog::Accepted) return;
   std::string error;
   const std::optional<ScanTable> table = ReadScanTable(dialog.TablePath(), error);
-  if (!table) return frame_.MessageBox(error, kImportCaption);
+  if (!table) return frame_.Reporter().MessageBox(error, kImportCaption);
   if (const auto report = lumoscope::ImportTransponders(view_, *table, dialog.Target()))
-    frame_.MessageBox(ImportReportText(*report), kImportCaption);
+    frame_.Reporter().MessageBox(ImportReportText(*report), kImportCaption);
 }
 
 void ListTools::Export() {
-  ExportChannelListAs(frame_.Chooser(), frame_, view_.Fields(), frame_.Document().CurrentPath());
+  ExportChannelListAs(frame_.Chooser(), frame_.Reporter(), view_.Fields(), frame_.Document().CurrentPath());
 }
 
 void ListTools::PrintList() {
   const ChannelListPrinter printer = Printer();
-  if (printer.IsEmpty()) return frame_.MessageBox(kNothingToPrint);
+  if (printer.IsEmpty()) return frame_.Reporter().MessageBox(kNothingToPrint);
   QPrinter device(QPrinter::HighResolution);
   QPrintDialog dialog(&device, &frame_);
   if (dialog.exec() == QDialog::Accepted) printer.Print(device);
@@ -137,7 +137,7 @@ void ListTools::PrintList() {
 
 void ListTools::PrintPreview() {
   const ChannelListPrinter printer = Printer();
-  if (printer.IsEmpty()) return frame_.MessageBox(kNothingToPrint);
+  if (printer.IsEmpty()) return frame_.Reporter().MessageBox(kNothingToPrint);
   QPrinter device(QPrinter::HighResolution);
   QPrintPreviewDialog dialog(&device, &frame_);
   connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
@@ -147,12 +147,12 @@ void ListTools::PrintPreview() {
 
 void ListTools::SaveAsPdf() {
   const ChannelListPrinter printer = Printer();
-  if (printer.IsEmpty()) return frame_.MessageBox(kNothingToPrint);
+  if (printer.IsEmpty()) return frame_.Reporter().MessageBox(kNothingToPrint);
   const std::string& listPath = frame_.Document().CurrentPath();
   const std::optional<std::string> path =
       frame_.Chooser().ChooseSaveFile(kPdfTitle, kPdfFilter, FolderOf(listPath));
   if (!path) return;
-  if (SameFile(*path, listPath)) return frame_.MessageBox(kExportOntoList);
+  if (SameFile(*path, listPath)) return frame_.Reporter().MessageBox(kExportOntoList);
   // Written beside and put in place whole, like every file the program writes.
   QSaveFile file(QFile::decodeName(path->c_str()));
   bool written = file.open(QIODevice::WriteOnly);
@@ -164,7 +164,8 @@ void ListTools::SaveAsPdf() {
     printer.Print(writer);
   }
   written = written && file.commit();
-  if (!written) frame_.MessageBox(WithFailure(kPdfFailed, {*path, file.errorString().toStdString()}));
+  if (!written)
+    frame_.Reporter().MessageBox(WithFailure(kPdfFailed, {*path, file.errorString().toStdString()}));
 }
 
 }  // namespace lumoscope::ui

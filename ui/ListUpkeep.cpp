@@ -70,28 +70,30 @@ void ListUpkeep::OrderLike() {
   const std::optional<std::string> path =
       frame_.Chooser().ChooseOpenFile(kOrderLikeTitle, kReferenceFilter, ListFolder());
   if (!path) return;
-  const std::optional<OrderReference> reference = ReadOrderReference(*path, frame_.Options(), frame_);
+  const std::optional<OrderReference> reference =
+      ReadOrderReference(*path, frame_.Options(), frame_.Reporter());
   if (!reference) return;
-  frame_.ShowMessage(OrderReportText(lumoscope::OrderLike(view_, *reference)));
+  frame_.Reporter().ShowMessage(OrderReportText(lumoscope::OrderLike(view_, *reference)));
 }
 
 void ListUpkeep::TidyUp() {
   const ListFindings findings = FindListProblems(view_.Fields());
   if (!findings.Removable()) {
-    frame_.MessageBox(FindingsText(findings), kTidyCaption);
+    frame_.Reporter().MessageBox(FindingsText(findings), kTidyCaption);
     return;
   }
   TidyDialog dialog(view_.Fields(), findings, &frame_);
   if (dialog.exec() != QDialog::Accepted) return;
   const TidyPlan plan = dialog.Plan();
-  if (lumoscope::TidyUp(view_, plan)) frame_.ShowMessage(TidyReportText(plan));
+  if (lumoscope::TidyUp(view_, plan)) frame_.Reporter().ShowMessage(TidyReportText(plan));
 }
 
 void ListUpkeep::CompareWith() {
   const std::optional<std::string> path =
       frame_.Chooser().ChooseOpenFile(kCompareTitle, kTextFileFilter, ListFolder());
   if (!path) return;
-  const std::optional<std::vector<std::string>> other = LoadOtherList(*path, frame_.Options(), frame_);
+  const std::optional<std::vector<std::string>> other =
+      LoadOtherList(*path, frame_.Options(), frame_.Reporter());
   if (!other) return;
   CompareDialog dialog(CompareLists(view_.Fields(), *other),
                        QFileInfo(QString::fromStdString(*path)).fileName(), &frame_);

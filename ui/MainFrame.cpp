@@ -1,23 +1,17 @@
 #include "ui/MainFrame.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
-#include <QVBoxLayout>
 #include <QWhatsThis>
 #include <algorithm>
 
@@ -25,7 +19,9 @@
 #include "shell/PortSettings.h"
 #include "ui/AboutDialog.h"
 #include "ui/AppIcon.h"
+#include "ui/CommandIcons.h"
 #include "ui/CommandLayout.h"
+#include "ui/FrameReporter.h"
 #include "ui/LockKeyState.h"
 #include "ui/OptionDialog.h"
 #include "ui/QtFileChooser.h"
@@ -33,22 +29,11 @@
 namespace lumoscope::ui {
 namespace {
 
-// The message window's text box sits this far inside the bar, in pixels; the wider
-// room below it keeps the last line clear of the bar's bottom edge.
-constexpr int kMessageMarginLeft = 15;
-constexpr int kMessageMarginTop = 15;
-constexpr int kMessageMarginRight = 15;
-constexpr int kMessageMarginBottom = 65;
-// Default width of the message window: a download's step texts fit on one line.
-constexpr int kMessageWindowWidth = 320;
 // The un-maximised window leaves this much of the screen free, in pixels.
 constexpr int kRestoredWidthMargin = 100;
 constexpr int kRestoredHeightMargin = 50;
 // How often the lock indicators follow the keyboard, in milliseconds.
 constexpr int kLockPollMs = 250;
-constexpr int kProgressMax = 100;
-// Caption of message boxes whose text comes without one.
-constexpr const char* kDefaultCaption = "Lumoscope";
 
 QString Q(const std::string& s) {
   return QString::fromStdString(s);
@@ -61,57 +46,6 @@ std::string_view ViewCommandPrompt(int id) {
   for (const ViewCommandText& t : kViewCommandTexts)
     if (t.id == id) return t.prompt;
   return {};
-}
-
-QIcon CommandIcon(int id, const QStyle* style) {
-  switch (id) {
-    case cmd::kOpen:
-      return style->standardIcon(QStyle::SP_DialogOpenButton);
-    case cmd::kSave:
-      return style->standardIcon(QStyle::SP_DialogSaveButton);
-    case cmd::kSaveAs:
-      return GlyphIcon(QStringLiteral("As"), QColor(0x2e, 0x6d, 0xb4));
-    case kPrintCommand:
-      return GlyphIcon(QStringLiteral("P"), QColor(0x80, 0x80, 0x80));
-    case cmd::kAbout:
-      return style->standardIcon(QStyle::SP_MessageBoxInformation);
-    case cmd::kBasicCompile:
-      return GlyphIcon(QStringLiteral("B"), QColor(0x8a, 0x5a, 0x00));
-    case cmd::kPreinstalledOneList:
-      return GlyphIcon(QStringLiteral("P1"), QColor(0x8a, 0x5a, 0x00));
-    case cmd::kPreinstalledSplitList:
-      return GlyphIcon(QStringLiteral("PS"), QColor(0x8a, 0x5a, 0x00));
-    case cmd::kDownloadCurrentList:
-      return GlyphIcon(QStringLiteral("\u2193"), QColor(0xb0, 0x30, 0x30));
-    case cmd::kDownloadOthers:
-      return GlyphIcon(QStringLiteral("\u21ca"), QColor(0xb0, 0x30, 0x30));
-    case cmd::kUpload:
-      return GlyphIcon(QStringLiteral("\u2191"), QColor(0x2e, 0x8b, 0x57));
-    case viewcmd::kMakeNewChannel:
-      return GlyphIcon(QStringLiteral("+"), QColor(0x2e, 0x8b, 0x57));
-    case viewcmd::kInsertNullChannel:
-      return GlyphIcon(QStringLiteral("_"), QColor(0x55, 0x55, 0x55));
-    case viewcmd::kDeleteChannel:
-      return style->standardIcon(QStyle::SP_TrashIcon);
-    case viewcmd::kUndo:
-      return style->standardIcon(QStyle::SP_ArrowBack);
-    case viewcmd::kSortSatTypeName:
-      return GlyphIcon(QStringLiteral("S1"), QColor(0x5b, 0x3f, 0x99));
-    case viewcmd::kSortSatTypeFreqName:
-      return GlyphIcon(QStringLiteral("S2"), QColor(0x5b, 0x3f, 0x99));
-    case viewcmd::kSortSatTypeBouquetName:
-      return GlyphIcon(QStringLiteral("S3"), QColor(0x5b, 0x3f, 0x99));
-    case viewcmd::kViewDigital:
-      return GlyphIcon(QStringLiteral("D"), QColor(0x1f, 0x4e, 0x8c));
-    case viewcmd::kViewAnalog:
-      return GlyphIcon(QStringLiteral("A"), QColor(0x1f, 0x4e, 0x8c));
-    case viewcmd::kViewSatellites:
-      return GlyphIcon(QStringLiteral("Sat"), QColor(0x1f, 0x4e, 0x8c));
-    case cmd::kSettingOption:
-      return GlyphIcon(QStringLiteral("\u2699"), QColor(0x44, 0x44, 0x44));
-    default:
-      return {};
-  }
 }
 
 }  // namespace
@@ -132,7 +66,9 @@ CMainFrame::CMainFrame(ISettingsStore& settings, std::string uploadPath, IFileCh
   }
   chooser_ = chooser;
   LoadPortOptions(settings_, options_);
-  doc_ = std::make_unique<CLumoscopeDoc>(*this, options_, settings_, *chooser, std::move(uploadPath));
+  CreateStatusBar();
+  reporter_ = std::make_unique<FrameReporter>(*this, *readyLabel_);
+  doc_ = std::make_unique<CLumoscopeDoc>(*reporter_, options_, settings_, *chooser, std::move(uploadPath));
   doc_->SetTitleSink([this](const std::string& title) { setWindowTitle(Q(title)); });
 
   auto* placeholder = new QLabel(
@@ -143,15 +79,28 @@ CMainFrame::CMainFrame(ISettingsStore& settings, std::string uploadPath, IFileCh
 
   CreateActions();
   CreateToolBar();
-  CreateStatusBar();
-  CreateMessageWindow();
   CreateButtonBar();
   CreateMenus();
   UpdateCommandStates();
 }
 
-CMainFrame::~CMainFrame() {
-  while (waitDepth_ > 0) EndWait();
+CMainFrame::~CMainFrame() = default;
+
+IReporter& CMainFrame::Reporter() {
+  return *reporter_;
+}
+
+QDockWidget* CMainFrame::MessageWindow() const {
+  return reporter_->MessageWindow();
+}
+QPlainTextEdit* CMainFrame::MessageText() const {
+  return reporter_->MessageText();
+}
+QProgressBar* CMainFrame::TransferProgress() const {
+  return reporter_->TransferProgress();
+}
+QProgressBar* CMainFrame::FrameProgress() const {
+  return reporter_->FrameProgress();
 }
 
 // ---------------------------------------------------------------------------
@@ -171,7 +120,7 @@ QAction* CMainFrame::MakeAction(int id) {
   action->setText(Q(tip.empty() ? prompt : tip));
   action->setStatusTip(Q(prompt));
   action->setToolTip(Q(tip.empty() ? prompt : tip));
-  action->setIcon(CommandIcon(id, style()));
+  action->setIcon(CommandIcon(id, *style()));
   action->setData(id);
   connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
   addAction(action);  // keys work while the toolbar is hidden
@@ -209,7 +158,7 @@ void CMainFrame::CreateMenus() {
   connect(view, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
   view->addAction(toolBar_->toggleViewAction());
   view->addAction(buttonBar_->toggleViewAction());
-  view->addAction(messageWindow_->toggleViewAction());
+  view->addAction(MessageWindow()->toggleViewAction());
   auto* exit = bar->addAction(QStringLiteral("E&xit"));
   exit->setStatusTip(QStringLiteral("Quit the application"));
   connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -342,13 +291,6 @@ void CMainFrame::CreateStatusBar() {
   numIndicator_ = indicator("NUM");
   scrollIndicator_ = indicator("SCRL");
 
-  // The frame's own bar takes no room: the download sets it, but the transfer bar is
-  // what the person watches.
-  frameProgress_ = new QProgressBar(bar);
-  frameProgress_->setRange(0, kProgressMax);
-  frameProgress_->setValue(0);
-  frameProgress_->setGeometry(QRect());
-
   if (ReadLockKeys()) {
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &CMainFrame::RefreshLockIndicators);
@@ -363,131 +305,6 @@ void CMainFrame::RefreshLockIndicators() {
   capsIndicator_->setEnabled(keys->caps);
   numIndicator_->setEnabled(keys->num);
   scrollIndicator_->setEnabled(keys->scroll);
-}
-
-void CMainFrame::CreateMessageWindow() {
-  messageWindow_ = new QDockWidget(QStringLiteral("Message Window"), this);
-  messageWindow_->setObjectName(QStringLiteral("MessageWindow"));
-  messageWindow_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-  auto* panel = new QWidget(messageWindow_);
-  auto* layout = new QVBoxLayout(panel);
-  layout->setContentsMargins(kMessageMarginLeft, kMessageMarginTop, kMessageMarginRight,
-                             kMessageMarginBottom);
-  messageText_ = new QPlainTextEdit(panel);
-  messageText_->setReadOnly(true);
-  messageText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  layout->addWidget(messageText_);
-  panel->setMinimumWidth(kMessageWindowWidth);
-  messageWindow_->setWidget(panel);
-  addDockWidget(Qt::LeftDockWidgetArea, messageWindow_);
-  messageWindow_->hide();
-}
-
-void CMainFrame::RepaintNow(QWidget* widget) {
-  if (widget != nullptr && widget->isVisible()) widget->repaint();
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-void CMainFrame::ShowMessage(const std::string& text) {
-  messageWindow_->show();
-  RepaintNow(messageWindow_);
-  if (text == kClearAllMessage) {
-    messageText_->clear();
-  } else if (text == kHideMessageWindow) {
-    messageWindow_->hide();
-  } else if (text == kShowMessageWindow) {
-    messageWindow_->show();
-  } else {
-    QString add = Q(text);
-    add.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    messageText_->moveCursor(QTextCursor::End);
-    messageText_->insertPlainText(add);
-    messageText_->verticalScrollBar()->setValue(messageText_->verticalScrollBar()->maximum());
-  }
-  RepaintNow(messageText_);
-}
-
-void CMainFrame::HideMessageWindow() {
-  messageWindow_->hide();
-  RepaintNow(this);
-}
-
-void CMainFrame::SetProgress(int position, int mode) {
-  if (mode == kProgressShow) {
-    if (transferProgress_ == nullptr) {
-      transferProgress_ = new QProgressBar(statusBar());
-      transferProgress_->setRange(0, kProgressMax);
-      statusBar()->clearMessage();
-      readyLabel_->hide();
-      statusBar()->insertWidget(0, transferProgress_, 1);
-      transferProgress_->show();
-    }
-    transferProgress_->setValue(position);
-    RepaintNow(transferProgress_);
-  } else if (transferProgress_ != nullptr) {
-    statusBar()->removeWidget(transferProgress_);
-    delete transferProgress_;
-    transferProgress_ = nullptr;
-    readyLabel_->show();
-    RepaintNow(statusBar());
-  }
-}
-
-void CMainFrame::SetFrameProgress(int position) {
-  frameProgress_->setValue(position);
-  RepaintNow(frameProgress_);
-}
-
-void CMainFrame::RepaintStatusBar() {
-  RepaintNow(statusBar());
-}
-
-void CMainFrame::BeginWait() {
-  if (waitDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void CMainFrame::EndWait() {
-  if (waitDepth_ > 0 && --waitDepth_ == 0) QApplication::restoreOverrideCursor();
-}
-
-// ---------------------------------------------------------------------------
-// Message boxes and questions
-
-void CMainFrame::MessageBox(const std::string& text, const std::string& caption) {
-  // The same box carries failures and "terminated successfully" alike, so its picture
-  // must not alarm: a neutral information sign.
-  QMessageBox box(QMessageBox::Information,
-                  caption.empty() ? QString::fromLatin1(kDefaultCaption) : Q(caption), Q(text),
-                  QMessageBox::Ok, this);
-  // The pointer may be waiting for a transfer; the person must see they can click.
-  const bool waiting = waitDepth_ > 0;
-  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
-  box.exec();
-  if (waiting) QApplication::restoreOverrideCursor();
-}
-
-namespace {
-Answer Ask(QWidget* parent, const std::string& text, const std::string& caption,
-           QMessageBox::StandardButtons b) {
-  QMessageBox box(QMessageBox::Question, caption.empty() ? QString::fromLatin1(kDefaultCaption) : Q(caption),
-                  Q(text), b, parent);
-  switch (box.exec()) {
-    case QMessageBox::Yes:
-      return Answer::Yes;
-    case QMessageBox::No:
-      return Answer::No;
-    default:
-      return (b & QMessageBox::Cancel) ? Answer::Cancel : Answer::No;
-  }
-}
-}  // namespace
-
-Answer CMainFrame::AskYesNo(const std::string& text, const std::string& caption) {
-  return Ask(this, text, caption, QMessageBox::Yes | QMessageBox::No);
-}
-
-Answer CMainFrame::AskYesNoCancel(const std::string& text, const std::string& caption) {
-  return Ask(this, text, caption, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
 // ---------------------------------------------------------------------------
@@ -514,7 +331,7 @@ void CMainFrame::ShowAbout() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   // A transfer or compile holds the program; the window may not go away under it.
-  if (waitDepth_ > 0) {
+  if (reporter_->Waiting()) {
     event->ignore();
     return;
   }

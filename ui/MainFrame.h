@@ -1,8 +1,9 @@
 #pragma once
 // CMainFrame: the single top-level window. It carries the button bar, the toolbar, the
 // menu, the status bar with its progress bars and the message window, routes every
-// command by its identifier (list view first, then the document, then the frame), and
-// is the reporter through which the core talks to the person.
+// command by its identifier (list view first, then the document, then the frame). Its
+// reporting side (message boxes, questions, the message window, progress) is the
+// FrameReporter it owns.
 #include <QMainWindow>
 #include <functional>
 #include <map>
@@ -28,7 +29,9 @@ namespace lumoscope::ui {
 
 inline constexpr const char* kAppTitle = "Lumoscope Lite";
 
-class CMainFrame : public QMainWindow, public IReporter {
+class FrameReporter;
+
+class CMainFrame : public QMainWindow {
   Q_OBJECT
  public:
   // `uploadPath` is the fixed file uploads go to; `chooser` may be null (the file
@@ -37,18 +40,9 @@ class CMainFrame : public QMainWindow, public IReporter {
              QWidget* parent = nullptr);
   ~CMainFrame() override;
 
-  // IReporter
-  void MessageBox(const std::string& text, const std::string& caption = {}) override;
-  Answer AskYesNo(const std::string& text, const std::string& caption) override;
-  Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
-  void ShowMessage(const std::string& text) override;
-  void HideMessageWindow() override;
-  void SetProgress(int position, int mode) override;
-  void SetFrameProgress(int position) override;
-  void RepaintStatusBar() override;
-  void BeginWait() override;
-  void EndWait() override;
-
+  // Where the core tells and asks the person: message boxes and questions owned by this
+  // window, its message window and progress bars, the wait pointer.
+  IReporter& Reporter();
   CLumoscopeDoc& Document() { return *doc_; }
   // The file dialogs of the window's commands (the one given at construction, or Qt's).
   IFileChooser& Chooser() { return *chooser_; }
@@ -87,10 +81,10 @@ class CMainFrame : public QMainWindow, public IReporter {
   void ShowOptionDialog();
   void ShowAbout();
 
-  QDockWidget* MessageWindow() const { return messageWindow_; }
-  QPlainTextEdit* MessageText() const { return messageText_; }
-  QProgressBar* TransferProgress() const { return transferProgress_; }
-  QProgressBar* FrameProgress() const { return frameProgress_; }
+  QDockWidget* MessageWindow() const;
+  QPlainTextEdit* MessageText() const;
+  QProgressBar* TransferProgress() const;
+  QProgressBar* FrameProgress() const;
   QToolBar* ToolBar() const { return toolBar_; }
   QToolBar* ButtonBar() const { return buttonBar_; }
 
@@ -104,15 +98,12 @@ class CMainFrame : public QMainWindow, public IReporter {
   void CreateToolBar();
   void CreateButtonBar();
   void CreateStatusBar();
-  void CreateMessageWindow();
   void RefreshLockIndicators();
-  // Paints `widget` now and lets pending paint work run, so the window stays drawn while
-  // a transfer holds the program.
-  static void RepaintNow(QWidget* widget);
 
   ISettingsStore& settings_;
   AppOptions options_;
   std::unique_ptr<IFileChooser> ownChooser_;
+  std::unique_ptr<FrameReporter> reporter_;
   IFileChooser* chooser_ = nullptr;
   std::unique_ptr<CLumoscopeDoc> doc_;
   ViewCommands view_;
@@ -122,15 +113,10 @@ class CMainFrame : public QMainWindow, public IReporter {
   std::map<int, QPushButton*> buttons_;
   QToolBar* toolBar_ = nullptr;
   QToolBar* buttonBar_ = nullptr;
-  QDockWidget* messageWindow_ = nullptr;
-  QPlainTextEdit* messageText_ = nullptr;
-  QProgressBar* frameProgress_ = nullptr;
-  QProgressBar* transferProgress_ = nullptr;
   QLabel* readyLabel_ = nullptr;
   QLabel* capsIndicator_ = nullptr;
   QLabel* numIndicator_ = nullptr;
   QLabel* scrollIndicator_ = nullptr;
-  int waitDepth_ = 0;
 };
 
 }  // namespace lumoscope::ui

@@ -11,7 +11,7 @@
 #include "transfer/Upload.h"
 #include "ui/AppIcon.h"
 #include "ui/AppInfo.h"
-#include "ui/LumoscopeWindow.h"
+#include "ui/MainWindowWiring.h"
 #include "ui/QtSettingsStore.h"
 
 namespace {
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("lumoscope"));
 
   lumoscope::ui::QtSettingsStore settings;
-  lumoscope::ui::LumoscopeWindow window(settings, lumoscope::UploadFilePath());
+  lumoscope::ui::MainWindowWiring window(settings, lumoscope::UploadFilePath());
   window.Frame().showMaximized();
 
   const QStringList args = QApplication::arguments();

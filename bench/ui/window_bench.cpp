@@ -7,7 +7,7 @@
 
 #include "tests/ui/UiTestSupport.h"
 #include "tools/listgen/ListGenerator.h"
-#include "ui/LumoscopeWindow.h"
+#include "ui/MainWindowWiring.h"
 #include "ui/QtSettingsStore.h"
 
 using namespace lumoscope;
@@ -27,9 +27,9 @@ class WindowBench : public QObject {
 
   // From nothing to the maximised window painted with the stress list in it.
   void startUpWithStressList() {
-    std::unique_ptr<LumoscopeWindow> window;
+    std::unique_ptr<MainWindowWiring> window;
     QBENCHMARK_ONCE {
-      window = std::make_unique<LumoscopeWindow>(*store_, UploadPath());
+      window = std::make_unique<MainWindowWiring>(*store_, UploadPath());
       window->Frame().showMaximized();
       window->OpenFile(stressPath_);
       window->List().Flush();
@@ -43,7 +43,7 @@ class WindowBench : public QObject {
   // One Delete key in the middle of the stress list: undo step, refresh and repaint; and
   // Ctrl+Z bringing the row back.
   void deleteKeyAndRepaint() {
-    LumoscopeWindow window(*store_, UploadPath());
+    MainWindowWiring window(*store_, UploadPath());
     window.Frame().showMaximized();
     QVERIFY(window.OpenFile(stressPath_));
     ChannelListWidget& list = window.List();
@@ -58,7 +58,7 @@ class WindowBench : public QObject {
   }
 
   void undoAndRepaint() {
-    LumoscopeWindow window(*store_, UploadPath());
+    MainWindowWiring window(*store_, UploadPath());
     window.Frame().showMaximized();
     QVERIFY(window.OpenFile(stressPath_));
     ChannelListWidget& list = window.List();

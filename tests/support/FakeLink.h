@@ -2,6 +2,7 @@
 // A serial line on a fake clock: bytes arrive at scripted times, waits advance the clock
 // instead of sleeping, and everything written is kept. The port uses the same profile
 // logic as the real one, so time-outs can be checked in microseconds.
+#include <cerrno>
 #include <deque>
 #include <string>
 #include <vector>
@@ -96,9 +97,12 @@ class FakePort final : public ISerialPort {
 
 class FakeLinkFactory final : public ISerialLinkFactory {
  public:
-  std::unique_ptr<ISerialPort> Open(const std::string& path) override {
+  std::unique_ptr<ISerialPort> Open(const std::string& path, FileFailure& failure) override {
     openedPaths.push_back(path);
-    if (refuseOpen) return nullptr;
+    if (refuseOpen) {
+      failure = FailureFromErrno(path, EBUSY);
+      return nullptr;
+    }
     auto port = std::make_unique<FakePort>(device, clock);
     port->lineAccepted = lineAccepted;
     return port;

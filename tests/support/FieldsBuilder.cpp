@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "listview/Sections.h"
+#include "base/RecordFields.h"
+#include "base/SectionLocator.h"
 
 namespace lumoscope::test {
 
@@ -44,36 +45,35 @@ FieldsBuilder& FieldsBuilder::Analog(const std::string& sat, const std::string& 
 
 std::vector<std::string> FieldsBuilder::Build() const {
   std::vector<std::string> out;
-  const auto section = [&out](ListSection s, const std::vector<std::string>& body) {
-    out.push_back(InfoOf(s).startMarker);
+  const auto section = [&out](Section s, const std::vector<std::string>& body) {
+    out.emplace_back(FormatOf(s).startMarker);
     out.insert(out.end(), body.begin(), body.end());
-    out.push_back(InfoOf(s).endMarker);
+    out.emplace_back(FormatOf(s).endMarker);
   };
-  section(ListSection::SatName, satNames_);
-  section(ListSection::Satellite, satellites_);
-  section(ListSection::DigitalTp, tps_);
-  section(ListSection::Channel, channels_);
-  section(ListSection::Pid, pids_);
-  section(ListSection::AnalogTp, analogs_);
+  section(Section::SatNameList, satNames_);
+  section(Section::Satellite, satellites_);
+  section(Section::DigitalTp, tps_);
+  section(Section::DigitalChannel, channels_);
+  section(Section::PidChannel, pids_);
+  section(Section::AnalogTp, analogs_);
   return out;
 }
 
 std::string CheckWellFormed(const std::vector<std::string>& fields) {
-  const ListSection all[] = {ListSection::SatName,  ListSection::Satellite, ListSection::DigitalTp,
-                             ListSection::AnalogTp, ListSection::Channel,   ListSection::Pid};
   std::vector<bool> covered(fields.size(), false);
-  for (ListSection s : all) {
-    const SectionInfo& info = InfoOf(s);
+  for (Section s : kSections) {
+    const SectionFormat& info = FormatOf(s);
+    const std::string startMarker(info.startMarker);
     if (std::count(fields.begin(), fields.end(), info.startMarker) != 1 ||
         std::count(fields.begin(), fields.end(), info.endMarker) != 1) {
-      return std::string("markers of ") + info.startMarker;
+      return "markers of " + startMarker;
     }
     const long start = std::find(fields.begin(), fields.end(), info.startMarker) - fields.begin();
     const long end = std::find(fields.begin(), fields.end(), info.endMarker) - fields.begin();
-    if (end <= start || (end - start - 1) % info.width != 0)
-      return std::string("records of ") + info.startMarker;
+    if (end <= start || (end - start - 1) % static_cast<long>(info.fieldCount) != 0)
+      return "records of " + startMarker;
     for (long i = start; i <= end; ++i) {
-      if (covered[static_cast<size_t>(i)]) return std::string("overlap at ") + info.startMarker;
+      if (covered[static_cast<size_t>(i)]) return "overlap at " + startMarker;
       covered[static_cast<size_t>(i)] = true;
     }
   }
@@ -82,15 +82,13 @@ std::string CheckWellFormed(const std::vector<std::string>& fields) {
 }
 
 std::vector<std::string> NamesOf(const std::vector<std::string>& fields, const std::string& section) {
-  const ListSection s = section == "CHANNEL"       ? ListSection::Channel
-                        : section == "CHANNEL_PID" ? ListSection::Pid
-                                                   : ListSection::AnalogTp;
-  const int nameField = s == ListSection::Channel ? 5 : 4;
-  const SectionSpan span = SectionMap::Locate(fields)[s];
+  const Section s = section == "CHANNEL"       ? Section::DigitalChannel
+                    : section == "CHANNEL_PID" ? Section::PidChannel
+                                               : Section::AnalogTp;
+  const int nameField = static_cast<int>(FormatOf(s).nameField);
+  const SectionSpan span = SectionLocator(fields)[s];
   std::vector<std::string> names;
-  for (long r = 0; r < span.Records(InfoOf(s).width); ++r) {
-    names.push_back(fields[static_cast<size_t>(span.First() + r * InfoOf(s).width + nameField)]);
-  }
+  for (size_t r = 0; r < span.Records(); ++r) names.push_back(fields[span.At(r, nameField)]);
   return names;
 }
 

@@ -39,7 +39,8 @@ class SimulatedReceiverTest : public ::testing::Test {
   // The transfer let go of the device: it can be opened again at once.
   bool PortReleased() {
     SystemClock clock;
-    return CComm::Open(receiver->DevicePath(), clock) != nullptr;
+    FileFailure failure;
+    return CComm::Open(receiver->DevicePath(), clock, failure) != nullptr;
   }
   // Descriptors of this process open on `path` (0 once a transfer closed its files).
   static int OpenDescriptorsOn(const std::string& path) {

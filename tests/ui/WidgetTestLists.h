@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Sections.h"
 #include "listview/ListView.h"
-#include "listview/Sections.h"
 #include "tests/support/FakeViewDocument.h"
 #include "tests/support/RecordingReporter.h"
 #include "ui/ChannelListWidget.h"
@@ -19,29 +19,29 @@ namespace lumoscope::test {
 inline std::vector<std::string> ChannelList(const std::vector<std::string>& names,
                                             bool alternateRadio = false) {
   std::vector<std::string> f;
-  const auto open = [&f](ListSection s) { f.push_back(InfoOf(s).startMarker); };
-  const auto close = [&f](ListSection s) { f.push_back(InfoOf(s).endMarker); };
-  open(ListSection::SatName);
+  const auto open = [&f](Section s) { f.emplace_back(FormatOf(s).startMarker); };
+  const auto close = [&f](Section s) { f.emplace_back(FormatOf(s).endMarker); };
+  open(Section::SatNameList);
   f.insert(f.end(), {"1", "Astra"});
-  close(ListSection::SatName);
-  open(ListSection::Satellite);
+  close(Section::SatNameList);
+  open(Section::Satellite);
   f.insert(f.end(), {"1", "Astra", "N", "10600", "9750", "1", "0192"});
-  close(ListSection::Satellite);
-  open(ListSection::DigitalTp);
+  close(Section::Satellite);
+  open(Section::DigitalTp);
   f.insert(f.end(), {"1", "1", "11000", "27500", "H", "Sky"});
-  close(ListSection::DigitalTp);
-  open(ListSection::Channel);
+  close(Section::DigitalTp);
+  open(Section::DigitalChannel);
   for (size_t i = 0; i < names.size(); ++i) {
     const char* type = alternateRadio && i % 2 == 1 ? "RADIO" : "TV";
     f.insert(f.end(), {"1", "1", "1", "0101", type, names[i], "1", "N"});
   }
-  close(ListSection::Channel);
-  open(ListSection::Pid);
-  close(ListSection::Pid);
-  open(ListSection::AnalogTp);
+  close(Section::DigitalChannel);
+  open(Section::PidChannel);
+  close(Section::PidChannel);
+  open(Section::AnalogTp);
   f.insert(f.end(), {"1", "1", "1000", "C", "Analog", "27MHz", "H", "1", "5", "CVBS", "STEREO", "0000",
                      "0000", "130", "Y", "U50", "TV", "N"});
-  close(ListSection::AnalogTp);
+  close(Section::AnalogTp);
   return f;
 }
 

@@ -8,7 +8,7 @@
 
 #include "tests/support/FakeFileChooser.h"
 #include "tests/ui/UiTestSupport.h"
-#include "ui/LumoscopeWindow.h"
+#include "ui/MainWindowWiring.h"
 #include "ui/QtSettingsStore.h"
 
 namespace lumoscope::uitest {
@@ -26,7 +26,7 @@ struct WindowFixture {
   // A new window on the same settings and folder, as at the program's next start.
   bool OpenWindow() {
     window.reset();
-    window = std::make_unique<ui::LumoscopeWindow>(*store, WorkFile("VXRupload.txt"), chooser.get());
+    window = std::make_unique<ui::MainWindowWiring>(*store, WorkFile("VXRupload.txt"), chooser.get());
     window->Frame().show();
     return QTest::qWaitForWindowExposed(&window->Frame());
   }
@@ -43,7 +43,7 @@ struct WindowFixture {
   std::unique_ptr<QTemporaryDir> work;
   std::unique_ptr<ui::QtSettingsStore> store;
   std::unique_ptr<test::FakeFileChooser> chooser;
-  std::unique_ptr<ui::LumoscopeWindow> window;
+  std::unique_ptr<ui::MainWindowWiring> window;
 };
 
 }  // namespace lumoscope::uitest

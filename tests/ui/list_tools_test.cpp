@@ -18,7 +18,7 @@
 #include "shell/DocumentCommands.h"
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/WindowFixture.h"
-#include "ui/LumoscopeWindow.h"
+#include "ui/MainWindowWiring.h"
 #include "ui/TransponderImportDialog.h"
 
 using namespace lumoscope;

@@ -132,19 +132,19 @@ class MainFrameTest : public QObject {
   }
 
   void messageWindowFollowsTheProtocol() {
-    frame_->ShowMessage("first\r\n");
-    frame_->ShowMessage("second");
+    frame_->Reporter().ShowMessage("first\r\n");
+    frame_->Reporter().ShowMessage("second");
     QVERIFY(frame_->MessageWindow()->isVisible());
     QCOMPARE(frame_->MessageText()->toPlainText(), QStringLiteral("first\nsecond"));
-    frame_->ShowMessage("CLEAR ALL MESSAGE");
+    frame_->Reporter().ShowMessage("CLEAR ALL MESSAGE");
     QCOMPARE(frame_->MessageText()->toPlainText(), QString());
     QVERIFY(frame_->MessageWindow()->isVisible());
-    frame_->ShowMessage("HIDE MESSAGE WINDOW");
+    frame_->Reporter().ShowMessage("HIDE MESSAGE WINDOW");
     QVERIFY(!frame_->MessageWindow()->isVisible());
-    frame_->ShowMessage("SHOW MESSAGE WINDOW");
+    frame_->Reporter().ShowMessage("SHOW MESSAGE WINDOW");
     QVERIFY(frame_->MessageWindow()->isVisible());
     QCOMPARE(frame_->MessageText()->toPlainText(), QString());
-    frame_->HideMessageWindow();
+    frame_->Reporter().HideMessageWindow();
     QVERIFY(!frame_->MessageWindow()->isVisible());
     // Its text box sits inside the margins of the bar.
     const QMargins m = frame_->MessageText()->parentWidget()->layout()->contentsMargins();
@@ -152,21 +152,21 @@ class MainFrameTest : public QObject {
   }
 
   void transferProgressBarExistsOnlyWhileATransferReports() {
-    frame_->SetProgress(50, 2);
+    frame_->Reporter().SetProgress(50, 2);
     QCOMPARE(frame_->TransferProgress(), nullptr);
-    frame_->SetProgress(30, 1);
+    frame_->Reporter().SetProgress(30, 1);
     QProgressBar* bar = frame_->TransferProgress();
     QVERIFY(bar != nullptr);
     QCOMPARE(bar->value(), 30);
     QCOMPARE(bar->maximum(), 100);
     QVERIFY(bar->isVisible());
-    frame_->SetProgress(60, 1);
+    frame_->Reporter().SetProgress(60, 1);
     QCOMPARE(frame_->TransferProgress(), bar);
     QCOMPARE(frame_->statusBar()->findChildren<QProgressBar*>().size(), 2);  // with the frame's own
     QCOMPARE(bar->value(), 60);
-    frame_->SetProgress(0, 2);
+    frame_->Reporter().SetProgress(0, 2);
     QCOMPARE(frame_->TransferProgress(), nullptr);
-    frame_->SetFrameProgress(40);
+    frame_->Reporter().SetFrameProgress(40);
     QCOMPARE(frame_->FrameProgress()->value(), 40);
   }
 
@@ -184,16 +184,16 @@ class MainFrameTest : public QObject {
   void questionsAndTheWaitPointer() {
     QString caption;
     uitest::AnswerNextBox(QMessageBox::Yes, nullptr, &caption);
-    QCOMPARE(frame_->AskYesNo("Sure?", "Check"), Answer::Yes);
+    QCOMPARE(frame_->Reporter().AskYesNo("Sure?", "Check"), Answer::Yes);
     QCOMPARE(caption, QStringLiteral("Check"));
     uitest::AnswerNextBox(QMessageBox::Cancel);
-    QCOMPARE(frame_->AskYesNoCancel("Sure?", "Check"), Answer::Cancel);
+    QCOMPARE(frame_->Reporter().AskYesNoCancel("Sure?", "Check"), Answer::Cancel);
     uitest::AnswerNextBox(QMessageBox::Ok, nullptr, &caption);
-    frame_->MessageBox("Done");
+    frame_->Reporter().MessageBox("Done");
     QCOMPARE(caption, QStringLiteral("Lumoscope"));
 
-    frame_->BeginWait();
-    frame_->BeginWait();
+    frame_->Reporter().BeginWait();
+    frame_->Reporter().BeginWait();
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     // A message box during the wait gets the ordinary pointer, and the wait goes on after it.
     Qt::CursorShape duringBox = Qt::WaitCursor;
@@ -201,14 +201,14 @@ class MainFrameTest : public QObject {
       duringBox = QApplication::overrideCursor()->shape();
       qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
     });
-    frame_->MessageBox("Failed");
+    frame_->Reporter().MessageBox("Failed");
     QCOMPARE(duringBox, Qt::ArrowCursor);
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     // The window stays while the program is busy.
     QVERIFY(!frame_->close());
-    frame_->EndWait();
+    frame_->Reporter().EndWait();
     QVERIFY(QApplication::overrideCursor() != nullptr);
-    frame_->EndWait();
+    frame_->Reporter().EndWait();
     QCOMPARE(QApplication::overrideCursor(), nullptr);
   }
 

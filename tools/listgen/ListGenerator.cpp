@@ -5,80 +5,27 @@
 #include <numeric>
 #include <random>
 
+#include "base/Keywords.h"
+#include "base/Sections.h"
+
 namespace lumoscope::listgen {
 namespace {
 
-struct SectionLayout {
-  const char* header;
-  std::vector<int> widths;
-  int nameField;  // 0-based
-};
-
-const SectionLayout kSatNameLayout{
-    "\r\n\r\n[SATELLITE_NAME_LIST]\r\n#"
-    "#-------------------------+\r\n"
-    "# Index  Satellite_Name   |\r\n"
-    "#-------------------------+\r\n",
-    {6, 16},
-    1};
-const SectionLayout kSatelliteLayout{
-    "\r\n\r\n[SATELLITE]\r\n"
-    "#----------------------------------------------------------------------+\r\n"
-    "#  Index    Name          Blank  LNB_LO   LNB_LO Position Posotioner   |\r\n"
-    "#                                 HIGH     LOW                         |\r\n"
-    "#----------------------------------------------------------------------+\r\n",
-    {6, 16, 3, 8, 8, 5, 10},
-    1};
-const SectionLayout kDigitalTpLayout{
-    "\r\n\r\n[DIGITAL TP]\r\n"
-    "#---------------------------------------------------------+\r\n"
-    "# D_TP   SAT   Frequency  Symbol    Polari-    Comment    |\r\n"
-    "# Index  Index   (MHz)    R. (KHz)   zation               |\r\n"
-    "#---------------------------------------------------------+\r\n",
-    {6, 6, 8, 8, 3, 16},
-    5};
-const SectionLayout kChannelLayout{
-    "\r\n\r\n[DIGITAL CHANNEL]\r\n"
-    "#-----------------------------------------------------------------+\r\n"
-    "# SVC   D_TP  SAT   SVC     SVC       SVC         Active  Blank   |\r\n"
-    "# Index Index Index ID(hex) Type      Name        Audio           |\r\n"
-    "#-----------------------------------------------------------------+\r\n",
-    {6, 6, 6, 8, 8, 16, 6, 3},
-    5};
-const SectionLayout kPidLayout{
-    "\r\n\r\n[DIGITAL PID CHANNEL]\r\n"
-    "#----------------------------------------------------------------------------+\r\n"
-    "# SVC   D_TP  SAT   SVC       SVC           Video Audio  PCR  Active  Blank  |\r\n"
-    "# Index Index Index Type      Name          PID   PID    PID  Audio          |\r\n"
-    "#----------------------------------------------------------------------------+\r\n",
-    {6, 6, 6, 8, 16, 8, 8, 8, 6, 3},
-    4};
-const SectionLayout kAnalogLayout{
-    "\r\n\r\n[ANALOG TP]\r\n"
-    "#-------------------------------------------------------------------------------------------------------"
-    "----"
-    "---------------+\r\n"
-    "# A_TP  SAT   Freq.  Name          Video Pol Thr Con-  Decoder  Audio  A_Freq  A_Freq  Band   Panda  "
-    "De-    "
-    "   TV/   Blank |\r\n"
-    "# Index Index (MHz)                Band          trast Output   Mode   L (MHz) R (MHz) W.(KHz)       "
-    "emphasis"
-    "  RADIO       |\r\n"
-    "#-------------------------------------------------------------------------------------------------------"
-    "----"
-    "---------------+\r\n",
-    {6, 6, 8, 8, 16, 8, 3, 6, 6, 10, 12, 8, 8, 8, 3, 8, 8, 3},
-    4};
-
-void RenderSection(std::string& out, const SectionLayout& layout,
-                   const std::vector<std::vector<std::string>>& rows) {
-  out += layout.header;
+// A section in the program's own layout: the header and caption lines of the writer,
+// each record on a line of its own, every field padded to one past its column width
+// and the name in double quotes.
+void RenderSection(std::string& out, Section section, const std::vector<std::vector<std::string>>& rows) {
+  const SectionFormat& format = FormatOf(section);
+  out += "\r\n\r\n";
+  out += format.header;
+  out += "\r\n";
+  out += format.captions;
   for (const auto& row : rows) {
     out += "\r\n";
     for (size_t i = 0; i < row.size(); ++i) {
       std::string field = row[i];
-      if (static_cast<int>(i) == layout.nameField) field = "\"" + field + "\"";
-      const size_t width = static_cast<size_t>(layout.widths[i]) + 1;
+      if (i == format.nameField) field = "\"" + field + "\"";
+      const size_t width = format.columnWidths[i] + 1;
       if (field.size() < width) field.append(width - field.size(), ' ');
       out += field;
     }
@@ -136,33 +83,40 @@ void AddSatNames(ListContent& c, int maxSatellites) {
   for (int i = 1; i <= maxSatellites; ++i) c.satNames.push_back({Num(i), "SAT " + Num(i)});
 }
 
+std::string YesNo(bool yes) {
+  return std::string(yes ? kYes : kNo);
+}
+
+std::string Type(bool radio) {
+  return std::string(radio ? kRadio : kTv);
+}
+
+template <size_t N>
+std::string Word(Generator& g, const KeywordList<N>& words) {
+  return std::string(words[static_cast<size_t>(g.Uniform(0, static_cast<int>(N) - 1))]);
+}
+
 std::vector<std::string> Satellite(int index, const std::string& name, bool blank, int position) {
-  return {Num(index),    name, blank ? "Y" : "N", index % 2 ? "10600" : "9750", index % 2 ? "9750" : "5150",
+  return {Num(index),    name, YesNo(blank), index % 2 ? "10600" : "9750", index % 2 ? "9750" : "5150",
           Num(position), "0"};
 }
 
 std::vector<std::string> DigitalTp(int index, int sat, const std::string& freq, const std::string& sr, bool v,
                                    const std::string& comment) {
-  return {Num(index), Num(sat), freq, sr, v ? "V" : "H", comment};
+  return {Num(index), Num(sat), freq, sr, std::string(v ? kVertical : kHorizontal), comment};
 }
 
 std::vector<std::string> Channel(int svc, int tp, int sat, unsigned svcId, bool radio,
                                  const std::string& name, int audio, bool blank) {
-  return {Num(svc), Num(tp),    Num(sat),         Hex4(svcId), radio ? "RADIO" : "TV",
-          name,     Num(audio), blank ? "Y" : "N"};
+  return {Num(svc), Num(tp), Num(sat), Hex4(svcId), Type(radio), name, Num(audio), YesNo(blank)};
 }
 
 std::vector<std::string> PidChannel(int svc, int tp, int sat, bool radio, const std::string& name, int video,
                                     int audio, int pcr, int active, bool blank) {
-  return {Num(svc),   Num(tp),  Num(sat),    radio ? "RADIO" : "TV", name, Num(video),
-          Num(audio), Num(pcr), Num(active), blank ? "Y" : "N"};
+  return {Num(svc),   Num(tp),    Num(sat), Type(radio), name,
+          Num(video), Num(audio), Num(pcr), Num(active), YesNo(blank)};
 }
 
-const char* const kVideoBands[] = {"18MHz", "27MHz"};
-const char* const kDecoders[] = {"CVBS", "DEEMP_CVBS", "BASEBAND", "CANAL"};
-const char* const kAudioModes[] = {"STEREO", "MONO_LEFT", "MONO_RIGHT"};
-const char* const kAudioBands[] = {"130", "180", "280", "300", "400"};
-const char* const kDeEmphases[] = {"NO_DEEMP", "U50", "U75", "J17"};
 const char* const kCarriers[] = {"6.50", "6.60", "7.02", "7.20", "7.38", "7.56", "5.80"};
 
 std::vector<std::string> AnalogTp(Generator& g, int index, int sat, bool radio, const std::string& name,
@@ -170,21 +124,21 @@ std::vector<std::string> AnalogTp(Generator& g, int index, int sat, bool radio, 
   return {Num(index),
           Num(sat),
           g.Frequency(),
-          g.Chance(30) ? "C" : "KU",
+          std::string(kTpBands[g.Chance(30) ? 0 : 1]),
           name,
-          kVideoBands[g.Uniform(0, 1)],
-          g.Chance(50) ? "H" : "V",
+          Word(g, kVideoBands),
+          std::string(g.Chance(50) ? kHorizontal : kVertical),
           Num(g.Uniform(0, 255)),
           Num(g.Uniform(0, 255)),
-          kDecoders[g.Uniform(0, 3)],
-          kAudioModes[g.Uniform(0, 2)],
+          Word(g, kDecoderOutputs),
+          Word(g, kAudioModes),
           kCarriers[g.Uniform(0, 6)],
           kCarriers[g.Uniform(0, 6)],
-          kAudioBands[g.Uniform(0, 4)],
-          g.Chance(50) ? "Y" : "N",
-          kDeEmphases[g.Uniform(0, 3)],
-          radio ? "RADIO" : "TV",
-          blank ? "Y" : "N"};
+          Word(g, kAudioBands),
+          YesNo(g.Chance(50)),
+          Word(g, kDeEmphases),
+          Type(radio),
+          YesNo(blank)};
 }
 
 }  // namespace
@@ -194,13 +148,15 @@ std::string Render(const ListContent& c) {
   out.reserve(64 * (c.satNames.size() + c.satellites.size() + c.digitalTps.size() + c.channels.size() +
                     c.pidChannels.size() + 2 * c.analogTps.size()) +
               4096);
-  RenderSection(out, kSatNameLayout, c.satNames);
-  RenderSection(out, kSatelliteLayout, c.satellites);
-  RenderSection(out, kDigitalTpLayout, c.digitalTps);
-  RenderSection(out, kChannelLayout, c.channels);
-  RenderSection(out, kPidLayout, c.pidChannels);
-  RenderSection(out, kAnalogLayout, c.analogTps);
-  out += "\r\n\r\n[END]\r\n";
+  RenderSection(out, Section::SatNameList, c.satNames);
+  RenderSection(out, Section::Satellite, c.satellites);
+  RenderSection(out, Section::DigitalTp, c.digitalTps);
+  RenderSection(out, Section::DigitalChannel, c.channels);
+  RenderSection(out, Section::PidChannel, c.pidChannels);
+  RenderSection(out, Section::AnalogTp, c.analogTps);
+  out += "\r\n\r\n";
+  out += kEndHeader;
+  out += "\r\n";
   return out;
 }
 

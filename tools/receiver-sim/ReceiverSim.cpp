@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/Crc.h"
+#include "base/Sections.h"
 #include "transfer/DownloadProtocol.h"
 
 namespace lumoscope::sim {
@@ -361,7 +362,7 @@ void ReceiverSimulator::PrintListing() {
   }
   switch (options_.listingEnd) {
     case ListingEnd::Marker:
-      Send(std::string(kListingPrefix) + "[END]\r\n" + std::string(kPrompt));
+      Send(std::string(kListingPrefix) + std::string(kEndHeader) + "\r\n" + std::string(kPrompt));
       break;
     case ListingEnd::PromptOnly:
       Send(std::string(kPrompt));

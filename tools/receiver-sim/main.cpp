@@ -6,11 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 
+#include "base/FileContents.h"
 #include "lumoscope/Version.h"
 #include "tools/receiver-sim/ReceiverSim.h"
 
@@ -63,12 +62,13 @@ bool ParseArgs(int argc, char** argv, lumoscope::sim::SimOptions& o) {
     } else if (a == "--per") {
       o.reportFailure = true;
     } else if (a == "--list" && hasValue) {
-      std::ifstream in(argv[++i], std::ios::binary);
-      if (!in) {
-        std::fprintf(stderr, "receiver-sim: cannot read %s\n", argv[i]);
+      lumoscope::FileFailure failure;
+      if (!lumoscope::ReadInputFile(argv[++i], o.channelList, failure)) {
+        const std::string message =
+            lumoscope::WithFailure(std::string("receiver-sim: cannot read ") + argv[i], failure);
+        std::fprintf(stderr, "%s\n", message.c_str());
         return false;
       }
-      o.channelList.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     } else if (a == "--listing" && hasValue) {
       const std::string e = argv[++i];
       if (e == "end") {

@@ -18,7 +18,7 @@
 #include "shell/SettingsStore.h"
 #include "tools/receiver-sim/ReceiverSim.h"
 #include "transfer/PosixLinkFactory.h"
-#include "ui/LumoscopeWindow.h"
+#include "ui/MainWindowWiring.h"
 
 namespace lumoscope::shots {
 namespace {
@@ -115,8 +115,8 @@ bool Photographer::Take(const Shot& shot) {
   QTemporaryDir work;
   MemorySettingsStore settings;
   CancellingFileChooser chooser;
-  ui::LumoscopeWindow window(settings, (work.path() + QStringLiteral("/VXRupload.txt")).toStdString(),
-                             &chooser);
+  ui::MainWindowWiring window(settings, (work.path() + QStringLiteral("/VXRupload.txt")).toStdString(),
+                              &chooser);
   ui::CMainFrame& frame = window.Frame();
   frame.resize(kWindowWidth, kWindowHeight);
   frame.show();

@@ -1,7 +1,8 @@
 #pragma once
-// The assembled main window: the frame with the channel list as its one view, the list
-// view model between the list and the document, and the channel dialogs. main() and the
-// window tests build the program through this one object, so they run the same wiring.
+// Wires the main window together: the frame with the channel list as its one view, the
+// list view model between the list and the document, the channel dialogs, the list's
+// menus and the routing of the list view's commands. main() and the window tests build
+// the program through this one object, so they run the same wiring.
 #include <QObject>
 #include <memory>
 #include <string>
@@ -19,16 +20,16 @@ class QMenu;
 
 namespace lumoscope::ui {
 
-class LumoscopeWindow : public QObject {
+class MainWindowWiring : public QObject {
   Q_OBJECT
  public:
   // `uploadPath` is the fixed file uploads go to; the document writes it and the list
   // view names a list loaded from it "Untitled". `chooser` may be null (file dialogs).
-  LumoscopeWindow(ISettingsStore& settings, std::string uploadPath, IFileChooser* chooser = nullptr);
-  ~LumoscopeWindow() override;
+  MainWindowWiring(ISettingsStore& settings, std::string uploadPath, IFileChooser* chooser = nullptr);
+  ~MainWindowWiring() override;
 
-  LumoscopeWindow(const LumoscopeWindow&) = delete;
-  LumoscopeWindow& operator=(const LumoscopeWindow&) = delete;
+  MainWindowWiring(const MainWindowWiring&) = delete;
+  MainWindowWiring& operator=(const MainWindowWiring&) = delete;
 
   CMainFrame& Frame() { return *frame_; }
   ChannelListWidget& List() { return *list_; }

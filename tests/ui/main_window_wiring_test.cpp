@@ -21,7 +21,7 @@
 #include "tools/receiver-sim/ReceiverSim.h"
 #include "transfer/HexToBin.h"
 #include "transfer/PosixLinkFactory.h"
-#include "ui/LumoscopeWindow.h"
+#include "ui/MainWindowWiring.h"
 #include "ui/OptionDialog.h"
 #include "ui/QtSettingsStore.h"
 
@@ -63,7 +63,7 @@ class BoxAnswerer : public QObject {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowWiringTest : public QObject {
   Q_OBJECT
 
  private:
@@ -329,5 +329,5 @@ class MainWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainWindowTest)
-#include "main_window_test.moc"
+QTEST_MAIN(MainWindowWiringTest)
+#include "main_window_wiring_test.moc"

@@ -1,4 +1,4 @@
-#include "ui/LumoscopeWindow.h"
+#include "ui/MainWindowWiring.h"
 
 #include <QAction>
 #include <QEvent>
@@ -58,13 +58,13 @@ QMenu* MenuNamed(QMenuBar* bar, const QString& title) {
 
 }  // namespace
 
-LumoscopeWindow::LumoscopeWindow(ISettingsStore& settings, std::string uploadPath, IFileChooser* chooser)
+MainWindowWiring::MainWindowWiring(ISettingsStore& settings, std::string uploadPath, IFileChooser* chooser)
     : frame_(std::make_unique<CMainFrame>(settings, uploadPath, chooser)) {
   list_ = new ChannelListWidget(frame_.get());
   list_->SetEmptyText(
       QStringLiteral("Open a channel list (Ctrl+O), or upload the receiver's list with \"Upload\"."));
-  view_ = std::make_unique<CLumoscopeListView>(*list_, *frame_);
-  dialogs_ = std::make_unique<QtChannelDialogs>(*frame_, frame_.get());
+  view_ = std::make_unique<CLumoscopeListView>(*list_, frame_->Reporter());
+  dialogs_ = std::make_unique<QtChannelDialogs>(frame_->Reporter(), frame_.get());
 
   view_->SetDocument(&frame_->Document());
   view_->SetUploadFilePath(std::move(uploadPath));
@@ -87,7 +87,7 @@ LumoscopeWindow::LumoscopeWindow(ISettingsStore& settings, std::string uploadPat
   BindCommands();
 }
 
-LumoscopeWindow::~LumoscopeWindow() {
+MainWindowWiring::~MainWindowWiring() {
   list_->removeEventFilter(this);
   list_->viewport()->removeEventFilter(this);
   list_->SetListView(nullptr);
@@ -95,13 +95,13 @@ LumoscopeWindow::~LumoscopeWindow() {
   frame_.reset();
 }
 
-CommandGroup* LumoscopeWindow::GroupOf(int id) const {
+CommandGroup* MainWindowWiring::GroupOf(int id) const {
   for (CommandGroup* group : {static_cast<CommandGroup*>(upkeep_), static_cast<CommandGroup*>(tools_)})
     if (group->Handles(id)) return group;
   return nullptr;
 }
 
-void LumoscopeWindow::BindCommands() {
+void MainWindowWiring::BindCommands() {
   CMainFrame::ViewCommands commands;
   commands.execute = [this](int id) {
     if (CommandGroup* group = GroupOf(id)) {
@@ -124,7 +124,7 @@ void LumoscopeWindow::BindCommands() {
   frame_->BindViewCommands(std::move(commands));
 }
 
-void LumoscopeWindow::AddListMenus() {
+void MainWindowWiring::AddListMenus() {
   QMenuBar* bar = frame_->menuBar();
   auto item = [this](const MenuItem& m) {
     QAction* a = frame_->EnsureCommandAction(m.id);
@@ -162,7 +162,7 @@ void LumoscopeWindow::AddListMenus() {
   }
 }
 
-int LumoscopeWindow::CurrentViewCommand() const {
+int MainWindowWiring::CurrentViewCommand() const {
   if (view_->ViewType() == 0)
     return view_->ShowDigital() ? cmd::kViewDigitalChannels : cmd::kViewAnalogChannels;
   for (const ViewCommand& c : ViewCommands())
@@ -170,7 +170,7 @@ int LumoscopeWindow::CurrentViewCommand() const {
   return cmd::kViewDigitalChannels;
 }
 
-void LumoscopeWindow::ApplyColours(const ListColours& colours) {
+void MainWindowWiring::ApplyColours(const ListColours& colours) {
   list_->SetColors(colours.text, colours.background);
   // After the option dialog the rows are drawn again by showing the same display anew;
   // at the first display there is nothing to redraw yet.
@@ -178,13 +178,13 @@ void LumoscopeWindow::ApplyColours(const ListColours& colours) {
   coloursApplied_ = true;
 }
 
-bool LumoscopeWindow::OpenFile(const std::string& path) {
+bool MainWindowWiring::OpenFile(const std::string& path) {
   const bool ok = frame_->Document().OpenFile(path);
   frame_->UpdateCommandStates();
   return ok;
 }
 
-void LumoscopeWindow::ScheduleCommandUpdate() {
+void MainWindowWiring::ScheduleCommandUpdate() {
   if (updatePending_) return;
   updatePending_ = true;
   QTimer::singleShot(0, this, [this] {
@@ -193,7 +193,7 @@ void LumoscopeWindow::ScheduleCommandUpdate() {
   });
 }
 
-bool LumoscopeWindow::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindowWiring::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::Show:
       if (watched == list_ && !coloursApplied_) frame_->ApplySavedColours();

@@ -1,0 +1,17 @@
+#pragma once
+// The columns of the section views (one section's records as plain rows): a title per
+// field and a width in pixels, the name column wide and the others narrow.
+#include <span>
+
+#include "base/Sections.h"
+
+namespace lumoscope {
+
+struct SectionColumns {
+  std::span<const char* const> titles;  // one per field, in field order
+  std::span<const int> widths;          // pixels
+};
+
+const SectionColumns& ColumnsOf(Section section);
+
+}  // namespace lumoscope
