@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "base/FieldConversions.h"
+#include "base/Keywords.h"
 #include "base/NameText.h"
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
@@ -35,7 +36,7 @@ std::string SatelliteOf(const std::unordered_map<std::string_view, std::string>&
 }
 
 bool IsNull(const std::string& blank) {
-  return TrimmedUpper(blank) == "Y";
+  return TrimmedUpper(blank) == kYes;
 }
 
 template <typename... Parts>
