@@ -1,6 +1,8 @@
 // lumoscope-cli order, lint, tidy and diff, run as a person would run them.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 
 #include "tests/support/CliRun.h"
@@ -42,6 +44,10 @@ TEST(UpkeepCli, ExitCodes) {
     EXPECT_EQ(RunCli(args, dir).exitCode, c.exitCode) << c.args;
   }
   EXPECT_EQ(ReadFile(clean), listgen::Render(UpkeepList(2)));
+  // A report that cannot be written is no answer.
+  const int full =
+      std::system((std::string(LUMOSCOPE_CLI_PATH) + " lint " + clean + " >/dev/full 2>/dev/null").c_str());
+  EXPECT_EQ(WIFEXITED(full) ? WEXITSTATUS(full) : -1, 2);
   const CliResult json = RunCli("diff --format json " + clean + " " + untidy, dir);
   EXPECT_EQ(nlohmann::json::parse(json.out)["summary"]["added"], 1) << json.out;
 }
