@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <deque>
 #include <string_view>
 #include <unordered_map>
