@@ -19,12 +19,14 @@ CompareDialog::CompareDialog(const ListDifferences& differences, const QString& 
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("Compare With %1").arg(otherList));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(
+  auto* intro = new QLabel(
       QStringLiteral("What changes from the list as shown to %1. Moved: the channel number changed; "
                      "retuned: the same channel on another transponder, or with another symbol rate "
                      "(analog: frequency, band or carrier).")
           .arg(otherList),
-      this));
+      this);
+  intro->setWordWrap(true);
+  layout->addWidget(intro);
   changes_ = new QTreeWidget(this);
   changes_->setRootIsDecorated(false);
   changes_->setHeaderLabels({QStringLiteral("Change"), QStringLiteral("Channel")});

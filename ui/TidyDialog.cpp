@@ -37,10 +37,12 @@ TidyDialog::TidyDialog(const std::vector<std::string>& fields, const ListFinding
     : QDialog(parent), fields_(fields) {
   setWindowTitle(QStringLiteral("Tidy Up"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(
+  auto* intro = new QLabel(
       QStringLiteral("Choose what to remove. Nothing changes until you press Remove, and one Undo takes it "
                      "all back. Transponders and satellites keep their indices."),
-      this));
+      this);
+  intro->setWordWrap(true);
+  layout->addWidget(intro);
   duplicates_ = ChoiceBox(QStringLiteral("Duplicates: channels the list has twice (%1); the first one stays"),
                           findings.duplicates.size(), true, this);
   unusedTransponders_ = ChoiceBox(QStringLiteral("Transponders no channel uses (%1)"),
