@@ -188,4 +188,8 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
+std::string TextToUtf8(std::string_view text, const NameCodec& names) {
+  return IsUtf8(text) ? std::string(text) : names.Decode(text);
+}
+
 }  // namespace lumoscope

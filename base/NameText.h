@@ -77,4 +77,8 @@ size_t Utf8Length(std::string_view text);
 // above U+10FFFF).
 bool IsUtf8(std::string_view text);
 
+// Text from outside the list (a file of channel names a person wrote, a file name): kept
+// when it is UTF-8, else decoded with `names` like the list's names.
+std::string TextToUtf8(std::string_view text, const NameCodec& names);
+
 }  // namespace lumoscope

@@ -50,14 +50,14 @@ struct ExportOptions {
   bool csv = false;
   bool json = false;
   std::string output;
-  std::string encoding{NameEncodingName(kDefaultNameEncoding)};
+  std::string encoding;
 };
 
 int Export(const ExportOptions& o) {
   const ExportFormat format = o.json  ? ExportFormat::Json
                               : o.csv ? ExportFormat::Csv
                                       : ExportFormatOf(o.output);
-  const NameCodec names(*FindNameEncoding(o.encoding));
+  const NameCodec names(EncodingNamed(o.encoding));
   return WithLoadedList(o.path, [&](CLumoscopeListView& view) {
     if (!o.output.empty())
       return WriteChannelExport(view.Fields(), o.path, o.output, format, names, view.Reporter())
@@ -104,8 +104,7 @@ auto* json = exportCommand->add_flag("--json", exportOptions->json, "JSON");
 csv->excludes(json);
 exportCommand->add_option("-o,--output", exportOptions->output,
                           "The file to write (replaced whole); without it the standard output");
-exportCommand->add_option("--encoding", exportOptions->encoding, "The receiver's character set for names")
-    ->check(CLI::IsMember(NameEncodingNames(), CLI::ignore_case));
+AddEncodingOption(*exportCommand, exportOptions->encoding);
 exportCommand->add_option("LIST", exportOptions->path, "The list's text file")->required();
 exportCommand->callback([exportOptions, &exitCode] { exitCode = Export(*exportOptions); });
 }  // namespace lumoscope::cli

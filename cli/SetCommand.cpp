@@ -37,7 +37,7 @@ struct Target {
 
 struct SetOptions {
   std::string path;
-  std::string encoding{NameEncodingName(kDefaultNameEncoding)};
+  std::string encoding;
   std::vector<std::string> assignments;
   std::vector<Target> targets{
       {"--channel", Section::DigitalChannel, {}}, {"--pid-channel", Section::PidChannel, {}},
@@ -185,7 +185,7 @@ std::optional<size_t> FindRecord(const std::vector<std::string>& fields, const T
 }
 
 int Set(const SetOptions& o, const Target& target, const std::vector<Assignment>& assignments) {
-  const NameEncoding encoding = *FindNameEncoding(o.encoding);
+  const NameEncoding encoding = EncodingNamed(o.encoding);
   return EditList(o.path, [&](CLumoscopeListView& view) {
     view.SetNameEncoding(encoding);
     IReporter& reporter = view.Reporter();
@@ -206,10 +206,16 @@ int Set(const SetOptions& o, const Target& target, const std::vector<Assignment>
 
 }  // namespace
 
-std::vector<std::string> NameEncodingNames() {
+CLI::Option* AddEncodingOption(CLI::App& command, std::string& encoding) {
   std::vector<std::string> names;
   for (const NameEncodingInfo& e : kNameEncodings) names.emplace_back(e.name);
-  return names;
+  encoding = std::string(NameEncodingName(kDefaultNameEncoding));
+  return command.add_option("--encoding", encoding, "The receiver's character set for names")
+      ->check(CLI::IsMember(names, CLI::ignore_case));
+}
+
+NameEncoding EncodingNamed(const std::string& name) {
+  return FindNameEncoding(name).value_or(kDefaultNameEncoding);
 }
 
 void AddSetCommand(CLI::App& app, int& exitCode) {
@@ -227,8 +233,7 @@ void AddSetCommand(CLI::App& app, int& exitCode) {
   for (CLI::Option* a : targetOptions)
     for (CLI::Option* b : targetOptions)
       if (a != b) a->excludes(b);
-  set->add_option("--encoding", options->encoding, "The receiver's character set for names")
-      ->check(CLI::IsMember(NameEncodingNames(), CLI::ignore_case));
+  AddEncodingOption(*set, options->encoding);
   set->add_option("LIST", options->path, "The list's text file")->required();
   set->add_option("FIELD=VALUE", options->assignments, "The fields to change")->required();
   set->footer(FieldsHelp(*options));

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   AddEditCommands(app, exitCode);
   AddSetCommand(app, exitCode);
   AddImportExportCommands(app, exitCode);
+  AddUpkeepCommands(app, exitCode);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

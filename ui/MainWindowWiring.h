@@ -12,6 +12,7 @@
 #include "shell/SettingsStore.h"
 #include "ui/ChannelListWidget.h"
 #include "ui/ListTools.h"
+#include "ui/ListUpkeep.h"
 #include "ui/MainFrame.h"
 #include "ui/QtChannelDialogs.h"
 
@@ -34,6 +35,7 @@ class MainWindowWiring : public QObject {
   ChannelListWidget& List() { return *list_; }
   CLumoscopeListView& View() { return *view_; }
   CLumoscopeDoc& Document() { return frame_->Document(); }
+  ListUpkeep& Upkeep() { return *upkeep_; }
   ListTools& Tools() { return *tools_; }
 
   // Opens a list as Open does after its file dialog, and brings the commands up to date.
@@ -48,6 +50,8 @@ class MainWindowWiring : public QObject {
 
  private:
   void BindCommands();
+  // The group of the window's own commands that `id` belongs to, or null.
+  CommandGroup* GroupOf(int id) const;
   void AddListMenus();
   void ApplyColours(const ListColours& colours);
   void ApplyOptions(const AppOptions& options);
@@ -58,7 +62,8 @@ class MainWindowWiring : public QObject {
   ChannelListWidget* list_ = nullptr;  // owned by the frame
   std::unique_ptr<CLumoscopeListView> view_;
   std::unique_ptr<QtChannelDialogs> dialogs_;
-  ListTools* tools_ = nullptr;  // owned by the frame
+  ListUpkeep* upkeep_ = nullptr;  // owned by the frame
+  ListTools* tools_ = nullptr;    // owned by the frame
   bool coloursApplied_ = false;
   bool updatePending_ = false;
 };
