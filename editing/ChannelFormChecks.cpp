@@ -126,16 +126,27 @@ std::optional<std::string> CheckDigitalForm(const DigitalChannelForm& form, cons
   const FieldCheck none = [](const std::string&) { return std::optional<std::string>(); };
   const FieldCheck svcId = [](const std::string& v) { return CheckServiceId(v); };
   const bool pid = form.pid;
-  return CheckFields<F>(form, shown,
-                        {{&F::name, name},
-                         {&F::svcId, pid ? none : svcId},
-                         {&F::videoPid, pid ? Labelled(CheckPid, "Video PID") : none},
-                         {&F::audioPid, pid ? Labelled(CheckPid, "Audio PID") : none},
-                         {&F::pcrPid, pid ? Labelled(CheckPid, "PCR PID") : none},
-                         {&F::activeAudio, Labelled(CheckByte, "Active Audio")},
-                         {&F::frequency, Labelled(CheckTuningDigits, "Frequency[MHz]")},
-                         {&F::symbolRate, Labelled(CheckTuningDigits, "Symbol Rate[KHz]")},
-                         {&F::bouquet, bouquet}});
+  const FieldCheck frequency = Labelled(CheckTuningDigits, "Frequency[MHz]");
+  const FieldCheck symbolRate = Labelled(CheckTuningDigits, "Symbol Rate[KHz]");
+  // Other tuning goes to a transponder that is searched for or made: then both values must
+  // be good, even one left as shown (a channel whose transponder is missing shows none).
+  const bool retuned =
+      shown != nullptr &&
+      (form.frequency != shown->frequency || form.symbolRate != shown->symbolRate ||
+       form.horizontal != shown->horizontal || form.satellite.selected != shown->satellite.selected);
+  if (auto problem = CheckFields<F>(form, shown,
+                                    {{&F::name, name},
+                                     {&F::svcId, pid ? none : svcId},
+                                     {&F::videoPid, pid ? Labelled(CheckPid, "Video PID") : none},
+                                     {&F::audioPid, pid ? Labelled(CheckPid, "Audio PID") : none},
+                                     {&F::pcrPid, pid ? Labelled(CheckPid, "PCR PID") : none},
+                                     {&F::activeAudio, Labelled(CheckByte, "Active Audio")},
+                                     {&F::frequency, frequency},
+                                     {&F::symbolRate, symbolRate},
+                                     {&F::bouquet, bouquet}}))
+    return problem;
+  if (!retuned) return std::nullopt;
+  return CheckFields<F>(form, nullptr, {{&F::frequency, frequency}, {&F::symbolRate, symbolRate}});
 }
 
 std::optional<std::string> CheckAnalogForm(const AnalogChannelForm& form, const NameCodec& names,

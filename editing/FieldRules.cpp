@@ -151,6 +151,23 @@ bool IndexExists(const std::vector<std::string>& fields, Section section, const 
   return false;
 }
 
+// The receiver finds a channel's transponder among the transponders of the channel's own
+// satellite, so a transponder moved to another satellite takes the channels on it along
+// (CHANNEL and CHANNEL_PID records that name it and its old satellite).
+void MoveChannelsAlong(std::vector<std::string>& fields, const std::string& transponder,
+                       const std::string& oldSatellite, const std::string& newSatellite) {
+  const SectionLocator sections(fields);
+  static_assert(field::kChTp == field::kPidTp && field::kChSat == field::kPidSat);
+  for (Section kind : {Section::DigitalChannel, Section::PidChannel}) {
+    const SectionSpan& span = sections[kind];
+    for (size_t r = 0; r < span.Records(); ++r) {
+      std::string& satellite = fields[span.At(r, field::kChSat)];
+      if (fields[span.At(r, field::kChTp)] == transponder && satellite == oldSatellite)
+        satellite = newSatellite;
+    }
+  }
+}
+
 }  // namespace
 
 std::span<const FieldRule> FieldRulesOf(Section section) {
@@ -266,6 +283,8 @@ bool SetRecordField(INewChannelHost& host, Section section, size_t record, const
   std::string& cell = fields[span.At(record, rule.field)];
   if (*stored == cell) return true;
   host.PushUndo(FieldEditUndoLabel(section));
+  if (section == Section::DigitalTp && rule.field == field::kTpSat)
+    MoveChannelsAlong(fields, fields[span.At(record, field::kIndex)], cell, *stored);
   cell = *stored;
   host.RefreshKeepingNumbers();
   return true;

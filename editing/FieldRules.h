@@ -67,7 +67,9 @@ std::optional<std::string> StoredValue(const std::vector<std::string>& fields, c
 // Sets one field of record `record` of a section to a typed value, as one undo step, and
 // refreshes the view (numbers kept). A refused value changes nothing: the person is told
 // the field and the reason, and the result is false. An unchanged value is no edit (true,
-// no undo step).
+// no undo step). A digital transponder given another satellite takes the channels on it
+// along, in the same step: the receiver looks a channel's transponder up on the channel's
+// own satellite.
 bool SetRecordField(INewChannelHost& host, Section section, size_t record, const FieldRule& rule,
                     const std::string& typed);
 

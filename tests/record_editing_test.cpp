@@ -285,6 +285,35 @@ TEST_F(RecordEditingTest, SectionFieldsAreEditedInPlaceWithTheReadersRules) {
   EXPECT_FALSE(view.IsCellEditable(0, 5));
 }
 
+TEST_F(RecordEditingTest, RetuningKeepsEveryChannelOnATransponderOfItsSatellite) {
+  // The receiver looks a channel's transponder up on the channel's satellite: a transponder
+  // moved to another satellite takes its channels along, in one step.
+  view.ExecuteCommand(cmd::kViewDigitalTps);
+  EXPECT_TRUE(view.EditCell(0, 1, "2"));
+  for (auto [section, record] :
+       {std::pair{Section::DigitalChannel, 0}, {Section::DigitalChannel, 1}, {Section::PidChannel, 0}})
+    EXPECT_EQ(Field(section, record, field::kChSat), "2");
+  EXPECT_EQ(view.UndoCount(), 1);
+  view.Undo();
+  EXPECT_EQ(Field(Section::DigitalChannel, 0, field::kChSat), "1");
+
+  // A channel whose transponder is missing shows no tuning: a new frequency alone is not
+  // enough to make its transponder.
+  view.Fields()[SectionLocator(view.Fields())[Section::DigitalChannel].At(0, field::kChTp)] = "9";
+  view.ResetUndo();
+  reporter.Clear();
+  const std::vector<std::string> before = view.Fields();
+  dialogs.digital = [](DigitalChannelForm& f) {
+    EXPECT_EQ(f.symbolRate, "");
+    f.frequency = "11900";
+    return true;
+  };
+  EXPECT_FALSE(EditChannelRow(true, 0));
+  ASSERT_EQ(reporter.boxes.size(), 1u);
+  EXPECT_THAT(reporter.boxes[0], StartsWith("Symbol Rate"));
+  EXPECT_EQ(view.Fields(), before);
+}
+
 TEST_F(RecordEditingTest, UndoAndRedoTakeEveryKindOfChangeBackAndForth) {
   const std::vector<std::string> loaded = view.Fields();
   std::vector<std::vector<std::string>> states{loaded};
