@@ -244,6 +244,47 @@ class ChannelDialogsTest : public QObject {
     QCOMPARE(a.result(), int(QDialog::Accepted));
   }
 
+  void editDialogsOpenFilledAndCheckWhatChanged() {
+    RecordingReporter reporter;
+    const lumoscope::ChannelDialogSetup edit{SatelliteLines(), lumoscope::NameCodec(),
+                                             lumoscope::DialogPurpose::Edit};
+    // A PID channel of the list: its PIDs instead of a service ID, its name as UTF-8.
+    DigitalChannelForm pidChannel = DigitalPreset();
+    pidChannel.pid = true;
+    pidChannel.name = "Caf\xC3\xA9";
+    pidChannel.videoPid = "100";
+    pidChannel.frequency = "11727";
+    pidChannel.symbolRate = "27500";
+    DigitalChannelDialog d(pidChannel, edit, reporter);
+    d.show();
+    QCOMPARE(d.windowTitle(), QStringLiteral("Setting Digital Channel....Edit"));
+    QCOMPARE(TextOf(d, "name"), QString::fromUtf8("Caf\xC3\xA9"));
+    QVERIFY(Find<QLineEdit>(d, "videoPid")->isEnabled() && !Find<QLineEdit>(d, "svcId")->isEnabled());
+
+    // Thirteen characters fit although the accents take two bytes each in UTF-8; a
+    // character the name encoding has no byte for keeps the dialog open.
+    // (QTest types ASCII only: the other characters are put in as an input method would.)
+    Find<QLineEdit>(d, "name")->setText(
+        QString::fromUtf8("\xC5\x98"
+                          "ad"));
+    QTest::mouseClick(Find<QPushButton>(d, "ok"), Qt::LeftButton);
+    QVERIFY(d.isVisible());
+    QCOMPARE(reporter.boxes.size(), size_t{1});
+    QVERIFY(reporter.boxes[0].find("U+0158") != std::string::npos);
+    Find<QLineEdit>(d, "name")->setText(QString::fromUtf8("K\xC3\xA4n\xC3\xA4l Unicod\xC3\xA9"));
+    Type(d, "videoPid", QStringLiteral("200"));
+    QTest::mouseClick(Find<QPushButton>(d, "ok"), Qt::LeftButton);
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.Form().name, std::string("K\xC3\xA4n\xC3\xA4l Unicod\xC3\xA9"));
+    QCOMPARE(d.Form().videoPid, std::string("200"));
+
+    AnalogChannelForm analogChannel = AnalogPreset();
+    analogChannel.name = "NEWS";
+    AnalogChannelDialog a(analogChannel, edit, reporter);
+    QCOMPARE(a.windowTitle(), QStringLiteral("Setting Analog Channel....Edit"));
+    QCOMPARE(TextOf(a, "name"), QStringLiteral("NEWS"));
+  }
+
   void qtChannelDialogsReturnTheEnteredForm() {
     RecordingReporter reporter;
     QtChannelDialogs dialogs(reporter, nullptr);

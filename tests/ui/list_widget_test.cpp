@@ -3,6 +3,7 @@
 // events to the view model (delete, undo, drag moves).
 #include <QAction>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QToolTip>
@@ -372,6 +373,37 @@ class ListWidgetTest : public QObject {
     QTest::keyClick(&list.widget, Qt::Key_Delete);
     QCOMPARE(list.widget.ItemCount(), 2);
     QVERIFY(!list.view.UndoAvailable());
+  }
+
+  void sectionCellsAreEditedInPlace() {
+    WiredList list;
+    QVERIFY(list.Show());
+    list.Load(test::ChannelList({"A"}));
+    QVERIFY(list.view.ExecuteCommand(cmd::kViewSatellites));
+    list.widget.Flush();
+    const auto cellCentre = [&list](int column) {
+      return list.widget.visualRect(list.widget.model()->index(0, column)).center();
+    };
+    const auto typeIntoEditor = [&list](const char* text) {
+      auto* editor = list.widget.viewport()->findChild<QLineEdit*>();
+      QVERIFY(editor != nullptr && editor->isVisible());
+      editor->selectAll();
+      QTest::keyClicks(editor, text);
+      QTest::keyClick(editor, Qt::Key_Return);
+    };
+    // A double click on a cell edits it in the list itself.
+    QTest::mouseDClick(list.widget.viewport(), Qt::LeftButton, {}, cellCentre(1));
+    typeIntoEditor("Astra 1N");
+    QTRY_COMPARE(list.widget.Model().Cell(0, 1), std::string("Astra 1N"));
+    QCOMPARE(list.view.CommandText(cmd::kUndo), std::string("Undo (1 - Edit Satellite)"));
+
+    // F2 edits the current cell; a refused value is told and changes nothing.
+    QTest::mouseClick(list.widget.viewport(), Qt::LeftButton, {}, cellCentre(3));
+    QTest::keyClick(&list.widget, Qt::Key_F2);
+    typeIntoEditor("123");
+    QTRY_COMPARE(list.reporter.boxes.size(), size_t{1});
+    QCOMPARE(list.widget.Model().Cell(0, 3), std::string("10600"));
+    QCOMPARE(list.view.UndoCount(), 1);
   }
 
   void dragMovesOneRow() {
