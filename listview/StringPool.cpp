@@ -1,5 +1,7 @@
 #include "listview/StringPool.h"
 
+#include <algorithm>
+
 namespace lumoscope {
 
 StringPool::Id StringPool::Intern(const std::string& text) {
@@ -10,10 +12,17 @@ StringPool::Id StringPool::Intern(const std::string& text) {
   return id;
 }
 
-std::vector<StringPool::Id> StringPool::InternAll(const std::vector<std::string>& texts) {
+std::vector<StringPool::Id> StringPool::InternAll(const std::vector<std::string>& texts,
+                                                  const std::vector<Id>* like) {
   std::vector<Id> ids;
   ids.reserve(texts.size());
-  for (const std::string& text : texts) ids.push_back(Intern(text));
+  const size_t hinted = like != nullptr ? std::min(like->size(), texts.size()) : 0;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    if (i < hinted && strings_[(*like)[i]] == texts[i])
+      ids.push_back((*like)[i]);
+    else
+      ids.push_back(Intern(texts[i]));
+  }
   return ids;
 }
 

@@ -19,7 +19,10 @@ class StringPool {
   Id Intern(const std::string& text);
   const std::string& Text(Id id) const { return strings_[id]; }
 
-  std::vector<Id> InternAll(const std::vector<std::string>& texts);
+  // The ids of all `texts`. `like` (ids of a similar list, such as the previous snapshot of
+  // the same list) is tried first at each position: an unchanged string then costs a
+  // comparison instead of a hash lookup.
+  std::vector<Id> InternAll(const std::vector<std::string>& texts, const std::vector<Id>* like = nullptr);
   std::vector<std::string> TextsOf(const std::vector<Id>& ids) const;
 
   size_t Size() const { return strings_.size(); }

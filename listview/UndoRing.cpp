@@ -6,7 +6,11 @@
 namespace lumoscope {
 
 UndoRing::Stored UndoRing::Store(std::string label, const std::vector<std::string>& fields, bool modified) {
-  return {std::move(label), pool_.InternAll(fields), modified};
+  // The newest step is most often the list one edit ago.
+  const std::vector<StringPool::Id>* like = !undo_.empty()   ? &undo_.back().ids
+                                            : !redo_.empty() ? &redo_.back().ids
+                                                             : nullptr;
+  return {std::move(label), pool_.InternAll(fields, like), modified};
 }
 
 UndoRing::Step UndoRing::Restore(Stored&& stored) const {
