@@ -117,7 +117,7 @@ TEST(TransponderImport, AddsTheNewOnesAboveTheLargestIndexInOneUndoStep) {
   EXPECT_EQ(view.undo[0].fields, before);
   EXPECT_EQ(view.refreshes, 1);
 
-  const std::string text = ImportReportText(*report);
+  const std::string text = ImportReportText(*report, NameCodec());
   for (const char* part : {"3 transponder(s) added", "2 already", "2 with circular", "1 skipped"})
     EXPECT_NE(text.find(part), std::string::npos) << text;
 
