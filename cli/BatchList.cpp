@@ -25,12 +25,12 @@ class BatchDocument final : public IViewDocument {
   CListDB* db_;
 };
 
-int RunLoaded(const std::string& path, IReporter& reporter,
+int RunLoaded(const std::string& path, const AppOptions& options, IReporter& reporter,
               const std::function<int(CLumoscopeListView&, CListDB&)>& use) {
-  AppOptions options;
   CListDB db(reporter, options, path);
   NullListControl control;
   CLumoscopeListView view(control, reporter);
+  view.SetNameEncoding(options.nameEncoding);
   BatchDocument document(db);
   view.SetDocument(&document);
   if (!view.Reload()) return kExitFailure;
@@ -39,16 +39,18 @@ int RunLoaded(const std::string& path, IReporter& reporter,
 
 }  // namespace
 
-int WithLoadedList(const std::string& path, const std::function<int(CLumoscopeListView&)>& use) {
+int WithLoadedList(const std::string& path, const AppOptions& options,
+                   const std::function<int(CLumoscopeListView&)>& use) {
   ConsoleReporter reporter;
-  return RunLoaded(path, reporter, [&](CLumoscopeListView& view, CListDB&) { return use(view); });
+  return RunLoaded(path, options, reporter, [&](CLumoscopeListView& view, CListDB&) { return use(view); });
 }
 
-int EditList(const std::string& path, const std::function<bool(CLumoscopeListView&)>& edit) {
+int EditList(const std::string& path, const AppOptions& options,
+             const std::function<bool(CLumoscopeListView&)>& edit) {
   ConsoleReporter reporter;
   ListLock lock(path);
   if (!lock.Acquire(reporter)) return kExitFailure;
-  return RunLoaded(path, reporter, [&](CLumoscopeListView& view, CListDB& db) {
+  return RunLoaded(path, options, reporter, [&](CLumoscopeListView& view, CListDB& db) {
     if (!edit(view)) return kExitFailure;
     return SaveSectionList(db, view.Fields()) ? kExitSuccess : kExitFailure;
   });

@@ -4,17 +4,21 @@
 #include <functional>
 #include <string>
 
+#include "base/Options.h"
 #include "listview/ListView.h"
 
 namespace lumoscope::cli {
 
 // Loads the list and hands the view to `use`, whose exit code is returned; the list's
 // file is not written. kExitFailure when loading failed (the reason is on stderr).
-int WithLoadedList(const std::string& path, const std::function<int(CLumoscopeListView&)>& use);
+// `options` give the receiver's number of satellites and the names' encoding.
+int WithLoadedList(const std::string& path, const AppOptions& options,
+                   const std::function<int(CLumoscopeListView&)>& use);
 
 // Loads the list, edits it and saves it; the writer keeps the previous file as ".bak". The
 // run holds the list's lock from loading to saving and writes once, at the end, only when
 // `edit` returned true (a refused edit writes nothing).
-int EditList(const std::string& path, const std::function<bool(CLumoscopeListView&)>& edit);
+int EditList(const std::string& path, const AppOptions& options,
+             const std::function<bool(CLumoscopeListView&)>& edit);
 
 }  // namespace lumoscope::cli

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/NameText.h"
+#include "base/Options.h"
 
 namespace lumoscope::cli {
 
@@ -21,10 +22,19 @@ void AddSetCommand(CLI::App& app, int& exitCode);            // set
 void AddImportExportCommands(CLI::App& app, int& exitCode);  // import-transponders, export
 void AddUpkeepCommands(CLI::App& app, int& exitCode);        // order, lint, tidy, diff
 
-// --encoding NAME: the receiver's character set, by which the list's names are read and
-// written (the name of one of kNameEncodings, in any case; ISO-8859-1 unless given).
-CLI::Option* AddEncodingOption(CLI::App& command, std::string& encoding);
-// The encoding that an --encoding value (checked by the option) names.
-NameEncoding EncodingNamed(const std::string& name);
+// --max-sat 32|40: the receiver's number of satellites, which the list's satellite name
+// section must have exactly (32 unless given). Every command that reads a list takes it.
+CLI::Option* AddMaxSatOption(CLI::App& command, int& maxSatellites);
+// The program's options for a list of a receiver with `maxSatellites` satellites, its names
+// in `encoding` (an --encoding value).
+AppOptions ListOptions(int maxSatellites, const std::string& encoding = {});
+
+// How a command that shows or matches names reads its lists: --encoding and --max-sat.
+struct ListReading {
+  std::string encoding;
+  int maxSatellites = kMaxSatellitesSmall;
+  AppOptions Options() const { return ListOptions(maxSatellites, encoding); }
+};
+void AddListReadingOptions(CLI::App& command, ListReading& reading);
 
 }  // namespace lumoscope::cli

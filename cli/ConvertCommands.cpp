@@ -40,8 +40,7 @@ void AddConvertCommands(CLI::App& app, int& exitCode) {
   CLI::App* format = app.add_subcommand(
       "format", "Rewrite a channel list in the program's own layout, keeping the previous file as LIST.bak");
   format->add_option("LIST", args->listPath, "Channel list text file")->required();
-  format->add_option("--max-sat", args->maxSatellites, "Maximum satellite number of the receiver")
-      ->check(CLI::IsMember({kMaxSatellitesSmall, kMaxSatellitesLarge}));
+  AddMaxSatOption(*format, args->maxSatellites);
   format->callback([args, &exitCode] {
     ConsoleReporter reporter;
     ListLock lock(args->listPath);
@@ -49,8 +48,7 @@ void AddConvertCommands(CLI::App& app, int& exitCode) {
       exitCode = kExitFailure;
       return;
     }
-    AppOptions options;
-    options.fortySatellites = args->maxSatellites == kMaxSatellitesLarge;
+    const AppOptions options = ListOptions(args->maxSatellites);
     CListDB db(reporter, options, args->listPath);
     std::vector<std::string> fields;
     const bool ok = LoadSectionList(db, fields) && SaveSectionList(db, fields);

@@ -31,6 +31,7 @@ struct EditOptions {
   int by = 1;
   bool descending = false;
   bool keepNumbers = false;
+  int maxSatellites = kMaxSatellitesSmall;
 };
 
 }  // namespace
@@ -45,25 +46,29 @@ void AddEditCommands(CLI::App& app, int& exitCode) {
   sort->add_flag("--descending", sortOptions->descending, "Names in descending order");
   sort->add_flag("--keep-numbers", sortOptions->keepNumbers,
                  "Keep the channel numbers instead of renumbering");
+  AddMaxSatOption(*sort, sortOptions->maxSatellites);
   sort->add_option("LIST", sortOptions->path, "The list's text file")->required();
   sort->callback([sortOptions, &exitCode] {
-    exitCode = EditList(sortOptions->path, [&](CLumoscopeListView& view) {
-      view.SetSortAscending(!sortOptions->descending);
-      view.SetRenumberAfterSort(!sortOptions->keepNumbers);
-      return view.ExecuteCommand(SortCommandOf(sortOptions->by));
-    });
+    exitCode =
+        EditList(sortOptions->path, ListOptions(sortOptions->maxSatellites), [&](CLumoscopeListView& view) {
+          view.SetSortAscending(!sortOptions->descending);
+          view.SetRenumberAfterSort(!sortOptions->keepNumbers);
+          return view.ExecuteCommand(SortCommandOf(sortOptions->by));
+        });
   });
 
   auto padOptions = std::make_shared<EditOptions>();
   CLI::App* pad = app.add_subcommand(
       "pad", "Pad every satellite's TV and radio channels with null channels up to the next hundred");
   pad->add_flag("--descending", padOptions->descending, "Null channels before the named ones");
+  AddMaxSatOption(*pad, padOptions->maxSatellites);
   pad->add_option("LIST", padOptions->path, "The list's text file")->required();
   pad->callback([padOptions, &exitCode] {
-    exitCode = EditList(padOptions->path, [&](CLumoscopeListView& view) {
-      view.SetSortAscending(!padOptions->descending);
-      return view.PadToHundreds();
-    });
+    exitCode =
+        EditList(padOptions->path, ListOptions(padOptions->maxSatellites), [&](CLumoscopeListView& view) {
+          view.SetSortAscending(!padOptions->descending);
+          return view.PadToHundreds();
+        });
   });
 }
 

@@ -26,6 +26,7 @@ struct ImportOptions {
   std::optional<std::string> satellite;
   bool newSatellite = false;
   std::string table;
+  int maxSatellites = kMaxSatellitesSmall;
 };
 
 int ImportTransponders(const ImportOptions& o) {
@@ -38,7 +39,7 @@ int ImportTransponders(const ImportOptions& o) {
     return kExitFailure;
   }
   const ImportTarget target{o.newSatellite ? std::nullopt : o.satellite};
-  return EditList(o.path, [&](CLumoscopeListView& view) {
+  return EditList(o.path, ListOptions(o.maxSatellites), [&](CLumoscopeListView& view) {
     const std::optional<TransponderImportReport> report = lumoscope::ImportTransponders(view, *table, target);
     if (report) view.Reporter().ShowMessage(ImportReportText(*report, view.Names()));
     return report.has_value();
@@ -50,15 +51,16 @@ struct ExportOptions {
   bool csv = false;
   bool json = false;
   std::string output;
-  std::string encoding;
+  ListReading reading;
 };
 
 int Export(const ExportOptions& o) {
   const ExportFormat format = o.json  ? ExportFormat::Json
                               : o.csv ? ExportFormat::Csv
                                       : ExportFormatOf(o.output);
-  const NameCodec names(EncodingNamed(o.encoding));
-  return WithLoadedList(o.path, [&](CLumoscopeListView& view) {
+  const AppOptions options = o.reading.Options();
+  const NameCodec names(options.nameEncoding);
+  return WithLoadedList(o.path, options, [&](CLumoscopeListView& view) {
     if (!o.output.empty())
       return WriteChannelExport(view.Fields(), o.path, o.output, format, names, view.Reporter())
                  ? kExitSuccess
@@ -76,37 +78,39 @@ int Export(const ExportOptions& o) {
 
 void AddImportExportCommands(CLI::App& app, int& exitCode) {
   auto importOptions = std::make_shared<ImportOptions>();
-  CLI::App* import = app.add_subcommand(
+  CLI::App* importCommand = app.add_subcommand(
       "import-transponders",
       "Add the DVB-S and DVB-S2 transponders of a DVB scan table to a satellite of the list");
-  auto* satellite = import->add_option("--satellite", importOptions->satellite,
-                                       "Index of the satellite the transponders go to");
-  auto* newSatellite = import->add_flag("--new-satellite", importOptions->newSatellite,
-                                        "Make a new satellite from the table's name (e.g. Astra-19.2E)");
+  auto* satellite = importCommand->add_option("--satellite", importOptions->satellite,
+                                              "Index of the satellite the transponders go to");
+  auto* newSatellite =
+      importCommand->add_flag("--new-satellite", importOptions->newSatellite,
+                              "Make a new satellite from the table's name (e.g. Astra-19.2E)");
   satellite->excludes(newSatellite);
-  import
+  importCommand
       ->add_option("--scan-table", importOptions->table,
                    "A table installed by dtv-scan-tables (e.g. Astra-19.2E), or the path of a table file")
       ->required();
-  import->add_option("LIST", importOptions->path, "The list's text file")->required();
-  import->callback([importOptions, &exitCode] {
+  AddMaxSatOption(*importCommand, importOptions->maxSatellites);
+  importCommand->add_option("LIST", importOptions->path, "The list's text file")->required();
+  importCommand->callback([importOptions, &exitCode] {
     if (!importOptions->satellite && !importOptions->newSatellite)
       throw CLI::RequiredError("--satellite or --new-satellite");
-  exitCode = ImportTransponders(*importOptions);
-});
+    exitCode = ImportTransponders(*importOptions);
+  });
 
-auto exportOptions = std::make_shared<ExportOptions>();
-CLI::App* exportCommand = app.add_subcommand(
-    "export", "Write the channels with all their columns as a CSV table or as JSON (UTF-8)");
-auto* csv =
-    exportCommand->add_flag("--csv", exportOptions->csv, "CSV, one table with a header row (the default)");
-auto* json = exportCommand->add_flag("--json", exportOptions->json, "JSON");
-csv->excludes(json);
-exportCommand->add_option("-o,--output", exportOptions->output,
-                          "The file to write (replaced whole); without it the standard output");
-AddEncodingOption(*exportCommand, exportOptions->encoding);
-exportCommand->add_option("LIST", exportOptions->path, "The list's text file")->required();
-exportCommand->callback([exportOptions, &exitCode] { exitCode = Export(*exportOptions); });
-}  // namespace lumoscope::cli
+  auto exportOptions = std::make_shared<ExportOptions>();
+  CLI::App* exportCommand = app.add_subcommand(
+      "export", "Write the channels with all their columns as a CSV table or as JSON (UTF-8)");
+  auto* csv =
+      exportCommand->add_flag("--csv", exportOptions->csv, "CSV, one table with a header row (the default)");
+  auto* json = exportCommand->add_flag("--json", exportOptions->json, "JSON");
+  csv->excludes(json);
+  exportCommand->add_option("-o,--output", exportOptions->output,
+                            "The file to write (replaced whole); without it the standard output");
+  AddListReadingOptions(*exportCommand, exportOptions->reading);
+  exportCommand->add_option("LIST", exportOptions->path, "The list's text file")->required();
+  exportCommand->callback([exportOptions, &exitCode] { exitCode = Export(*exportOptions); });
+}
 
 }  // namespace lumoscope::cli

@@ -37,7 +37,7 @@ struct Target {
 
 struct SetOptions {
   std::string path;
-  std::string encoding;
+  ListReading reading;
   std::vector<std::string> assignments;
   std::vector<Target> targets{
       {"--channel", Section::DigitalChannel, {}}, {"--pid-channel", Section::PidChannel, {}},
@@ -185,9 +185,7 @@ std::optional<size_t> FindRecord(const std::vector<std::string>& fields, const T
 }
 
 int Set(const SetOptions& o, const Target& target, const std::vector<Assignment>& assignments) {
-  const NameEncoding encoding = EncodingNamed(o.encoding);
-  return EditList(o.path, [&](CLumoscopeListView& view) {
-    view.SetNameEncoding(encoding);
+  return EditList(o.path, o.reading.Options(), [&](CLumoscopeListView& view) {
     IReporter& reporter = view.Reporter();
     const std::optional<size_t> record = FindRecord(view.Fields(), target, reporter);
     if (!record) return false;
@@ -206,18 +204,6 @@ int Set(const SetOptions& o, const Target& target, const std::vector<Assignment>
 
 }  // namespace
 
-CLI::Option* AddEncodingOption(CLI::App& command, std::string& encoding) {
-  std::vector<std::string> names;
-  for (const NameEncodingInfo& e : kNameEncodings) names.emplace_back(e.name);
-  encoding = std::string(NameEncodingName(kDefaultNameEncoding));
-  return command.add_option("--encoding", encoding, "The receiver's character set for names")
-      ->check(CLI::IsMember(names, CLI::ignore_case));
-}
-
-NameEncoding EncodingNamed(const std::string& name) {
-  return FindNameEncoding(name).value_or(kDefaultNameEncoding);
-}
-
 void AddSetCommand(CLI::App& app, int& exitCode) {
   auto options = std::make_shared<SetOptions>();
   CLI::App* set = app.add_subcommand(
@@ -233,7 +219,7 @@ void AddSetCommand(CLI::App& app, int& exitCode) {
   for (CLI::Option* a : targetOptions)
     for (CLI::Option* b : targetOptions)
       if (a != b) a->excludes(b);
-  AddEncodingOption(*set, options->encoding);
+  AddListReadingOptions(*set, options->reading);
   set->add_option("LIST", options->path, "The list's text file")->required();
   set->add_option("FIELD=VALUE", options->assignments, "The fields to change")->required();
   set->footer(FieldsHelp(*options));

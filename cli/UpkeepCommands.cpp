@@ -29,17 +29,6 @@ constexpr int kExitTrouble = kExitUsage;
 
 constexpr const char* kOutputFailed = "The report could not be written to the standard output: %s";
 
-std::optional<std::vector<std::string>> LoadForReading(const std::string& path, IReporter& reporter) {
-  return LoadOtherList(path, AppOptions{}, reporter);
-}
-
-// The options of a run: the receiver's name encoding.
-AppOptions WithEncoding(const std::string& encoding) {
-  AppOptions options;
-  options.nameEncoding = EncodingNamed(encoding);
-  return options;
-}
-
 bool Print(const std::string& text, IReporter& reporter) {
   if (const int failed = WriteAll(STDOUT_FILENO, text); failed != 0) {
     reporter.MessageBox(Format(kOutputFailed, std::strerror(failed)));
@@ -51,16 +40,16 @@ bool Print(const std::string& text, IReporter& reporter) {
 // An edit that is first worked out on a copy: when it would change nothing, its report
 // is printed and the list is neither locked nor written.
 template <typename Preview, typename Edit>
-int EditIfChanged(const std::string& path, NameEncoding encoding, const Preview& changes, const Edit& edit) {
+int EditIfChanged(const std::string& path, const AppOptions& options, const Preview& changes,
+                  const Edit& edit) {
   ConsoleReporter reporter;
-  const std::optional<std::vector<std::string>> fields = LoadForReading(path, reporter);
+  const std::optional<std::vector<std::string>> fields = LoadOtherList(path, options, reporter);
   if (!fields) return kExitFailure;
   if (std::optional<std::string> unchanged = changes(*fields)) {
     reporter.ShowMessage(*unchanged);
     return kExitSuccess;
   }
-  return EditList(path, [&](CLumoscopeListView& view) {
-    view.SetNameEncoding(encoding);
+  return EditList(path, options, [&](CLumoscopeListView& view) {
     view.Reporter().ShowMessage(edit(view));
     return true;
   });
@@ -69,17 +58,17 @@ int EditIfChanged(const std::string& path, NameEncoding encoding, const Preview&
 struct OrderArgs {
   std::string path;
   std::string reference;
-  std::string encoding;
+  ListReading reading;
 };
 
 int Order(const OrderArgs& a) {
   ConsoleReporter reporter;
-  const AppOptions options = WithEncoding(a.encoding);
+  const AppOptions options = a.reading.Options();
   const NameCodec names(options.nameEncoding);
   const std::optional<OrderReference> reference = ReadOrderReference(a.reference, options, reporter);
   if (!reference) return kExitFailure;
   return EditIfChanged(
-      a.path, options.nameEncoding,
+      a.path, options,
       [&](std::vector<std::string> fields) -> std::optional<std::string> {
         const OrderLikeReport report = OrderLike(fields, *reference, names);
         if (report.changed) return std::nullopt;
@@ -88,10 +77,11 @@ int Order(const OrderArgs& a) {
       [&](CLumoscopeListView& view) { return OrderReportText(OrderLike(view, *reference)); });
 }
 
-int Tidy(const TidyChoice& choice, const std::string& path, const std::string& encoding) {
-  const NameCodec names(EncodingNamed(encoding));
+int Tidy(const TidyChoice& choice, const std::string& path, const ListReading& reading) {
+  const AppOptions options = reading.Options();
+  const NameCodec names(options.nameEncoding);
   return EditIfChanged(
-      path, names.Encoding(),
+      path, options,
       [&](const std::vector<std::string>& fields) -> std::optional<std::string> {
         const TidyPlan plan = PlanTidy(fields, choice, names);
         if (!plan.Empty()) return std::nullopt;
@@ -104,11 +94,12 @@ int Tidy(const TidyChoice& choice, const std::string& path, const std::string& e
       });
 }
 
-int Lint(const std::string& path, const std::string& encoding) {
+int Lint(const std::string& path, const ListReading& reading) {
   ConsoleReporter reporter;
-  const std::optional<std::vector<std::string>> fields = LoadForReading(path, reporter);
+  const AppOptions options = reading.Options();
+  const std::optional<std::vector<std::string>> fields = LoadOtherList(path, options, reporter);
   if (!fields) return kExitTrouble;
-  const ListFindings findings = FindListProblems(*fields, NameCodec(EncodingNamed(encoding)));
+  const ListFindings findings = FindListProblems(*fields, NameCodec(options.nameEncoding));
   if (!Print(FindingsText(findings), reporter)) return kExitTrouble;
   return findings.Clean() ? kExitSuccess : kExitFailure;
 }
@@ -117,16 +108,17 @@ struct DiffArgs {
   std::string first;
   std::string second;
   std::string format = "text";
-  std::string encoding;
+  ListReading reading;
 };
 
 int Diff(const DiffArgs& a) {
   ConsoleReporter reporter;
-  const std::optional<std::vector<std::string>> first = LoadForReading(a.first, reporter);
+  const AppOptions options = a.reading.Options();
+  const std::optional<std::vector<std::string>> first = LoadOtherList(a.first, options, reporter);
   const std::optional<std::vector<std::string>> second =
-      first ? LoadForReading(a.second, reporter) : std::nullopt;
+      first ? LoadOtherList(a.second, options, reporter) : std::nullopt;
   if (!second) return kExitTrouble;
-  const ListDifferences differences = CompareLists(*first, *second, NameCodec(EncodingNamed(a.encoding)));
+  const ListDifferences differences = CompareLists(*first, *second, NameCodec(options.nameEncoding));
   const std::string text =
       a.format == "json" ? DifferencesJson(differences, a.first, a.second) : DifferencesText(differences);
   if (!Print(text, reporter)) return kExitTrouble;
@@ -147,7 +139,7 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
                    "[DIGITAL CHANNEL]), matched by satellite and service ID or PIDs, else by name; or a text "
                    "file of channel names, one per line (case and blanks ignored)")
       ->required();
-  AddEncodingOption(*orderCommand, order->encoding);
+  AddListReadingOptions(*orderCommand, order->reading);
   orderCommand->add_option("LIST", order->path, "The list's text file")->required();
   orderCommand->callback([order, &exitCode] { exitCode = Order(*order); });
 
@@ -157,10 +149,10 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
       "name "
       "and null channels; exit 0 when there are none, 1 when there are, 2 when the list cannot be read");
   auto lintPath = std::make_shared<std::string>();
-  auto lintEncoding = std::make_shared<std::string>();
-  AddEncodingOption(*lint, *lintEncoding);
+  auto lintReading = std::make_shared<ListReading>();
+  AddListReadingOptions(*lint, *lintReading);
   lint->add_option("LIST", *lintPath, "The list's text file")->required();
-  lint->callback([lintPath, lintEncoding, &exitCode] { exitCode = Lint(*lintPath, *lintEncoding); });
+  lint->callback([lintPath, lintReading, &exitCode] { exitCode = Lint(*lintPath, *lintReading); });
 
   auto tidy = std::make_shared<TidyChoice>();
   auto tidyPath = std::make_shared<std::string>();
@@ -174,12 +166,12 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
                         "Transponders no channel uses (once the other removals are done)");
   tidyCommand->add_flag("--null-channels", tidy->nullChannels,
                         "Null channels: places kept in the numbering; the channels after them move up");
-  auto tidyEncoding = std::make_shared<std::string>();
-  AddEncodingOption(*tidyCommand, *tidyEncoding);
+  auto tidyReading = std::make_shared<ListReading>();
+  AddListReadingOptions(*tidyCommand, *tidyReading);
   tidyCommand->add_option("LIST", *tidyPath, "The list's text file")->required();
-  tidyCommand->callback([tidy, tidyPath, tidyEncoding, &exitCode] {
+  tidyCommand->callback([tidy, tidyPath, tidyReading, &exitCode] {
     if (!tidy->Any()) throw CLI::RequiredError("--duplicates, --unused-transponders or --null-channels");
-    exitCode = Tidy(*tidy, *tidyPath, *tidyEncoding);
+    exitCode = Tidy(*tidy, *tidyPath, *tidyReading);
   });
 
   auto diff = std::make_shared<DiffArgs>();
@@ -190,7 +182,7 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
       "and name on another transponder, or another symbol rate; analog: another frequency, band or carrier); "
       "exit 0 when equal, 1 when they differ, 2 on usage errors or a list that cannot be read");
   diffCommand->add_option("--format", diff->format, "text or json")->check(CLI::IsMember({"text", "json"}));
-  AddEncodingOption(*diffCommand, diff->encoding);
+  AddListReadingOptions(*diffCommand, diff->reading);
   diffCommand->add_option("A", diff->first, "The first list's text file")->required();
   diffCommand->add_option("B", diff->second, "The second list's text file")->required();
   diffCommand->callback([diff, &exitCode] { exitCode = Diff(*diff); });

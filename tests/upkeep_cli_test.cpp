@@ -52,6 +52,47 @@ TEST(UpkeepCli, ExitCodes) {
   EXPECT_EQ(nlohmann::json::parse(json.out)["summary"]["added"], 1) << json.out;
 }
 
+// A receiver of 40 satellites: every command that reads a list reads it with --max-sat 40,
+// and refuses it without (its satellite name section must have 32 entries then).
+TEST(UpkeepCli, EveryCommandThatReadsAListTakesTheReceiversSatelliteCount) {
+  TempDir dir;
+  listgen::ListContent content = UpkeepList(2);
+  while (content.satNames.size() < 40) {
+    const std::string index = std::to_string(content.satNames.size() + 1);
+    content.satNames.push_back({index, "Sat " + index});
+  }
+  const std::string text = listgen::Render(content);
+  const std::string list = dir.File("forty.txt");
+  const std::string table = std::string(LUMOSCOPE_SOURCE_DIR) + "/tests/data/scan-tables/Testsat-19.2E";
+  const std::string commands[] = {
+      "sort --by 4 {list}",
+      "pad {list}",
+      "set {list} --channel 1 name=Kanal",
+      "export {list}",
+      "lint {list}",
+      "diff {list} {list}",
+      "tidy --null-channels {list}",
+      "order --like {list} {list}",
+      "format {list}",
+      "import-transponders --satellite " + content.satellites[0][0] + " --scan-table " + table + " {list}",
+  };
+  for (const std::string& command : commands) {
+    for (const bool forty : {false, true}) {
+      dir.Write("forty.txt", text);
+      std::string args = command;
+      if (forty) args.insert(args.find(' '), " --max-sat 40");
+      for (size_t at; (at = args.find("{list}")) != std::string::npos;) args.replace(at, 6, list);
+      const CliResult result = RunCli(args, dir);
+      if (forty) {
+        EXPECT_EQ(result.exitCode, 0) << args << "\n" << result.err;
+      } else {
+        EXPECT_NE(result.exitCode, 0) << args;
+        EXPECT_EQ(ReadFile(list), text) << args;
+      }
+    }
+  }
+}
+
 TEST(UpkeepCli, TidyAndOrderWriteOnceAndOnlyWhenSomethingChanges) {
   TempDir dir;
   listgen::ListContent content = UpkeepList(4);
