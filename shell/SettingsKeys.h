@@ -39,6 +39,11 @@ inline constexpr int kBackBlueDefault = 192;
 inline constexpr const char* kRecentFolderKey = "RecentFolderPath";
 inline constexpr const char* kRecentFolderDefault = "ERROR";
 
+// The lists opened last, newest first, one key per place; an empty value is no list.
+inline constexpr const char* kRecentListsSection = "Recent Lists";
+inline constexpr const char* kRecentListKeys[] = {"List1", "List2", "List3", "List4",
+                                                  "List5", "List6", "List7", "List8"};
+
 // The device behind each port name on this machine, one key per port name.
 inline constexpr const char* kDeviceSection = "CommPort Devices";
 inline constexpr const char* kDeviceKeys[] = {"COM1", "COM2", "COM3", "COM4"};
