@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
 #include <functional>
 
 namespace lumoscope::uitest {
@@ -25,6 +26,13 @@ class PrivateSettings {
  private:
   QTemporaryDir dir_;
 };
+
+// The title as the window system shows it: the "[*]" placeholder becomes "*" while the
+// window has unsaved changes and goes otherwise.
+inline QString ShownTitle(const QWidget& window) {
+  QString title = window.windowTitle();
+  return title.replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
+}
 
 // Runs `act` on the next modal widget once it is shown (a message box or dialog that
 // the code under test is about to exec()).
