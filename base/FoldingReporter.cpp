@@ -80,10 +80,45 @@ Answer FoldingReporter::AskYesNoCancel(const std::string& text, const std::strin
   return inner_.AskYesNoCancel(text, caption);
 }
 
+void FoldingReporter::ShowMessage(const std::string& text) {
+  Flush();
+  inner_.ShowMessage(text);
+}
+
 void FoldingReporter::HideMessageWindow() {
   // A held message belongs to what the window showed: it comes while the window is up.
   Flush();
   inner_.HideMessageWindow();
+}
+
+void FoldingReporter::SetProgress(int position, int mode) {
+  Flush();
+  inner_.SetProgress(position, mode);
+}
+
+void FoldingReporter::SetFrameProgress(int position) {
+  Flush();
+  inner_.SetFrameProgress(position);
+}
+
+void FoldingReporter::RepaintStatusBar() {
+  Flush();
+  inner_.RepaintStatusBar();
+}
+
+void FoldingReporter::BeginWait() {
+  Flush();
+  inner_.BeginWait();
+}
+
+void FoldingReporter::EndWait() {
+  Flush();
+  inner_.EndWait();
+}
+
+void FoldingReporter::StatusNote(const std::string& text) {
+  Flush();
+  inner_.StatusNote(text);
 }
 
 void FoldingReporter::BeginOperation() {

@@ -5,9 +5,11 @@
 // reaches the message window, each with its line, so nothing is lost.
 //
 // Outside an operation (OperationScope) everything passes straight through. Inside one,
-// a message box is held back until something else reaches the person: another message
-// box, a question, the message window being hidden, or the end of the operation. While
-// it is held, the same text again only counts.
+// a message box is held back until anything else reaches the reporter (another message
+// box, a question, a step for the message window, progress, the wait pointer) or the
+// operation ends; only the same text again meanwhile is folded into it. So a message
+// still comes before whatever the operation does next (a download after its compile's
+// box waits for the person's OK, as before).
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,14 +26,14 @@ class FoldingReporter final : public IReporter {
   void MessageBoxAtLine(int line, const std::string& text, const std::string& caption = {}) override;
   Answer AskYesNo(const std::string& text, const std::string& caption) override;
   Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
-  void ShowMessage(const std::string& text) override { inner_.ShowMessage(text); }
+  void ShowMessage(const std::string& text) override;
   void HideMessageWindow() override;
-  void SetProgress(int position, int mode) override { inner_.SetProgress(position, mode); }
-  void SetFrameProgress(int position) override { inner_.SetFrameProgress(position); }
-  void RepaintStatusBar() override { inner_.RepaintStatusBar(); }
-  void BeginWait() override { inner_.BeginWait(); }
-  void EndWait() override { inner_.EndWait(); }
-  void StatusNote(const std::string& text) override { inner_.StatusNote(text); }
+  void SetProgress(int position, int mode) override;
+  void SetFrameProgress(int position) override;
+  void RepaintStatusBar() override;
+  void BeginWait() override;
+  void EndWait() override;
+  void StatusNote(const std::string& text) override;
   void BeginOperation() override;
   void EndOperation() override;
 

@@ -48,10 +48,12 @@ TEST(FoldingReporter, OnlyRepeatsInARowFoldAndEverythingElseKeepsItsOrder) {
     f.folding.MessageBox("A");
     f.folding.MessageBox("B", "other caption");
     f.folding.MessageBox("B");  // another caption: another message
+    f.folding.ShowMessage("step\r\n");  // the operation goes on: what was held comes first
+    f.folding.MessageBox("B");
     f.folding.HideMessageWindow();
-    EXPECT_EQ(f.shown.boxes, (Strings{"A" + RepeatSummary(2, {}), "B", "A", "B", "B"}));
+    EXPECT_EQ(f.shown.boxes, (Strings{"A" + RepeatSummary(2, {}), "B", "A", "B", "B", "B"}));
     ASSERT_EQ(f.shown.questions.size(), 1u);
-    EXPECT_EQ(f.shown.windowTexts, (Strings{"A\r\n", "A\r\n"}));
+    EXPECT_EQ(f.shown.windowTexts, (Strings{"A\r\n", "A\r\n", "step\r\n"}));
   }
   // Outside an operation nothing is held or folded.
   f.shown.Clear();

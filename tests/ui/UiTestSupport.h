@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -60,5 +61,24 @@ inline void AnswerNextBox(QMessageBox::StandardButton button, QString* text = nu
     box->button(button)->click();
   });
 }
+
+// Answers every message box with its default button while it lives, keeping the texts.
+class BoxAnswerer : public QObject {
+ public:
+  BoxAnswerer() {
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr || !box->isVisible()) return;
+      texts << box->text();
+      QAbstractButton* b = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
+      b->click();
+    });
+    timer_.start(5);
+  }
+  QStringList texts;
+
+ private:
+  QTimer timer_;
+};
 
 }  // namespace lumoscope::uitest

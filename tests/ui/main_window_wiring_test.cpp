@@ -42,25 +42,6 @@ const QString kDownloadDone = QStringLiteral("Flash download is terminated succe
 constexpr int64_t kTestReadBoundUs = 500'000;
 constexpr int64_t kTestUploadEmptyReadUs = 100'000;
 
-// Answers every message box with its default button while it lives, keeping the texts.
-class BoxAnswerer : public QObject {
- public:
-  BoxAnswerer() {
-    connect(&timer_, &QTimer::timeout, this, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr || !box->isVisible()) return;
-      texts << box->text();
-      QAbstractButton* b = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
-      b->click();
-    });
-    timer_.start(5);
-  }
-  QStringList texts;
-
- private:
-  QTimer timer_;
-};
-
 }  // namespace
 
 class MainWindowWiringTest : public QObject {
@@ -246,7 +227,7 @@ class MainWindowWiringTest : public QObject {
 
   void preinstalledCompileLeavesHexAndBinButNoMergeFile() {
     OpenSample();
-    BoxAnswerer answerer;
+    uitest::BoxAnswerer answerer;
     Frame().CommandAction(cmd::kPreinstalledOneList)->trigger();
     QCOMPARE(answerer.texts, QStringList{kConversionDone});
     QVERIFY(Exists(WorkFile("sample.hex")));
@@ -290,7 +271,7 @@ class MainWindowWiringTest : public QObject {
     PosixLinkFactory factory{LinkBounds{kTestReadBoundUs, kTestUploadEmptyReadUs}};
     Frame().Document().SetLinkFactory(&factory);
     Frame().Options().portNumber = 1;
-    BoxAnswerer answerer;
+    uitest::BoxAnswerer answerer;
 
     sim::ReceiverSimulator flash{sim::SimOptions{}};
     QVERIFY(flash.Open());
