@@ -10,4 +10,12 @@ namespace lumoscope {
 // The UTF-8 text of a name as the list stores it. Bytes below 0x80 stay as they are.
 std::string NameToUtf8(std::string_view stored);
 
+// True when `text` is well-formed UTF-8 (no overlong forms, surrogates or code points
+// above U+10FFFF).
+bool IsUtf8(std::string_view text);
+
+// Text from outside the list (a file of channel names a person wrote, a file name): kept
+// when it is UTF-8, else read as Latin-1 like the list's names.
+std::string TextToUtf8(std::string_view text);
+
 }  // namespace lumoscope

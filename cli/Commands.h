@@ -14,5 +14,6 @@ void AddConvertCommands(CLI::App& app, int& exitCode);       // hex2bin, format
 void AddTransferCommands(CLI::App& app, int& exitCode);      // download, upload
 void AddEditCommands(CLI::App& app, int& exitCode);          // sort, pad
 void AddImportExportCommands(CLI::App& app, int& exitCode);  // import-transponders, export
+void AddUpkeepCommands(CLI::App& app, int& exitCode);        // order, lint, tidy, diff
 
 }  // namespace lumoscope::cli

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
   AddTransferCommands(app, exitCode);
   AddEditCommands(app, exitCode);
   AddImportExportCommands(app, exitCode);
+  AddUpkeepCommands(app, exitCode);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -175,7 +175,6 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
 
   // Sorting and moving without the refresh
   void SortInPlace(int mode);
-  void PermuteSection(const SectionSpan& span, const std::vector<int>& order);
   void PadSection(Section section);
   bool MoveRecordInPlace(int from, int to);
   void Drop(ClientPoint point);

@@ -13,6 +13,7 @@
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
 #include "listview/ListView.h"
+#include "listview/RecordMoves.h"
 
 namespace lumoscope {
 
@@ -105,17 +106,6 @@ SortKey KeyOf(const std::string* record, int satF, int typeF, int nameF) {
 
 }  // namespace
 
-void CLumoscopeListView::PermuteSection(const SectionSpan& span, const std::vector<int>& order) {
-  std::vector<std::string> sorted;
-  sorted.reserve(span.Strings());
-  const auto width = static_cast<long>(span.width);
-  for (int r : order) {
-    const auto first = m_fields.begin() + static_cast<long>(span.At(static_cast<size_t>(r)));
-    sorted.insert(sorted.end(), std::make_move_iterator(first), std::make_move_iterator(first + width));
-  }
-  std::move(sorted.begin(), sorted.end(), m_fields.begin() + static_cast<long>(span.First()));
-}
-
 void CLumoscopeListView::SortInPlace(int mode) {
   if (mode < kBySatTypeName || mode > kByName) return;
   const bool joined = mode == kBySatTypeFreqName || mode == kBySatTypeBouquetName;
@@ -146,7 +136,7 @@ void CLumoscopeListView::SortInPlace(int mode) {
         keys[r] = KeyOf(m_fields.data() + span.At(r), satF, typeF, nameF);
       }
     }
-    PermuteSection(span, ExchangeSortOrder(keys, digitalRule));
+    PermuteRecords(m_fields, span, ExchangeSortOrder(keys, digitalRule));
   };
   sortDigital(ch, field::kChSat, field::kChType, field::kChName, 0);
   sortDigital(pid, field::kPidSat, field::kPidType, field::kPidName, ch.Records());
@@ -159,7 +149,7 @@ void CLumoscopeListView::SortInPlace(int mode) {
       keys[r] = KeyOf(f, field::kAnSat, field::kAnType, field::kAnName);
       keys[r].frequency = DecimalValue(f[field::kAnFrequency]);
     }
-    PermuteSection(an, ExchangeSortOrder(keys, analogRule));
+    PermuteRecords(m_fields, an, ExchangeSortOrder(keys, analogRule));
   }
 }
 

@@ -25,13 +25,7 @@
 namespace lumoscope::ui {
 namespace {
 
-struct ToolItem {
-  int id;
-  const char* text;
-  const char* prompt;
-};
-
-constexpr std::array<ToolItem, 5> kToolItems{{
+constexpr std::array<CommandGroup::Item, 5> kToolItems{{
     {toolcmd::kImportTransponders, "&Import Transponders...",
      "Add the transponders of a DVB scan table to a satellite"},
     {toolcmd::kExport, "&Export...", "Write the channels as a CSV table or as JSON"},
@@ -58,22 +52,11 @@ std::string FolderOf(const std::string& path) {
 }  // namespace
 
 ListTools::ListTools(CMainFrame& frame, CLumoscopeListView& view, IListControl& control)
-    : QObject(&frame),
-      frame_(frame),
+    : CommandGroup(frame, kToolItems),
       view_(view),
       control_(control),
       scanTableFolder_(kInstalledScanTableFolder) {
-  for (const ToolItem& item : kToolItems) {
-    QAction* action = frame_.EnsureCommandAction(item.id);
-    action->setText(QString::fromLatin1(item.text));
-    action->setStatusTip(QString::fromLatin1(item.prompt));
-    action->setToolTip(QString::fromLatin1(item.prompt));
-  }
   frame_.CommandAction(toolcmd::kPrint)->setShortcut(QKeySequence::Print);
-}
-
-bool ListTools::Handles(int id) const {
-  return std::any_of(kToolItems.begin(), kToolItems.end(), [id](const ToolItem& t) { return t.id == id; });
 }
 
 bool ListTools::IsEnabled(int /*id*/) const {

@@ -3,14 +3,13 @@
 // from a DVB scan table, exporting the channels, and printing them (on paper, in a
 // preview, or into a PDF file). They live in the File and Edit menus; Print is also the
 // toolbar's printer button.
-#include <QObject>
 #include <string>
 
 #include "listview/ListControl.h"
 #include "listview/ListView.h"
 #include "ui/ChannelListPrinter.h"
+#include "ui/CommandGroup.h"
 #include "ui/CommandLayout.h"
-#include "ui/MainFrame.h"
 
 class QMenuBar;
 
@@ -24,18 +23,17 @@ inline constexpr int kPrint = kPrintCommand;
 inline constexpr int kPrintPreview = 57609;
 }  // namespace toolcmd
 
-class ListTools : public QObject {
+class ListTools : public CommandGroup {
   Q_OBJECT
  public:
   ListTools(CMainFrame& frame, CLumoscopeListView& view, IListControl& control);
 
-  bool Handles(int id) const;
   // Each needs a list.
-  bool IsEnabled(int id) const;
-  void Execute(int id);
+  bool IsEnabled(int id) const override;
+  void Execute(int id) override;
 
   // The File menu (before Edit) and the import at the end of the Edit menu.
-  void AddMenus(QMenuBar& bar);
+  void AddMenus(QMenuBar& bar) override;
 
   // Where the installed scan tables are looked for (tests point it elsewhere).
   void SetScanTableFolder(std::string folder) { scanTableFolder_ = std::move(folder); }
@@ -50,7 +48,6 @@ class ListTools : public QObject {
   void PrintPreview();
   void SaveAsPdf();
 
-  CMainFrame& frame_;
   CLumoscopeListView& view_;
   IListControl& control_;
   std::string scanTableFolder_;

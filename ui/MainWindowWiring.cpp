@@ -107,6 +107,8 @@ MainWindowWiring::MainWindowWiring(ISettingsStore& settings, std::string uploadP
   list_->viewport()->installEventFilter(this);
 
   AddListMenus();
+  upkeep_ = new ListUpkeep(*frame_, *view_);
+  upkeep_->AddMenus(*frame_->menuBar());
   tools_ = new ListTools(*frame_, *view_, *list_);
   tools_->AddMenus(*frame_->menuBar());
   BindCommands();
@@ -121,6 +123,12 @@ MainWindowWiring::~MainWindowWiring() {
   frame_.reset();
 }
 
+CommandGroup* MainWindowWiring::GroupOf(int id) const {
+  for (CommandGroup* group : {static_cast<CommandGroup*>(upkeep_), static_cast<CommandGroup*>(tools_)})
+    if (group->Handles(id)) return group;
+  return nullptr;
+}
+
 void MainWindowWiring::BindCommands() {
   CMainFrame::ViewCommands commands;
   commands.execute = [this](int id) {
@@ -128,15 +136,15 @@ void MainWindowWiring::BindCommands() {
       filterBar_->Open();
       return true;
     }
-    if (tools_->Handles(id)) {
-      tools_->Execute(id);
+    if (CommandGroup* group = GroupOf(id)) {
+      group->Execute(id);
       return true;
     }
     return FindViewCommand(id) != nullptr && view_->ExecuteCommand(id);
   };
   commands.enabled = [this](int id) -> std::optional<bool> {
     if (id == listcmd::kFilter) return view_->IsLoaded();
-    if (tools_->Handles(id)) return tools_->IsEnabled(id);
+    if (const CommandGroup* group = GroupOf(id)) return group->IsEnabled(id);
     if (FindViewCommand(id) == nullptr) return std::nullopt;
     return view_->IsCommandEnabled(id);
   };

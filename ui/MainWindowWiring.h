@@ -14,6 +14,7 @@
 #include "ui/FilterBar.h"
 #include "ui/ListStatusPanes.h"
 #include "ui/ListTools.h"
+#include "ui/ListUpkeep.h"
 #include "ui/MainFrame.h"
 #include "ui/QtChannelDialogs.h"
 
@@ -41,6 +42,7 @@ class MainWindowWiring : public QObject {
   ChannelListWidget& List() { return *list_; }
   CLumoscopeListView& View() { return *view_; }
   CLumoscopeDoc& Document() { return frame_->Document(); }
+  ListUpkeep& Upkeep() { return *upkeep_; }
   ListTools& Tools() { return *tools_; }
   FilterBar& Filter() { return *filterBar_; }
   ListStatusPanes& StatusPanes() { return *panes_; }
@@ -57,6 +59,8 @@ class MainWindowWiring : public QObject {
 
  private:
   void BindCommands();
+  // The group of the window's own commands that `id` belongs to, or null.
+  CommandGroup* GroupOf(int id) const;
   void AddListMenus();
   void ApplyColours(const ListColours& colours);
   // Refreshes enable, check and text states once the event under way is finished.
@@ -71,7 +75,8 @@ class MainWindowWiring : public QObject {
   std::unique_ptr<ListStatusPanes> panes_;
   std::unique_ptr<CLumoscopeListView> view_;
   std::unique_ptr<QtChannelDialogs> dialogs_;
-  ListTools* tools_ = nullptr;  // owned by the frame
+  ListUpkeep* upkeep_ = nullptr;  // owned by the frame
+  ListTools* tools_ = nullptr;    // owned by the frame
   bool coloursApplied_ = false;
   bool updatePending_ = false;
   bool statusPending_ = false;

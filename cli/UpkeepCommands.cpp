@@ -1,0 +1,180 @@
+// Keeping lists in shape from the command line: order (channels in the order of a
+// reference), lint (what a tidy-up would find), tidy (remove it) and diff (compare two
+// lists). order and tidy edit like sort and pad: under the list's lock, written once,
+// and not at all when nothing changes. lint and diff only read.
+#include <unistd.h>
+
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/Options.h"
+#include "base/WriteAll.h"
+#include "cli/BatchList.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleReporter.h"
+#include "listview/ListDiff.h"
+#include "listview/ListTidy.h"
+#include "listview/OrderLike.h"
+#include "listview/OtherList.h"
+
+namespace lumoscope::cli {
+
+namespace {
+
+// lint and diff, as diff(1) does, keep 1 for their finding and say "trouble" with this.
+constexpr int kExitTrouble = kExitUsage;
+
+constexpr const char* kOutputFailed = "The report could not be written to the standard output: %s";
+
+std::optional<std::vector<std::string>> LoadForReading(const std::string& path, IReporter& reporter) {
+  return LoadOtherList(path, AppOptions{}, reporter);
+}
+
+bool Print(const std::string& text, IReporter& reporter) {
+  if (const int failed = WriteAll(STDOUT_FILENO, text); failed != 0) {
+    reporter.MessageBox(Format(kOutputFailed, std::strerror(failed)));
+    return false;
+  }
+  return true;
+}
+
+// An edit that is first worked out on a copy: when it would change nothing, its report
+// is printed and the list is neither locked nor written.
+template <typename Preview, typename Edit>
+int EditIfChanged(const std::string& path, const Preview& changes, const Edit& edit) {
+  ConsoleReporter reporter;
+  const std::optional<std::vector<std::string>> fields = LoadForReading(path, reporter);
+  if (!fields) return kExitFailure;
+  if (std::optional<std::string> unchanged = changes(*fields)) {
+    reporter.ShowMessage(*unchanged);
+    return kExitSuccess;
+  }
+  return EditList(path, [&](CLumoscopeListView& view) {
+    view.Reporter().ShowMessage(edit(view));
+    return true;
+  });
+}
+
+struct OrderArgs {
+  std::string path;
+  std::string reference;
+};
+
+int Order(const OrderArgs& a) {
+  ConsoleReporter reporter;
+  const std::optional<OrderReference> reference = ReadOrderReference(a.reference, AppOptions{}, reporter);
+  if (!reference) return kExitFailure;
+  return EditIfChanged(
+      a.path,
+      [&](std::vector<std::string> fields) -> std::optional<std::string> {
+        const OrderLikeReport report = OrderLike(fields, *reference);
+        if (report.changed) return std::nullopt;
+        return OrderReportText(report);
+      },
+      [&](CLumoscopeListView& view) { return OrderReportText(OrderLike(view, *reference)); });
+}
+
+int Tidy(const TidyChoice& choice, const std::string& path) {
+  return EditIfChanged(
+      path,
+      [&](const std::vector<std::string>& fields) -> std::optional<std::string> {
+        const TidyPlan plan = PlanTidy(fields, choice);
+        if (!plan.Empty()) return std::nullopt;
+        return TidyReportText(plan);
+      },
+      [&](CLumoscopeListView& view) {
+        const TidyPlan plan = PlanTidy(view.Fields(), choice);
+        TidyUp(view, plan);
+        return TidyReportText(plan);
+      });
+}
+
+int Lint(const std::string& path) {
+  ConsoleReporter reporter;
+  const std::optional<std::vector<std::string>> fields = LoadForReading(path, reporter);
+  if (!fields) return kExitTrouble;
+  const ListFindings findings = FindListProblems(*fields);
+  if (!Print(FindingsText(findings), reporter)) return kExitTrouble;
+  return findings.Clean() ? kExitSuccess : kExitFailure;
+}
+
+struct DiffArgs {
+  std::string first;
+  std::string second;
+  std::string format = "text";
+};
+
+int Diff(const DiffArgs& a) {
+  ConsoleReporter reporter;
+  const std::optional<std::vector<std::string>> first = LoadForReading(a.first, reporter);
+  const std::optional<std::vector<std::string>> second =
+      first ? LoadForReading(a.second, reporter) : std::nullopt;
+  if (!second) return kExitTrouble;
+  const ListDifferences differences = CompareLists(*first, *second);
+  const std::string text =
+      a.format == "json" ? DifferencesJson(differences, a.first, a.second) : DifferencesText(differences);
+  if (!Print(text, reporter)) return kExitTrouble;
+  return differences.Equal() ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace
+
+void AddUpkeepCommands(CLI::App& app, int& exitCode) {
+  auto order = std::make_shared<OrderArgs>();
+  CLI::App* orderCommand = app.add_subcommand(
+      "order",
+      "Put the channels in the order of a reference; the others follow in their order, null channels keep "
+      "their places, the channels are renumbered");
+  orderCommand
+      ->add_option("--like", order->reference,
+                   "The reference: a channel list (a file with the list's section headers, such as "
+                   "[DIGITAL CHANNEL]), matched by satellite and service ID or PIDs, else by name; or a text "
+                   "file of channel names, one per line (case and blanks ignored)")
+      ->required();
+  orderCommand->add_option("LIST", order->path, "The list's text file")->required();
+  orderCommand->callback([order, &exitCode] { exitCode = Order(*order); });
+
+  CLI::App* lint = app.add_subcommand(
+      "lint",
+      "Report duplicate channels, transponders no channel uses, channels of one transponder with the same "
+      "name "
+      "and null channels; exit 0 when there are none, 1 when there are, 2 when the list cannot be read");
+  auto lintPath = std::make_shared<std::string>();
+  lint->add_option("LIST", *lintPath, "The list's text file")->required();
+  lint->callback([lintPath, &exitCode] { exitCode = Lint(*lintPath); });
+
+  auto tidy = std::make_shared<TidyChoice>();
+  auto tidyPath = std::make_shared<std::string>();
+  CLI::App* tidyCommand = app.add_subcommand(
+      "tidy", "Remove what lint finds: say which of duplicates, unused transponders and null channels");
+  tidyCommand->add_flag(
+      "--duplicates", tidy->duplicates,
+      "Channels the list has twice (same satellite, frequency, polarisation and service ID or "
+      "PIDs); the first one stays");
+  tidyCommand->add_flag("--unused-transponders", tidy->unusedTransponders,
+                        "Transponders no channel uses (once the other removals are done)");
+  tidyCommand->add_flag("--null-channels", tidy->nullChannels,
+                        "Null channels: places kept in the numbering; the channels after them move up");
+  tidyCommand->add_option("LIST", *tidyPath, "The list's text file")->required();
+  tidyCommand->callback([tidy, tidyPath, &exitCode] {
+    if (!tidy->Any()) throw CLI::RequiredError("--duplicates, --unused-transponders or --null-channels");
+    exitCode = Tidy(*tidy, *tidyPath);
+  });
+
+  auto diff = std::make_shared<DiffArgs>();
+  CLI::App* diffCommand = app.add_subcommand(
+      "diff",
+      "Compare two lists: channels added, removed, renamed, moved (number changed) and retuned (the same "
+      "service "
+      "and name on another transponder, or another symbol rate; analog: another frequency, band or carrier); "
+      "exit 0 when equal, 1 when they differ, 2 on usage errors or a list that cannot be read");
+  diffCommand->add_option("--format", diff->format, "text or json")->check(CLI::IsMember({"text", "json"}));
+  diffCommand->add_option("A", diff->first, "The first list's text file")->required();
+  diffCommand->add_option("B", diff->second, "The second list's text file")->required();
+  diffCommand->callback([diff, &exitCode] { exitCode = Diff(*diff); });
+}
+
+}  // namespace lumoscope::cli

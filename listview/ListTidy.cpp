@@ -1,0 +1,170 @@
+#include "listview/ListTidy.h"
+
+#include <functional>
+#include <set>
+#include <unordered_map>
+
+#include "base/FieldConversions.h"
+#include "base/NameText.h"
+#include "base/Reporter.h"
+#include "editing/NewChannelHost.h"
+
+namespace lumoscope {
+
+namespace {
+
+// The channels of a list, each with the channel it repeats (null when it is the first).
+struct Analysis {
+  ListChannels list;
+  std::vector<const ChannelEntry*> duplicateOf;
+};
+
+Analysis Analyse(const std::vector<std::string>& fields) {
+  Analysis a{ReadChannels(fields), {}};
+  a.duplicateOf.assign(a.list.channels.size(), nullptr);
+  std::unordered_map<std::string, const ChannelEntry*> first;
+  for (size_t i = 0; i < a.list.channels.size(); ++i) {
+    const ChannelEntry& c = a.list.channels[i];
+    if (c.null) continue;
+    const auto [it, isFirst] = first.emplace(IdentityKey(c), &c);
+    if (!isFirst) a.duplicateOf[i] = it->second;
+  }
+  return a;
+}
+
+std::string DuplicateLine(const ChannelEntry& c, const ChannelEntry& original) {
+  return Format("%s repeats %s %ld (%s)", ChannelLabel(c).c_str(), c.Digital() ? "channel" : "analog channel",
+                original.number, ChannelPlace(c).c_str());
+}
+
+std::string TransponderLine(const TransponderEntry& tp) {
+  return Format("transponder %s (%s %ld %s)", Trimmed(tp.index).c_str(), NameToUtf8(tp.satellite).c_str(),
+                tp.frequency, tp.polarization.c_str());
+}
+
+// The transponders no digital channel refers to, leaving out the channels `gone` names.
+// An index counts as referred to by its text and by its value ("07" and "7"), as the
+// list view looks transponders up by the one and the compiler by the other.
+std::vector<const TransponderEntry*> UnusedTransponders(const ListChannels& list,
+                                                        const std::function<bool(size_t)>& gone) {
+  std::set<std::string> texts;
+  std::set<long> values;
+  for (size_t i = 0; i < list.channels.size(); ++i) {
+    const ChannelEntry& c = list.channels[i];
+    if (!c.Digital() || gone(i)) continue;
+    texts.insert(Trimmed(c.transponder));
+    values.insert(DecimalValue(c.transponder));
+  }
+  std::vector<const TransponderEntry*> unused;
+  for (const TransponderEntry& tp : list.transponders)
+    if (!texts.contains(Trimmed(tp.index)) && !values.contains(DecimalValue(tp.index))) unused.push_back(&tp);
+  return unused;
+}
+
+// Channels of one transponder with the same name, duplicates left out (they are
+// reported as such).
+std::vector<std::string> SameNameLines(const Analysis& a) {
+  std::vector<std::vector<const ChannelEntry*>> groups;
+  std::unordered_map<std::string, size_t> groupOf;
+  for (size_t i = 0; i < a.list.channels.size(); ++i) {
+    const ChannelEntry& c = a.list.channels[i];
+    if (!c.Digital() || c.null || a.duplicateOf[i] != nullptr || NameKey(c.name).empty()) continue;
+    const auto [it, added] = groupOf.emplace(TransponderKey(c) + NameKey(c.name), groups.size());
+    if (added) groups.emplace_back();
+    groups[it->second].push_back(&c);
+  }
+  std::vector<std::string> lines;
+  for (const auto& group : groups) {
+    if (group.size() < 2) continue;
+    std::vector<long> numbers;
+    for (const ChannelEntry* c : group) numbers.push_back(c->number);
+    const ChannelEntry& c = *group.front();
+    lines.push_back(Format("channels %s \"%s\" (%s %ld %s)", NumberRanges(numbers).c_str(),
+                           NameToUtf8(c.name).c_str(), NameToUtf8(c.satellite).c_str(), c.frequency,
+                           c.polarization.c_str()));
+  }
+  return lines;
+}
+
+}  // namespace
+
+ListFindings FindListProblems(const std::vector<std::string>& fields) {
+  const Analysis a = Analyse(fields);
+  ListFindings findings;
+  for (size_t i = 0; i < a.list.channels.size(); ++i) {
+    const ChannelEntry& c = a.list.channels[i];
+    if (a.duplicateOf[i] != nullptr) findings.duplicates.push_back(DuplicateLine(c, *a.duplicateOf[i]));
+    if (c.null) (c.Digital() ? findings.nullChannels : findings.nullAnalogChannels).push_back(c.number);
+  }
+  for (const TransponderEntry* tp : UnusedTransponders(a.list, [](size_t) { return false; }))
+    findings.unusedTransponders.push_back(TransponderLine(*tp));
+  findings.sameNames = SameNameLines(a);
+  return findings;
+}
+
+std::string FindingsText(const ListFindings& f) {
+  if (f.Clean())
+    return "No duplicates, unused transponders, repeated names on a transponder or null channels.\n";
+  std::string text = ReportBlock("Duplicates", f.duplicates.size(), f.duplicates);
+  text += ReportBlock("Transponders no channel uses", f.unusedTransponders.size(), f.unusedTransponders);
+  text += ReportBlock("Same name on one transponder", f.sameNames.size(), f.sameNames);
+  std::vector<std::string> nullLines;
+  if (!f.nullChannels.empty()) nullLines.push_back("channels " + NumberRanges(f.nullChannels));
+  if (!f.nullAnalogChannels.empty())
+    nullLines.push_back("analog channels " + NumberRanges(f.nullAnalogChannels));
+  text += ReportBlock("Null channels (kept places in the numbering)",
+                      f.nullChannels.size() + f.nullAnalogChannels.size(), nullLines);
+  return text;
+}
+
+TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choice) {
+  const Analysis a = Analyse(fields);
+  TidyPlan plan;
+  std::vector<bool> gone(a.list.channels.size(), false);
+  for (size_t i = 0; i < a.list.channels.size(); ++i) {
+    const ChannelEntry& c = a.list.channels[i];
+    std::string line;
+    if (choice.duplicates && a.duplicateOf[i] != nullptr) {
+      line = DuplicateLine(c, *a.duplicateOf[i]);
+    } else if (choice.nullChannels && c.null) {
+      line = ChannelLabel(c) + ": null channel";
+    } else {
+      continue;
+    }
+    gone[i] = true;
+    plan.channels.push_back({{c.first, RecordWidth(c.section)}, std::move(line)});
+  }
+  if (choice.unusedTransponders) {
+    for (const TransponderEntry* tp : UnusedTransponders(a.list, [&gone](size_t i) { return gone[i]; }))
+      plan.transponders.push_back(
+          {{tp->first, RecordWidth(Section::DigitalTp)}, TransponderLine(*tp) + ": no channel uses it"});
+  }
+  return plan;
+}
+
+void ApplyTidy(std::vector<std::string>& fields, const TidyPlan& plan) {
+  std::vector<RecordRef> records;
+  for (const auto& r : plan.channels) records.push_back(r.record);
+  for (const auto& r : plan.transponders) records.push_back(r.record);
+  EraseRecords(fields, records);
+}
+
+bool TidyUp(INewChannelHost& host, const TidyPlan& plan) {
+  if (plan.Empty()) return false;
+  host.PushUndo(kTidyUndoLabel);
+  ApplyTidy(host.Fields(), plan);
+  host.RefreshWithRenumber();
+  return true;
+}
+
+std::string TidyReportText(const TidyPlan& plan) {
+  if (plan.Empty()) return "Nothing to remove; the list was left as it was.\n";
+  std::string text = Format("Removed %zu channel%s and %zu transponder%s:\n", plan.channels.size(),
+                            plan.channels.size() == 1 ? "" : "s", plan.transponders.size(),
+                            plan.transponders.size() == 1 ? "" : "s");
+  for (const auto& r : plan.channels) text += "  " + r.line + "\n";
+  for (const auto& r : plan.transponders) text += "  " + r.line + "\n";
+  return text;
+}
+
+}  // namespace lumoscope

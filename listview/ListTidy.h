@@ -1,0 +1,73 @@
+#pragma once
+// Keeping a list in shape: what a rescan or years of edits leave behind. Duplicates are
+// channels the list has twice (the same satellite, transponder frequency and
+// polarisation, and service ID; PID channels the same PIDs; analog channels the same
+// satellite, frequency and polarisation); the first one in the list is the original.
+// Transponders that no channel uses only cost room in the receiver's tables. Channels of
+// one transponder with the same name are mostly leftovers, but may be wanted (regional
+// variants), so they are only reported. Null channels are kept places in the receiver's
+// numbering that a technician pads on purpose: reported, and removed only when asked.
+//
+// Removing records never rewrites an index: transponders and satellites keep theirs, so
+// every remaining reference still names the same record. Only the channel numbers close
+// up, as after any deletion.
+#include <string>
+#include <vector>
+
+#include "listview/ChannelIdentity.h"
+#include "listview/RecordMoves.h"
+
+namespace lumoscope {
+
+class INewChannelHost;
+
+inline constexpr const char* kTidyUndoLabel = "Tidy Up";
+
+struct ListFindings {
+  std::vector<std::string> duplicates;          // one line each
+  std::vector<std::string> unusedTransponders;  // one line each
+  std::vector<std::string> sameNames;           // one line per group of channels
+  std::vector<long> nullChannels;               // numbers of the digital null channels
+  std::vector<long> nullAnalogChannels;         // numbers of the analog null channels
+  // Something a tidy-up could remove.
+  bool Removable() const {
+    return !duplicates.empty() || !unusedTransponders.empty() || !nullChannels.empty() ||
+           !nullAnalogChannels.empty();
+  }
+  bool Clean() const { return !Removable() && sameNames.empty(); }
+};
+
+ListFindings FindListProblems(const std::vector<std::string>& fields);
+std::string FindingsText(const ListFindings& findings);
+
+// What to remove.
+struct TidyChoice {
+  bool duplicates = false;
+  bool unusedTransponders = false;
+  bool nullChannels = false;
+  bool Any() const { return duplicates || unusedTransponders || nullChannels; }
+};
+
+// The records a tidy-up removes, each with a line that says what it is and why it goes.
+// Transponders count as unused when no channel uses them after the chosen channels are
+// gone.
+struct TidyPlan {
+  struct Removal {
+    RecordRef record;
+    std::string line;
+  };
+  std::vector<Removal> channels;
+  std::vector<Removal> transponders;
+  bool Empty() const { return channels.empty() && transponders.empty(); }
+};
+
+TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choice);
+void ApplyTidy(std::vector<std::string>& fields, const TidyPlan& plan);
+// Applies the plan to the view's list in one undo step, renumbered and shown; false (and
+// no step) for an empty plan.
+bool TidyUp(INewChannelHost& host, const TidyPlan& plan);
+
+// "Removed 2 channels and 1 transponder:" and the plan's lines.
+std::string TidyReportText(const TidyPlan& plan);
+
+}  // namespace lumoscope
