@@ -5,8 +5,7 @@
 
 namespace lumoscope::ui {
 
-ListStatusPanes::ListStatusPanes(QStatusBar& bar) {
-  int at = 0;
+ListStatusPanes::ListStatusPanes(QStatusBar& bar, int at) {
   const auto pane = [&bar, &at](const char* name) {
     auto* label = new QLabel(&bar);
     label->setObjectName(QString::fromLatin1(name));

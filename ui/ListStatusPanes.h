@@ -10,8 +10,9 @@ namespace lumoscope::ui {
 
 class ListStatusPanes {
  public:
-  // Puts the panes at the start of the bar's permanent part.
-  explicit ListStatusPanes(QStatusBar& bar);
+  // Puts the panes into the bar's permanent part from index `at` on (an index of the
+  // bar's widgets, the message pane included).
+  ListStatusPanes(QStatusBar& bar, int at);
 
   void Show(const ListCounts& counts);
 

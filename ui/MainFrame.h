@@ -55,6 +55,9 @@ class CMainFrame : public QMainWindow {
   // The Cancel button and Esc of the transfers; the window's own link factory asks it.
   TransferStopper& Stopper() { return *stopper_; }
   RecentListsMenu& RecentMenu() { return *recentMenu_; }
+  // Where more panes of the status bar go: after the message pane, before the lock-key
+  // indicators.
+  static constexpr int kFirstStatusPane = 1;
 
   // Opens a list chosen without the file dialog (a recent list, a file dropped on the
   // window): the questions about the list open now come first, as for Open.

@@ -85,7 +85,7 @@ MainWindowWiring::MainWindowWiring(ISettingsStore& settings, std::string uploadP
 
   frame_->SetColourSink([this](const ListColours& colours) { ApplyColours(colours); });
   frame_->SetCentralView(central);
-  panes_ = std::make_unique<ListStatusPanes>(*frame_->statusBar());
+  panes_ = std::make_unique<ListStatusPanes>(*frame_->statusBar(), CMainFrame::kFirstStatusPane);
   view_->SetShownListener([this] { ScheduleStatusUpdate(); });
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &MainWindowWiring::ScheduleStatusUpdate);

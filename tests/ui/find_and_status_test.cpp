@@ -83,6 +83,9 @@ class FindAndStatusTest : public QObject {
     QCOMPARE(Panes().Kinds()->text(), QStringLiteral("9 TV, 5 radio, 3 null"));
     Frame().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&Frame()));
+    // The panes read from left to right, after the message pane.
+    QTRY_VERIFY(Panes().Shown()->x() < Panes().Kinds()->x() &&
+                Panes().Kinds()->x() < Panes().Selection()->x());
     QTest::keyClick(&Frame(), Qt::Key_F, Qt::ControlModifier);
     FilterBar& filter = fixture_.window->Filter();
     QVERIFY(filter.isVisible());
