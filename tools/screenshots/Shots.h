@@ -26,6 +26,7 @@ struct Shot {
   const char* menu = nullptr;      // WindowWithMenu: the menu's title as the menu bar has it
   int selectedRow = -1;            // row selected before the command, -1: none
   const char* receiver = nullptr;  // a simulated receiver on COM1, its console listing this example list
+  const char* filter = nullptr;    // typed into the filter field (Ctrl+F) before the command
 };
 
 inline constexpr std::array kShots{
@@ -50,6 +51,12 @@ inline constexpr std::array kShots{
          .display = cmd::kViewDigitalChannels,
          .picture = Picture::WindowWithMenu,
          .menu = "&View"},
+    // The filter field open with a few letters typed, the status bar counting the rows shown.
+    Shot{.file = "filter.png",
+         .list = "europe-digital.txt",
+         .display = cmd::kViewDigitalChannels,
+         .selectedRow = 1,
+         .filter = "rai"},
     Shot{.file = "new-digital-channel.png",
          .list = "europe-digital.txt",
          .display = cmd::kViewDigitalChannels,
