@@ -25,6 +25,15 @@ inline constexpr KeywordList<2> kServiceTypes{"TV", "RADIO"};
 // Blank and panda flags: the code is the flag's value.
 inline constexpr KeywordList<2> kYesNo{"N", "Y"};
 
+// The code of a keyword field's token: the reader accepts a token that begins with one of
+// the field's words, the first word that matches winning. -1 when none matches.
+template <size_t N>
+constexpr int KeywordCode(std::string_view token, const KeywordList<N>& words) {
+  for (size_t i = 0; i < N; ++i)
+    if (token.starts_with(words[i])) return static_cast<int>(i);
+  return -1;
+}
+
 // The words the program writes most, by name.
 inline constexpr std::string_view kHorizontal = kPolarizations[0];
 inline constexpr std::string_view kVertical = kPolarizations[1];

@@ -1,20 +1,27 @@
 // The list view on a list near the format's limits, with the full refresh (renumber,
 // joined tables, every cell into a list control that stores what it is given).
 // Targets: each key operation and undo under 30 ms, sort mode 2 under 200 ms, five undo
-// steps under 100 MB peak, padding of a 20-satellite list under 200 ms, one keystroke in
-// the filter of the stress list well under a 16 ms frame.
+// steps under 100 MB peak, padding of a 20-satellite list under 200 ms. On the stress list
+// (the format's table limits): an edit with its refresh under 30 ms, a hundred undo steps
+// under 200 MB peak (run that one alone: the peak is the process's), and one keystroke in
+// the filter well under a 16 ms frame.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <set>
 
 #include "base/Reporter.h"
 #include "base/SilentReporter.h"
+#include "database/ListDB.h"
+#include "editing/ChannelForms.h"
 #include "listview/DocumentView.h"
 #include "listview/ListView.h"
 #include "tools/listgen/ListGenerator.h"
-#include "transfer/SectionListParser.h"
+#include "transfer/SectionListLoader.h"
 
 namespace lumoscope {
 namespace {
@@ -120,6 +127,19 @@ struct Bench {
     view.RefreshWithRenumber();
   }
   static Bench Big() { return Bench(kBigSatellites, kBigTransponders, kBigChannels, kBigPids, kBigAnalogs); }
+  // The stress list as loading reads it.
+  static Bench Stress() {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("lumoscope-bench-" + std::to_string(getpid()) + ".txt");
+    std::ofstream(path, std::ios::binary) << listgen::StressList();
+    SilentReporter reporter;
+    AppOptions options;
+    CListDB db(reporter, options, path.string());
+    std::vector<std::string> fields;
+    LoadSectionList(db, fields);
+    std::filesystem::remove(path);
+    return Bench(std::move(fields));
+  }
   void Select(int row) {
     control.selected.clear();
     control.selected.insert(row);
@@ -222,6 +242,58 @@ void BM_PeakMemoryFiveUndoSteps(benchmark::State& state) {
 }
 BENCHMARK(BM_PeakMemoryFiveUndoSteps)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// A channel dialog that renames the channel it is opened with, each time to another name.
+class RenamingDialogs final : public IChannelDialogs {
+ public:
+  bool RunDigital(DigitalChannelForm& form, const ChannelDialogSetup&) override {
+    form.name = "Renamed " + std::to_string(++count_ % 100000);
+    return true;
+  }
+  bool RunAnalog(AnalogChannelForm&, const ChannelDialogSetup&) override { return false; }
+
+ private:
+  int count_ = 0;
+};
+
+// A transponder's frequency in the transponder section view, edited in place: the value
+// checked, the undo step recorded, the section view filled again.
+void BM_StressEditCellAndRefresh(benchmark::State& state) {
+  Bench b = Bench::Stress();
+  b.view.ExecuteCommand(cmd::kViewDigitalTps);
+  constexpr int kFrequencyColumn = 2;
+  int value = 0;
+  for (auto _ : state)
+    b.view.EditCell(kMiddleRow / 4, kFrequencyColumn, std::to_string(11000 + ++value % 999));
+}
+BENCHMARK(BM_StressEditCellAndRefresh)->Unit(benchmark::kMillisecond);
+
+// A channel renamed in its dialog from the channel view, with the joined tables rebuilt.
+void BM_StressEditChannelAndRefresh(benchmark::State& state) {
+  Bench b = Bench::Stress();
+  RenamingDialogs dialogs;
+  b.view.SetChannelDialogs(&dialogs);
+  for (auto _ : state) b.view.EditChannelAt(kMiddleRow);
+}
+BENCHMARK(BM_StressEditChannelAndRefresh)->Unit(benchmark::kMillisecond);
+
+void BM_StressPeakMemoryHundredUndoSteps(benchmark::State& state) {
+  constexpr size_t kSteps = 100;
+  for (auto _ : state) {
+    Bench b = Bench::Stress();
+    RenamingDialogs dialogs;
+    b.view.SetChannelDialogs(&dialogs);
+    b.view.SetUndoDepth(kSteps);
+    for (size_t i = 0; i < kSteps; ++i) b.view.EditChannelAt(static_cast<int>(i * 50));
+    if (b.view.UndoCount() != static_cast<int>(kSteps)) state.SkipWithError("not every edit made a step");
+    state.counters["list_strings"] = static_cast<double>(b.view.Fields().size());
+  }
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  constexpr double kKilobytesPerMegabyte = 1024.0;
+  state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / kKilobytesPerMegabyte;
+}
+BENCHMARK(BM_StressPeakMemoryHundredUndoSteps)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 void BM_Padding(benchmark::State& state) {
   constexpr int kSatellites = 20;
   constexpr int kTransponders = 400;
@@ -239,20 +311,11 @@ void BM_Padding(benchmark::State& state) {
 }
 BENCHMARK(BM_Padding)->Unit(benchmark::kMillisecond);
 
-// The stress list of the tests (9,999 channels, 999 PID channels, 4,999 analog ones).
-std::vector<std::string> StressFields() {
-  std::vector<std::string> fields;
-  bool resave = false;
-  SilentReporter reporter;
-  ParseSectionList(listgen::StressList(), reporter, fields, resave);
-  return fields;
-}
-
 // Typing "chan 12" into the filter and clearing it again, one keystroke per iteration:
 // the rows shown are decided and refilled into the control (the first letters match
 // nearly every one of the 10,998 digital rows).
 void BM_FilterKeystroke(benchmark::State& state) {
-  Bench b(StressFields());
+  Bench b = Bench::Stress();
   const std::string typed = "chan 12";
   size_t length = 0;
   for (auto _ : state) {
@@ -264,7 +327,7 @@ BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond);
 
 // The first keystroke after a change: the search texts of every row are made anew.
 void BM_FilterFirstKeystrokeAfterAChange(benchmark::State& state) {
-  Bench b(StressFields());
+  Bench b = Bench::Stress();
   for (auto _ : state) {
     state.PauseTiming();
     b.view.SetFilter("");

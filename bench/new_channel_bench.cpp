@@ -13,14 +13,14 @@ constexpr int kChannels = 9000;
 
 class TypingDialogs : public IChannelDialogs {
  public:
-  bool RunDigital(DigitalChannelForm& f, const std::vector<std::string>&) override {
+  bool RunDigital(DigitalChannelForm& f, const ChannelDialogSetup&) override {
     f.name = "BENCH";
     f.svcId = "1A";
     f.frequency = "14999";  // no transponder near it: the searches run to the end
     f.symbolRate = "27500";
     return true;
   }
-  bool RunAnalog(AnalogChannelForm&, const std::vector<std::string>&) override { return false; }
+  bool RunAnalog(AnalogChannelForm&, const ChannelDialogSetup&) override { return false; }
 };
 
 void BM_NewDigitalChannelInLargeList(benchmark::State& state) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "base/NameText.h"
 #include "base/Reporter.h"
 #include "base/WriteAll.h"
 #include "cli/BatchList.h"
@@ -39,7 +40,7 @@ int ImportTransponders(const ImportOptions& o) {
   const ImportTarget target{o.newSatellite ? std::nullopt : o.satellite};
   return EditList(o.path, [&](CLumoscopeListView& view) {
     const std::optional<TransponderImportReport> report = lumoscope::ImportTransponders(view, *table, target);
-    if (report) view.Reporter().ShowMessage(ImportReportText(*report));
+    if (report) view.Reporter().ShowMessage(ImportReportText(*report, view.Names()));
     return report.has_value();
   });
 }
@@ -49,17 +50,21 @@ struct ExportOptions {
   bool csv = false;
   bool json = false;
   std::string output;
+  std::string encoding;
 };
 
 int Export(const ExportOptions& o) {
   const ExportFormat format = o.json  ? ExportFormat::Json
                               : o.csv ? ExportFormat::Csv
                                       : ExportFormatOf(o.output);
+  const NameCodec names(EncodingNamed(o.encoding));
   return WithLoadedList(o.path, [&](CLumoscopeListView& view) {
     if (!o.output.empty())
-      return WriteChannelExport(view.Fields(), o.path, o.output, format, view.Reporter()) ? kExitSuccess
-                                                                                          : kExitFailure;
-    if (const int failed = WriteAll(STDOUT_FILENO, ExportChannelList(view.Fields(), format)); failed != 0) {
+      return WriteChannelExport(view.Fields(), o.path, o.output, format, names, view.Reporter())
+                 ? kExitSuccess
+                 : kExitFailure;
+    if (const int failed = WriteAll(STDOUT_FILENO, ExportChannelList(view.Fields(), format, names));
+        failed != 0) {
       view.Reporter().MessageBox(Format("%s\nstandard output: %s", kExportFailed, std::strerror(failed)));
       return kExitFailure;
     }
@@ -99,6 +104,7 @@ auto* json = exportCommand->add_flag("--json", exportOptions->json, "JSON");
 csv->excludes(json);
 exportCommand->add_option("-o,--output", exportOptions->output,
                           "The file to write (replaced whole); without it the standard output");
+AddEncodingOption(*exportCommand, exportOptions->encoding);
 exportCommand->add_option("LIST", exportOptions->path, "The list's text file")->required();
 exportCommand->callback([exportOptions, &exitCode] { exitCode = Export(*exportOptions); });
 }  // namespace lumoscope::cli

@@ -33,6 +33,13 @@ std::optional<std::vector<std::string>> LoadForReading(const std::string& path, 
   return LoadOtherList(path, AppOptions{}, reporter);
 }
 
+// The options of a run: the receiver's name encoding.
+AppOptions WithEncoding(const std::string& encoding) {
+  AppOptions options;
+  options.nameEncoding = EncodingNamed(encoding);
+  return options;
+}
+
 bool Print(const std::string& text, IReporter& reporter) {
   if (const int failed = WriteAll(STDOUT_FILENO, text); failed != 0) {
     reporter.MessageBox(Format(kOutputFailed, std::strerror(failed)));
@@ -44,7 +51,7 @@ bool Print(const std::string& text, IReporter& reporter) {
 // An edit that is first worked out on a copy: when it would change nothing, its report
 // is printed and the list is neither locked nor written.
 template <typename Preview, typename Edit>
-int EditIfChanged(const std::string& path, const Preview& changes, const Edit& edit) {
+int EditIfChanged(const std::string& path, NameEncoding encoding, const Preview& changes, const Edit& edit) {
   ConsoleReporter reporter;
   const std::optional<std::vector<std::string>> fields = LoadForReading(path, reporter);
   if (!fields) return kExitFailure;
@@ -53,6 +60,7 @@ int EditIfChanged(const std::string& path, const Preview& changes, const Edit& e
     return kExitSuccess;
   }
   return EditList(path, [&](CLumoscopeListView& view) {
+    view.SetNameEncoding(encoding);
     view.Reporter().ShowMessage(edit(view));
     return true;
   });
@@ -61,42 +69,46 @@ int EditIfChanged(const std::string& path, const Preview& changes, const Edit& e
 struct OrderArgs {
   std::string path;
   std::string reference;
+  std::string encoding;
 };
 
 int Order(const OrderArgs& a) {
   ConsoleReporter reporter;
-  const std::optional<OrderReference> reference = ReadOrderReference(a.reference, AppOptions{}, reporter);
+  const AppOptions options = WithEncoding(a.encoding);
+  const NameCodec names(options.nameEncoding);
+  const std::optional<OrderReference> reference = ReadOrderReference(a.reference, options, reporter);
   if (!reference) return kExitFailure;
   return EditIfChanged(
-      a.path,
+      a.path, options.nameEncoding,
       [&](std::vector<std::string> fields) -> std::optional<std::string> {
-        const OrderLikeReport report = OrderLike(fields, *reference);
+        const OrderLikeReport report = OrderLike(fields, *reference, names);
         if (report.changed) return std::nullopt;
         return OrderReportText(report);
       },
       [&](CLumoscopeListView& view) { return OrderReportText(OrderLike(view, *reference)); });
 }
 
-int Tidy(const TidyChoice& choice, const std::string& path) {
+int Tidy(const TidyChoice& choice, const std::string& path, const std::string& encoding) {
+  const NameCodec names(EncodingNamed(encoding));
   return EditIfChanged(
-      path,
+      path, names.Encoding(),
       [&](const std::vector<std::string>& fields) -> std::optional<std::string> {
-        const TidyPlan plan = PlanTidy(fields, choice);
+        const TidyPlan plan = PlanTidy(fields, choice, names);
         if (!plan.Empty()) return std::nullopt;
         return TidyReportText(plan);
       },
       [&](CLumoscopeListView& view) {
-        const TidyPlan plan = PlanTidy(view.Fields(), choice);
+        const TidyPlan plan = PlanTidy(view.Fields(), choice, names);
         TidyUp(view, plan);
         return TidyReportText(plan);
       });
 }
 
-int Lint(const std::string& path) {
+int Lint(const std::string& path, const std::string& encoding) {
   ConsoleReporter reporter;
   const std::optional<std::vector<std::string>> fields = LoadForReading(path, reporter);
   if (!fields) return kExitTrouble;
-  const ListFindings findings = FindListProblems(*fields);
+  const ListFindings findings = FindListProblems(*fields, NameCodec(EncodingNamed(encoding)));
   if (!Print(FindingsText(findings), reporter)) return kExitTrouble;
   return findings.Clean() ? kExitSuccess : kExitFailure;
 }
@@ -105,6 +117,7 @@ struct DiffArgs {
   std::string first;
   std::string second;
   std::string format = "text";
+  std::string encoding;
 };
 
 int Diff(const DiffArgs& a) {
@@ -113,7 +126,7 @@ int Diff(const DiffArgs& a) {
   const std::optional<std::vector<std::string>> second =
       first ? LoadForReading(a.second, reporter) : std::nullopt;
   if (!second) return kExitTrouble;
-  const ListDifferences differences = CompareLists(*first, *second);
+  const ListDifferences differences = CompareLists(*first, *second, NameCodec(EncodingNamed(a.encoding)));
   const std::string text =
       a.format == "json" ? DifferencesJson(differences, a.first, a.second) : DifferencesText(differences);
   if (!Print(text, reporter)) return kExitTrouble;
@@ -134,6 +147,7 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
                    "[DIGITAL CHANNEL]), matched by satellite and service ID or PIDs, else by name; or a text "
                    "file of channel names, one per line (case and blanks ignored)")
       ->required();
+  AddEncodingOption(*orderCommand, order->encoding);
   orderCommand->add_option("LIST", order->path, "The list's text file")->required();
   orderCommand->callback([order, &exitCode] { exitCode = Order(*order); });
 
@@ -143,8 +157,10 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
       "name "
       "and null channels; exit 0 when there are none, 1 when there are, 2 when the list cannot be read");
   auto lintPath = std::make_shared<std::string>();
+  auto lintEncoding = std::make_shared<std::string>();
+  AddEncodingOption(*lint, *lintEncoding);
   lint->add_option("LIST", *lintPath, "The list's text file")->required();
-  lint->callback([lintPath, &exitCode] { exitCode = Lint(*lintPath); });
+  lint->callback([lintPath, lintEncoding, &exitCode] { exitCode = Lint(*lintPath, *lintEncoding); });
 
   auto tidy = std::make_shared<TidyChoice>();
   auto tidyPath = std::make_shared<std::string>();
@@ -158,10 +174,12 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
                         "Transponders no channel uses (once the other removals are done)");
   tidyCommand->add_flag("--null-channels", tidy->nullChannels,
                         "Null channels: places kept in the numbering; the channels after them move up");
+  auto tidyEncoding = std::make_shared<std::string>();
+  AddEncodingOption(*tidyCommand, *tidyEncoding);
   tidyCommand->add_option("LIST", *tidyPath, "The list's text file")->required();
-  tidyCommand->callback([tidy, tidyPath, &exitCode] {
+  tidyCommand->callback([tidy, tidyPath, tidyEncoding, &exitCode] {
     if (!tidy->Any()) throw CLI::RequiredError("--duplicates, --unused-transponders or --null-channels");
-    exitCode = Tidy(*tidy, *tidyPath);
+    exitCode = Tidy(*tidy, *tidyPath, *tidyEncoding);
   });
 
   auto diff = std::make_shared<DiffArgs>();
@@ -172,6 +190,7 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
       "and name on another transponder, or another symbol rate; analog: another frequency, band or carrier); "
       "exit 0 when equal, 1 when they differ, 2 on usage errors or a list that cannot be read");
   diffCommand->add_option("--format", diff->format, "text or json")->check(CLI::IsMember({"text", "json"}));
+  AddEncodingOption(*diffCommand, diff->encoding);
   diffCommand->add_option("A", diff->first, "The first list's text file")->required();
   diffCommand->add_option("B", diff->second, "The second list's text file")->required();
   diffCommand->callback([diff, &exitCode] { exitCode = Diff(*diff); });

@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
   AddConvertCommands(app, exitCode);
   AddTransferCommands(app, exitCode);
   AddEditCommands(app, exitCode);
+  AddSetCommand(app, exitCode);
   AddImportExportCommands(app, exitCode);
   AddUpkeepCommands(app, exitCode);
   try {

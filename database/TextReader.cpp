@@ -26,15 +26,6 @@ constexpr int FieldCount(Section section) {
   return static_cast<int>(RecordWidth(section));
 }
 
-// A keyword field is accepted when its token begins with one of the field's words; the
-// first word that matches wins. Returns the word's code, or -1.
-template <size_t N>
-int MatchKeyword(std::string_view token, const KeywordList<N>& words) {
-  for (size_t i = 0; i < N; ++i)
-    if (token.starts_with(words[i])) return static_cast<int>(i);
-  return -1;
-}
-
 // LNB frequencies, frequencies and symbol rates: 4 or 5 decimal digits.
 bool FourOrFiveDigits(std::string_view s) {
   if (s.size() != 4 && s.size() != 5) return false;
@@ -207,7 +198,7 @@ bool TextReader::SatelliteLine(std::string_view line) {
   // A trailing comment is never taken as a field.
   line = line.substr(0, line.find('#'));
   const ScannedLine probe = ScanLine(line, kSatelliteProbeFormat);
-  const bool currentForm = probe.count >= 3 && MatchKeyword(probe.Token(field::kSatBlank), kYesNo) >= 0;
+  const bool currentForm = probe.count >= 3 && KeywordCode(probe.Token(field::kSatBlank), kYesNo) >= 0;
   SatelliteRecord& r = satellite_;
   if (currentForm) {
     const ScannedLine s = ScanLine(line, kSatelliteFormat);
@@ -261,7 +252,7 @@ bool TextReader::DigitalTpLine(std::string_view line) {
   r.satIndex = s.Int(field::kTpSat);
   r.frequency.assign(s.Token(field::kTpFrequency));
   r.symbolRate.assign(s.Token(field::kTpSymbolRate));
-  const int polarization = MatchKeyword(s.Token(field::kTpPolar), kPolarizations);
+  const int polarization = KeywordCode(s.Token(field::kTpPolar), kPolarizations);
   r.polarization = polarization < 0 ? 0 : polarization;
   SetName(r.comment, s.Token(field::kTpBouquet).substr(0, kMaxNameLength));
 
@@ -296,11 +287,11 @@ bool TextReader::AnalogTpLine(std::string_view line) {
   r.tpIndex = s.Int(field::kIndex);
   r.satIndex = s.Int(field::kAnSat);
 
-  const int type = MatchKeyword(s.Token(field::kAnType), kServiceTypes);
+  const int type = KeywordCode(s.Token(field::kAnType), kServiceTypes);
   if (type < 0) return Fail(msg::kTvRadio);
   r.type = static_cast<ServiceType>(type);
   if (!TakeProgramNumber(r.type, r.programNumber)) return Fail(msg::kTooManyServices);
-  const int blank = MatchKeyword(s.Token(field::kAnBlank), kYesNo);
+  const int blank = KeywordCode(s.Token(field::kAnBlank), kYesNo);
   if (blank < 0) return Fail(msg::kBlank);
   r.blank = blank == 1;
 
@@ -315,22 +306,22 @@ bool TextReader::AnalogTpLine(std::string_view line) {
   SetName(r.name, name);
   r.frequency.assign(s.Token(field::kAnFrequency));
   if (!FourOrFiveDigits(r.frequency)) return Fail(msg::kAtpFrequency);
-  if ((r.videoBand = MatchKeyword(s.Token(field::kAnVideoBand), kVideoBands)) < 0)
+  if ((r.videoBand = KeywordCode(s.Token(field::kAnVideoBand), kVideoBands)) < 0)
     return Fail(msg::kAtpVideoBand);
-  if ((r.polarization = MatchKeyword(s.Token(field::kAnPolar), kPolarizations)) < 0)
+  if ((r.polarization = KeywordCode(s.Token(field::kAnPolar), kPolarizations)) < 0)
     return Fail(msg::kAtpPolarization);
-  if ((r.audioMode = MatchKeyword(s.Token(field::kAnAudioMode), kAudioModes)) < 0)
+  if ((r.audioMode = KeywordCode(s.Token(field::kAnAudioMode), kAudioModes)) < 0)
     return Fail(msg::kAtpAudioMode);
-  if ((r.decoderOutput = MatchKeyword(s.Token(field::kAnDecoderOutput), kDecoderOutputs)) < 0)
+  if ((r.decoderOutput = KeywordCode(s.Token(field::kAnDecoderOutput), kDecoderOutputs)) < 0)
     return Fail(msg::kAtpDecoderOutput);
-  if ((r.audioBand = MatchKeyword(s.Token(field::kAnAudioBand), kAudioBands)) < 0)
+  if ((r.audioBand = KeywordCode(s.Token(field::kAnAudioBand), kAudioBands)) < 0)
     return Fail(msg::kAtpAudioBand);
-  if ((r.deEmphasis = MatchKeyword(s.Token(field::kAnDeEmphasis), kDeEmphases)) < 0)
+  if ((r.deEmphasis = KeywordCode(s.Token(field::kAnDeEmphasis), kDeEmphases)) < 0)
     return Fail(msg::kAtpDeEmphasis);
-  const int panda = MatchKeyword(s.Token(field::kAnPanda), kYesNo);
+  const int panda = KeywordCode(s.Token(field::kAnPanda), kYesNo);
   if (panda < 0) return Fail(msg::kAtpPanda);
   r.panda = panda == 1;
-  if ((r.tpBand = MatchKeyword(s.Token(field::kAnTpBand), kTpBands)) < 0) return Fail(msg::kAtpTpBand);
+  if ((r.tpBand = KeywordCode(s.Token(field::kAnTpBand), kTpBands)) < 0) return Fail(msg::kAtpTpBand);
   r.threshold = s.Int(field::kAnThreshold);
   r.contrast = s.Int(field::kAnContrast);
   r.audioLeft.assign(s.Token(field::kAnAudioLeft));
@@ -349,8 +340,8 @@ bool TextReader::ChannelLine(std::string_view line) {
   r.satIndex = s.Int(field::kChSat);
   r.svcId = s.Unsigned(field::kChSvcId);
   r.activeAudio = s.Int(field::kChAudio);
-  const int type = MatchKeyword(s.Token(field::kChType), kServiceTypes);
-  const int blank = MatchKeyword(s.Token(field::kChBlank), kYesNo);
+  const int type = KeywordCode(s.Token(field::kChType), kServiceTypes);
+  const int blank = KeywordCode(s.Token(field::kChBlank), kYesNo);
   r.blank = blank == 1;
 
   auto mapIndex = [&]() {
@@ -396,8 +387,8 @@ bool TextReader::PidChannelLine(std::string_view line) {
   r.audioPid = s.Int(field::kPidAudio);
   r.pcrPid = s.Int(field::kPidPcr);
   r.activeAudio = s.Int(field::kPidActiveAudio);
-  const int type = MatchKeyword(s.Token(field::kPidType), kServiceTypes);
-  const int blank = MatchKeyword(s.Token(field::kPidBlank), kYesNo);
+  const int type = KeywordCode(s.Token(field::kPidType), kServiceTypes);
+  const int blank = KeywordCode(s.Token(field::kPidBlank), kYesNo);
   r.blank = blank == 1;
 
   auto mapIndex = [&]() {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
+#include <initializer_list>
+#include <utility>
 
 #include "base/FieldConversions.h"
 #include "base/Reporter.h"
@@ -19,6 +22,9 @@ constexpr size_t kMaxServiceIdDigits = 4;
 // Threshold, contrast and active audio are single bytes in the receiver image.
 constexpr long kMaxByteValue = 255;
 constexpr size_t kMaxByteDigits = 3;
+// A PID is 13 bits wide in a transport stream.
+constexpr long kMaxPid = 8191;
+constexpr size_t kMaxPidDigits = 4;
 
 bool AllOf(const std::string& s, int (*pred)(int)) {
   return std::all_of(s.begin(), s.end(), [pred](char c) { return pred(static_cast<unsigned char>(c)) != 0; });
@@ -49,6 +55,13 @@ std::optional<std::string> CheckByte(const std::string& value, const char* field
   return std::nullopt;
 }
 
+std::optional<std::string> CheckPid(const std::string& value, const char* field) {
+  if (value.empty() || value.size() > kMaxPidDigits || !AllOf(value, std::isdigit) ||
+      std::stol(value) > kMaxPid)
+    return Format("%s must be a number from 0 to 8191.", field);
+  return std::nullopt;
+}
+
 std::optional<std::string> CheckAudioFrequency(const std::string& value, const char* field) {
   const bool ok =
       value.size() == 4 && IsDigit(value[0]) && value[1] == '.' && IsDigit(value[2]) && IsDigit(value[3]);
@@ -70,23 +83,86 @@ std::optional<std::string> CheckName(const std::string& value, const char* field
   return std::nullopt;
 }
 
-std::optional<std::string> CheckDigitalForm(const DigitalChannelForm& form) {
-  if (auto p = CheckName(form.name, "Name")) return p;
-  if (auto p = CheckServiceId(form.svcId)) return p;
-  if (auto p = CheckByte(form.activeAudio, "Active Audio")) return p;
-  if (auto p = CheckTuningDigits(form.frequency, "Frequency[MHz]")) return p;
-  if (auto p = CheckTuningDigits(form.symbolRate, "Symbol Rate[KHz]")) return p;
-  return CheckName(Trimmed(form.bouquet), "Bouquet");
+std::optional<std::string> CheckTypedName(const std::string& typed, const char* field, const NameCodec& names,
+                                          std::string* stored) {
+  std::string problem;
+  const std::optional<std::string> bytes = names.Encode(typed, problem);
+  if (!bytes) return Format("%s cannot be stored: %s.", field, problem.c_str());
+  if (auto p = CheckName(*bytes, field)) return p;
+  if (stored != nullptr) *stored = *bytes;
+  return std::nullopt;
 }
 
-std::optional<std::string> CheckAnalogForm(const AnalogChannelForm& form) {
-  if (auto p = CheckName(form.name, "Name")) return p;
-  if (auto p = CheckName(TrimmedUpper(form.name), "Name")) return p;
-  if (auto p = CheckTuningDigits(form.frequency, "Frequency[MHz]")) return p;
-  if (auto p = CheckByte(form.threshold, "Threshold")) return p;
-  if (auto p = CheckByte(form.contrast, "Contrast")) return p;
-  if (auto p = CheckAudioFrequency(form.audioLeft, "Audio Freq LEFT[MHz]")) return p;
-  return CheckAudioFrequency(form.audioRight, "Audio Freq RIGHT[MHz]");
+namespace {
+
+using FieldCheck = std::function<std::optional<std::string>(const std::string& value)>;
+
+// A check of one form field under its label.
+FieldCheck Labelled(std::optional<std::string> (*check)(const std::string&, const char*), const char* label) {
+  return [check, label](const std::string& value) { return check(value, label); };
+}
+
+// Runs the checks in order, leaving out the fields an edit left as they were shown.
+template <typename Form>
+std::optional<std::string> CheckFields(
+    const Form& form, const Form* shown,
+    std::initializer_list<std::pair<std::string Form::*, FieldCheck>> checks) {
+  for (const auto& [member, check] : checks) {
+    if (shown != nullptr && shown->*member == form.*member) continue;
+    if (auto problem = check(form.*member)) return problem;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> CheckDigitalForm(const DigitalChannelForm& form, const NameCodec& names,
+                                            const DigitalChannelForm* shown) {
+  using F = DigitalChannelForm;
+  const FieldCheck name = [&names](const std::string& v) { return CheckTypedName(v, "Name", names); };
+  const FieldCheck bouquet = [&names](const std::string& v) {
+    return CheckTypedName(Trimmed(v), "Bouquet", names);
+  };
+  const FieldCheck none = [](const std::string&) { return std::optional<std::string>(); };
+  const FieldCheck svcId = [](const std::string& v) { return CheckServiceId(v); };
+  const bool pid = form.pid;
+  const FieldCheck frequency = Labelled(CheckTuningDigits, "Frequency[MHz]");
+  const FieldCheck symbolRate = Labelled(CheckTuningDigits, "Symbol Rate[KHz]");
+  // Other tuning goes to a transponder that is searched for or made: then both values must
+  // be good, even one left as shown (a channel whose transponder is missing shows none).
+  const bool retuned =
+      shown != nullptr &&
+      (form.frequency != shown->frequency || form.symbolRate != shown->symbolRate ||
+       form.horizontal != shown->horizontal || form.satellite.selected != shown->satellite.selected);
+  if (auto problem = CheckFields<F>(form, shown,
+                                    {{&F::name, name},
+                                     {&F::svcId, pid ? none : svcId},
+                                     {&F::videoPid, pid ? Labelled(CheckPid, "Video PID") : none},
+                                     {&F::audioPid, pid ? Labelled(CheckPid, "Audio PID") : none},
+                                     {&F::pcrPid, pid ? Labelled(CheckPid, "PCR PID") : none},
+                                     {&F::activeAudio, Labelled(CheckByte, "Active Audio")},
+                                     {&F::frequency, frequency},
+                                     {&F::symbolRate, symbolRate},
+                                     {&F::bouquet, bouquet}}))
+    return problem;
+  if (!retuned) return std::nullopt;
+  return CheckFields<F>(form, nullptr, {{&F::frequency, frequency}, {&F::symbolRate, symbolRate}});
+}
+
+std::optional<std::string> CheckAnalogForm(const AnalogChannelForm& form, const NameCodec& names,
+                                           const AnalogChannelForm* shown) {
+  using F = AnalogChannelForm;
+  const FieldCheck name = [&names](const std::string& v) {
+    if (auto p = CheckTypedName(v, "Name", names)) return p;
+    return CheckTypedName(TrimmedUpper(v), "Name", names);
+  };
+  return CheckFields<F>(form, shown,
+                        {{&F::name, name},
+                         {&F::frequency, Labelled(CheckTuningDigits, "Frequency[MHz]")},
+                         {&F::threshold, Labelled(CheckByte, "Threshold")},
+                         {&F::contrast, Labelled(CheckByte, "Contrast")},
+                         {&F::audioLeft, Labelled(CheckAudioFrequency, "Audio Freq LEFT[MHz]")},
+                         {&F::audioRight, Labelled(CheckAudioFrequency, "Audio Freq RIGHT[MHz]")}});
 }
 
 }  // namespace lumoscope

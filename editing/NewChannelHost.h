@@ -1,9 +1,12 @@
 #pragma once
-// What the new-channel logic needs of the list view: the working section list, which
-// channel kind is shown, the undo steps and the refresh. CLumoscopeListView implements
-// it; tests use a small fake.
+// What the channel logic (new channels, edited channels, imported transponders, edited
+// fields) needs of the list view: the working section list, which channel kind is shown,
+// the undo steps, the refresh and the name encoding. CLumoscopeListView implements it;
+// tests use a small fake.
 #include <string>
 #include <vector>
+
+#include "base/NameText.h"
 
 namespace lumoscope {
 
@@ -18,7 +21,11 @@ class INewChannelHost {
   virtual void DropUndo() = 0;
   // Renumber, BuildChannelTables, FillList.
   virtual void RefreshWithRenumber() = 0;
+  // BuildChannelTables, FillList: an edit in place keeps every number.
+  virtual void RefreshKeepingNumbers() = 0;
   virtual IReporter& Reporter() = 0;
+  // How names are decoded for the person and encoded from what the person types.
+  virtual const NameCodec& Names() const = 0;
 };
 
 }  // namespace lumoscope

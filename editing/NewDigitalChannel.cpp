@@ -30,32 +30,6 @@ DigitalChannelForm DefaultForm(const std::vector<std::string>& satelliteLines) {
   return form;
 }
 
-enum class TransponderChoice { Reuse, MakeNew, Cancelled };
-
-// Step of the transponder choice: an exact match is reused silently; a near one is
-// offered to the person.
-TransponderChoice ChooseTransponder(INewChannelHost& host, const SectionSpan& digital,
-                                    const TuningValues& wanted, std::string& transponderIndex) {
-  const std::vector<std::string>& fields = host.Fields();
-  if (auto exact = FindExactTransponder(fields, digital, wanted)) {
-    transponderIndex = fields[digital.At(*exact, field::kIndex)];
-    return TransponderChoice::Reuse;
-  }
-  const auto similar = FindSimilarTransponder(fields, digital, wanted);
-  if (!similar) return TransponderChoice::MakeNew;
-  switch (host.Reporter().AskYesNoCancel(SimilarTransponderQuestion(fields, digital, *similar),
-                                         kSimilarTransponderCaption)) {
-    case Answer::Yes:
-      transponderIndex = fields[digital.At(*similar, field::kIndex)];
-      return TransponderChoice::Reuse;
-    case Answer::No:
-      return TransponderChoice::MakeNew;
-    case Answer::Cancel:
-      break;
-  }
-  return TransponderChoice::Cancelled;
-}
-
 }  // namespace
 
 void CreateNewDigitalChannel(INewChannelHost& host, IChannelDialogs& dialogs) {
@@ -66,15 +40,17 @@ void CreateNewDigitalChannel(INewChannelHost& host, IChannelDialogs& dialogs) {
                       host.Reporter()))
     return;
   const long serviceIndex = NextServiceIndex(fields, sections);
-  const std::vector<std::string> satelliteLines = SatelliteSectionLines(fields, sections[Section::Satellite]);
+  const ChannelDialogSetup setup{SatelliteSectionLines(fields, sections[Section::Satellite]), host.Names(),
+                                 DialogPurpose::New};
 
-  DigitalChannelForm form = DefaultForm(satelliteLines);
-  if (!dialogs.RunDigital(form, satelliteLines)) return;
+  DigitalChannelForm form = DefaultForm(setup.satelliteLines);
+  if (!dialogs.RunDigital(form, setup)) return;
   host.PushUndo(kNewDigitalUndoLabel);
 
   form.svcId = Trimmed(form.svcId);
   if (form.svcId.empty()) return RefuseAfterUndoStep(host, kEmptyServiceIdMessage);
-  if (auto problem = CheckDigitalForm(form)) return RefuseAfterUndoStep(host, *problem);
+  form.pid = false;  // a new channel is always given by its service ID
+  if (auto problem = CheckDigitalForm(form, host.Names())) return RefuseAfterUndoStep(host, *problem);
   TuningValues wanted{
       form.frequency, form.symbolRate, std::string(form.horizontal ? kHorizontal : kVertical), {}};
   if (!SelectedSatelliteIndex(host, sections[Section::Satellite], form.satellite.selected,
@@ -85,17 +61,16 @@ void CreateNewDigitalChannel(INewChannelHost& host, IChannelDialogs& dialogs) {
     return RefuseAfterUndoStep(host, kListFullMessage);
 
   std::string transponderIndex;
-  switch (ChooseTransponder(host, sections[Section::DigitalTp], wanted, transponderIndex)) {
+  switch (
+      ChooseTransponder(fields, sections[Section::DigitalTp], wanted, host.Reporter(), transponderIndex)) {
     case TransponderChoice::Cancelled:
       host.DropUndo();
       return;
     case TransponderChoice::MakeNew: {
-      const long next = LargestInField(fields, sections[Section::DigitalTp], field::kIndex).value_or(0) + 1;
-      if (next > kMaxTransponderIndex) return RefuseAfterUndoStep(host, kListFullMessage);
-      transponderIndex = std::to_string(next);
-      AppendRecord(fields, sections[Section::DigitalTp],
-                   {transponderIndex, wanted.satelliteIndex, form.frequency, form.symbolRate,
-                    wanted.polarization, Trimmed(form.bouquet)});
+      const std::optional<std::string> added = AppendTransponder(
+          host, sections[Section::DigitalTp], wanted, StoredName(Trimmed(form.bouquet), host.Names()));
+      if (!added) return;
+      transponderIndex = *added;
       break;
     }
     case TransponderChoice::Reuse:
@@ -106,7 +81,8 @@ void CreateNewDigitalChannel(INewChannelHost& host, IChannelDialogs& dialogs) {
   const SectionLocator after(fields);
   AppendRecord(fields, after[Section::DigitalChannel],
                {std::to_string(serviceIndex), transponderIndex, wanted.satelliteIndex, form.svcId,
-                std::string(form.tv ? kTv : kRadio), form.name, form.activeAudio, std::string(kNo)});
+                std::string(form.tv ? kTv : kRadio), StoredName(form.name, host.Names()), form.activeAudio,
+                std::string(kNo)});
   host.RefreshWithRenumber();
 }
 

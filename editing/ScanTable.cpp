@@ -12,6 +12,7 @@
 #include <memory>
 #include <string_view>
 #include <utility>
+#include <variant>
 
 #include "base/FileContents.h"
 #include "base/Reporter.h"
@@ -47,34 +48,52 @@ std::string_view Trim(std::string_view s) {
   return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
-// Comments and the dvbv5 format's group names ("[Canal 66: ...]") are not parsed word by
-// word and may hold anything. An entry's line is short, and so is each of its words, all printable ASCII
-// (a carriage return only at the end), and so are the key and the value of a
-// "KEY = VALUE" line: the library takes everything after the "=" as the value, a
-// trailing comment included.
-bool LineIsSafe(std::string_view line, dvb_file_formats format) {
-  if (line.find('\0') != std::string_view::npos) return false;
-  std::string_view text = Trim(line);
-  if (text.empty() || text[0] == '#' || (text[0] == '[' && format == FILE_DVBV5)) return true;
-  if (const size_t eq = line.find('='); eq != std::string_view::npos) {
-    // The value runs to the end of the line, blanks and carriage return included.
-    std::string_view value = line.substr(eq + 1);
-    value.remove_prefix(std::min(value.size(), value.find_first_not_of(" \t")));
-    if (Trim(line.substr(0, eq)).size() > kMaxScanWordLength || value.size() > kMaxScanWordLength)
-      return false;
+bool IsWord(std::string_view word) {
+  if (word.empty() || word.size() > kMaxScanWordLength) return false;
+  return std::all_of(word.begin(), word.end(), [](char c) {
+    return static_cast<unsigned char>(c) > 0x20 && static_cast<unsigned char>(c) < 0x7f;
+  });
+}
+
+// The blank-separated words of `text`, joined by single blanks; nothing when one of them
+// is not a plain printable word of at most kMaxScanWordLength characters.
+std::optional<std::string> Words(std::string_view text) {
+  std::string joined;
+  for (size_t start = 0; start < text.size();) {
+    const size_t first = text.find_first_not_of(" \t", start);
+    if (first == std::string_view::npos) break;
+    const size_t last = std::min(text.find_first_of(" \t", first), text.size());
+    if (!IsWord(text.substr(first, last - first))) return std::nullopt;
+    if (!joined.empty()) joined += ' ';
+    joined += text.substr(first, last - first);
+    start = last;
   }
-  if (text.back() == '\r') text = Trim(text.substr(0, text.size() - 1));
-  if (text.size() > kMaxScanEntryLine) return false;
-  size_t word = 0;
-  for (const char c : text) {
-    if (c == ' ' || c == '\t' || c == '=') {
-      word = 0;
-    } else if (static_cast<unsigned char>(c) < 0x21 || static_cast<unsigned char>(c) > 0x7e ||
-               ++word > kMaxScanWordLength) {
-      return false;
-    }
-  }
-  return true;
+  return joined;
+}
+
+// One line as the library is given it. The library is not handed the table's own bytes:
+// its tests for comments, blank lines and line ends differ from a person's (a comment
+// indented by a tab, or a blank line with a carriage return, is an entry to it), and it
+// copies words into small fixed buffers. So only what was checked reaches it, in one
+// spelling: comments and blank lines become empty lines (the line numbers stay those of the
+// file), a dvbv5 group name (which may hold anything) becomes "[CHANNEL]", a "KEY = VALUE"
+// line keeps its key and value words, and an entry line keeps its words, each joined by
+// single blanks.
+std::optional<std::string> CheckedLine(std::string_view line, dvb_file_formats format) {
+  if (line.find('\0') != std::string_view::npos) return std::nullopt;
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  const std::string_view text = Trim(line);
+  if (text.empty() || text[0] == '#') return std::string();
+  if (format == FILE_DVBV5 && text[0] == '[') return std::string("[CHANNEL]");
+  if (text.size() > kMaxScanEntryLine) return std::nullopt;
+  const size_t eq = text.find('=');
+  if (format != FILE_DVBV5 || eq == std::string_view::npos) return Words(text);
+  // The library takes everything after the "=" as the value, a trailing comment included.
+  const auto key = Words(text.substr(0, eq));
+  const auto value = Words(text.substr(eq + 1));
+  if (!key || !value || key->find(' ') != std::string::npos || value->size() > kMaxScanWordLength)
+    return std::nullopt;
+  return *key + " = " + *value;
 }
 
 // The dvbv5 format starts its entries with a "[group]" line; the one-line format has none.
@@ -92,19 +111,24 @@ dvb_file_formats FormatOf(std::string_view contents) {
   return FILE_DVBV5;
 }
 
-// The number of the first line the library must not see, or 0 when there is none.
-int FirstUnsafeLine(std::string_view contents, dvb_file_formats format) {
+// The whole table as the library is given it, or the number of its first line that cannot
+// be given to it.
+std::variant<std::string, int> CheckedTable(std::string_view contents, dvb_file_formats format) {
+  std::string checked;
   int line = 1;
   for (size_t start = 0; start <= contents.size(); ++line) {
     size_t end = contents.find('\n', start);
     if (end == std::string_view::npos) end = contents.size();
-    if (!LineIsSafe(contents.substr(start, end - start), format)) return line;
+    const auto text = CheckedLine(contents.substr(start, end - start), format);
+    if (!text) return line;
+    checked += *text;
+    checked += '\n';
     start = end + 1;
   }
-  return 0;
+  return checked;
 }
 
-// The library reads from a file name. It is given the checked bytes in an anonymous
+// The library reads from a file name. It is given the checked table in an anonymous
 // memory file, so what it parses is exactly what was checked, whatever happens to the
 // file on the disk meanwhile.
 std::unique_ptr<dvb_file, DvbFileFree> ParseChecked(std::string_view contents, std::string& error) {
@@ -172,12 +196,13 @@ std::optional<ScanTable> ReadScanTable(const std::string& path, std::string& err
 
 std::optional<ScanTable> ParseScanTable(std::string_view contents, const std::string& path,
                                         std::string& error) {
-  if (const int badLine = FirstUnsafeLine(contents, FormatOf(contents)); badLine != 0) {
-    error = Format(kNotATable, path.c_str(), badLine, kMaxScanWordLength);
+  const auto checked = CheckedTable(contents, FormatOf(contents));
+  if (const int* badLine = std::get_if<int>(&checked)) {
+    error = Format(kNotATable, path.c_str(), *badLine, kMaxScanWordLength);
     return std::nullopt;
   }
   std::string why;
-  const auto file = ParseChecked(contents, why);
+  const auto file = ParseChecked(std::get<std::string>(checked), why);
   if (!file) {
     error = why.empty() ? Format(kNoEntries, path.c_str()) : WithFailure(kUnreadable, {path, why});
     return std::nullopt;

@@ -270,10 +270,10 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
   return report;
 }
 
-std::string ImportReportText(const TransponderImportReport& r) {
+std::string ImportReportText(const TransponderImportReport& r, const NameCodec& names) {
   std::string text =
       Format("Scan table %s, satellite %s \"%s\"%s:\n", r.tableName.c_str(), r.satelliteIndex.c_str(),
-             NameToUtf8(r.satelliteName).c_str(), r.newSatellite ? " (new)" : "");
+             names.Decode(r.satelliteName).c_str(), r.newSatellite ? " (new)" : "");
   text += Format("%zu transponder(s) added.\n", r.added);
   if (r.alreadyThere > 0)
     text += Format("%zu already there (in the list, or earlier in the table), kept as they are.\n",

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "base/NameText.h"
 #include "editing/NewChannelHost.h"
 #include "editing/ScanTable.h"
 
@@ -60,6 +61,6 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
                                                           const ImportTarget& target);
 
 // What was done, for the person: one line per kind of entry that occurred.
-std::string ImportReportText(const TransponderImportReport& report);
+std::string ImportReportText(const TransponderImportReport& report, const NameCodec& names);
 
 }  // namespace lumoscope

@@ -60,4 +60,26 @@ std::string SimilarTransponderQuestion(const std::vector<std::string>& fields, c
   return text;
 }
 
+TransponderChoice ChooseTransponder(const std::vector<std::string>& fields, const SectionSpan& digital,
+                                    const TuningValues& wanted, IReporter& reporter,
+                                    std::string& transponderIndex) {
+  if (auto exact = FindExactTransponder(fields, digital, wanted)) {
+    transponderIndex = fields[digital.At(*exact, field::kIndex)];
+    return TransponderChoice::Reuse;
+  }
+  const auto similar = FindSimilarTransponder(fields, digital, wanted);
+  if (!similar) return TransponderChoice::MakeNew;
+  switch (reporter.AskYesNoCancel(SimilarTransponderQuestion(fields, digital, *similar),
+                                  kSimilarTransponderCaption)) {
+    case Answer::Yes:
+      transponderIndex = fields[digital.At(*similar, field::kIndex)];
+      return TransponderChoice::Reuse;
+    case Answer::No:
+      return TransponderChoice::MakeNew;
+    case Answer::Cancel:
+      break;
+  }
+  return TransponderChoice::Cancelled;
+}
+
 }  // namespace lumoscope

@@ -9,6 +9,8 @@
 
 namespace lumoscope {
 
+class IReporter;
+
 // Tuning frequency and symbol rate closer than this (in MHz and KHz) count as the same
 // transponder typed slightly differently.
 inline constexpr long kSimilarTuningTolerance = 5;
@@ -32,5 +34,14 @@ std::optional<size_t> FindSimilarTransponder(const std::vector<std::string>& fie
 std::string SimilarTransponderQuestion(const std::vector<std::string>& fields, const SectionSpan& digital,
                                        size_t record);
 inline constexpr const char* kSimilarTransponderCaption = "REPLACE";
+
+enum class TransponderChoice { Reuse, MakeNew, Cancelled };
+
+// The transponder a channel with these tuning values goes to: an exact match is reused
+// silently (its index into `transponderIndex`); for a near one the person is asked
+// (Yes: reuse it, No: make a new one, Cancel).
+TransponderChoice ChooseTransponder(const std::vector<std::string>& fields, const SectionSpan& digital,
+                                    const TuningValues& wanted, IReporter& reporter,
+                                    std::string& transponderIndex);
 
 }  // namespace lumoscope

@@ -126,16 +126,17 @@ void AppendCsvRecord(std::string& out, const std::vector<std::string>& cells) {
 
 // One row of the table: the kind, then each column's cell from `row` (nothing where the
 // kind has no such column).
-std::vector<std::string> CsvCells(const char* kind, const std::string* row, bool digital) {
+std::vector<std::string> CsvCells(const char* kind, const std::string* row, bool digital,
+                                  const NameCodec& names) {
   std::vector<std::string> cells{kind};
   for (const ExportColumn& c : kExportColumns) {
     const int at = digital ? c.digital : c.analog;
-    cells.push_back(at == kNone ? std::string() : NameToUtf8(row[at]));
+    cells.push_back(at == kNone ? std::string() : names.Decode(row[at]));
   }
   return cells;
 }
 
-std::string Csv(const ChannelRows& rows) {
+std::string Csv(const ChannelRows& rows, const NameCodec& names) {
   std::vector<std::string> header{kKindTitle};
   for (const ExportColumn& c : kExportColumns)
     header.emplace_back(c.analogTitle ? kAnalogTitles[static_cast<size_t>(c.analog)]
@@ -143,31 +144,32 @@ std::string Csv(const ChannelRows& rows) {
   std::string out;
   AppendCsvRecord(out, header);
   for (size_t r = 0; r < rows.DigitalCount(); ++r)
-    AppendCsvRecord(out, CsvCells(rows.DigitalKind(r), rows.DigitalRow(r), true));
+    AppendCsvRecord(out, CsvCells(rows.DigitalKind(r), rows.DigitalRow(r), true, names));
   for (size_t r = 0; r < rows.AnalogCount(); ++r)
-    AppendCsvRecord(out, CsvCells(kAnalogKind, rows.AnalogRow(r), false));
+    AppendCsvRecord(out, CsvCells(kAnalogKind, rows.AnalogRow(r), false, names));
   return out;
 }
 
 // The keys follow the order of the columns, so the objects read like the table.
-nlohmann::ordered_json JsonObject(const std::string* row, bool digital) {
+nlohmann::ordered_json JsonObject(const std::string* row, bool digital, const NameCodec& names) {
   nlohmann::ordered_json object = nlohmann::ordered_json::object();
   for (const ExportColumn& c : kExportColumns) {
     const int at = digital ? c.digital : c.analog;
-    if (at != kNone) object[c.key] = NameToUtf8(row[at]);
+    if (at != kNone) object[c.key] = names.Decode(row[at]);
   }
   return object;
 }
 
-std::string Json(const ChannelRows& rows) {
+std::string Json(const ChannelRows& rows, const NameCodec& names) {
   nlohmann::ordered_json digital = nlohmann::ordered_json::array();
   for (size_t r = 0; r < rows.DigitalCount(); ++r) {
     nlohmann::ordered_json object{{kKindKey, rows.DigitalKind(r)}};
-    object.update(JsonObject(rows.DigitalRow(r), true));
+    object.update(JsonObject(rows.DigitalRow(r), true, names));
     digital.push_back(std::move(object));
   }
   nlohmann::ordered_json analog = nlohmann::ordered_json::array();
-  for (size_t r = 0; r < rows.AnalogCount(); ++r) analog.push_back(JsonObject(rows.AnalogRow(r), false));
+  for (size_t r = 0; r < rows.AnalogCount(); ++r)
+    analog.push_back(JsonObject(rows.AnalogRow(r), false, names));
   const nlohmann::ordered_json document{{"format", kExportJsonFormat},
                                         {"version", kExportJsonVersion},
                                         {"digital", std::move(digital)},
@@ -177,9 +179,10 @@ std::string Json(const ChannelRows& rows) {
 
 }  // namespace
 
-std::string ExportChannelList(const std::vector<std::string>& fields, ExportFormat format) {
+std::string ExportChannelList(const std::vector<std::string>& fields, ExportFormat format,
+                              const NameCodec& names) {
   const ChannelRows rows = Rows(fields);
-  return format == ExportFormat::Json ? Json(rows) : Csv(rows);
+  return format == ExportFormat::Json ? Json(rows, names) : Csv(rows, names);
 }
 
 ExportFormat ExportFormatOf(const std::string& path) {

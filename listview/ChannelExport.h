@@ -1,7 +1,7 @@
 #pragma once
 // The channel list for other programs: every digital channel (service-ID and PID
 // channels) and every analog channel with all the columns the channel views show, as
-// one CSV table or as JSON. Names are decoded to UTF-8.
+// one CSV table or as JSON. Names are decoded to UTF-8 from the list's name encoding.
 //
 // CSV (RFC 4180: comma separated, CRLF line ends, quotes where needed) has one header
 // row and one row per channel. Its first column, "Kind", says which table the row comes
@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "base/NameText.h"
+
 namespace lumoscope {
 
 enum class ExportFormat { Csv, Json };
@@ -23,7 +25,8 @@ enum class ExportFormat { Csv, Json };
 inline constexpr const char* kExportJsonFormat = "lumoscope-channel-list";
 inline constexpr int kExportJsonVersion = 1;
 
-std::string ExportChannelList(const std::vector<std::string>& fields, ExportFormat format);
+std::string ExportChannelList(const std::vector<std::string>& fields, ExportFormat format,
+                              const NameCodec& names);
 
 // The format a file name asks for: JSON for ".json" (any case), CSV otherwise.
 ExportFormat ExportFormatOf(const std::string& path);

@@ -56,7 +56,7 @@ std::string PidsText(const ChannelEntry& c, char separator) {
 
 }  // namespace
 
-ListChannels ReadChannels(const std::vector<std::string>& fields) {
+ListChannels ReadChannels(const std::vector<std::string>& fields, const NameCodec& names) {
   ListChannels list;
   const SectionLocator sections(fields);
 
@@ -64,7 +64,7 @@ ListChannels ReadChannels(const std::vector<std::string>& fields) {
   const SectionSpan& sats = sections[Section::Satellite];
   for (size_t r = 0; r < sats.Records(); ++r) {
     const std::string* f = fields.data() + sats.At(r);
-    satellites.emplace(f[field::kIndex], Trimmed(f[field::kSatName]));
+    satellites.emplace(f[field::kIndex], names.Decode(Trimmed(f[field::kSatName])));
   }
   const SectionSpan& tps = sections[Section::DigitalTp];
   for (size_t r = 0; r < tps.Records(); ++r) {
@@ -79,8 +79,9 @@ ListChannels ReadChannels(const std::vector<std::string>& fields) {
   JoinChannelTables(fields, digitalRows, analogRows);
   const SectionSpan& services = sections[Section::DigitalChannel];
   const SectionSpan& pids = sections[Section::PidChannel];
-  const auto satelliteOf = [&satellites](const std::string* row, int nameColumn, int indexColumn) {
-    return row[nameColumn].empty() ? SatelliteOf(satellites, row[indexColumn]) : Trimmed(row[nameColumn]);
+  const auto satelliteOf = [&satellites, &names](const std::string* row, int nameColumn, int indexColumn) {
+    return row[nameColumn].empty() ? SatelliteOf(satellites, row[indexColumn])
+                                   : names.Decode(Trimmed(row[nameColumn]));
   };
   for (size_t r = 0; r * kDigitalRowWidth < digitalRows.size(); ++r) {
     const std::string* row = digitalRows.data() + r * kDigitalRowWidth;
@@ -90,7 +91,7 @@ ListChannels ReadChannels(const std::vector<std::string>& fields) {
     c.first = service ? services.At(r) : pids.At(r - services.Records());
     c.number = static_cast<long>(r) + 1;
     c.null = IsNull(row[digitalcol::kBlank]);
-    c.name = Trimmed(row[digitalcol::kName]);
+    c.name = names.Decode(Trimmed(row[digitalcol::kName]));
     c.satellite = satelliteOf(row, digitalcol::kSatName, digitalcol::kSatIndex);
     c.transponder = row[digitalcol::kTpIndex];
     c.frequency = DecimalValue(row[digitalcol::kFrequency]);
@@ -112,7 +113,7 @@ ListChannels ReadChannels(const std::vector<std::string>& fields) {
     c.first = sections[Section::AnalogTp].At(r);
     c.number = static_cast<long>(r) + 1;
     c.null = IsNull(row[analogcol::kBlank]);
-    c.name = Trimmed(row[analogcol::kName]);
+    c.name = names.Decode(Trimmed(row[analogcol::kName]));
     c.satellite = satelliteOf(row, analogcol::kSatName, analogcol::kSatIndex);
     c.frequency = DecimalValue(row[analogcol::kFrequency]);
     c.polarization = TrimmedUpper(row[analogcol::kPolarization]);
@@ -174,13 +175,11 @@ void PairByKey(const std::vector<std::string>& leftKeys, const std::vector<std::
 }
 
 std::string ChannelLabel(const ChannelEntry& c) {
-  return Format("%s %ld \"%s\"", c.Digital() ? "channel" : "analog channel", c.number,
-                NameToUtf8(c.name).c_str());
+  return Format("%s %ld \"%s\"", c.Digital() ? "channel" : "analog channel", c.number, c.name.c_str());
 }
 
 std::string ChannelPlace(const ChannelEntry& c) {
-  std::string place =
-      Format("%s %ld %s", NameToUtf8(c.satellite).c_str(), c.frequency, c.polarization.c_str());
+  std::string place = Format("%s %ld %s", c.satellite.c_str(), c.frequency, c.polarization.c_str());
   if (c.section == Section::DigitalChannel) place += ", SVC ID " + ServiceIdText(c);
   if (c.section == Section::PidChannel) place += ", PIDs " + PidsText(c, '/');
   return place;

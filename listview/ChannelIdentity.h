@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/NameText.h"
 #include "base/Sections.h"
 
 namespace lumoscope {
@@ -24,8 +25,8 @@ struct ChannelEntry {
   long number = 0;          // the channel number the list shows: digital channels (CHANNEL, then
                             // CHANNEL_PID) count from 1, analog channels count from 1 again
   bool null = false;        // a null channel (blank Y): a kept place, not a service
-  std::string name;         // as stored
-  std::string satellite;    // the satellite's name; "#" and the index when no satellite has it
+  std::string name;         // UTF-8, blanks at both ends trimmed
+  std::string satellite;    // the satellite's name (UTF-8); "#" and the index when no satellite has it
   std::string transponder;  // digital channels: the D_TP index as written
   long frequency = 0;       // MHz: the transponder's, or the analog record's own
   std::string polarization;
@@ -53,7 +54,8 @@ struct ListChannels {
   std::vector<TransponderEntry> transponders;
 };
 
-ListChannels ReadChannels(const std::vector<std::string>& fields);
+// Names (the channels' and the satellites') are decoded with `names`.
+ListChannels ReadChannels(const std::vector<std::string>& fields, const NameCodec& names);
 
 // A name as it is matched: blanks removed, letters in upper case.
 std::string NameKey(std::string_view name);

@@ -103,9 +103,8 @@ void CLumoscopeListView::Drop(ClientPoint point) {
   const int target = down ? drop - 1 : drop;
 
   if (rows.size() < 2) {
-    MoveRecordInPlace(from, drop);
-    // A single-row move records no undo step but still changes the list.
-    m_modified = true;
+    PushUndo("Move Channel");
+    if (!MoveRecordInPlace(from, drop)) DropUndo();
   } else {
     const int k = static_cast<int>(rows.size()) - 1;
     if (rows.back() - rows.front() != k) return;  // not one block: nothing moves

@@ -54,7 +54,7 @@ std::string ChangeText(const ChannelChange& c) {
     case ChangeKind::Removed:
       return ChannelLabel(c.before) + " (" + ChannelPlace(c.before) + ")";
     case ChangeKind::Renamed:
-      return ChannelLabel(c.before) + " -> \"" + NameToUtf8(c.after.name) + "\"";
+      return ChannelLabel(c.before) + " -> \"" + c.after.name + "\"";
     case ChangeKind::Moved:
       return Format("%s -> %ld", ChannelLabel(c.before).c_str(), c.after.number);
     case ChangeKind::Retuned:
@@ -67,8 +67,8 @@ namespace {
 
 nlohmann::ordered_json ChannelJson(const ChannelEntry& c) {
   nlohmann::ordered_json j{{"number", c.number},
-                           {"name", NameToUtf8(c.name)},
-                           {"satellite", NameToUtf8(c.satellite)},
+                           {"name", c.name},
+                           {"satellite", c.satellite},
                            {"frequency", c.frequency},
                            {"polarization", c.polarization}};
   if (c.section == Section::DigitalChannel) j["service_id"] = ServiceIdText(c);
@@ -101,9 +101,10 @@ size_t ListDifferences::Count(ChangeKind kind) const {
                                            [kind](const ChannelChange& c) { return c.kind == kind; }));
 }
 
-ListDifferences CompareLists(const std::vector<std::string>& before, const std::vector<std::string>& after) {
-  const std::vector<ChannelEntry> a = ReadChannels(before).channels;
-  const std::vector<ChannelEntry> b = ReadChannels(after).channels;
+ListDifferences CompareLists(const std::vector<std::string>& before, const std::vector<std::string>& after,
+                             const NameCodec& names) {
+  const std::vector<ChannelEntry> a = ReadChannels(before, names).channels;
+  const std::vector<ChannelEntry> b = ReadChannels(after, names).channels;
   ListDifferences d;
   d.nullChannelsBefore = NullCount(a);
   d.nullChannelsAfter = NullCount(b);
@@ -173,8 +174,9 @@ std::string DifferencesJson(const ListDifferences& d, const std::string& firstNa
   const nlohmann::ordered_json document{
       {"format", "lumoscope-list-diff"},
       {"version", 1},
-      {"first", TextToUtf8(firstName)},
-      {"second", TextToUtf8(secondName)},
+      // File names are no receiver names: one that is no UTF-8 is taken as Latin-1.
+      {"first", TextToUtf8(firstName, NameCodec())},
+      {"second", TextToUtf8(secondName, NameCodec())},
       {"equal", d.Equal()},
       {"summary", std::move(summary)},
       {"null_channels", {{"first", d.nullChannelsBefore}, {"second", d.nullChannelsAfter}}},

@@ -39,7 +39,9 @@ struct ListDifferences {
   size_t Count(ChangeKind kind) const;
 };
 
-ListDifferences CompareLists(const std::vector<std::string>& before, const std::vector<std::string>& after);
+// Both lists' names are decoded with `names`.
+ListDifferences CompareLists(const std::vector<std::string>& before, const std::vector<std::string>& after,
+                             const NameCodec& names);
 
 // One line per change and a summary line.
 std::string DifferencesText(const ListDifferences& differences);

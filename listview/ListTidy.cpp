@@ -19,8 +19,8 @@ struct Analysis {
   std::vector<const ChannelEntry*> duplicateOf;
 };
 
-Analysis Analyse(const std::vector<std::string>& fields) {
-  Analysis a{ReadChannels(fields), {}};
+Analysis Analyse(const std::vector<std::string>& fields, const NameCodec& names) {
+  Analysis a{ReadChannels(fields, names), {}};
   a.duplicateOf.assign(a.list.channels.size(), nullptr);
   std::unordered_map<std::string, const ChannelEntry*> first;
   for (size_t i = 0; i < a.list.channels.size(); ++i) {
@@ -38,8 +38,8 @@ std::string DuplicateLine(const ChannelEntry& c, const ChannelEntry& original) {
 }
 
 std::string TransponderLine(const TransponderEntry& tp) {
-  return Format("transponder %s (%s %ld %s)", Trimmed(tp.index).c_str(), NameToUtf8(tp.satellite).c_str(),
-                tp.frequency, tp.polarization.c_str());
+  return Format("transponder %s (%s %ld %s)", Trimmed(tp.index).c_str(), tp.satellite.c_str(), tp.frequency,
+                tp.polarization.c_str());
 }
 
 // The transponders no digital channel refers to, leaving out the channels `gone` names.
@@ -79,17 +79,16 @@ std::vector<std::string> SameNameLines(const Analysis& a) {
     std::vector<long> numbers;
     for (const ChannelEntry* c : group) numbers.push_back(c->number);
     const ChannelEntry& c = *group.front();
-    lines.push_back(Format("channels %s \"%s\" (%s %ld %s)", NumberRanges(numbers).c_str(),
-                           NameToUtf8(c.name).c_str(), NameToUtf8(c.satellite).c_str(), c.frequency,
-                           c.polarization.c_str()));
+    lines.push_back(Format("channels %s \"%s\" (%s %ld %s)", NumberRanges(numbers).c_str(), c.name.c_str(),
+                           c.satellite.c_str(), c.frequency, c.polarization.c_str()));
   }
   return lines;
 }
 
 }  // namespace
 
-ListFindings FindListProblems(const std::vector<std::string>& fields) {
-  const Analysis a = Analyse(fields);
+ListFindings FindListProblems(const std::vector<std::string>& fields, const NameCodec& names) {
+  const Analysis a = Analyse(fields, names);
   ListFindings findings;
   for (size_t i = 0; i < a.list.channels.size(); ++i) {
     const ChannelEntry& c = a.list.channels[i];
@@ -117,8 +116,8 @@ std::string FindingsText(const ListFindings& f) {
   return text;
 }
 
-TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choice) {
-  const Analysis a = Analyse(fields);
+TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choice, const NameCodec& names) {
+  const Analysis a = Analyse(fields, names);
   TidyPlan plan;
   std::vector<bool> gone(a.list.channels.size(), false);
   for (size_t i = 0; i < a.list.channels.size(); ++i) {

@@ -37,7 +37,8 @@ struct ListFindings {
   bool Clean() const { return !Removable() && sameNames.empty(); }
 };
 
-ListFindings FindListProblems(const std::vector<std::string>& fields);
+// Names are decoded with `names` (for the lines of the report).
+ListFindings FindListProblems(const std::vector<std::string>& fields, const NameCodec& names);
 std::string FindingsText(const ListFindings& findings);
 
 // What to remove.
@@ -61,7 +62,7 @@ struct TidyPlan {
   bool Empty() const { return channels.empty() && transponders.empty(); }
 };
 
-TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choice);
+TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choice, const NameCodec& names);
 void ApplyTidy(std::vector<std::string>& fields, const TidyPlan& plan);
 // Applies the plan to the view's list in one undo step, renumbered and shown; false (and
 // no step) for an empty plan.

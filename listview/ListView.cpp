@@ -36,6 +36,12 @@ void CLumoscopeListView::OnInitialUpdate() {
   m_control->SetUpReport();
 }
 
+void CLumoscopeListView::SetNameEncoding(NameEncoding encoding) {
+  if (encoding == m_names.Encoding()) return;
+  m_names = NameCodec(encoding);
+  if (IsLoaded()) FillList();
+}
+
 bool CLumoscopeListView::IsLoaded() const {
   return m_document != nullptr && m_document->IsLoaded();
 }
@@ -107,6 +113,8 @@ void CLumoscopeListView::FillSectionView(Section section) {
                                        static_cast<size_t>(column)];
     if (column == 0) {
       m_control->InsertItem(row, cell, kImageRecord);
+    } else if (column == static_cast<int>(format.nameField)) {
+      m_control->SetItemText(row, column, m_names.Decode(cell));
     } else if (section == Section::Satellite && column == field::kSatDegree) {
       std::string stored = cell;
       const std::optional<std::string> shown = DegreeToDisplay(stored, true);
@@ -128,12 +136,21 @@ void CLumoscopeListView::FillChannelView() {
     FillColumns(kAnalogTitles.data(), m_analogWidths.data(), width);
   }
   const std::vector<std::string>& rows = digital ? m_digitalRows : m_analogRows;
+  // The columns that hold names: the channel's, its bouquet and its satellite's.
+  std::array<bool, std::max(kDigitalRowWidth, kAnalogRowWidth)> isName{};
+  if (digital) {
+    for (int c : {digitalcol::kName, digitalcol::kBouquet, digitalcol::kSatName})
+      isName[static_cast<size_t>(c)] = true;
+  } else {
+    for (int c : {analogcol::kName, analogcol::kSatName}) isName[static_cast<size_t>(c)] = true;
+  }
   const std::vector<int>& shown = m_filter.Shown();
   for (size_t r = 0; r < shown.size(); ++r) {
     const std::string* row = rows.data() + static_cast<size_t>(shown[r]) * static_cast<size_t>(width);
     const int item = static_cast<int>(r);
     m_control->InsertItem(item, row[0], row[typeColumn] == kTv ? kImageTv : kImageRadio);
-    for (int c = 1; c < width; ++c) m_control->SetItemText(item, c, row[c]);
+    for (int c = 1; c < width; ++c)
+      m_control->SetItemText(item, c, isName[static_cast<size_t>(c)] ? m_names.Decode(row[c]) : row[c]);
   }
 }
 
@@ -154,6 +171,12 @@ bool CLumoscopeListView::IsCommandEnabled(int id) const {
       return m_padUndoAvailable;
     case EnableRule::UndoAvailable:
       return UndoAvailable();
+    case EnableRule::RedoAvailable:
+      return RedoAvailable();
+    case EnableRule::ChannelRows:
+      return IsLoaded() && m_dialogs != nullptr &&
+             (m_viewType == 0 || m_viewType == static_cast<int>(Section::DigitalChannel) ||
+              m_viewType == static_cast<int>(Section::PidChannel));
     case EnableRule::PasteAvailable:
       return IsLoaded() && m_viewType == 0 &&
              (m_showDigital
@@ -188,6 +211,10 @@ std::string CLumoscopeListView::CommandText(int id) const {
   if (id == cmd::kUndo) {
     if (!UndoAvailable()) return "Undo Disable";
     return Format("Undo (%d - %s)", UndoCount(), m_undo.NewestLabel().c_str());
+  }
+  if (id == cmd::kRedo) {
+    if (!RedoAvailable()) return "Redo Disable";
+    return Format("Redo (%d - %s)", RedoCount(), m_undo.NewestRedoLabel().c_str());
   }
   if (id == cmd::kToggleDigitalAnalog) return m_showDigital ? "View Analog Channel" : "View Digital Channel";
   return {};
@@ -247,6 +274,9 @@ bool CLumoscopeListView::ExecuteCommand(int id) {
       break;
     case ViewAction::Undo:
       Undo();
+      break;
+    case ViewAction::Redo:
+      Redo();
       break;
   }
   return true;

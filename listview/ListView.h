@@ -2,10 +2,11 @@
 // CLumoscopeListView: the list view as a view model over the working section list
 // m_fields. It shows one section, or the channel view (digital or analog channels joined
 // with their transponders and satellites), through an IListControl, and carries every
-// editing operation on rows: delete, insert null channels, cut, paste, drag, sort, pad,
-// undo. The document drives it through IDocumentView; the new-channel logic through
-// INewChannelHost. Its cut buffers, undo steps and drag state are small classes of their
-// own (CutBuffers, UndoRing, DragState).
+// editing operation: delete, insert null channels, cut, paste, drag, sort, pad, editing a
+// channel in its dialog or a field of the section views in place, undo and redo. Names go
+// to the control decoded to UTF-8 with the name encoding. The document drives it through
+// IDocumentView; the channel logic through INewChannelHost. Its cut buffers, undo steps
+// and drag state are small classes of their own (CutBuffers, UndoRing, DragState).
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "base/NameText.h"
 #include "base/SectionLocator.h"
 #include "base/Sections.h"
 #include "editing/NewChannelHost.h"
@@ -48,6 +50,11 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void SetDocument(IViewDocument* document) { m_document = document; }
   void SetChannelDialogs(IChannelDialogs* dialogs) { m_dialogs = dialogs; }
   void SetUploadFilePath(std::string path) { m_uploadFilePath = std::move(path); }
+  // The options: how names are decoded and encoded (the display is refilled), and how
+  // many undo steps are kept (1 to UndoRing::kMaxDepth).
+  void SetNameEncoding(NameEncoding encoding);
+  void SetUndoDepth(size_t depth) { m_undo.SetDepth(depth); }
+  size_t UndoDepth() const { return m_undo.Depth(); }
   // First display: report mode, grid lines, image lists.
   void OnInitialUpdate();
 
@@ -67,7 +74,9 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void PushUndo(const std::string& label) override;
   void DropUndo() override;
   void RefreshWithRenumber() override { Refresh(true); }
+  void RefreshKeepingNumbers() override { Refresh(false); }
   IReporter& Reporter() override { return *m_reporter; }
+  const NameCodec& Names() const override { return m_names; }
 
   // --- Display
   // After every refill (and every filter change) the listener hears of it, so the
@@ -81,7 +90,8 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   // --- Commands
   bool IsCommandEnabled(int id) const;
   bool IsCommandChecked(int id) const;
-  // The changing menu texts: Undo's, and the digital/analog switch's; empty otherwise.
+  // The changing menu texts: Undo's, Redo's and the digital/analog switch's; empty
+  // otherwise.
   std::string CommandText(int id) const;
   // Carries out a command of the view; false when it is not the view's or disabled.
   bool ExecuteCommand(int id);
@@ -95,10 +105,22 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void CutRow(int row, bool digital);
   bool PasteRows(int row, bool digital);
 
-  // --- Undo
+  // --- Editing what is in the list. A channel (a row of the channel view, or of the
+  // CHANNEL or CHANNEL_PID section view) opens in its dialog; true when it was changed.
+  bool EditChannelAt(int row);
+  // The cells of the satellite names, satellites, digital and analog transponders are
+  // edited in place (not their index fields). Texts are UTF-8, as the cells show them.
+  bool IsCellEditable(int row, int column) const;
+  // A refused value changes nothing and is told to the person (field and reason); false.
+  bool EditCell(int row, int column, const std::string& text);
+
+  // --- Undo and redo
   void Undo();
+  void Redo();
   int UndoCount() const { return static_cast<int>(m_undo.Count()); }
   bool UndoAvailable() const { return !m_undo.Empty(); }
+  int RedoCount() const { return static_cast<int>(m_undo.RedoCount()); }
+  bool RedoAvailable() const { return m_undo.RedoCount() > 0; }
 
   // --- Sorting (uses g_sortMode)
   void SortChannels();
@@ -165,6 +187,9 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   bool WouldOverflow(long addDigital, long addAnalog) const;
   bool ExceedsLimits() const { return WouldOverflow(0, 0); }
   void MarkClean();
+  void Restore(std::optional<UndoRing::Step> step);
+  // The first string of the channel record shown at `row` of the current view, or -1.
+  long ChannelRecordAt(int row) const;
   std::vector<std::string> NullRecordFrom(long first, Section kind) const;
 
   // Keys
@@ -218,9 +243,10 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   std::array<int, kAnalogRowWidth> m_analogWidths{};
 
   UndoRing m_undo;
-  // Whether the list differs from what is stored; an undo step gives back the state it
-  // had, and sorting, padding and single-row moves set it without an undo step.
+  // Whether the list differs from what is stored; an undo or redo step gives back the
+  // state its list had.
   bool m_modified = false;
+  NameCodec m_names;
 
   CutBuffers m_cut;
 

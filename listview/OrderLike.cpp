@@ -13,9 +13,9 @@ namespace {
 
 using KeyFunction = std::string (*)(const ChannelEntry&);
 
-// A list's names are Latin-1; a file of names may be UTF-8: both are matched as UTF-8.
+// A list's names are decoded, a file's names taken as UTF-8: both are matched as UTF-8.
 std::string NameKeyOf(const ChannelEntry& c) {
-  return NameKey(NameToUtf8(c.name));
+  return NameKey(c.name);
 }
 
 std::vector<std::string> KeysOf(const std::vector<const ChannelEntry*>& entries, KeyFunction key) {
@@ -46,9 +46,10 @@ struct Group {
 
 }  // namespace
 
-OrderLikeReport OrderLike(std::vector<std::string>& fields, const OrderReference& reference) {
+OrderLikeReport OrderLike(std::vector<std::string>& fields, const OrderReference& reference,
+                          const NameCodec& names) {
   OrderLikeReport report;
-  const std::vector<ChannelEntry> channels = ReadChannels(fields).channels;
+  const std::vector<ChannelEntry> channels = ReadChannels(fields, names).channels;
   Group digital;
   Group analog;
   for (const ChannelEntry& c : channels)
@@ -66,14 +67,14 @@ OrderLikeReport OrderLike(std::vector<std::string>& fields, const OrderReference
       if (!takenAnalog[j]) report.notFound.push_back(ChannelLabel(*refAnalog[j]));
   } else {
     std::vector<std::string> keys;
-    for (const std::string& name : reference.names) keys.push_back(NameKey(TextToUtf8(name)));
+    for (const std::string& name : reference.names) keys.push_back(NameKey(TextToUtf8(name, names)));
     std::vector<bool> takenDigital(keys.size(), false);
     std::vector<bool> takenAnalog(keys.size(), false);
     digital.MatchBy(&NameKeyOf, keys, takenDigital);
     analog.MatchBy(&NameKeyOf, keys, takenAnalog);
     for (size_t j = 0; j < keys.size(); ++j)
       if (!takenDigital[j] && !takenAnalog[j])
-        report.notFound.push_back("\"" + TextToUtf8(reference.names[j]) + "\"");
+        report.notFound.push_back("\"" + TextToUtf8(reference.names[j], names) + "\"");
   }
   // The reference place of each channel of the list (kNoPartner for none).
   std::vector<size_t> placeOf(channels.size(), kNoPartner);
@@ -118,7 +119,7 @@ OrderLikeReport OrderLike(std::vector<std::string>& fields, const OrderReference
 
 OrderLikeReport OrderLike(INewChannelHost& host, const OrderReference& reference) {
   std::vector<std::string> fields = host.Fields();
-  OrderLikeReport report = OrderLike(fields, reference);
+  OrderLikeReport report = OrderLike(fields, reference, host.Names());
   if (report.changed) {
     host.PushUndo(kOrderLikeUndoLabel);
     host.Fields() = std::move(fields);

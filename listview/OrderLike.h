@@ -34,7 +34,8 @@ struct OrderLikeReport {
 };
 
 // Reorders the channel records of `fields`; the channel numbers are not rewritten.
-OrderLikeReport OrderLike(std::vector<std::string>& fields, const OrderReference& reference);
+OrderLikeReport OrderLike(std::vector<std::string>& fields, const OrderReference& reference,
+                          const NameCodec& names);
 
 // The same on the list of the view in one undo step, renumbered and shown; no step is
 // recorded when the order stays as it was.

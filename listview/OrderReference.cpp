@@ -47,7 +47,8 @@ std::optional<OrderReference> ReadOrderReference(const std::string& path, const 
     const std::optional<std::vector<std::string>> fields = LoadOtherList(path, options, reporter);
     if (!fields) return std::nullopt;
     reference.isList = true;
-    for (ChannelEntry& c : ReadChannels(*fields).channels)
+    // The other list is from the same receiver: its names have the same encoding.
+    for (ChannelEntry& c : ReadChannels(*fields, NameCodec(options.nameEncoding)).channels)
       if (!c.null) reference.channels.push_back(std::move(c));
     return reference;
   }

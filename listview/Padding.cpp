@@ -66,6 +66,8 @@ bool CLumoscopeListView::PadToHundreds() {
   const bool previousAvailable = m_padUndoAvailable;
   m_padSnapshot = m_fields;
   if (!IsLoaded()) return true;
+  // Besides its own revert, a padding is an undo step like any other change.
+  PushUndo("Pad Channel");
 
   WaitGuard wait(*m_reporter);
   const int savedMode = g_sortMode;
@@ -84,11 +86,11 @@ bool CLumoscopeListView::PadToHundreds() {
     m_fields = std::move(m_padSnapshot);
     m_padSnapshot = std::move(previousSnapshot);
     m_padUndoAvailable = previousAvailable;
+    DropUndo();
     m_reporter->MessageBox(kListFullMessage);
     return false;
   }
   m_padUndoAvailable = true;
-  m_modified = true;
   BuildChannelTables();
   FillList();
   return true;
@@ -96,10 +98,10 @@ bool CLumoscopeListView::PadToHundreds() {
 
 void CLumoscopeListView::RevertPadding() {
   if (!m_padUndoAvailable) return;
+  PushUndo("Revert Padding");
   m_fields = std::move(m_padSnapshot);
   m_padSnapshot.clear();
   m_padUndoAvailable = false;
-  m_modified = true;
   BuildChannelTables();
   FillList();
 }

@@ -20,8 +20,8 @@ constexpr const char* kTvPrinted = "TV";
 constexpr const char* kRadioPrinted = "Radio";
 
 // "Astra 19.2E (E019.2)"; the name alone when the satellite has no degree.
-std::string Title(const std::string* satellite) {
-  std::string title = NameToUtf8(satellite[field::kSatName]);
+std::string Title(const std::string* satellite, const NameCodec& names) {
+  std::string title = names.Decode(satellite[field::kSatName]);
   std::string degree = satellite[field::kSatDegree];
   if (DecimalValue(degree) == 0) return title;
   // A degree that does not convert is left out.
@@ -31,7 +31,7 @@ std::string Title(const std::string* satellite) {
 
 class Numbering {
  public:
-  explicit Numbering(const std::vector<std::string>& fields) {
+  Numbering(const std::vector<std::string>& fields, const NameCodec& names) : names_(names) {
     const SectionSpan sats = SectionLocator(fields)[Section::Satellite];
     for (size_t r = 0; r < sats.Records(); ++r) {
       const std::string* s = fields.data() + sats.At(r);
@@ -39,7 +39,7 @@ class Numbering {
       // The first record of an index counts, as the lookups of the channel views do.
       if (Trimmed(s[field::kSatBlank]) != kNo || group_.count(index) > 0) continue;
       group_[index] = groups_.size();
-      groups_.push_back({Title(s), {}});
+      groups_.push_back({Title(s, names), {}});
     }
   }
 
@@ -50,7 +50,7 @@ class Numbering {
     const int number = ++(tv ? tvNumber_ : radioNumber_);
     if (Trimmed(row[blank]) == kYes) return;  // a null channel keeps its number free
     groups_[group->second].channels.push_back(
-        {number, NameToUtf8(row[name]), tv ? kTvPrinted : kRadioPrinted, std::move(tuning)});
+        {number, names_.Decode(row[name]), tv ? kTvPrinted : kRadioPrinted, std::move(tuning)});
   }
 
   std::vector<PrintedSatellite> Groups() && {
@@ -68,6 +68,7 @@ class Numbering {
   }
 
  private:
+  const NameCodec& names_;
   std::map<long, size_t> group_;
   std::vector<PrintedSatellite> groups_;
   int tvNumber_ = 0;
@@ -76,11 +77,12 @@ class Numbering {
 
 }  // namespace
 
-std::vector<PrintedSatellite> BuildPrintedList(const std::vector<std::string>& fields) {
+std::vector<PrintedSatellite> BuildPrintedList(const std::vector<std::string>& fields,
+                                               const NameCodec& names) {
   std::vector<std::string> digitalRows;
   std::vector<std::string> analogRows;
   JoinChannelTables(fields, digitalRows, analogRows);
-  Numbering numbering(fields);
+  Numbering numbering(fields, names);
   for (size_t i = 0; i + kDigitalRowWidth <= digitalRows.size(); i += kDigitalRowWidth) {
     const std::string* row = digitalRows.data() + i;
     numbering.Add(row, digitalcol::kSatIndex, digitalcol::kType, digitalcol::kName, digitalcol::kBlank,

@@ -7,9 +7,11 @@
 // The numbers are the receiver's: TV and radio channels are numbered apart, from 1, in
 // the order of the list (digital channels first, then analog ones). Null channels take a
 // number but are not printed; channels on a satellite the receiver ignores (blank Y, or
-// no such satellite) take none.
+// no such satellite) take none. Names are decoded from the list's name encoding.
 #include <string>
 #include <vector>
+
+#include "base/NameText.h"
 
 namespace lumoscope {
 
@@ -26,6 +28,7 @@ struct PrintedSatellite {
 };
 
 // The satellites in the order of the list that have a channel to print.
-std::vector<PrintedSatellite> BuildPrintedList(const std::vector<std::string>& fields);
+std::vector<PrintedSatellite> BuildPrintedList(const std::vector<std::string>& fields,
+                                               const NameCodec& names);
 
 }  // namespace lumoscope

@@ -1,5 +1,5 @@
-// The five keys of the channel view: Delete, Insert (null channels), F2 (new channel),
-// F3 (cut) and F4 (paste), and the row operations behind them.
+// The keys of the channel view: Delete, Insert (null channels), F2 (new channel), F3
+// (cut), F4 (paste) and Enter (edit the channel), and the row operations behind them.
 #include <algorithm>
 
 #include "base/FieldConversions.h"
@@ -102,6 +102,13 @@ bool CLumoscopeListView::WouldOverflow(long addDigital, long addAnalog) const {
 }
 
 bool CLumoscopeListView::OnKeyDown(ViewKey key) {
+  if (key == ViewKey::Enter) {
+    // The first selected channel opens, in the channel view or a channel section's view.
+    const std::vector<int> rows = SelectedRows();
+    if (m_dialogs == nullptr || rows.empty() || ChannelRecordAt(rows[0]) < 0) return false;
+    EditChannelAt(rows[0]);
+    return true;
+  }
   if (m_viewType != 0 || key == ViewKey::Other) return false;
   if (key == ViewKey::F2 && m_dialogs == nullptr) return false;
   const std::vector<int> rows = SelectedRows();
@@ -147,6 +154,7 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
       if (!PasteRows(rows[0], digital)) return false;
       break;
     }
+    case ViewKey::Enter:
     case ViewKey::Other:
       return false;
   }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "editing/FieldRules.h"
+
 namespace lumoscope {
 
 namespace {
@@ -18,35 +20,6 @@ constexpr auto NarrowWithWideName() {
   return widths;
 }
 
-constexpr std::array<const char*, RecordWidth(Section::SatNameList)> kSatNameTitles{"Index", "SAT Name"};
-constexpr std::array<const char*, RecordWidth(Section::Satellite)> kSatelliteTitles{
-    "Index", "SAT Name", "BLANK", "LNB_LO Hi", "LNB_LO Lo", "Position", "Degree"};
-constexpr std::array<const char*, RecordWidth(Section::DigitalTp)> kDigitalTpTitles{
-    "Index", "SAT Index", "Freq(MHz)", "SR(KHz)", "Polar", "Bouquet"};
-constexpr std::array<const char*, RecordWidth(Section::AnalogTp)> kAnalogTpTitles{"Index",
-                                                                                  "SAT Index",
-                                                                                  "Frequency",
-                                                                                  "Signal Band",
-                                                                                  "Name",
-                                                                                  "Video Band",
-                                                                                  "Polarization",
-                                                                                  "Thr",
-                                                                                  "contrast",
-                                                                                  "Decoder Output",
-                                                                                  "Audio mode",
-                                                                                  "Audio Freq LEFT",
-                                                                                  "Audio Freq RIGHT",
-                                                                                  "BandWidth",
-                                                                                  "DNR",
-                                                                                  "DeEmphasis",
-                                                                                  "Type",
-                                                                                  "Blank"};
-constexpr std::array<const char*, RecordWidth(Section::DigitalChannel)> kChannelTitles{
-    "Index", "Digital TP Index", "SAT Index", "SVC ID(hex)", "Type", "Name", "Active Audio", "Blank"};
-constexpr std::array<const char*, RecordWidth(Section::PidChannel)> kPidTitles{
-    "Index",     "Digital TP Index", "SAT Index", "Type",         "Name",
-    "Video PID", "Audio PID",        "PCR PID",   "Active Audio", "Blank"};
-
 constexpr auto kSatNameWidths = NarrowWithWideName<Section::SatNameList>();
 constexpr auto kSatelliteWidths = NarrowWithWideName<Section::Satellite>();
 constexpr auto kDigitalTpWidths = NarrowWithWideName<Section::DigitalTp>();
@@ -54,14 +27,21 @@ constexpr auto kAnalogTpWidths = NarrowWithWideName<Section::AnalogTp>();
 constexpr auto kChannelWidths = NarrowWithWideName<Section::DigitalChannel>();
 constexpr auto kPidWidths = NarrowWithWideName<Section::PidChannel>();
 
+// The titles are the fields' own (the field rules of the editing layer).
+std::vector<const char*> TitlesOf(Section section) {
+  std::vector<const char*> titles;
+  for (const FieldRule& rule : FieldRulesOf(section)) titles.push_back(rule.title);
+  return titles;
+}
+
 // In code order, as the sections.
 const std::array<SectionColumns, kSectionCount> kColumns{{
-    {kSatNameTitles, kSatNameWidths},
-    {kSatelliteTitles, kSatelliteWidths},
-    {kDigitalTpTitles, kDigitalTpWidths},
-    {kAnalogTpTitles, kAnalogTpWidths},
-    {kChannelTitles, kChannelWidths},
-    {kPidTitles, kPidWidths},
+    {TitlesOf(Section::SatNameList), kSatNameWidths},
+    {TitlesOf(Section::Satellite), kSatelliteWidths},
+    {TitlesOf(Section::DigitalTp), kDigitalTpWidths},
+    {TitlesOf(Section::AnalogTp), kAnalogTpWidths},
+    {TitlesOf(Section::DigitalChannel), kChannelWidths},
+    {TitlesOf(Section::PidChannel), kPidWidths},
 }};
 
 }  // namespace

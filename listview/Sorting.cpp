@@ -155,13 +155,12 @@ void CLumoscopeListView::SortInPlace(int mode) {
 
 void CLumoscopeListView::SortChannels() {
   if (!IsLoaded()) return;
+  PushUndo("Sort Channel");
   {
     WaitGuard wait(*m_reporter);
     SortInPlace(g_sortMode);
     if (m_renumberAfterSort) Renumber();
   }
-  // A sort records no undo step, but the list now differs from what is stored.
-  m_modified = true;
   BuildChannelTables();
   FillList();
 }

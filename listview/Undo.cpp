@@ -1,6 +1,6 @@
-// Undo: the view records a step on the UndoRing before each edit that has one, and
-// gives back the newest. The modified state is kept apart: sorting, padding and
-// single-row moves change the list without an undo step, and a save makes the list
+// Undo and redo: the view records a step on the UndoRing before each edit, and gives
+// back the newest (Undo) or the newest undone one (Redo). The modified state is kept
+// apart: each step gives back the state its list had, and a save makes the list
 // unmodified while its steps remain.
 #include "listview/ListView.h"
 
@@ -11,8 +11,7 @@ void CLumoscopeListView::PushUndo(const std::string& label) {
   m_modified = true;
 }
 
-void CLumoscopeListView::Undo() {
-  std::optional<UndoRing::Step> step = m_undo.Pop();
+void CLumoscopeListView::Restore(std::optional<UndoRing::Step> step) {
   if (!step) return;
   m_fields = std::move(step->fields);
   m_modified = step->modified;
@@ -20,8 +19,16 @@ void CLumoscopeListView::Undo() {
   Refresh(false);
 }
 
+void CLumoscopeListView::Undo() {
+  Restore(m_undo.Undo(m_fields, m_modified));
+}
+
+void CLumoscopeListView::Redo() {
+  Restore(m_undo.Redo(m_fields, m_modified));
+}
+
 void CLumoscopeListView::DropUndo() {
-  if (std::optional<UndoRing::Step> step = m_undo.Pop()) m_modified = step->modified;
+  if (const std::optional<bool> modified = m_undo.Drop()) m_modified = *modified;
 }
 
 void CLumoscopeListView::ResetUndo() {

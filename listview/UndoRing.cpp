@@ -1,28 +1,109 @@
 #include "listview/UndoRing.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace lumoscope {
 
-void UndoRing::Push(std::string label, std::vector<std::string> fields, bool modified) {
-  if (steps_.size() >= depth_) steps_.pop_front();
-  steps_.push_back({std::move(label), std::move(fields), modified});
+UndoRing::Stored UndoRing::Store(std::string label, const std::vector<std::string>& fields, bool modified) {
+  // The newest step is most often the list one edit ago.
+  const std::vector<StringPool::Id>* like = !undo_.empty()   ? &undo_.back().ids
+                                            : !redo_.empty() ? &redo_.back().ids
+                                                             : nullptr;
+  return {std::move(label), pool_.InternAll(fields, like), modified};
 }
 
-std::optional<UndoRing::Step> UndoRing::Pop() {
-  if (steps_.empty()) return std::nullopt;
-  Step newest = std::move(steps_.back());
-  steps_.pop_back();
-  return newest;
+UndoRing::Step UndoRing::Restore(Stored&& stored) const {
+  return {std::move(stored.label), pool_.TextsOf(stored.ids), stored.modified};
+}
+
+void UndoRing::ForgetOldest() {
+  while (undo_.size() > depth_) undo_.pop_front();
+  // Redo steps come from undone steps, so they never outnumber the depth either.
+  if (redo_.size() > depth_) redo_.erase(redo_.begin(), redo_.end() - static_cast<std::ptrdiff_t>(depth_));
+}
+
+void UndoRing::EmptyPoolWhenUnused() {
+  if (undo_.empty() && redo_.empty() && !setAside_) pool_.Clear();
+}
+
+void UndoRing::ForgetSetAside() {
+  setAside_.reset();
+}
+
+void UndoRing::Push(std::string label, const std::vector<std::string>& fields, bool modified) {
+  SetAside aside{std::move(redo_), std::nullopt};
+  redo_.clear();
+  if (undo_.size() >= depth_) {
+    aside.pushedOut = std::move(undo_.front());
+    undo_.pop_front();
+  }
+  setAside_ = std::move(aside);
+  undo_.push_back(Store(std::move(label), fields, modified));
+}
+
+std::optional<bool> UndoRing::Drop() {
+  if (undo_.empty()) return std::nullopt;
+  const bool modified = undo_.back().modified;
+  undo_.pop_back();
+  if (setAside_) {
+    redo_ = std::move(setAside_->redo);
+    if (setAside_->pushedOut) undo_.push_front(std::move(*setAside_->pushedOut));
+  }
+  ForgetSetAside();
+  EmptyPoolWhenUnused();
+  return modified;
+}
+
+std::optional<UndoRing::Step> UndoRing::Undo(const std::vector<std::string>& current, bool modified) {
+  if (undo_.empty()) return std::nullopt;
+  ForgetSetAside();
+  Stored newest = std::move(undo_.back());
+  undo_.pop_back();
+  redo_.push_back(Store(newest.label, current, modified));
+  return Restore(std::move(newest));
+}
+
+std::optional<UndoRing::Step> UndoRing::Redo(const std::vector<std::string>& current, bool modified) {
+  if (redo_.empty()) return std::nullopt;
+  ForgetSetAside();
+  Stored newest = std::move(redo_.back());
+  redo_.pop_back();
+  undo_.push_back(Store(newest.label, current, modified));
+  ForgetOldest();
+  return Restore(std::move(newest));
+}
+
+void UndoRing::Clear() {
+  undo_.clear();
+  redo_.clear();
+  ForgetSetAside();
+  pool_.Clear();
+}
+
+void UndoRing::SetDepth(size_t depth) {
+  ForgetSetAside();
+  depth_ = std::clamp<size_t>(depth, 1, kMaxDepth);
+  ForgetOldest();
 }
 
 const std::string& UndoRing::NewestLabel() const {
   static const std::string kNone;
-  return steps_.empty() ? kNone : steps_.back().label;
+  return undo_.empty() ? kNone : undo_.back().label;
+}
+
+const std::string& UndoRing::NewestRedoLabel() const {
+  static const std::string kNone;
+  return redo_.empty() ? kNone : redo_.back().label;
 }
 
 void UndoRing::MarkAllModified() {
-  for (Step& step : steps_) step.modified = true;
+  for (Stored& step : undo_) step.modified = true;
+  for (Stored& step : redo_) step.modified = true;
+  if (setAside_) {
+    for (Stored& step : setAside_->redo) step.modified = true;
+    if (setAside_->pushedOut) setAside_->pushedOut->modified = true;
+  }
 }
 
 }  // namespace lumoscope

@@ -1,51 +1,96 @@
 #pragma once
-// The undo steps of the list view: before an edit, a copy of the working list with a
-// short label ("Delete Channel") and the modified state the list had, so that undoing
-// the step also gives back whether the list differs from what is stored. The ring holds
-// a fixed number of steps; when it is full, the oldest step goes to make room.
+// The undo and redo steps of the list view. Before an edit the view records the working
+// list with a short label ("Delete Channel") and the modified state the list had, so that
+// undoing the step also gives back whether the list differs from what is stored. Undo
+// takes the newest step and keeps the list it replaces as a redo step under the same
+// label; Redo goes the other way; the next edit forgets the redo steps. The ring holds a
+// settable number of steps (5 unless the options say otherwise, at most 100); when it is
+// full, the oldest step goes to make room.
 //
-// A step is taken off the ring whole (Pop), so a redo list can keep it, and it keeps its
-// list as a plain copy behind Push and Pop, so the copy can later share the records an
-// edit left unchanged without the view noticing.
+// The steps keep their lists as ids into one pool of interned strings: an edit changes a
+// few strings of a list of some hundred thousand, and a step then costs 4 bytes per
+// string instead of a copy of each. The pool is emptied whenever no step is held.
 #include <cstddef>
 #include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "base/Options.h"
+#include "listview/StringPool.h"
+
 namespace lumoscope {
 
 class UndoRing {
  public:
-  // The number of steps the list view keeps.
-  static constexpr size_t kDefaultDepth = 5;
+  // The number of steps kept unless the options choose another, and the most they offer.
+  static constexpr size_t kDefaultDepth = kDefaultUndoSteps;
+  static constexpr size_t kMaxDepth = kMaxUndoSteps;
 
   struct Step {
     std::string label;
-    std::vector<std::string> fields;  // the working list before the edit
+    std::vector<std::string> fields;  // the working list the step gives back
     bool modified = false;            // whether that list differed from what was stored
   };
 
-  explicit UndoRing(size_t depth = kDefaultDepth) : depth_(depth == 0 ? 1 : depth) {}
+  explicit UndoRing(size_t depth = kDefaultDepth) { SetDepth(depth); }
 
   // Remembers the list before an edit; the oldest step is dropped when the ring is full.
-  void Push(std::string label, std::vector<std::string> fields, bool modified);
-  // Takes the newest step off the ring; nothing when there is none.
-  std::optional<Step> Pop();
-  void Clear() { steps_.clear(); }
+  // The redo steps (and a step pushed out of a full ring) are set aside: any other call
+  // forgets them, Drop brings them back.
+  void Push(std::string label, const std::vector<std::string>& fields, bool modified);
+  // Takes the newest step back without undoing it: the edit it was recorded for changed
+  // nothing after all. The ring is as it was before that Push. Gives the step's modified
+  // state; nothing when there is no step.
+  std::optional<bool> Drop();
+  // The newest step, to be restored; `current` (the list it replaces, and whether that
+  // was modified) becomes the newest redo step under the step's label.
+  std::optional<Step> Undo(const std::vector<std::string>& current, bool modified);
+  // The newest redo step, to be restored; `current` becomes the newest undo step again.
+  std::optional<Step> Redo(const std::vector<std::string>& current, bool modified);
+  void Clear();
 
-  size_t Count() const { return steps_.size(); }
-  bool Empty() const { return steps_.empty(); }
+  // 1 to kMaxDepth; the oldest steps beyond a smaller depth are dropped.
+  void SetDepth(size_t depth);
   size_t Depth() const { return depth_; }
-  // The label of the newest step; empty when there is none.
+
+  size_t Count() const { return undo_.size(); }
+  bool Empty() const { return undo_.empty(); }
+  size_t RedoCount() const { return redo_.size(); }
+  // The labels of the newest undo and redo steps; empty when there is none.
   const std::string& NewestLabel() const;
+  const std::string& NewestRedoLabel() const;
 
   // After a save (or a reload) no remembered list is the stored one any more.
   void MarkAllModified();
 
+  // Distinct strings the steps share (for measurements).
+  size_t PooledStrings() const { return pool_.Size(); }
+
  private:
-  std::deque<Step> steps_;  // oldest first
-  size_t depth_;
+  struct Stored {
+    std::string label;
+    std::vector<StringPool::Id> ids;
+    bool modified = false;
+  };
+
+  Stored Store(std::string label, const std::vector<std::string>& fields, bool modified);
+  Step Restore(Stored&& stored) const;
+  void ForgetOldest();
+  void ForgetSetAside();
+  void EmptyPoolWhenUnused();
+
+  StringPool pool_;
+  std::deque<Stored> undo_;   // oldest first
+  std::vector<Stored> redo_;  // newest last
+  // What the latest Push put aside, while nothing else happened since: the redo steps, and
+  // the oldest step of a full ring.
+  struct SetAside {
+    std::vector<Stored> redo;
+    std::optional<Stored> pushedOut;
+  };
+  std::optional<SetAside> setAside_;
+  size_t depth_ = kDefaultDepth;
 };
 
 }  // namespace lumoscope

@@ -11,7 +11,7 @@ using E = EnableRule;
 using C = CheckRule;
 using K = ViewKey;
 
-constexpr std::array<ViewCommand, 26> kCommands{{
+constexpr std::array<ViewCommand, 28> kCommands{{
     {cmd::kReloadFields, nullptr, false, A::Reload, E::Loaded, C::None, 0, 0, 0, K::Other},
     {cmd::kViewSatNames, nullptr, false, A::ShowView, E::Loaded, C::ViewType, 1, 0, 0, K::Other},
     {cmd::kViewSatellites, "View Satellite Infomation", true, A::ShowView, E::Loaded, C::ViewType, 2, 0, 0,
@@ -47,6 +47,9 @@ constexpr std::array<ViewCommand, 26> kCommands{{
     {cmd::kUndo, "Undo", true, A::Undo, E::UndoAvailable, C::None, 0, 0, 0, K::Other},
     {cmd::kCut, "Cut Channel", false, A::PostKey, E::Loaded, C::None, 0, 0, 0, K::F3},
     {cmd::kPaste, "Paste Channel", false, A::PostKey, E::PasteAvailable, C::None, 0, 0, 0, K::F4},
+    {cmd::kRedo, "Redo", true, A::Redo, E::RedoAvailable, C::None, 0, 0, 0, K::Other},
+    {cmd::kEditChannel, "Edit the Selected Channel", true, A::PostKey, E::ChannelRows, C::None, 0, 0, 0,
+     K::Enter},
 }};
 
 }  // namespace

@@ -32,6 +32,9 @@ inline constexpr int kUndo = 32845;
 inline constexpr int kSortSatTypeBouquetName = 32846;
 inline constexpr int kCut = 32848;
 inline constexpr int kPaste = 32849;
+// Commands of this program beyond the receiver editor's own set.
+inline constexpr int kRedo = 32860;
+inline constexpr int kEditChannel = 32861;
 }  // namespace cmd
 
 enum class ViewAction {
@@ -47,6 +50,7 @@ enum class ViewAction {
   Pad,
   RevertPad,
   Undo,
+  Redo,
 };
 
 enum class EnableRule {
@@ -55,7 +59,9 @@ enum class EnableRule {
   LoadedChannelView,  // loaded and m_viewType = 0
   PadUndoAvailable,
   UndoAvailable,
+  RedoAvailable,
   PasteAvailable,  // loaded, channel view, and the cut buffer of the shown kind holds a record
+  ChannelRows,     // loaded, and the view shows channels (the channel view or a channel section)
 };
 
 enum class CheckRule {
@@ -67,7 +73,8 @@ enum class CheckRule {
   DetailColumns,
 };
 
-enum class ViewKey { Delete, Insert, F2, F3, F4, Other };
+// Enter opens the selected channel's dialog (also in the channel sections' views).
+enum class ViewKey { Delete, Insert, F2, F3, F4, Enter, Other };
 
 struct ViewCommand {
   int id;

@@ -47,7 +47,7 @@ std::string CLumoscopeListView::SearchText(size_t row) const {
   if (m_viewType >= 1 && m_viewType <= static_cast<int>(kSectionCount)) {
     const Section section = static_cast<Section>(m_viewType);
     const SectionSpan span = SectionLocator(m_fields)[section];
-    for (size_t f = 0; f < span.width; ++f) add(NameToUtf8(m_fields[span.At(row, static_cast<int>(f))]));
+    for (size_t f = 0; f < span.width; ++f) add(m_names.Decode(m_fields[span.At(row, static_cast<int>(f))]));
     if (section == Section::Satellite) {
       std::string stored = m_fields[span.At(row, field::kSatDegree)];
       if (const std::optional<std::string> shown = DegreeToDisplay(stored, true)) add(*shown);
@@ -57,11 +57,11 @@ std::string CLumoscopeListView::SearchText(size_t row) const {
   if (m_showDigital) {
     const std::string* r = m_digitalRows.data() + row * kDigitalRowWidth;
     for (int c : {digitalcol::kNumber, digitalcol::kSvcId, digitalcol::kFrequency}) add(r[c]);
-    for (int c : {digitalcol::kName, digitalcol::kBouquet, digitalcol::kSatName}) add(NameToUtf8(r[c]));
+    for (int c : {digitalcol::kName, digitalcol::kBouquet, digitalcol::kSatName}) add(m_names.Decode(r[c]));
   } else {
     const std::string* r = m_analogRows.data() + row * kAnalogRowWidth;
     for (int c : {analogcol::kNumber, analogcol::kFrequency}) add(r[c]);
-    for (int c : {analogcol::kName, analogcol::kSatName}) add(NameToUtf8(r[c]));
+    for (int c : {analogcol::kName, analogcol::kSatName}) add(m_names.Decode(r[c]));
   }
   return text;
 }
@@ -76,10 +76,10 @@ std::string CLumoscopeListView::RowName(size_t row) const {
   if (m_viewType >= 1 && m_viewType <= static_cast<int>(kSectionCount)) {
     const Section section = static_cast<Section>(m_viewType);
     const SectionSpan span = SectionLocator(m_fields)[section];
-    return NameToUtf8(m_fields[span.At(row, static_cast<int>(FormatOf(section).nameField))]);
+    return m_names.Decode(m_fields[span.At(row, static_cast<int>(FormatOf(section).nameField))]);
   }
-  if (m_showDigital) return NameToUtf8(m_digitalRows[row * kDigitalRowWidth + digitalcol::kName]);
-  return NameToUtf8(m_analogRows[row * kAnalogRowWidth + analogcol::kName]);
+  if (m_showDigital) return m_names.Decode(m_digitalRows[row * kDigitalRowWidth + digitalcol::kName]);
+  return m_names.Decode(m_analogRows[row * kAnalogRowWidth + analogcol::kName]);
 }
 
 int CLumoscopeListView::FindName(const std::string& typedUtf8, int fromShownRow) const {

@@ -19,11 +19,12 @@ inline constexpr const char* kExportOntoList =
 // Writes the export of the list `fields` (loaded from `listPath`) to `path`. False after
 // telling the person why.
 bool WriteChannelExport(const std::vector<std::string>& fields, const std::string& listPath,
-                        const std::string& path, ExportFormat format, IReporter& reporter);
+                        const std::string& path, ExportFormat format, const NameCodec& names,
+                        IReporter& reporter);
 
 // The window's Export: asks for the file (offering the list's folder), and writes it in
 // the format its name asks for. False when the person cancelled or writing failed.
 bool ExportChannelListAs(IFileChooser& chooser, IReporter& reporter, const std::vector<std::string>& fields,
-                         const std::string& listPath);
+                         const std::string& listPath, const NameCodec& names);
 
 }  // namespace lumoscope

@@ -1,5 +1,8 @@
 #include "shell/OptionDialogState.h"
 
+#include <algorithm>
+
+#include "shell/EditingSettings.h"
 #include "shell/PortSettings.h"
 #include "shell/SettingsKeys.h"
 
@@ -10,7 +13,9 @@ OptionDialogState::OptionDialogState(const AppOptions& options, const ISettingsS
       portNumber(options.portNumber),
       devicePaths(options.devicePaths),
       textColour(ReadTextColour(store)),
-      backgroundColour(ReadBackgroundColour(store)) {
+      backgroundColour(ReadBackgroundColour(store)),
+      undoSteps(options.undoSteps),
+      nameEncoding(options.nameEncoding) {
   if (portNumber < 1 || portNumber > kPortCount) portNumber = settings::kPortDefault;
 }
 
@@ -39,8 +44,11 @@ OptionDialogState::Result OptionDialogState::Accept(AppOptions& options, ISettin
   options.fortySatellites = fortySatellites;
   options.portNumber = portNumber;
   options.devicePaths = devicePaths;
+  options.undoSteps = std::clamp<size_t>(undoSteps, 1, kMaxUndoSteps);
+  options.nameEncoding = nameEncoding;
   SavePortNumber(store, portNumber);
   SaveDevicePaths(store, options);
+  SaveEditingOptions(store, options);
   return result;
 }
 

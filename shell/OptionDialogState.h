@@ -23,6 +23,8 @@ class OptionDialogState {
   Colour textColour = kDefaultTextColour;
   Colour backgroundColour = kDefaultBackgroundColour;
   bool coloursTouched = false;
+  size_t undoSteps = kDefaultUndoSteps;  // 1 to kMaxUndoSteps
+  NameEncoding nameEncoding = kDefaultNameEncoding;
 
   // The colour buttons: `chosen` is empty when the colour chooser was cancelled. Pressing
   // either counts as touching the colours all the same.
@@ -35,8 +37,8 @@ class OptionDialogState {
     Colour textColour = kBlack;
     Colour backgroundColour = kWhite;
   };
-  // OK: saves colours when touched, the port number and the device paths, and puts the
-  // choices into the running options.
+  // OK: saves colours when touched, the port number, the device paths, the undo steps and
+  // the name encoding, and puts the choices into the running options.
   Result Accept(AppOptions& options, ISettingsStore& store) const;
 };
 

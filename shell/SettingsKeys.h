@@ -44,6 +44,10 @@ inline constexpr const char* kRecentListsSection = "Recent Lists";
 inline constexpr const char* kRecentListKeys[] = {"List1", "List2", "List3", "List4",
                                                   "List5", "List6", "List7", "List8"};
 
+// How many steps Undo keeps (1 to 100), and the name encoding by its name (ISO-8859-1).
+inline constexpr const char* kUndoStepsKey = "Undo Steps";
+inline constexpr const char* kNameEncodingKey = "Name Encoding";
+
 // The device behind each port name on this machine, one key per port name.
 inline constexpr const char* kDeviceSection = "CommPort Devices";
 inline constexpr const char* kDeviceKeys[] = {"COM1", "COM2", "COM3", "COM4"};

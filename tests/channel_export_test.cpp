@@ -82,7 +82,7 @@ TEST(ChannelExport, CsvReadsBackToTheJoinedRows) {
   std::vector<std::string> digital, analog;
   JoinChannelTables(fields, digital, analog);
 
-  const std::vector<Row> rows = ReadCsv(ExportChannelList(fields, ExportFormat::Csv));
+  const std::vector<Row> rows = ReadCsv(ExportChannelList(fields, ExportFormat::Csv, NameCodec()));
   ASSERT_EQ(rows.size(), 1u + 4u + 1u);  // header, 3 channels and a PID channel, one analog
   for (const Row& r : rows) EXPECT_EQ(r.size(), rows[0].size());
   EXPECT_EQ(rows[0][0], "Kind");
@@ -96,7 +96,7 @@ TEST(ChannelExport, CsvReadsBackToTheJoinedRows) {
     const int width = isDigital ? kDigitalRowWidth : kAnalogRowWidth;
     const std::string* joined = (isDigital ? digital.data() + r * width : analog.data());
     Row expected;
-    for (int c = 0; c < width; ++c) expected.push_back(NameToUtf8(joined[c]));
+    for (int c = 0; c < width; ++c) expected.push_back(NameCodec().Decode(joined[c]));
     EXPECT_EQ(NonEmptySorted(Row(got.begin() + 1, got.end())), NonEmptySorted(expected)) << r;
   }
   EXPECT_EQ(rows[1][nameColumn], "Say \"Hi\"");
@@ -106,7 +106,7 @@ TEST(ChannelExport, CsvReadsBackToTheJoinedRows) {
 }
 
 TEST(ChannelExport, JsonParsesWithOneObjectPerChannel) {
-  const auto json = nlohmann::json::parse(ExportChannelList(AwkwardList(), ExportFormat::Json));
+  const auto json = nlohmann::json::parse(ExportChannelList(AwkwardList(), ExportFormat::Json, NameCodec()));
   EXPECT_EQ(json["format"], kExportJsonFormat);
   EXPECT_EQ(json["version"], kExportJsonVersion);
   ASSERT_EQ(json["digital"].size(), 4u);
@@ -128,11 +128,11 @@ TEST(ChannelExport, FormatByNameAndFilesWrittenWhole) {
   TempDir dir;
   RecordingReporter reporter;
   const std::vector<std::string> fields = AwkwardList();
-  ASSERT_TRUE(
-      WriteChannelExport(fields, dir.File("list.txt"), dir.File("out.csv"), ExportFormat::Csv, reporter));
-  EXPECT_EQ(ReadFile(dir.File("out.csv")), ExportChannelList(fields, ExportFormat::Csv));
+  ASSERT_TRUE(WriteChannelExport(fields, dir.File("list.txt"), dir.File("out.csv"), ExportFormat::Csv,
+                                 NameCodec(), reporter));
+  EXPECT_EQ(ReadFile(dir.File("out.csv")), ExportChannelList(fields, ExportFormat::Csv, NameCodec()));
   EXPECT_FALSE(WriteChannelExport(fields, dir.File("list.txt"), dir.File("no/such/folder.csv"),
-                                  ExportFormat::Csv, reporter));
+                                  ExportFormat::Csv, NameCodec(), reporter));
   ASSERT_EQ(reporter.boxes.size(), 1u);
   EXPECT_NE(reporter.boxes[0].find(dir.File("no/such/folder.csv")), std::string::npos);
   EXPECT_EQ(dir.FileNames(), std::vector<std::string>{"out.csv"});

@@ -16,7 +16,7 @@ namespace {
 TEST(ListDiffTest, AListEqualsItself) {
   TempDir dir;
   const std::vector<std::string> list = LoadContent(UpkeepList(8), dir, "a.txt");
-  const ListDifferences d = CompareLists(list, list);
+  const ListDifferences d = CompareLists(list, list, NameCodec());
   EXPECT_TRUE(d.Equal());
   EXPECT_TRUE(nlohmann::json::parse(DifferencesJson(d, "a.txt", "a.txt"))["equal"].get<bool>());
 }
@@ -36,7 +36,8 @@ TEST(ListDiffTest, EachKindOfChangeIsReportedOncePerChannel) {
   b.channels.back()[3] = "F00D";  // the last one removed, a new one added
   b.channels.back()[5] = "New";
   TempDir dir;
-  const ListDifferences d = CompareLists(LoadContent(a, dir, "a.txt"), LoadContent(b, dir, "b.txt"));
+  const ListDifferences d =
+      CompareLists(LoadContent(a, dir, "a.txt"), LoadContent(b, dir, "b.txt"), NameCodec());
 
   const std::map<ChangeKind, size_t> expected{{ChangeKind::Added, 1},
                                               {ChangeKind::Removed, 1},

@@ -51,8 +51,8 @@ listgen::ListContent UntidyList() {
 
 TEST(ListFindingsTest, FindsWhatWasMadeAndNothingInACleanList) {
   TempDir dir;
-  EXPECT_TRUE(FindListProblems(LoadContent(UpkeepList(5), dir, "clean.txt")).Clean());
-  const ListFindings f = FindListProblems(LoadContent(UntidyList(), dir, "untidy.txt"));
+  EXPECT_TRUE(FindListProblems(LoadContent(UpkeepList(5), dir, "clean.txt"), NameCodec()).Clean());
+  const ListFindings f = FindListProblems(LoadContent(UntidyList(), dir, "untidy.txt"), NameCodec());
   EXPECT_EQ(f.duplicates.size(), 3u);
   EXPECT_EQ(f.unusedTransponders.size(), 1u);
   EXPECT_EQ(f.sameNames.size(), 1u);
@@ -81,7 +81,7 @@ TEST_P(TidyTest, RemovesTheChosenRecordsAndKeepsEveryReference) {
   const TidyCase& c = GetParam();
   TempDir dir;
   const std::vector<std::string> before = LoadContent(UntidyList(), dir, "list.txt");
-  const TidyPlan plan = PlanTidy(before, c.choice);
+  const TidyPlan plan = PlanTidy(before, c.choice, NameCodec());
   EXPECT_EQ(plan.channels.size(), c.channels);
   EXPECT_EQ(plan.transponders.size(), c.transponders);
 
@@ -92,7 +92,7 @@ TEST_P(TidyTest, RemovesTheChosenRecordsAndKeepsEveryReference) {
   const std::vector<std::string>& after = host.fields;
   EXPECT_EQ(CheckWellFormed(after), "");
 
-  const ListFindings left = FindListProblems(after);
+  const ListFindings left = FindListProblems(after, NameCodec());
   EXPECT_EQ(left.duplicates.empty(), c.choice.duplicates);
   EXPECT_EQ(left.unusedTransponders.empty(), c.choice.unusedTransponders);
   EXPECT_EQ(left.nullChannels.empty(), c.choice.nullChannels);
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TidyUpTest, AnEmptyPlanChangesNothing) {
   FakeListView host(WorkingListBuilder{}.SatNames(32).Build());
-  EXPECT_FALSE(TidyUp(host, PlanTidy(host.fields, {true, true, true})));
+  EXPECT_FALSE(TidyUp(host, PlanTidy(host.fields, {true, true, true}, NameCodec())));
   EXPECT_TRUE(host.undo.empty());
   EXPECT_EQ(host.refreshes, 0);
 }

@@ -143,7 +143,7 @@ TEST_F(ListViewTest, CommandRulesFollowLoadedStateAndView) {
 
   int withPrompt = 0;
   for (const ViewCommand& c : ViewCommands()) withPrompt += c.prompt != nullptr;
-  EXPECT_EQ(withPrompt, 13);
+  EXPECT_EQ(withPrompt, 15);
   EXPECT_STREQ(FindViewCommand(cmd::kSortName)->prompt, "Sort by  Channel Name");
   EXPECT_FALSE(FindViewCommand(cmd::kCut)->tooltip);
 }

@@ -19,8 +19,8 @@ FieldsBuilder Lettered(int count) {
 // Dialogs that are never confirmed: the new-channel logic then changes nothing.
 class CancelledDialogs : public IChannelDialogs {
  public:
-  bool RunDigital(DigitalChannelForm&, const std::vector<std::string>&) override { return false; }
-  bool RunAnalog(AnalogChannelForm&, const std::vector<std::string>&) override { return false; }
+  bool RunDigital(DigitalChannelForm&, const ChannelDialogSetup&) override { return false; }
+  bool RunAnalog(AnalogChannelForm&, const ChannelDialogSetup&) override { return false; }
 };
 
 TEST_F(ListViewTest, DeleteRemovesExactlyTheSelectedRows) {
@@ -209,7 +209,7 @@ TEST_F(ListViewTest, ModifiedStateIsKeptApartFromUndo) {
   g_sortMode = 4;
   view.SortChannels();
   EXPECT_TRUE(view.IsModified());
-  EXPECT_FALSE(view.UndoAvailable());  // a sort records no step
+  EXPECT_EQ(view.CommandText(cmd::kUndo), "Undo (1 - Sort Channel)");
 
   control.Select({1});
   view.OnKeyDown(ViewKey::Delete);

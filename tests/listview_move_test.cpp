@@ -33,7 +33,7 @@ TEST_F(MoveTest, SingleRowLandsAboveTheDropRow) {
   EXPECT_EQ(Names(), (Strings{"B", "A", "C", "D"}));
   EXPECT_EQ(control.focused, 1);
   EXPECT_EQ(control.ColumnTexts(0), (Strings{"1", "2", "3", "4", "5", "6"}));
-  EXPECT_FALSE(view.UndoAvailable());  // a single-row move records no step
+  EXPECT_EQ(view.CommandText(cmd::kUndo), "Undo (1 - Move Channel)");
   EXPECT_TRUE(view.IsModified());
   EXPECT_EQ(control.pointers, (std::vector<PointerShape>{PointerShape::AppStarting, PointerShape::Arrow}));
   EXPECT_FALSE(view.Dragging());

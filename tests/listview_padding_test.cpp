@@ -41,7 +41,7 @@ TEST_F(PaddingTest, GroupsEndAtTheNextHundred) {
   EXPECT_EQ(Names("CHANNEL_PID"), (Strings{"p"}));
   EXPECT_EQ(Column(Section::PidChannel, 0), (Strings{"201"}));
   EXPECT_TRUE(view.IsModified());
-  EXPECT_FALSE(view.UndoAvailable());
+  EXPECT_EQ(view.CommandText(cmd::kUndo), "Undo (1 - Pad Channel)");
   EXPECT_TRUE(view.IsCommandEnabled(cmd::kRevertPadding));
   EXPECT_EQ(g_sortMode, 0);  // restored
 }

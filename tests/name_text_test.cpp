@@ -20,7 +20,7 @@ TEST(NameTextTest, TextToUtf8KeepsUtf8AndDecodesTheRestAsLatin1) {
       {"\xE2\x82", "\xC3\xA2\xC2\x82"},                          // nor a cut-off sequence
       {"\xF0\x9F\x93\xBA", "\xF0\x9F\x93\xBA"},                  // four bytes
   };
-  for (const auto& c : cases) EXPECT_EQ(TextToUtf8(c.text), c.utf8) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(TextToUtf8(c.text, NameCodec()), c.utf8) << c.text;
 }
 
 }  // namespace

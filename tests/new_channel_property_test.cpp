@@ -79,7 +79,8 @@ WorkingListBuilder RandomList(Random& rnd) {
 class RandomDialogs : public IChannelDialogs {
  public:
   explicit RandomDialogs(Random& rnd) : rnd_(rnd) {}
-  bool RunDigital(DigitalChannelForm& f, const std::vector<std::string>& lines) override {
+  bool RunDigital(DigitalChannelForm& f, const ChannelDialogSetup& setup) override {
+    const std::vector<std::string>& lines = setup.satelliteLines;
     f.name = rnd_.Name();
     f.svcId = rnd_.From("0123456789abcdefABCDEF", rnd_.Int(1, 4));
     f.activeAudio = rnd_.Byte();
@@ -91,7 +92,8 @@ class RandomDialogs : public IChannelDialogs {
     f.satellite.selected = rnd_.Int(0, static_cast<int>(lines.size() / 7) - 1);
     return true;
   }
-  bool RunAnalog(AnalogChannelForm& f, const std::vector<std::string>& lines) override {
+  bool RunAnalog(AnalogChannelForm& f, const ChannelDialogSetup& setup) override {
+    const std::vector<std::string>& lines = setup.satelliteLines;
     f.name = rnd_.Name();
     f.frequency = rnd_.Tuning();
     f.cBand = rnd_.Coin();

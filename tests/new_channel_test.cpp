@@ -6,36 +6,15 @@
 #include "base/ListLimits.h"
 #include "base/SectionLocator.h"
 #include "editing/NewChannel.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/WorkingListBuilder.h"
 
 namespace lumoscope {
 namespace {
 
 using test::FakeListView;
+using test::ScriptedDialogs;
 using test::WorkingListBuilder;
-
-class ScriptedDialogs : public IChannelDialogs {
- public:
-  std::function<bool(DigitalChannelForm&)> digital;
-  std::function<bool(AnalogChannelForm&)> analog;
-  DigitalChannelForm shownDigital;
-  AnalogChannelForm shownAnalog;
-  std::vector<std::string> shownLines;
-  int runs = 0;
-
-  bool RunDigital(DigitalChannelForm& form, const std::vector<std::string>& lines) override {
-    ++runs;
-    shownDigital = form;
-    shownLines = lines;
-    return digital ? digital(form) : false;
-  }
-  bool RunAnalog(AnalogChannelForm& form, const std::vector<std::string>& lines) override {
-    ++runs;
-    shownAnalog = form;
-    shownLines = lines;
-    return analog ? analog(form) : false;
-  }
-};
 
 // A dialog closed with OK after typing these values.
 std::function<bool(DigitalChannelForm&)> TypeDigital(std::string freq, std::string rate,

@@ -90,7 +90,7 @@ TEST_P(OrderLikeTest, ReferenceOrderFirstThenTheRestAroundNullChannels) {
   ASSERT_TRUE(reference.has_value());
   EXPECT_EQ(reference->isList, !namesFile);
 
-  const OrderLikeReport report = OrderLike(fields, *reference);
+  const OrderLikeReport report = OrderLike(fields, *reference, NameCodec());
   EXPECT_EQ(NamesOf(fields, "CHANNEL"), s.expectedChannels);
   EXPECT_EQ(NamesOf(fields, "CHANNEL_PID"), s.expectedPids);
   EXPECT_EQ(NamesOf(fields, "ANALOG"), s.expectedAnalog);

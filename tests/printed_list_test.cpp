@@ -24,7 +24,7 @@ TEST(PrintedList, GroupsBySatelliteWithTheReceiversNumbers) {
   b.Channel("4", "1", "0", "B").Channel("5", "3", "2", "X").Channel("6", "2", "1", "C");
   b.PidChannel("7", "1", "0").Analog("1", "1", "ANA");
 
-  const std::vector<PrintedSatellite> groups = BuildPrintedList(b.Build());
+  const std::vector<PrintedSatellite> groups = BuildPrintedList(b.Build(), NameCodec());
   ASSERT_EQ(groups.size(), 2u);
   EXPECT_EQ(groups[0].title, "Astra (E019.2)");
   EXPECT_EQ(groups[1].title, "Caf\u00e9");

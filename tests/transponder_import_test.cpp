@@ -76,6 +76,24 @@ TEST(ScanTable, RefusesWhatIsNoTableWithoutHandingItToTheLibrary) {
   }
 }
 
+// The library's own tests for comments, blank lines and line ends are not a person's: an
+// indented comment (here one that once overran its buffers), a blank line holding a tab or a
+// carriage return, and Windows line ends are all read as a person means them.
+TEST(ScanTable, CommentsBlankLinesAndLineEndsAsAPersonMeansThem) {
+  const std::string junk = "\t#sDTRANSSSI" + std::string(60, '\xff') + "M";
+  const std::string oneLine =
+      junk + "\r\n\t\r\nS 11494000 H 22000000 5/6\r\n \t\nS 11778000 V 27500000 3/4\n";
+  const std::string v5 = junk + "\n[Grupo \xe1 " + std::string(80, '~') +
+                         "]\r\n\tDELIVERY_SYSTEM = DVBS\r\n\tFREQUENCY  =\t11494000\r\n\t\r\n";
+  for (const auto& [text, entries] : {std::pair{oneLine, 2u}, std::pair{v5, 1u}}) {
+    std::string error;
+    const std::optional<ScanTable> table = ParseScanTable(text, "table", error);
+    ASSERT_TRUE(table) << error;
+    EXPECT_EQ(table->entries.size(), entries);
+    EXPECT_EQ(table->entries[0].frequencyKHz, 11494000u);
+  }
+}
+
 TEST(TransponderImport, AddsTheNewOnesAboveTheLargestIndexInOneUndoStep) {
   FakeListView view(TwoSatellites().Build());
   const std::vector<std::string> before = view.fields;
@@ -99,7 +117,7 @@ TEST(TransponderImport, AddsTheNewOnesAboveTheLargestIndexInOneUndoStep) {
   EXPECT_EQ(view.undo[0].fields, before);
   EXPECT_EQ(view.refreshes, 1);
 
-  const std::string text = ImportReportText(*report);
+  const std::string text = ImportReportText(*report, NameCodec());
   for (const char* part : {"3 transponder(s) added", "2 already", "2 with circular", "1 skipped"})
     EXPECT_NE(text.find(part), std::string::npos) << text;
 

@@ -38,10 +38,12 @@ QComboBox* MakeList(const KeywordList<N>& words, int preset, const QString& obje
 
 }  // namespace
 
-AnalogChannelDialog::AnalogChannelDialog(const AnalogChannelForm& preset,
-                                         const std::vector<std::string>& satelliteLines, IReporter& reporter,
-                                         QWidget* parent)
+AnalogChannelDialog::AnalogChannelDialog(const AnalogChannelForm& preset, const ChannelDialogSetup& setup,
+                                         IReporter& reporter, QWidget* parent)
     : QDialog(parent),
+      preset_(preset),
+      names_(setup.names),
+      purpose_(setup.purpose),
       reporter_(reporter),
       name_(MakeEdit(preset.name, QStringLiteral("name"), kMaxNameLength)),
       frequency_(MakeEdit(preset.frequency, QStringLiteral("frequency"), kFrequencyMaxLength)),
@@ -61,9 +63,10 @@ AnalogChannelDialog::AnalogChannelDialog(const AnalogChannelForm& preset,
       deEmphasis_(MakeList(kDeEmphases, preset.deEmphasis, QStringLiteral("deEmphasis"))),
       tvRadio_(
           new RadioPair(QStringLiteral("TV"), QStringLiteral("Radio"), QStringLiteral("tvRadio"), preset.tv)),
-      satellite_(new ChannelSatelliteGroup(satelliteLines, preset.satellite, reporter, this)),
+      satellite_(
+          new ChannelSatelliteGroup(setup.satelliteLines, preset.satellite, setup.names, reporter, this)),
       ok_(new QPushButton(QStringLiteral("&Ok"))) {
-  setWindowTitle(QStringLiteral("Setting Analog Channel....New"));
+  setWindowTitle(DialogTitle(QStringLiteral("Setting Analog Channel"), setup.purpose));
 
   auto* general = new QGroupBox(QStringLiteral("General"));
   auto* form = new QFormLayout(general);
@@ -114,11 +117,12 @@ AnalogChannelForm AnalogChannelDialog::Form() const {
 
 void AnalogChannelDialog::accept() {
   const AnalogChannelForm form = Form();
-  if (form.frequency.empty()) {
+  const bool edit = purpose_ == DialogPurpose::Edit;
+  if (!edit && form.frequency.empty()) {
     reporter_.MessageBox(kFrequencyNotFilledMessage);
     return;
   }
-  if (const auto problem = CheckAnalogForm(form)) {
+  if (const auto problem = CheckAnalogForm(form, names_, edit ? &preset_ : nullptr)) {
     reporter_.MessageBox(*problem);
     return;
   }

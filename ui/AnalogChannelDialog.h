@@ -1,6 +1,7 @@
 #pragma once
-// "Setting Analog Channel....New": the values of a new analog channel (one analog
-// transponder) and its satellite. OK runs the form checks and stays open on a refusal.
+// "Setting Analog Channel....New" and "....Edit": the values of an analog channel (one
+// analog transponder) and its satellite. OK runs the form checks (of an edit: the values
+// that were changed) and stays open on a refusal.
 #include <QDialog>
 #include <string>
 #include <vector>
@@ -23,8 +24,8 @@ class RadioPair;
 class AnalogChannelDialog : public QDialog {
   Q_OBJECT
  public:
-  AnalogChannelDialog(const AnalogChannelForm& preset, const std::vector<std::string>& satelliteLines,
-                      IReporter& reporter, QWidget* parent = nullptr);
+  AnalogChannelDialog(const AnalogChannelForm& preset, const ChannelDialogSetup& setup, IReporter& reporter,
+                      QWidget* parent = nullptr);
 
   // The values on screen (numbers without surrounding blanks, list positions).
   AnalogChannelForm Form() const;
@@ -35,6 +36,9 @@ class AnalogChannelDialog : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  AnalogChannelForm preset_;
+  NameCodec names_;
+  DialogPurpose purpose_;
   IReporter& reporter_;
   QLineEdit* name_;
   QLineEdit* frequency_;

@@ -48,8 +48,8 @@ bool IsOkKey(const QKeyEvent& event, const QPushButton& ok) {
 }
 
 ChannelSatelliteGroup::ChannelSatelliteGroup(const std::vector<std::string>& satelliteLines,
-                                             const SatelliteFields& preset, IReporter& reporter,
-                                             QWidget* parent)
+                                             const SatelliteFields& preset, const NameCodec& names,
+                                             IReporter& reporter, QWidget* parent)
     : QGroupBox(QStringLiteral("Satellite"), parent),
       lines_(satelliteLines),
       reporter_(reporter),
@@ -60,8 +60,11 @@ ChannelSatelliteGroup::ChannelSatelliteGroup(const std::vector<std::string>& sat
       degree_(MakeReadOnly(preset.degree, QStringLiteral("degree"))) {
   name_->setObjectName(QStringLiteral("satelliteName"));
   for (size_t s = 0; s < SatelliteCount(lines_); ++s)
-    name_->addItem(QString::fromStdString(SatelliteName(lines_, s)));
-  name_->setCurrentIndex(static_cast<int>(FindSatelliteByPrefix(lines_, preset.name)));
+    name_->addItem(QString::fromStdString(names.Decode(SatelliteName(lines_, s))));
+  const auto at = static_cast<size_t>(preset.selected);
+  const bool atItsPlace =
+      preset.selected >= 0 && at < SatelliteCount(lines_) && SatelliteName(lines_, at) == preset.name;
+  name_->setCurrentIndex(static_cast<int>(atItsPlace ? at : FindSatelliteByPrefix(lines_, preset.name)));
   connect(name_, &QComboBox::currentIndexChanged, this, &ChannelSatelliteGroup::ShowSatellite);
 
   auto* form = new QFormLayout(this);
@@ -117,6 +120,10 @@ RadioPair::RadioPair(const QString& first, const QString& second, const QString&
 
 bool RadioPair::FirstChecked() const {
   return first_->isChecked();
+}
+
+QString DialogTitle(const QString& base, DialogPurpose purpose) {
+  return base + (purpose == DialogPurpose::Edit ? QStringLiteral("....Edit") : QStringLiteral("....New"));
 }
 
 QHBoxLayout* OkCancelRow(QDialog& dialog, QPushButton& ok) {

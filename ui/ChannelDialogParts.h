@@ -30,8 +30,10 @@ namespace lumoscope::ui {
 class ChannelSatelliteGroup : public QGroupBox {
   Q_OBJECT
  public:
+  // The names in the list are decoded with `names`. The preset satellite is the one at
+  // its position when that has its name, else the first whose name begins with it.
   ChannelSatelliteGroup(const std::vector<std::string>& satelliteLines, const SatelliteFields& preset,
-                        IReporter& reporter, QWidget* parent = nullptr);
+                        const NameCodec& names, IReporter& reporter, QWidget* parent = nullptr);
 
   // The values on screen and the position of the selected satellite.
   SatelliteFields Fields() const;
@@ -66,6 +68,9 @@ QLineEdit* MakeEdit(const std::string& text, const QString& objectName, int maxL
 
 // Insert, and Delete while the OK button has the focus, close the dialog as OK does.
 bool IsOkKey(const QKeyEvent& event, const QPushButton& ok);
+
+// "Setting Digital Channel....New", "Setting Analog Channel....Edit".
+QString DialogTitle(const QString& base, DialogPurpose purpose);
 
 // The "&Ok" / "&Cancel" row at the bottom of a channel dialog, wired to accept and reject.
 QHBoxLayout* OkCancelRow(QDialog& dialog, QPushButton& ok);

@@ -1,6 +1,5 @@
 #include "ui/ChannelListModel.h"
 
-#include <QStringDecoder>
 #include <algorithm>
 
 #include "listview/ListControl.h"
@@ -11,19 +10,10 @@ namespace {
 
 const std::string kNoText;
 
-constexpr unsigned char kFirstNonAscii = 0x80;
-
 }  // namespace
 
 QString CellText(const std::string& text) {
-  const bool ascii = std::all_of(text.begin(), text.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < kFirstNonAscii; });
-  const auto size = static_cast<qsizetype>(text.size());
-  if (ascii) return QString::fromLatin1(text.data(), size);
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  QString decoded = utf8(QByteArrayView(text.data(), size));
-  if (!utf8.hasError()) return decoded;
-  return QString::fromLatin1(text.data(), size);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 ChannelListModel::ChannelListModel(QObject* parent) : QAbstractTableModel(parent) {
@@ -150,6 +140,7 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
   if (row >= Rows() || column >= Columns()) return {};
   switch (role) {
     case Qt::DisplayRole:
+    case Qt::EditRole:
       return CellText(cells_[CellIndex(row, column)]);
     case Qt::DecorationRole: {
       const int image = images_[static_cast<size_t>(row)];
@@ -173,7 +164,19 @@ QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, 
 
 Qt::ItemFlags ChannelListModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
-  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+  Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+  if (!batching_ && editable_ && editable_(index.row(), index.column())) flags |= Qt::ItemIsEditable;
+  return flags;
+}
+
+bool ChannelListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !index.isValid() || !(flags(index) & Qt::ItemIsEditable)) return false;
+  const QString text = value.toString();
+  // Unchanged text is no edit. The view model refills the whole list after an edit, which
+  // must not happen while the editor is still being closed: the edit goes on queued.
+  if (text == CellText(Cell(index.row(), index.column()))) return false;
+  emit cellEdited(index.row(), index.column(), text);
+  return true;
 }
 
 }  // namespace lumoscope::ui

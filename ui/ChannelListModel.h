@@ -9,6 +9,7 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,10 @@ class ChannelListModel final : public QAbstractTableModel {
   // batch changed the column titles (another view is shown, not the same one refilled).
   bool EndBatch();
 
+  // --- Editing in place: which cells the view model lets a person edit; an edited cell
+  // is handed on by cellEdited (queued, after the editor has closed), never stored here.
+  void SetCellEditable(std::function<bool(int row, int column)> editable) { editable_ = std::move(editable); }
+
   // --- Direct reads (no conversion)
   int Columns() const { return static_cast<int>(titles_.size()); }
   int Rows() const { return static_cast<int>(images_.size()); }
@@ -47,10 +52,13 @@ class ChannelListModel final : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
  signals:
   // The first change of a batch was made; the owner arranges for EndBatch().
   void batchStarted();
+  // A person finished editing a cell with this text.
+  void cellEdited(int row, int column, const QString& text);
 
  private:
   void BeginBatch();
@@ -66,10 +74,11 @@ class ChannelListModel final : public QAbstractTableModel {
   std::vector<int> images_;
   std::array<QIcon, 3> icons_;
   bool batching_ = false;
+  std::function<bool(int, int)> editable_;
 };
 
-// Display text of a cell: the list files are mostly ASCII; other bytes are taken as
-// UTF-8 when they form valid UTF-8, and as Latin-1 otherwise, so no byte is lost.
+// Display text of a cell: the view model hands every text over as UTF-8 (names decoded
+// from the list's name encoding).
 QString CellText(const std::string& text);
 
 }  // namespace lumoscope::ui

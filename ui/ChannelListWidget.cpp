@@ -75,6 +75,9 @@ ChannelListWidget::ChannelListWidget(QWidget* parent)
     for (int c = 0; c < model_->Columns(); ++c) titles.push_back(model_->Title(c));
     draggedWidths_[titles][column] = width;
   });
+  model_->SetCellEditable(
+      [this](int row, int column) { return view_ != nullptr && view_->IsCellEditable(row, column); });
+  connect(model_, &ChannelListModel::cellEdited, this, &ChannelListWidget::CommitCell, Qt::QueuedConnection);
 
   autoScrollTimer_.setInterval(kAutoScrollIntervalMs);
   connect(&autoScrollTimer_, &QTimer::timeout, this, &ChannelListWidget::AutoScrollStep);
@@ -373,6 +376,9 @@ ViewKey ChannelListWidget::EditingKey(int qtKey) {
       return ViewKey::F3;
     case Qt::Key_F4:
       return ViewKey::F4;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return ViewKey::Enter;
     default:
       return ViewKey::Other;
   }
@@ -397,8 +403,36 @@ void ChannelListWidget::keyPressEvent(QKeyEvent* event) {
       event->accept();
       return;
     }
+    if (key == ViewKey::F2 && EditCurrentRow()) {
+      event->accept();
+      return;
+    }
   }
   QTableView::keyPressEvent(event);
+}
+
+// --- Editing in place ---------------------------------------------------------------------
+
+bool ChannelListWidget::EditCellInPlace(int row, int column) {
+  Flush();
+  if (view_ == nullptr || !view_->IsCellEditable(row, column)) return false;
+  const QModelIndex cell = model_->index(row, column);
+  setCurrentIndex(cell);
+  edit(cell);
+  return true;
+}
+
+bool ChannelListWidget::EditCurrentRow() {
+  const QModelIndex current = currentIndex();
+  if (!current.isValid()) return false;
+  if (EditCellInPlace(current.row(), current.column())) return true;
+  for (int c = 0; c < model_->Columns(); ++c)
+    if (!isColumnHidden(c) && EditCellInPlace(current.row(), c)) return true;
+  return false;
+}
+
+void ChannelListWidget::CommitCell(int row, int column, const QString& text) {
+  if (view_ != nullptr) view_->EditCell(row, column, text.toStdString());
 }
 
 // --- Mouse -------------------------------------------------------------------------------
@@ -426,13 +460,17 @@ void ChannelListWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void ChannelListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-  // The second press of a double click already came as a press; the double click itself
-  // opens nothing, and is dropped like that press when the view model swallowed it.
+  // The second press of a double click already came as a press; it is dropped like that
+  // press when the view model swallowed it. Otherwise it edits what is under the pointer:
+  // a cell of a section view in place, or a channel in its dialog.
   if (event->button() == Qt::LeftButton && view_ != nullptr && left_ == LeftButton::Swallowed) {
     event->accept();
     return;
   }
-  QTableView::mouseDoubleClickEvent(event);
+  QTableView::mouseDoubleClickEvent(event);  // selects the row, as a press would
+  if (event->button() != Qt::LeftButton || view_ == nullptr) return;
+  const QModelIndex cell = indexAt(event->position().toPoint());
+  if (cell.isValid() && !EditCellInPlace(cell.row(), cell.column())) view_->EditChannelAt(cell.row());
 }
 
 void ChannelListWidget::mouseMoveEvent(QMouseEvent* event) {

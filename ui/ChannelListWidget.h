@@ -1,8 +1,10 @@
 #pragma once
 // The channel list of the main window: a report-style table (full-row selection, grid
 // lines, multiple selection, an icon per row) that the list view model drives through
-// IListControl. It hands the five editing keys and the left-button press, moves,
-// release and drag start to the view model before the table acts on them.
+// IListControl. It hands the editing keys and the left-button press, moves, release and
+// drag start to the view model before the table acts on them. Enter or a double click on
+// a channel opens its dialog; in the section views a double click on a cell, or F2 on a
+// row, edits the cell in place, and the view model checks and stores what was typed.
 //
 // Typing in the list jumps to the next row whose name starts with what was typed (the
 // view model knows the name column and the rows shown).
@@ -38,6 +40,8 @@ class ChannelListWidget final : public QTableView, public IListControl {
 
   // The view model that receives keys and mouse events; nullptr detaches it.
   void SetListView(CLumoscopeListView* view) { view_ = view; }
+  // Starts editing a cell in place when the view model lets it be edited.
+  bool EditCellInPlace(int row, int column);
   const ChannelListModel& Model() const { return *model_; }
   // Ends a pending batch of changes now.
   void Flush();
@@ -104,6 +108,9 @@ class ChannelListWidget final : public QTableView, public IListControl {
   // The whole text of a cell that its column is too narrow for, or an empty string.
   QString CutOffText(const QModelIndex& index) const;
   static ViewKey EditingKey(int qtKey);
+  // F2 in a section view: the current cell, or the row's first cell that can be edited.
+  bool EditCurrentRow();
+  void CommitCell(int row, int column, const QString& text);
 
   ChannelListModel* model_;
   CLumoscopeListView* view_ = nullptr;

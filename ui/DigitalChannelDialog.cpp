@@ -16,32 +16,24 @@ namespace lumoscope::ui {
 
 namespace {
 
-// Frequencies and symbol rates have at most 5 digits.
+// Frequencies and symbol rates have at most 5 digits; a PID at most 4 (0 to 8191).
 constexpr int kTuningMaxLength = 5;
-
-// The PID fields belong to channels given by PIDs; a new channel is always given by its
-// service ID, so they are kept in the layout but never shown or used.
-QWidget* HiddenPidFields() {
-  auto* box = new QWidget;
-  auto* form = new QFormLayout(box);
-  form->setContentsMargins(0, 0, 0, 0);
-  form->addRow(QStringLiteral("Video PID"), MakeEdit({}, QStringLiteral("videoPid")));
-  form->addRow(QStringLiteral("Audio PID"), MakeEdit({}, QStringLiteral("audioPid")));
-  form->addRow(QStringLiteral("PCR PID"), MakeEdit({}, QStringLiteral("pcrPid")));
-  box->setEnabled(false);
-  box->setVisible(false);
-  return box;
-}
+constexpr int kPidMaxLength = 4;
 
 }  // namespace
 
-DigitalChannelDialog::DigitalChannelDialog(const DigitalChannelForm& preset,
-                                           const std::vector<std::string>& satelliteLines,
+DigitalChannelDialog::DigitalChannelDialog(const DigitalChannelForm& preset, const ChannelDialogSetup& setup,
                                            IReporter& reporter, QWidget* parent)
     : QDialog(parent),
+      preset_(preset),
+      names_(setup.names),
+      purpose_(setup.purpose),
       reporter_(reporter),
       name_(MakeEdit(preset.name, QStringLiteral("name"), kMaxNameLength)),
       svcId_(MakeEdit(preset.svcId, QStringLiteral("svcId"))),
+      videoPid_(MakeEdit(preset.videoPid, QStringLiteral("videoPid"), kPidMaxLength)),
+      audioPid_(MakeEdit(preset.audioPid, QStringLiteral("audioPid"), kPidMaxLength)),
+      pcrPid_(MakeEdit(preset.pcrPid, QStringLiteral("pcrPid"), kPidMaxLength)),
       activeAudio_(MakeEdit(preset.activeAudio, QStringLiteral("activeAudio"))),
       tvRadio_(
           new RadioPair(QStringLiteral("TV"), QStringLiteral("Radio"), QStringLiteral("tvRadio"), preset.tv)),
@@ -50,9 +42,10 @@ DigitalChannelDialog::DigitalChannelDialog(const DigitalChannelForm& preset,
       polarity_(new RadioPair(QStringLiteral("Horizontal"), QStringLiteral("Vertical"),
                               QStringLiteral("polarity"), preset.horizontal)),
       bouquet_(MakeEdit(preset.bouquet, QStringLiteral("bouquet"), kMaxNameLength)),
-      satellite_(new ChannelSatelliteGroup(satelliteLines, preset.satellite, reporter, this)),
+      satellite_(
+          new ChannelSatelliteGroup(setup.satelliteLines, preset.satellite, setup.names, reporter, this)),
       ok_(new QPushButton(QStringLiteral("&Ok"))) {
-  setWindowTitle(QStringLiteral("Setting Digital Channel....New"));
+  setWindowTitle(DialogTitle(QStringLiteral("Setting Digital Channel"), setup.purpose));
 
   auto* general = new QGroupBox(QStringLiteral("General"));
   auto* generalForm = new QFormLayout(general);
@@ -67,7 +60,17 @@ DigitalChannelDialog::DigitalChannelDialog(const DigitalChannelForm& preset,
   tpForm->addRow(QStringLiteral("Symbol Rate[KHz]"), symbolRate_);
   tpForm->addRow(QStringLiteral("Polarity :"), polarity_);
   tpForm->addRow(QStringLiteral("Bouquet"), bouquet_);
-  tpForm->addRow(HiddenPidFields());
+  tpForm->addRow(QStringLiteral("Video PID"), videoPid_);
+  tpForm->addRow(QStringLiteral("Audio PID"), audioPid_);
+  tpForm->addRow(QStringLiteral("PCR PID"), pcrPid_);
+  // A channel is given either by its service ID or by its PIDs; only a PID channel of
+  // the list shows (and uses) the PID fields.
+  generalForm->setRowVisible(svcId_, !preset.pid);
+  for (QLineEdit* pid : {videoPid_, audioPid_, pcrPid_}) {
+    tpForm->setRowVisible(pid, preset.pid);
+    pid->setEnabled(preset.pid);
+  }
+  svcId_->setEnabled(!preset.pid);
 
   QHBoxLayout* buttons = OkCancelRow(*this, *ok_);
 
@@ -81,7 +84,11 @@ DigitalChannelDialog::DigitalChannelDialog(const DigitalChannelForm& preset,
 DigitalChannelForm DigitalChannelDialog::Form() const {
   DigitalChannelForm f;
   f.name = Text(*name_);
+  f.pid = preset_.pid;
   f.svcId = TrimmedText(*svcId_);
+  f.videoPid = TrimmedText(*videoPid_);
+  f.audioPid = TrimmedText(*audioPid_);
+  f.pcrPid = TrimmedText(*pcrPid_);
   f.activeAudio = TrimmedText(*activeAudio_);
   f.tv = tvRadio_->FirstChecked();
   f.frequency = TrimmedText(*frequency_);
@@ -93,7 +100,8 @@ DigitalChannelForm DigitalChannelDialog::Form() const {
 }
 
 void DigitalChannelDialog::accept() {
-  if (const auto problem = CheckDigitalForm(Form())) {
+  if (const auto problem =
+          CheckDigitalForm(Form(), names_, purpose_ == DialogPurpose::Edit ? &preset_ : nullptr)) {
     reporter_.MessageBox(*problem);
     return;
   }

@@ -1,6 +1,8 @@
 #pragma once
-// "Setting Digital Channel....New": the values of a new digital channel, its transponder
-// and its satellite. OK runs the form checks and stays open on a refusal.
+// "Setting Digital Channel....New" and "....Edit": the values of a digital channel, its
+// transponder and its satellite. A PID channel shows its three PIDs in place of the
+// service ID. OK runs the form checks (of an edit: the values that were changed) and stays
+// open on a refusal.
 #include <QDialog>
 #include <string>
 #include <vector>
@@ -22,8 +24,8 @@ class RadioPair;
 class DigitalChannelDialog : public QDialog {
   Q_OBJECT
  public:
-  DigitalChannelDialog(const DigitalChannelForm& preset, const std::vector<std::string>& satelliteLines,
-                       IReporter& reporter, QWidget* parent = nullptr);
+  DigitalChannelDialog(const DigitalChannelForm& preset, const ChannelDialogSetup& setup, IReporter& reporter,
+                       QWidget* parent = nullptr);
 
   // The values on screen (numbers without surrounding blanks).
   DigitalChannelForm Form() const;
@@ -34,9 +36,15 @@ class DigitalChannelDialog : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  DigitalChannelForm preset_;
+  NameCodec names_;
+  DialogPurpose purpose_;
   IReporter& reporter_;
   QLineEdit* name_;
   QLineEdit* svcId_;
+  QLineEdit* videoPid_;
+  QLineEdit* audioPid_;
+  QLineEdit* pcrPid_;
   QLineEdit* activeAudio_;
   RadioPair* tvRadio_;
   QLineEdit* frequency_;

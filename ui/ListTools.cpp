@@ -104,7 +104,7 @@ ChannelListPrinter ListTools::Printer() {
   const QString title = path == doc.UploadPath()
                             ? QString::fromLatin1(kUntitled)
                             : QFile::decodeName(std::filesystem::path(path).filename().c_str());
-  return ChannelListPrinter(BuildPrintedList(view_.Fields()), title);
+  return ChannelListPrinter(BuildPrintedList(view_.Fields(), view_.Names()), title);
 }
 
 void ListTools::ImportTransponders() {
@@ -114,17 +114,19 @@ void ListTools::ImportTransponders() {
     for (size_t i = 0; i < satellites.size(); ++i)
       if (satellites[i].index == *index) selected = static_cast<int>(i);
   }
-  TransponderImportDialog dialog(satellites, selected, scanTableFolder_, frame_.Chooser(), &frame_);
+  TransponderImportDialog dialog(satellites, selected, view_.Names(), scanTableFolder_, frame_.Chooser(),
+                                 &frame_);
   if (dialog.exec() != QDialog::Accepted) return;
   std::string error;
   const std::optional<ScanTable> table = ReadScanTable(dialog.TablePath(), error);
   if (!table) return frame_.Reporter().MessageBox(error, kImportCaption);
   if (const auto report = lumoscope::ImportTransponders(view_, *table, dialog.Target()))
-    frame_.Reporter().MessageBox(ImportReportText(*report), kImportCaption);
+    frame_.Reporter().MessageBox(ImportReportText(*report, view_.Names()), kImportCaption);
 }
 
 void ListTools::Export() {
-  ExportChannelListAs(frame_.Chooser(), frame_.Reporter(), view_.Fields(), frame_.Document().CurrentPath());
+  ExportChannelListAs(frame_.Chooser(), frame_.Reporter(), view_.Fields(), frame_.Document().CurrentPath(),
+                      view_.Names());
 }
 
 void ListTools::PrintList() {

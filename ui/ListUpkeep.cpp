@@ -77,12 +77,12 @@ void ListUpkeep::OrderLike() {
 }
 
 void ListUpkeep::TidyUp() {
-  const ListFindings findings = FindListProblems(view_.Fields());
+  const ListFindings findings = FindListProblems(view_.Fields(), view_.Names());
   if (!findings.Removable()) {
     frame_.Reporter().MessageBox(FindingsText(findings), kTidyCaption);
     return;
   }
-  TidyDialog dialog(view_.Fields(), findings, &frame_);
+  TidyDialog dialog(view_.Fields(), findings, view_.Names(), &frame_);
   if (dialog.exec() != QDialog::Accepted) return;
   const TidyPlan plan = dialog.Plan();
   if (lumoscope::TidyUp(view_, plan)) frame_.Reporter().ShowMessage(TidyReportText(plan));
@@ -95,7 +95,7 @@ void ListUpkeep::CompareWith() {
   const std::optional<std::vector<std::string>> other =
       LoadOtherList(*path, frame_.Options(), frame_.Reporter());
   if (!other) return;
-  CompareDialog dialog(CompareLists(view_.Fields(), *other),
+  CompareDialog dialog(CompareLists(view_.Fields(), *other, view_.Names()),
                        QFileInfo(QString::fromStdString(*path)).fileName(), &frame_);
   dialog.exec();
 }

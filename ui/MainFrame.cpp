@@ -21,6 +21,7 @@
 #include <algorithm>
 
 #include "shell/DocumentCommands.h"
+#include "shell/EditingSettings.h"
 #include "shell/PortSettings.h"
 #include "ui/AboutDialog.h"
 #include "ui/AppIcon.h"
@@ -88,6 +89,7 @@ CMainFrame::CMainFrame(ISettingsStore& settings, std::string uploadPath, IFileCh
   }
   chooser_ = chooser;
   LoadPortOptions(settings_, options_);
+  LoadEditingOptions(settings_, options_);
   CreateStatusBar();
   reporter_ = std::make_unique<FrameReporter>(*this, *readyLabel_);
   folding_ = std::make_unique<FoldingReporter>(*reporter_);
@@ -358,6 +360,7 @@ void CMainFrame::ShowOptionDialog() {
   OptionDialog dialog(OptionDialogState(options_, settings_), this);
   if (dialog.exec() != QDialog::Accepted) return;
   const OptionDialogState::Result result = dialog.State().Accept(options_, settings_);
+  if (optionsSink_) optionsSink_(options_);
   if (result.coloursChanged && colourSink_)
     colourSink_({result.textColour, result.backgroundColour, result.backgroundColour, true});
 }

@@ -91,6 +91,9 @@ class CMainFrame : public QMainWindow {
   // Where the list's colours go: at the first show of the list and after the option
   // dialog changed them.
   void SetColourSink(std::function<void(const ListColours&)> sink) { colourSink_ = std::move(sink); }
+  // Where the options go that the list applies (undo steps, name encoding): called after
+  // the option dialog closed with OK.
+  void SetOptionsSink(std::function<void(const AppOptions&)> sink) { optionsSink_ = std::move(sink); }
   // Reads the saved colours and gives them to the list; true when saved colours applied.
   bool ApplySavedColours();
 
@@ -131,6 +134,7 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<CLumoscopeDoc> doc_;
   ViewCommands view_;
   std::function<void(const ListColours&)> colourSink_;
+  std::function<void(const AppOptions&)> optionsSink_;
 
   std::map<int, QAction*> actions_;
   std::map<int, QPushButton*> buttons_;

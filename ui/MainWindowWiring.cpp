@@ -46,7 +46,8 @@ constexpr std::array<MenuItem, 3> kPaddingItems{{
 
 // The keys the row editing answers, shown beside the commands that post them; the list
 // takes the keys itself, so these are hints and not shortcuts.
-constexpr std::array<MenuItem, 3> kKeyedItems{{
+constexpr std::array<MenuItem, 4> kKeyedItems{{
+    {cmd::kEditChannel, "Edit Channel...\tEnter"},
     {cmd::kNewChannel, "Make New Channel\tF2"},
     {cmd::kCut, "Cut Channel\tF3"},
     {cmd::kPaste, "Paste Channel\tF4"},
@@ -84,6 +85,8 @@ MainWindowWiring::MainWindowWiring(ISettingsStore& settings, std::string uploadP
   view_->OnInitialUpdate();
 
   frame_->SetColourSink([this](const ListColours& colours) { ApplyColours(colours); });
+  ApplyOptions(frame_->Options());
+  frame_->SetOptionsSink([this](const AppOptions& options) { ApplyOptions(options); });
   frame_->SetCentralView(central);
   panes_ = std::make_unique<ListStatusPanes>(*frame_->statusBar(), CMainFrame::kFirstStatusPane);
   view_->SetShownListener([this] { ScheduleStatusUpdate(); });
@@ -173,6 +176,9 @@ void MainWindowWiring::AddListMenus() {
     for (const MenuItem& m : kKeyedItems) edit->addAction(item(m));
     edit->addSeparator();
     edit->addAction(frame_->EnsureCommandAction(cmd::kUndo));
+    QAction* redo = frame_->EnsureCommandAction(cmd::kRedo);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addAction(redo);
     edit->addSeparator();
     QMenu* sort = edit->addMenu(QStringLiteral("&Sort"));
     sort->addAction(frame_->EnsureCommandAction(cmd::kSortSatTypeName));
@@ -211,6 +217,11 @@ void MainWindowWiring::ApplyColours(const ListColours& colours) {
   // at the first display there is nothing to redraw yet.
   if (coloursApplied_) view_->ExecuteCommand(CurrentViewCommand());
   coloursApplied_ = true;
+}
+
+void MainWindowWiring::ApplyOptions(const AppOptions& options) {
+  view_->SetUndoDepth(options.undoSteps);
+  view_->SetNameEncoding(options.nameEncoding);
 }
 
 bool MainWindowWiring::OpenFile(const std::string& path) {

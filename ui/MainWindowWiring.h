@@ -63,6 +63,7 @@ class MainWindowWiring : public QObject {
   CommandGroup* GroupOf(int id) const;
   void AddListMenus();
   void ApplyColours(const ListColours& colours);
+  void ApplyOptions(const AppOptions& options);
   // Refreshes enable, check and text states once the event under way is finished.
   void ScheduleCommandUpdate();
   // Brings the status bar's counts up to date once the event under way is finished.

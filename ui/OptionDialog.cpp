@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "shell/SerialDevices.h"
@@ -104,6 +105,21 @@ OptionDialog::OptionDialog(const OptionDialogState& state, QWidget* parent, Colo
                        devices_[static_cast<size_t>(i)]);
   }
 
+  auto* editing = new QGroupBox(QStringLiteral("Editing"), this);
+  auto* editingLayout = new QFormLayout(editing);
+  undoSteps_ = new QSpinBox(editing);
+  undoSteps_->setRange(1, static_cast<int>(kMaxUndoSteps));
+  undoSteps_->setValue(static_cast<int>(state_.undoSteps));
+  editingLayout->addRow(QStringLiteral("Undo Steps"), undoSteps_);
+  nameEncoding_ = new QComboBox(editing);
+  for (const NameEncodingInfo& e : kNameEncodings) {
+    nameEncoding_->addItem(QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size())));
+    if (e.encoding == state_.nameEncoding) nameEncoding_->setCurrentIndex(nameEncoding_->count() - 1);
+  }
+  nameEncoding_->setToolTip(
+      QStringLiteral("The character set of the receiver: how the names of the list are shown and typed"));
+  editingLayout->addRow(QStringLiteral("Name encoding"), nameEncoding_);
+
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -112,6 +128,7 @@ OptionDialog::OptionDialog(const OptionDialogState& state, QWidget* parent, Colo
   layout->addWidget(satellites);
   layout->addWidget(colours);
   layout->addWidget(ports);
+  layout->addWidget(editing);
   layout->addWidget(buttons);
   ShowColours();
 }
@@ -134,6 +151,10 @@ void OptionDialog::CollectChoices() {
       path = box->itemData(box->currentIndex()).toString();
     if (!path.isEmpty()) state_.devicePaths[static_cast<size_t>(i)] = path.toStdString();
   }
+  state_.undoSteps = static_cast<size_t>(undoSteps_->value());
+  if (const int at = nameEncoding_->currentIndex();
+      at >= 0 && static_cast<size_t>(at) < kNameEncodings.size())
+    state_.nameEncoding = kNameEncodings[static_cast<size_t>(at)].encoding;
 }
 
 const OptionDialogState& OptionDialog::State() {

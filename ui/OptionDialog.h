@@ -1,7 +1,7 @@
 #pragma once
 // "Setting Option": the maximum satellite number, the list colours, the serial port and
-// the device behind each port name. It edits an OptionDialogState; the frame applies the
-// state when the dialog closes with OK.
+// the device behind each port name, the number of undo steps and the name encoding. It
+// edits an OptionDialogState; the frame applies the state when the dialog closes with OK.
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace lumoscope::ui {
 
@@ -34,6 +35,8 @@ class OptionDialog : public QDialog {
   QPushButton* TextColourButton() const { return textButton_; }
   QPushButton* BackgroundColourButton() const { return backButton_; }
   QPushButton* DefaultColourButton() const { return defaultButton_; }
+  QSpinBox* UndoStepsBox() const { return undoSteps_; }
+  QComboBox* NameEncodingList() const { return nameEncoding_; }
 
  private:
   void ShowColours();
@@ -49,6 +52,8 @@ class OptionDialog : public QDialog {
   QPushButton* backButton_;
   QPushButton* defaultButton_;
   QLabel* sample_;
+  QSpinBox* undoSteps_;
+  QComboBox* nameEncoding_;
 };
 
 }  // namespace lumoscope::ui

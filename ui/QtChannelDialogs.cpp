@@ -5,15 +5,15 @@
 
 namespace lumoscope::ui {
 
-bool QtChannelDialogs::RunDigital(DigitalChannelForm& form, const std::vector<std::string>& satelliteLines) {
-  DigitalChannelDialog dialog(form, satelliteLines, reporter_, parent_);
+bool QtChannelDialogs::RunDigital(DigitalChannelForm& form, const ChannelDialogSetup& setup) {
+  DigitalChannelDialog dialog(form, setup, reporter_, parent_);
   if (dialog.exec() != QDialog::Accepted) return false;
   form = dialog.Form();
   return true;
 }
 
-bool QtChannelDialogs::RunAnalog(AnalogChannelForm& form, const std::vector<std::string>& satelliteLines) {
-  AnalogChannelDialog dialog(form, satelliteLines, reporter_, parent_);
+bool QtChannelDialogs::RunAnalog(AnalogChannelForm& form, const ChannelDialogSetup& setup) {
+  AnalogChannelDialog dialog(form, setup, reporter_, parent_);
   if (dialog.exec() != QDialog::Accepted) return false;
   form = dialog.Form();
   return true;

@@ -16,8 +16,8 @@ class QtChannelDialogs : public IChannelDialogs {
   // `reporter` shows the dialogs' own refusals; `parent` owns the dialogs on screen.
   QtChannelDialogs(IReporter& reporter, QWidget* parent) : reporter_(reporter), parent_(parent) {}
 
-  bool RunDigital(DigitalChannelForm& form, const std::vector<std::string>& satelliteLines) override;
-  bool RunAnalog(AnalogChannelForm& form, const std::vector<std::string>& satelliteLines) override;
+  bool RunDigital(DigitalChannelForm& form, const ChannelDialogSetup& setup) override;
+  bool RunAnalog(AnalogChannelForm& form, const ChannelDialogSetup& setup) override;
 
  private:
   IReporter& reporter_;

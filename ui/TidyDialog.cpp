@@ -33,8 +33,9 @@ QString Lines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-TidyDialog::TidyDialog(const std::vector<std::string>& fields, const ListFindings& findings, QWidget* parent)
-    : QDialog(parent), fields_(fields) {
+TidyDialog::TidyDialog(const std::vector<std::string>& fields, const ListFindings& findings,
+                       const NameCodec& names, QWidget* parent)
+    : QDialog(parent), fields_(fields), names_(names) {
   setWindowTitle(QStringLiteral("Tidy Up"));
   auto* layout = new QVBoxLayout(this);
   auto* intro = new QLabel(
@@ -83,7 +84,8 @@ TidyDialog::TidyDialog(const std::vector<std::string>& fields, const ListFinding
 
 void TidyDialog::UpdatePlan() {
   plan_ = PlanTidy(fields_,
-                   {duplicates_->isChecked(), unusedTransponders_->isChecked(), nullChannels_->isChecked()});
+                   {duplicates_->isChecked(), unusedTransponders_->isChecked(), nullChannels_->isChecked()},
+                   names_);
   std::vector<std::string> lines;
   for (const auto& r : plan_.channels) lines.push_back(r.line);
   for (const auto& r : plan_.transponders) lines.push_back(r.line);

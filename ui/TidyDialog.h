@@ -20,7 +20,9 @@ class TidyDialog : public QDialog {
   Q_OBJECT
  public:
   // `fields` is the list as shown; it must outlive the dialog.
-  TidyDialog(const std::vector<std::string>& fields, const ListFindings& findings, QWidget* parent = nullptr);
+  // The plan's lines name channels with `names`.
+  TidyDialog(const std::vector<std::string>& fields, const ListFindings& findings, const NameCodec& names,
+             QWidget* parent = nullptr);
 
   // What the checked boxes remove.
   const TidyPlan& Plan() const { return plan_; }
@@ -35,6 +37,7 @@ class TidyDialog : public QDialog {
   void UpdatePlan();
 
   const std::vector<std::string>& fields_;
+  NameCodec names_;
   TidyPlan plan_;
   QCheckBox* duplicates_;
   QCheckBox* unusedTransponders_;

@@ -30,8 +30,8 @@ QString Q(const std::string& s) {
 }  // namespace
 
 TransponderImportDialog::TransponderImportDialog(std::vector<SatelliteChoice> satellites, int selected,
-                                                 std::string tableFolder, IFileChooser& chooser,
-                                                 QWidget* parent)
+                                                 const NameCodec& names, std::string tableFolder,
+                                                 IFileChooser& chooser, QWidget* parent)
     : QDialog(parent),
       satellites_(std::move(satellites)),
       tableNames_(ListScanTables(tableFolder)),
@@ -41,7 +41,7 @@ TransponderImportDialog::TransponderImportDialog(std::vector<SatelliteChoice> sa
 
   satellite_ = new QComboBox(this);
   for (const SatelliteChoice& s : satellites_)
-    satellite_->addItem(QStringLiteral("%1  %2").arg(Q(s.index), Q(NameToUtf8(s.name))));
+    satellite_->addItem(QStringLiteral("%1  %2").arg(Q(s.index), Q(names.Decode(s.name))));
   satellite_->addItem(QString::fromLatin1(kNewSatellite));
   satellite_->setCurrentIndex(selected >= 0 && static_cast<size_t>(selected) < satellites_.size() ? selected
                                                                                                   : 0);

@@ -22,10 +22,11 @@ namespace lumoscope::ui {
 class TransponderImportDialog : public QDialog {
   Q_OBJECT
  public:
-  // `selected` is the position in `satellites` to start with (or -1: the first); the
-  // tables are those of `tableFolder`. `chooser` asks for a table file.
-  TransponderImportDialog(std::vector<SatelliteChoice> satellites, int selected, std::string tableFolder,
-                          IFileChooser& chooser, QWidget* parent = nullptr);
+  // `selected` is the position in `satellites` to start with (or -1: the first); their
+  // names are shown decoded with `names`. The tables are those of `tableFolder`;
+  // `chooser` asks for a table file.
+  TransponderImportDialog(std::vector<SatelliteChoice> satellites, int selected, const NameCodec& names,
+                          std::string tableFolder, IFileChooser& chooser, QWidget* parent = nullptr);
 
   // After OK: where the transponders go, and the table's file.
   ImportTarget Target() const;

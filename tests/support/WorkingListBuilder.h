@@ -86,7 +86,9 @@ class FakeListView : public INewChannelHost {
   // Renumbers like the list view: CHANNEL then CHANNEL_PID records count 1, 2, ...;
   // ANALOG records count again from 1.
   void RefreshWithRenumber() override;
+  void RefreshKeepingNumbers() override { ++refreshes; }
   IReporter& Reporter() override { return reporter; }
+  const NameCodec& Names() const override { return names; }
 
   std::vector<std::string> fields;
   bool showDigital;
@@ -95,6 +97,7 @@ class FakeListView : public INewChannelHost {
   int drops = 0;
   int refreshes = 0;
   RecordingReporter reporter;
+  NameCodec names;
 };
 
 inline void FakeListView::RefreshWithRenumber() {

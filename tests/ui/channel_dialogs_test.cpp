@@ -29,6 +29,10 @@ std::vector<std::string> SatelliteLines() {
           "7", "BROKEN",  "N", "11300", "10000", "3", "X12"};
 }
 
+lumoscope::ChannelDialogSetup NewSetup() {
+  return {SatelliteLines(), lumoscope::NameCodec(), lumoscope::DialogPurpose::New};
+}
+
 SatelliteFields FirstSatellite() {
   return {"ASTRA", "10600", "09750", "1", "0192", 0};
 }
@@ -86,7 +90,7 @@ class ChannelDialogsTest : public QObject {
  private slots:
   void digitalDialogShowsPresetsAndSatellitesInFileOrder() {
     RecordingReporter reporter;
-    DigitalChannelDialog d(DigitalPreset(), SatelliteLines(), reporter);
+    DigitalChannelDialog d(DigitalPreset(), NewSetup(), reporter);
     QCOMPARE(d.windowTitle(), QStringLiteral("Setting Digital Channel....New"));
     auto* satellites = Find<QComboBox>(d, "satelliteName");
     QCOMPARE(satellites->count(), 3);
@@ -113,13 +117,13 @@ class ChannelDialogsTest : public QObject {
     RecordingReporter reporter;
     DigitalChannelForm preset = DigitalPreset();
     preset.satellite.name = "hot";
-    DigitalChannelDialog d(preset, SatelliteLines(), reporter);
+    DigitalChannelDialog d(preset, NewSetup(), reporter);
     QCOMPARE(Find<QComboBox>(d, "satelliteName")->currentIndex(), 1);
   }
 
   void choosingTheSecondSatelliteShowsItsDataAndKeepsTypedValues() {
     RecordingReporter reporter;
-    DigitalChannelDialog d(DigitalPreset(), SatelliteLines(), reporter);
+    DigitalChannelDialog d(DigitalPreset(), NewSetup(), reporter);
     Type(d, "name", "TYPED");
     Find<QComboBox>(d, "satelliteName")->setCurrentIndex(1);
     QCOMPARE(TextOf(d, "lnbHigh"), QStringLiteral("10700"));
@@ -133,7 +137,7 @@ class ChannelDialogsTest : public QObject {
 
   void anAngleThatIsNoNumberKeepsThePreviousData() {
     RecordingReporter reporter;
-    AnalogChannelDialog d(AnalogPreset(), SatelliteLines(), reporter);
+    AnalogChannelDialog d(AnalogPreset(), NewSetup(), reporter);
     Find<QComboBox>(d, "satelliteName")->setCurrentIndex(1);
     Find<QComboBox>(d, "satelliteName")->setCurrentIndex(2);
     QCOMPARE(reporter.boxes,
@@ -144,7 +148,7 @@ class ChannelDialogsTest : public QObject {
 
   void analogListsHoldTheirEntriesInOrderAndReadBackPositions() {
     RecordingReporter reporter;
-    AnalogChannelDialog d(AnalogPreset(), SatelliteLines(), reporter);
+    AnalogChannelDialog d(AnalogPreset(), NewSetup(), reporter);
     QCOMPARE(d.windowTitle(), QStringLiteral("Setting Analog Channel....New"));
     const std::pair<const char*, QStringList> lists[] = {
         {"videoBand", {"18MHz", "27MHz"}},
@@ -180,7 +184,7 @@ class ChannelDialogsTest : public QObject {
 
   void refusedValuesKeepTheDialogOpen() {
     RecordingReporter reporter;
-    DigitalChannelDialog d(DigitalPreset(), SatelliteLines(), reporter);
+    DigitalChannelDialog d(DigitalPreset(), NewSetup(), reporter);
     d.show();
     FillValidDigital(d);
     Type(d, "frequency", "117");
@@ -200,7 +204,7 @@ class ChannelDialogsTest : public QObject {
     QCOMPARE(d.Form().svcId, std::string("1f"));
 
     RecordingReporter analogReporter;
-    AnalogChannelDialog a(AnalogPreset(), SatelliteLines(), analogReporter);
+    AnalogChannelDialog a(AnalogPreset(), NewSetup(), analogReporter);
     a.show();
     QTest::mouseClick(Find<QPushButton>(a, "ok"), Qt::LeftButton);
     QVERIFY(a.isVisible());
@@ -217,7 +221,7 @@ class ChannelDialogsTest : public QObject {
 
   void insertAndDeleteOnOkCloseAsOkDoes() {
     RecordingReporter reporter;
-    DigitalChannelDialog d(DigitalPreset(), SatelliteLines(), reporter);
+    DigitalChannelDialog d(DigitalPreset(), NewSetup(), reporter);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     FillValidDigital(d);
@@ -229,7 +233,7 @@ class ChannelDialogsTest : public QObject {
     QVERIFY(!d.isVisible());
     QCOMPARE(d.result(), int(QDialog::Accepted));
 
-    AnalogChannelDialog a(AnalogPreset(), SatelliteLines(), reporter);
+    AnalogChannelDialog a(AnalogPreset(), NewSetup(), reporter);
     a.show();
     QVERIFY(QTest::qWaitForWindowExposed(&a));
     FillValidAnalog(a);
@@ -238,6 +242,47 @@ class ChannelDialogsTest : public QObject {
     QTest::keyClick(ok, Qt::Key_Delete);
     QVERIFY(!a.isVisible());
     QCOMPARE(a.result(), int(QDialog::Accepted));
+  }
+
+  void editDialogsOpenFilledAndCheckWhatChanged() {
+    RecordingReporter reporter;
+    const lumoscope::ChannelDialogSetup edit{SatelliteLines(), lumoscope::NameCodec(),
+                                             lumoscope::DialogPurpose::Edit};
+    // A PID channel of the list: its PIDs instead of a service ID, its name as UTF-8.
+    DigitalChannelForm pidChannel = DigitalPreset();
+    pidChannel.pid = true;
+    pidChannel.name = "Caf\xC3\xA9";
+    pidChannel.videoPid = "100";
+    pidChannel.frequency = "11727";
+    pidChannel.symbolRate = "27500";
+    DigitalChannelDialog d(pidChannel, edit, reporter);
+    d.show();
+    QCOMPARE(d.windowTitle(), QStringLiteral("Setting Digital Channel....Edit"));
+    QCOMPARE(TextOf(d, "name"), QString::fromUtf8("Caf\xC3\xA9"));
+    QVERIFY(Find<QLineEdit>(d, "videoPid")->isEnabled() && !Find<QLineEdit>(d, "svcId")->isEnabled());
+
+    // Thirteen characters fit although the accents take two bytes each in UTF-8; a
+    // character the name encoding has no byte for keeps the dialog open.
+    // (QTest types ASCII only: the other characters are put in as an input method would.)
+    Find<QLineEdit>(d, "name")->setText(
+        QString::fromUtf8("\xC5\x98"
+                          "ad"));
+    QTest::mouseClick(Find<QPushButton>(d, "ok"), Qt::LeftButton);
+    QVERIFY(d.isVisible());
+    QCOMPARE(reporter.boxes.size(), size_t{1});
+    QVERIFY(reporter.boxes[0].find("U+0158") != std::string::npos);
+    Find<QLineEdit>(d, "name")->setText(QString::fromUtf8("K\xC3\xA4n\xC3\xA4l Unicod\xC3\xA9"));
+    Type(d, "videoPid", QStringLiteral("200"));
+    QTest::mouseClick(Find<QPushButton>(d, "ok"), Qt::LeftButton);
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.Form().name, std::string("K\xC3\xA4n\xC3\xA4l Unicod\xC3\xA9"));
+    QCOMPARE(d.Form().videoPid, std::string("200"));
+
+    AnalogChannelForm analogChannel = AnalogPreset();
+    analogChannel.name = "NEWS";
+    AnalogChannelDialog a(analogChannel, edit, reporter);
+    QCOMPARE(a.windowTitle(), QStringLiteral("Setting Analog Channel....Edit"));
+    QCOMPARE(TextOf(a, "name"), QStringLiteral("NEWS"));
   }
 
   void qtChannelDialogsReturnTheEnteredForm() {
@@ -252,7 +297,7 @@ class ChannelDialogsTest : public QObject {
       QTest::mouseClick(Find<QPushButton>(*d, "ok"), Qt::LeftButton);
     });
     DigitalChannelForm form = DigitalPreset();
-    QVERIFY(dialogs.RunDigital(form, SatelliteLines()));
+    QVERIFY(dialogs.RunDigital(form, NewSetup()));
     QCOMPARE(form.name, std::string("NEW ONE"));
     QCOMPARE(form.satellite.selected, 1);
     QVERIFY(!form.horizontal);
@@ -263,7 +308,7 @@ class ChannelDialogsTest : public QObject {
       QTest::mouseClick(Find<QPushButton>(*a, "cancel"), Qt::LeftButton);
     });
     AnalogChannelForm analog = AnalogPreset();
-    QVERIFY(!dialogs.RunAnalog(analog, SatelliteLines()));
+    QVERIFY(!dialogs.RunAnalog(analog, NewSetup()));
   }
 };
 

@@ -71,7 +71,7 @@ class ListUpkeepTest : public QObject {
                             "bbc one\nZDF HD\nNo Such Channel\n";
     fixture_.chooser->answers.push_back(names);
     Action(upkeepcmd::kOrderLike)->trigger();
-    const std::vector<ChannelEntry> order = ReadChannels(Fields()).channels;
+    const std::vector<ChannelEntry> order = ReadChannels(Fields(), NameCodec()).channels;
     QCOMPARE(order.at(0).name, std::string("BBC One"));
     QCOMPARE(order.at(1).name, std::string("ZDF HD"));
     QVERIFY(Frame().MessageText()->toPlainText().contains(QStringLiteral("No Such Channel")));
@@ -100,7 +100,7 @@ class ListUpkeepTest : public QObject {
     // The sample has nothing but null channels, which are never offered checked.
     QCOMPARE(offered, (QList<bool>{false, false, true, false, false}));
     QCOMPARE(previewLines, kSampleNullChannels);
-    QVERIFY(FindListProblems(Fields()).Clean());
+    QVERIFY(FindListProblems(Fields(), NameCodec()).Clean());
     QCOMPARE(fixture_.window->View().UndoCount(), 1);
     Action(cmd::kUndo)->trigger();
     QVERIFY(Fields() == before);
@@ -120,7 +120,7 @@ class ListUpkeepTest : public QObject {
         dialog->reject();
       });
       Action(upkeepcmd::kCompareWith)->trigger();
-      const ListDifferences expected = CompareLists(Fields(), Fields());
+      const ListDifferences expected = CompareLists(Fields(), Fields(), NameCodec());
       if (std::string(other) == "sample.txt") {
         QCOMPARE(rows, 0);
         QCOMPARE(summary, QString::fromStdString(DifferencesSummary(expected)));

@@ -137,6 +137,9 @@ bool Photographer::Take(const Shot& shot) {
   if (shot.selectedRow >= 0) window.List().SelectAndFocus(shot.selectedRow);
   frame.UpdateCommandStates();
   Settle();
+  if (shot.editColumn >= 0 && !window.List().EditCellInPlace(shot.selectedRow, shot.editColumn))
+    return Fail(shot, "the cell cannot be edited in place");
+  Settle();
 
   std::unique_ptr<sim::ReceiverSimulator> receiver;
   PosixLinkFactory links{LinkBounds{kReadBoundUs, kUploadEmptyReadUs}};

@@ -25,6 +25,7 @@ struct Shot {
   int dialog = 0;                  // Dialog, WindowAtDialog: which of the command's dialogs (0: the first)
   const char* menu = nullptr;      // WindowWithMenu: the menu's title as the menu bar has it
   int selectedRow = -1;            // row selected before the command, -1: none
+  int editColumn = -1;             // the cell of selectedRow being edited in place, -1: none
   const char* receiver = nullptr;  // a simulated receiver on COM1, its console listing this example list
   const char* filter = nullptr;    // typed into the filter field (Ctrl+F) before the command
 };
@@ -69,6 +70,18 @@ inline constexpr std::array kShots{
          .command = cmd::kNewChannel,
          .picture = Picture::Dialog,
          .selectedRow = 0},
+    // Editing what is in the list: a channel in its dialog, a satellite's cell in place.
+    Shot{.file = "edit-digital-channel.png",
+         .list = "europe-digital.txt",
+         .display = cmd::kViewDigitalChannels,
+         .command = cmd::kEditChannel,
+         .picture = Picture::Dialog,
+         .selectedRow = 2},
+    Shot{.file = "edit-in-place.png",
+         .list = "europe-digital.txt",
+         .display = cmd::kViewSatellites,
+         .selectedRow = 1,
+         .editColumn = 4},
     Shot{.file = "options.png", .command = cmd::kSettingOption, .picture = Picture::Dialog},
     Shot{.file = "about.png", .command = cmd::kAbout, .picture = Picture::Dialog},
     // The download's second message box ("Flash download is terminated successfully.")
