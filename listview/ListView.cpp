@@ -39,6 +39,7 @@ void CLumoscopeListView::OnInitialUpdate() {
 void CLumoscopeListView::SetNameEncoding(NameEncoding encoding) {
   if (encoding == m_names.Encoding()) return;
   m_names = NameCodec(encoding);
+  ++m_tablesGeneration;  // the filter searches the names as decoded
   if (IsLoaded()) FillList();
 }
 

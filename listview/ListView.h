@@ -105,8 +105,9 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void CutRow(int row, bool digital);
   bool PasteRows(int row, bool digital);
 
-  // --- Editing what is in the list. A channel (a row of the channel view, or of the
-  // CHANNEL or CHANNEL_PID section view) opens in its dialog; true when it was changed.
+  // --- Editing what is in the list. Rows are those the control shows (through the
+  // filter). A channel (a row of the channel view, or of the CHANNEL or CHANNEL_PID
+  // section view) opens in its dialog; true when it was changed.
   bool EditChannelAt(int row);
   // The cells of the satellite names, satellites, digital and analog transponders are
   // edited in place (not their index fields). Texts are UTF-8, as the cells show them.
@@ -188,8 +189,11 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   bool ExceedsLimits() const { return WouldOverflow(0, 0); }
   void MarkClean();
   void Restore(std::optional<UndoRing::Step> step);
-  // The first string of the channel record shown at `row` of the current view, or -1.
+  // The first string of the channel record at `row` of the whole display, or -1.
   long ChannelRecordAt(int row) const;
+  // After an edit of the record at `fullRow` of the whole display: its row shown, in
+  // view and selected (nothing is selected when the filter now hides it).
+  void ShowEdited(int fullRow);
   std::vector<std::string> NullRecordFrom(long first, Section kind) const;
 
   // Keys
@@ -226,7 +230,8 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   std::vector<std::string> m_fields;
   std::vector<std::string> m_digitalRows;
   std::vector<std::string> m_analogRows;
-  // Counts the rebuilds of the tables: the filter's search texts belong to one of them.
+  // Counts the rebuilds of the tables and the changes of the name encoding: the filter's
+  // search texts belong to one of them.
   uint64_t m_tablesGeneration = 0;
   RowFilter m_filter;
   std::function<void()> m_shownListener;

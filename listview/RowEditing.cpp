@@ -106,7 +106,7 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
     // The first selected channel opens, in the channel view or a channel section's view.
     const std::vector<int> rows = SelectedRows();
     if (m_dialogs == nullptr || rows.empty() || ChannelRecordAt(rows[0]) < 0) return false;
-    EditChannelAt(rows[0]);
+    EditChannelAt(FirstSelectedShownRow());
     return true;
   }
   if (m_viewType != 0 || key == ViewKey::Other) return false;

@@ -4,8 +4,8 @@
 // The row commands take the rows shown, turn them into rows of the whole display and act
 // on those records alone; the display is filled from the rows shown.
 //
-// Texts are compared as UTF-8 with ASCII and Latin-1 letters folded to lower case (the
-// lists' names are Latin-1; other scripts compare as they are).
+// Texts are compared as UTF-8 with every letter folded to lower case (FoldCase), names
+// decoded with the list's name encoding.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -13,11 +13,9 @@
 #include <string_view>
 #include <vector>
 
-namespace lumoscope {
+#include "base/NameText.h"
 
-// `utf8` with the upper-case letters of ASCII and of Latin-1 (À to Þ, except ×) made
-// lower case; every other byte as it is.
-std::string FoldCase(std::string_view utf8);
+namespace lumoscope {
 
 class RowFilter {
  public:

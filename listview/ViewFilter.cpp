@@ -47,7 +47,12 @@ std::string CLumoscopeListView::SearchText(size_t row) const {
   if (m_viewType >= 1 && m_viewType <= static_cast<int>(kSectionCount)) {
     const Section section = static_cast<Section>(m_viewType);
     const SectionSpan span = SectionLocator(m_fields)[section];
-    for (size_t f = 0; f < span.width; ++f) add(m_names.Decode(m_fields[span.At(row, static_cast<int>(f))]));
+    // Each field as the view shows it: the name decoded, the degree as a number.
+    const size_t nameField = FormatOf(section).nameField;
+    for (size_t f = 0; f < span.width; ++f) {
+      const std::string& stored = m_fields[span.At(row, static_cast<int>(f))];
+      add(f == nameField ? m_names.Decode(stored) : stored);
+    }
     if (section == Section::Satellite) {
       std::string stored = m_fields[span.At(row, field::kSatDegree)];
       if (const std::optional<std::string> shown = DegreeToDisplay(stored, true)) add(*shown);

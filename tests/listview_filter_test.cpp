@@ -8,11 +8,14 @@
 #include <set>
 
 #include "tests/support/ListViewFixture.h"
+#include "tests/support/ScriptedDialogs.h"
 
 namespace lumoscope::test {
 namespace {
 
 constexpr int kNameColumn = 5;
+// The Latin-1 name "Radio \xC9t\xE9" as the view shows it, decoded to UTF-8.
+constexpr const char* kShownEte = "Radio \xC3\x89t\xC3\xA9";
 
 class FilterTest : public ListViewTest {
  protected:
@@ -22,22 +25,22 @@ class FilterTest : public ListViewTest {
 
 TEST_F(FilterTest, ShowsTheRowsThatContainTheTextInAnyFieldItSearches) {
   FieldsBuilder b = Standard();
-  b.Channel("2", "2", "RADIO", "Radio \xC9t\xE9", "6d66");  // Latin-1 "Radio Été"
+  b.Channel("2", "2", "RADIO", "Radio \xC9t\xE9", "6d66");
   Load(b);
   struct Case {
     const char* typed;
     Strings names;
   };
   const Case cases[] = {
-      {"p", {"P1", "P2"}},                         // name
-      {"SKY", {"A", "B", "C", "D", "P1"}},         // bouquet, any case
-      {"hot", {"Radio \xC9t\xE9", "P2"}},          // satellite
-      {"12000", {"Radio \xC9t\xE9", "P2"}},        // frequency
-      {"6D6", {"Radio \xC9t\xE9"}},                // SVC ID
-      {"\xC3\xA9t\xC3\xA9", {"Radio \xC9t\xE9"}},  // UTF-8 "été" for the Latin-1 name
-      {"5", {"Radio \xC9t\xE9"}},                  // number
+      {"p", {"P1", "P2"}},                  // name
+      {"SKY", {"A", "B", "C", "D", "P1"}},  // bouquet, any case
+      {"hot", {kShownEte, "P2"}},           // satellite
+      {"12000", {kShownEte, "P2"}},         // frequency
+      {"6D6", {kShownEte}},                 // SVC ID
+      {"\xC3\xA9t\xC3\xA9", {kShownEte}},   // UTF-8 "été" for the Latin-1 name
+      {"5", {kShownEte}},                   // number
       {"nothing like it", {}},
-      {"", {"A", "B", "C", "D", "Radio \xC9t\xE9", "P1", "P2"}},
+      {"", {"A", "B", "C", "D", kShownEte, "P1", "P2"}},
   };
   for (const Case& c : cases) {
     view.SetFilter(c.typed);
@@ -55,6 +58,15 @@ TEST_F(FilterTest, ShowsTheRowsThatContainTheTextInAnyFieldItSearches) {
   view.ExecuteCommand(cmd::kViewSatellites);
   view.SetFilter("19.2");  // the degree as the view shows it
   EXPECT_EQ(control.ColumnTexts(1), Strings{"Astra"});
+  // Names are searched as the name encoding decodes them, in any case of any script; the
+  // filter follows another encoding at once.
+  view.ExecuteCommand(cmd::kViewDigitalChannels);
+  view.SetFilter("\xC3\xA9t\xC3\xA9");
+  ASSERT_EQ(ShownNames(), Strings{kShownEte});
+  view.SetNameEncoding(NameEncoding::Windows1251);  // the same bytes read as Cyrillic
+  EXPECT_EQ(ShownNames(), Strings{});
+  view.SetFilter("\xD0\xB9T\xD0\x99");  // Cyrillic small short i, Latin T, capital short I
+  EXPECT_EQ(ShownNames(), Strings{"Radio \xD0\x99t\xD0\xB9"});
 }
 
 TEST_F(FilterTest, RowCommandsActOnTheSelectedRowsShownAndTheFilterStays) {
@@ -81,6 +93,13 @@ TEST_F(FilterTest, RowCommandsActOnTheSelectedRowsShownAndTheFilterStays) {
   view.SetSortAscending(false);
   view.ExecuteCommand(cmd::kSortName);
   EXPECT_EQ(Names(), (Strings{"_", "D", "B", "A"}));
+  // A cell edited in place in a filtered section view is the one of the record shown.
+  view.ExecuteCommand(cmd::kViewSatellites);
+  view.SetFilter("hot");
+  ASSERT_TRUE(view.EditCell(0, 1, "Hotbird"));
+  EXPECT_EQ(view.Fields()[SectionLocator(view.Fields())[Section::Satellite].At(1, 1)], "Hotbird");
+  EXPECT_EQ(control.ColumnTexts(1), Strings{"Hotbird"});
+  EXPECT_EQ(view.FilterText(), "hot");
 }
 
 TEST_F(FilterTest, DraggingIsOffWhileFilteredAndSaysWhy) {
@@ -99,6 +118,11 @@ TEST_F(FilterTest, DraggingIsOffWhileFilteredAndSaysWhy) {
 TEST_F(FilterTest, EveryRowCommandOnAFilteredViewEqualsItOnTheWholeList) {
   std::mt19937 random(20240613);
   const auto pick = [&](size_t n) { return static_cast<size_t>(random() % n); };
+  // Enter renames the channel it opens; both views get the same name.
+  std::string rename;
+  ScriptedDialogs dialogs;
+  dialogs.digital = [&](DigitalChannelForm& form) { return (form.name = rename, true); };
+  dialogs.analog = [&](AnalogChannelForm& form) { return (form.name = rename, true); };
   for (int round = 0; round < 40; ++round) {
     SCOPED_TRACE(round);
     FieldsBuilder b;
@@ -117,6 +141,7 @@ TEST_F(FilterTest, EveryRowCommandOnAFilteredViewEqualsItOnTheWholeList) {
     CLumoscopeListView filtered(filteredControl, reporter), plain(plainControl, reporter);
     for (CLumoscopeListView* v : {&filtered, &plain}) {
       v->SetDocument(&document);
+      v->SetChannelDialogs(&dialogs);
       v->Fields() = b.Build();
       v->RefreshWithRenumber();
     }
@@ -135,13 +160,17 @@ TEST_F(FilterTest, EveryRowCommandOnAFilteredViewEqualsItOnTheWholeList) {
       filteredControl.selected = chosen;
       plainControl.selected.clear();
       for (int r : chosen) plainControl.selected.insert(filtered.FullRow(r));
-      const ViewKey keys[] = {ViewKey::Delete, ViewKey::Insert, ViewKey::F3, ViewKey::F4};
-      const size_t command = pick(6);
-      if (command < 4) {
+      const ViewKey keys[] = {ViewKey::Delete, ViewKey::Insert, ViewKey::F3, ViewKey::F4, ViewKey::Enter};
+      const size_t command = pick(8);
+      rename = names[pick(8)];
+      if (command < 5) {
         EXPECT_EQ(filtered.OnKeyDown(keys[command]), plain.OnKeyDown(keys[command]));
-      } else if (command == 4) {
+      } else if (command == 5) {
         filtered.Undo();
         plain.Undo();
+      } else if (command == 6) {
+        filtered.Redo();
+        plain.Redo();
       } else {
         filtered.ExecuteCommand(cmd::kSortSatTypeName);
         plain.ExecuteCommand(cmd::kSortSatTypeName);
