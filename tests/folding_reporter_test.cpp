@@ -47,7 +47,7 @@ TEST(FoldingReporter, OnlyRepeatsInARowFoldAndEverythingElseKeepsItsOrder) {
     EXPECT_EQ(f.folding.AskYesNo("Q", "C"), Answer::Yes);  // what was held comes first
     f.folding.MessageBox("A");
     f.folding.MessageBox("B", "other caption");
-    f.folding.MessageBox("B");  // another caption: another message
+    f.folding.MessageBox("B");          // another caption: another message
     f.folding.ShowMessage("step\r\n");  // the operation goes on: what was held comes first
     f.folding.MessageBox("B");
     f.folding.HideMessageWindow();
