@@ -1,6 +1,8 @@
 #include "base/NameText.h"
 
 #include <iconv.h>
+#include <locale.h>
+#include <wctype.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -82,6 +84,33 @@ size_t NextCodePoint(std::string_view text, unsigned long& codePoint) {
   if (codePoint < kSmallest[length] || (codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF)
     return 0;
   return length;
+}
+
+// The UTF-8 sequence of a code point.
+void AppendUtf8(std::string& out, unsigned long codePoint) {
+  const auto put = [&out](unsigned long byte) { out += static_cast<char>(byte); };
+  if (codePoint < 0x80) {
+    put(codePoint);
+  } else if (codePoint < 0x800) {
+    put(0xC0 | (codePoint >> 6));
+    put(0x80 | (codePoint & 0x3F));
+  } else if (codePoint < 0x10000) {
+    put(0xE0 | (codePoint >> 12));
+    put(0x80 | ((codePoint >> 6) & 0x3F));
+    put(0x80 | (codePoint & 0x3F));
+  } else {
+    put(0xF0 | (codePoint >> 18));
+    put(0x80 | ((codePoint >> 12) & 0x3F));
+    put(0x80 | ((codePoint >> 6) & 0x3F));
+    put(0x80 | (codePoint & 0x3F));
+  }
+}
+
+// The C library's Unicode character classes (glibc has C.UTF-8 built in); null where
+// it is missing, and then only ASCII letters fold.
+locale_t UnicodeCtype() {
+  static const locale_t ctype = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+  return ctype;
 }
 
 // `character "ř" (U+0159)`; a control character is named by its number only.
@@ -190,6 +219,28 @@ bool IsUtf8(std::string_view text) {
 
 std::string TextToUtf8(std::string_view text, const NameCodec& names) {
   return IsUtf8(text) ? std::string(text) : names.Decode(text);
+}
+
+std::string FoldCase(std::string_view utf8) {
+  constexpr char kCaseOffset = 'a' - 'A';
+  const locale_t ctype = UnicodeCtype();
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    const char c = utf8[i];
+    unsigned long codePoint = 0;
+    const size_t length = static_cast<unsigned char>(c) < kFirstNonAscii || ctype == nullptr
+                              ? 0
+                              : NextCodePoint(utf8.substr(i), codePoint);
+    if (length == 0) {
+      out += c >= 'A' && c <= 'Z' ? static_cast<char>(c + kCaseOffset) : c;
+      ++i;
+      continue;
+    }
+    AppendUtf8(out, static_cast<unsigned long>(towlower_l(static_cast<wint_t>(codePoint), ctype)));
+    i += length;
+  }
+  return out;
 }
 
 }  // namespace lumoscope

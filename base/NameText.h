@@ -81,4 +81,9 @@ bool IsUtf8(std::string_view text);
 // when it is UTF-8, else decoded with `names` like the list's names.
 std::string TextToUtf8(std::string_view text, const NameCodec& names);
 
+// A UTF-8 text with every letter in lower case (the C library's Unicode case mapping, so
+// Latin, Greek and Cyrillic names alike), for matching in any case; bytes that are no
+// valid UTF-8 stay as they are.
+std::string FoldCase(std::string_view utf8);
+
 }  // namespace lumoscope

@@ -26,6 +26,12 @@ class IReporter {
 
   // A message box with the OK button only.
   virtual void MessageBox(const std::string& text, const std::string& caption = {}) = 0;
+  // The same for a message about line `line` of a text file (counted from 1): the text is
+  // shown as it is; the line lets a folding reporter say which lines a repeated message
+  // concerns.
+  virtual void MessageBoxAtLine(int /*line*/, const std::string& text, const std::string& caption = {}) {
+    MessageBox(text, caption);
+  }
   // Questions: Yes/No and Yes/No/Cancel message boxes.
   virtual Answer AskYesNo(const std::string& text, const std::string& caption) = 0;
   virtual Answer AskYesNoCancel(const std::string& text, const std::string& caption) = 0;
@@ -44,6 +50,27 @@ class IReporter {
   // up; use WaitGuard rather than calling these directly.
   virtual void BeginWait() {}
   virtual void EndWait() {}
+
+  // A short note in the status bar that needs no answer; dropped where there is none.
+  virtual void StatusNote(const std::string& /*text*/) {}
+
+  // One operation of the person's (a command) begins and ends; nested calls pair up. A
+  // reporter may gather what the operation says meanwhile (see FoldingReporter). Use
+  // OperationScope rather than calling these directly.
+  virtual void BeginOperation() {}
+  virtual void EndOperation() {}
+};
+
+// Marks one operation for its whole scope.
+class OperationScope {
+ public:
+  explicit OperationScope(IReporter& reporter) : reporter_(reporter) { reporter_.BeginOperation(); }
+  ~OperationScope() { reporter_.EndOperation(); }
+  OperationScope(const OperationScope&) = delete;
+  OperationScope& operator=(const OperationScope&) = delete;
+
+ private:
+  IReporter& reporter_;
 };
 
 // Shows the wait pointer from its construction until End() or the end of its scope,

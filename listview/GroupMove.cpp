@@ -30,6 +30,12 @@ bool CLumoscopeListView::OnLButtonDown(ClientPoint point) {
 
 void CLumoscopeListView::OnBeginDrag() {
   if (m_viewType != 0) return;
+  // A drop lands above the row under the pointer; with rows hidden between the rows
+  // shown, where that is would be a guess.
+  if (Filtered()) {
+    m_reporter->StatusNote(kNoDragWhileFiltered);
+    return;
+  }
   m_drag.Begin();
 }
 

@@ -57,6 +57,12 @@ class IListControl {
   virtual RowRect ItemRect(int row) const = 0;
   virtual void EnsureVisible(int row) = 0;
 
+  // The next refill shows another display, or a list just loaded: its columns fit their
+  // widest value (and title) rather than the widths given; a width of 0 still hides a
+  // column. A new list also forgets the widths the person dragged; until then each
+  // display keeps them.
+  virtual void FitColumns(bool /*newList*/) {}
+
   // Colours as 0x00BBGGRR.
   virtual void SetColors(std::uint32_t text, std::uint32_t background) = 0;
   virtual void SetPointer(PointerShape shape) = 0;

@@ -39,6 +39,7 @@ void CLumoscopeListView::OnInitialUpdate() {
 void CLumoscopeListView::SetNameEncoding(NameEncoding encoding) {
   if (encoding == m_names.Encoding()) return;
   m_names = NameCodec(encoding);
+  ++m_tablesGeneration;  // the filter searches the names as decoded
   if (IsLoaded()) FillList();
 }
 
@@ -66,6 +67,7 @@ bool CLumoscopeListView::Reload() {
   db.resaveFlag = false;
   const bool isUpload = TrimmedUpper(db.FilePath()) == TrimmedUpper(m_uploadFilePath);
   m_document->SetWindowTitle(isUpload ? std::string(kUntitled) : kTitlePrefix + db.FilePath());
+  m_control->FitColumns(true);
   Refresh(true);
   return true;
 }
@@ -83,11 +85,13 @@ void CLumoscopeListView::FillColumns(const char* const* titles, const int* width
 }
 
 void CLumoscopeListView::FillList() {
+  ApplyFilter();
   if (m_viewType >= 1 && m_viewType <= static_cast<int>(kSectionCount)) {
     FillSectionView(static_cast<Section>(m_viewType));
   } else {
     FillChannelView();
   }
+  if (m_shownListener) m_shownListener();
 }
 
 void CLumoscopeListView::FillSectionView(Section section) {
@@ -101,11 +105,13 @@ void CLumoscopeListView::FillSectionView(Section section) {
     m_reporter->MessageBox(Format(kMissingMarker, marker.c_str()));
     return;
   }
-  const size_t cells = span.Strings();
-  for (size_t k = 0; k < cells; ++k) {
+  // The records the filter lets through, each as one row of its fields.
+  const std::vector<int>& records = m_filter.Shown();
+  for (size_t k = 0; k < records.size() * format.fieldCount; ++k) {
     const int row = static_cast<int>(k / format.fieldCount);
     const int column = static_cast<int>(k % format.fieldCount);
-    const std::string& cell = m_fields[span.First() + k];
+    const std::string& cell = m_fields[span.At(static_cast<size_t>(records[static_cast<size_t>(row)])) +
+                                       static_cast<size_t>(column)];
     if (column == 0) {
       m_control->InsertItem(row, cell, kImageRecord);
     } else if (column == static_cast<int>(format.nameField)) {
@@ -139,9 +145,9 @@ void CLumoscopeListView::FillChannelView() {
   } else {
     for (int c : {analogcol::kName, analogcol::kSatName}) isName[static_cast<size_t>(c)] = true;
   }
-  const size_t count = rows.size() / static_cast<size_t>(width);
-  for (size_t r = 0; r < count; ++r) {
-    const std::string* row = rows.data() + r * static_cast<size_t>(width);
+  const std::vector<int>& shown = m_filter.Shown();
+  for (size_t r = 0; r < shown.size(); ++r) {
+    const std::string* row = rows.data() + static_cast<size_t>(shown[r]) * static_cast<size_t>(width);
     const int item = static_cast<int>(r);
     m_control->InsertItem(item, row[0], row[typeColumn] == kTv ? kImageTv : kImageRadio);
     for (int c = 1; c < width; ++c)
@@ -225,11 +231,13 @@ bool CLumoscopeListView::ExecuteCommand(int id) {
     case ViewAction::ShowView:
       m_viewType = c->viewType;
       if (c->viewType == 0) m_showDigital = c->showDigital != 0;
+      m_control->FitColumns(false);
       FillList();
       break;
     case ViewAction::FlipDigital:
       m_viewType = 0;
       m_showDigital = !m_showDigital;
+      m_control->FitColumns(false);
       FillList();
       break;
     case ViewAction::FlipGroupMove:

@@ -8,6 +8,8 @@
 // IDocumentView; the channel logic through INewChannelHost. Its cut buffers, undo steps
 // and drag state are small classes of their own (CutBuffers, UndoRing, DragState).
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +23,8 @@
 #include "listview/DocumentView.h"
 #include "listview/DragState.h"
 #include "listview/ListControl.h"
+#include "listview/ListCounts.h"
+#include "listview/RowFilter.h"
 #include "listview/UndoRing.h"
 #include "listview/ViewCommands.h"
 
@@ -33,6 +37,10 @@ extern int g_sortMode;
 
 // The upload file of the receiver; a list loaded from it has no title of its own.
 inline constexpr const char* kDefaultUploadFilePath = "C:\\Windows\\Temp\\VXRupload.txt";
+
+// Said in the status bar when rows are dragged while the list is filtered.
+inline constexpr const char* kNoDragWhileFiltered =
+    "Channels cannot be moved by dragging while the list is filtered; clear the filter (Esc) first.";
 
 class CLumoscopeListView : public IDocumentView, public INewChannelHost {
  public:
@@ -71,6 +79,9 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   const NameCodec& Names() const override { return m_names; }
 
   // --- Display
+  // After every refill (and every filter change) the listener hears of it, so the
+  // window can bring its counts up to date.
+  void SetShownListener(std::function<void()> listener) { m_shownListener = std::move(listener); }
   void FillList();
   void BuildChannelTables();
   void Renumber();
@@ -94,8 +105,9 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void CutRow(int row, bool digital);
   bool PasteRows(int row, bool digital);
 
-  // --- Editing what is in the list. A channel (a row of the channel view, or of the
-  // CHANNEL or CHANNEL_PID section view) opens in its dialog; true when it was changed.
+  // --- Editing what is in the list. Rows are those the control shows (through the
+  // filter). A channel (a row of the channel view, or of the CHANNEL or CHANNEL_PID
+  // section view) opens in its dialog; true when it was changed.
   bool EditChannelAt(int row);
   // The cells of the satellite names, satellites, digital and analog transponders are
   // edited in place (not their index fields). Texts are UTF-8, as the cells show them.
@@ -121,6 +133,23 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void OnMouseMove();
   void OnLButtonUp(ClientPoint point);
   void MoveRecord(int from, int to);
+
+  // --- Filter (the rows of the display shown whose number, name, SVC ID, frequency,
+  // bouquet or satellite contain the text, in any case; in a section, any field). The
+  // rows the control shows are those rows; every row command takes the rows shown and
+  // acts on their own records. The filter stays until it is cleared, through every change.
+  void SetFilter(const std::string& textUtf8);
+  const std::string& FilterText() const { return m_filter.Text(); }
+  bool Filtered() const { return m_filter.Active(); }
+  // A row shown by the control as a row of the whole display, and back (-1: none, or
+  // hidden by the filter).
+  int FullRow(int shownRow) const { return m_filter.FullRow(shownRow); }
+  int ShownRow(int fullRow) const { return m_filter.ShownRow(fullRow); }
+  // The counts of the status bar, for the rows shown and the rows selected.
+  ListCounts Counts() const;
+  // Keyboard search: the first row shown from `fromShownRow` on (going round to the top)
+  // whose name starts with `typedUtf8`, in any case; -1 for none.
+  int FindName(const std::string& typedUtf8, int fromShownRow) const;
 
   // --- Padding and closing
   // False when the padding was refused because the list would be too long.
@@ -150,15 +179,21 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
  private:
   // Rows of the current channel view, and the kinds behind them.
   long RowToFieldIndexIn(const SectionLocator& sections, int row, bool digital) const;
+  // The selected rows as rows of the whole display (through the filter), ascending.
   std::vector<int> SelectedRows() const;
+  // The first selected row as the control shows it; -1 for none.
+  int FirstSelectedShownRow() const;
   int LastVisibleRow() const;
   int RowAt(ClientPoint point) const;
   bool WouldOverflow(long addDigital, long addAnalog) const;
   bool ExceedsLimits() const { return WouldOverflow(0, 0); }
   void MarkClean();
   void Restore(std::optional<UndoRing::Step> step);
-  // The first string of the channel record shown at `row` of the current view, or -1.
+  // The first string of the channel record at `row` of the whole display, or -1.
   long ChannelRecordAt(int row) const;
+  // After an edit of the record at `fullRow` of the whole display: its row shown, in
+  // view and selected (nothing is selected when the filter now hides it).
+  void ShowEdited(int fullRow);
   std::vector<std::string> NullRecordFrom(long first, Section kind) const;
 
   // Keys
@@ -172,6 +207,13 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void PadSection(Section section);
   bool MoveRecordInPlace(int from, int to);
   void Drop(ClientPoint point);
+
+  // Filter helpers: the rows of the display and the text each is searched in.
+  void ApplyFilter();
+  size_t DisplayRows() const;
+  std::string SearchText(size_t row) const;
+  // The name of a row of the whole display, as the person reads it.
+  std::string RowName(size_t row) const;
 
   // Display helpers
   void FillColumns(const char* const* titles, const int* widths, int count);
@@ -188,6 +230,11 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   std::vector<std::string> m_fields;
   std::vector<std::string> m_digitalRows;
   std::vector<std::string> m_analogRows;
+  // Counts the rebuilds of the tables and the changes of the name encoding: the filter's
+  // search texts belong to one of them.
+  uint64_t m_tablesGeneration = 0;
+  RowFilter m_filter;
+  std::function<void()> m_shownListener;
 
   int m_viewType = 0;
   bool m_showDigital = true;

@@ -18,15 +18,20 @@ long CLumoscopeListView::ChannelRecordAt(int row) const {
   return static_cast<long>(span.At(static_cast<size_t>(row)));
 }
 
+void CLumoscopeListView::ShowEdited(int fullRow) {
+  const int shown = ShownRow(fullRow);
+  if (shown < 0 || shown >= m_control->ItemCount()) return;
+  m_control->EnsureVisible(shown);
+  m_control->SelectAndFocus(shown);
+}
+
 bool CLumoscopeListView::EditChannelAt(int row) {
   if (!IsLoaded() || m_dialogs == nullptr) return false;
-  const long first = ChannelRecordAt(row);
+  const int full = FullRow(row);
+  const long first = ChannelRecordAt(full);
   if (first < 0) return false;
   const bool changed = EditChannel(*this, *m_dialogs, static_cast<size_t>(first)) == EditOutcome::Changed;
-  if (row < m_control->ItemCount()) {
-    m_control->EnsureVisible(row);
-    m_control->SelectAndFocus(row);
-  }
+  ShowEdited(full);
   return changed;
 }
 
@@ -35,7 +40,8 @@ bool CLumoscopeListView::IsCellEditable(int row, int column) const {
   const auto section = static_cast<Section>(m_viewType);
   const std::span<const FieldRule> rules = FieldRulesOf(section);
   if (!EditedByField(section) || column < 0 || static_cast<size_t>(column) >= rules.size()) return false;
-  if (row < 0 || static_cast<size_t>(row) >= SectionLocator(m_fields)[section].Records()) return false;
+  const int full = FullRow(row);
+  if (full < 0 || static_cast<size_t>(full) >= SectionLocator(m_fields)[section].Records()) return false;
   return IsEditable(rules[static_cast<size_t>(column)]);
 }
 
@@ -43,9 +49,9 @@ bool CLumoscopeListView::EditCell(int row, int column, const std::string& text) 
   if (!IsCellEditable(row, column)) return false;
   const auto section = static_cast<Section>(m_viewType);
   const FieldRule& rule = FieldRulesOf(section)[static_cast<size_t>(column)];
-  if (!SetRecordField(*this, section, static_cast<size_t>(row), rule, text)) return false;
-  m_control->EnsureVisible(row);
-  m_control->SelectAndFocus(row);
+  const int full = FullRow(row);
+  if (!SetRecordField(*this, section, static_cast<size_t>(full), rule, text)) return false;
+  ShowEdited(full);
   return true;
 }
 

@@ -71,13 +71,22 @@ std::vector<std::string> CLumoscopeListView::NullRecordFrom(long first, Section 
 }
 
 std::vector<int> CLumoscopeListView::SelectedRows() const {
-  // Every selected row counts, also those scrolled out of view.
+  // Every selected row counts, also those scrolled out of view; a filtered list never
+  // lets a command reach a row it hides.
   std::vector<int> rows;
   const int count = m_control->ItemCount();
   for (int r = 0; r < count; ++r) {
-    if (m_control->IsSelected(r)) rows.push_back(r);
+    if (!m_control->IsSelected(r)) continue;
+    if (const int full = m_filter.FullRow(r); full >= 0) rows.push_back(full);
   }
   return rows;
+}
+
+int CLumoscopeListView::FirstSelectedShownRow() const {
+  const int count = m_control->ItemCount();
+  for (int r = 0; r < count; ++r)
+    if (m_control->IsSelected(r)) return r;
+  return -1;
 }
 
 int CLumoscopeListView::LastVisibleRow() const {
@@ -97,12 +106,13 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
     // The first selected channel opens, in the channel view or a channel section's view.
     const std::vector<int> rows = SelectedRows();
     if (m_dialogs == nullptr || rows.empty() || ChannelRecordAt(rows[0]) < 0) return false;
-    EditChannelAt(rows[0]);
+    EditChannelAt(FirstSelectedShownRow());
     return true;
   }
   if (m_viewType != 0 || key == ViewKey::Other) return false;
   if (key == ViewKey::F2 && m_dialogs == nullptr) return false;
   const std::vector<int> rows = SelectedRows();
+  const int firstShown = FirstSelectedShownRow();
   const int last = LastVisibleRow();
   if (key != ViewKey::F2 && rows.empty()) return false;
   const bool digital = m_showDigital;
@@ -151,7 +161,8 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
 
   Refresh(true);
   if (last - 1 >= 0) m_control->EnsureVisible(std::min(last - 1, m_control->ItemCount() - 1));
-  if (!rows.empty() && rows[0] < m_control->ItemCount()) m_control->SelectAndFocus(rows[0]);
+  // The selection stays where it was on screen (in a filtered list, among the rows shown).
+  if (!rows.empty() && firstShown < m_control->ItemCount()) m_control->SelectAndFocus(firstShown);
   return true;
 }
 

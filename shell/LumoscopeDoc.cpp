@@ -11,6 +11,7 @@
 #include "shell/SettingsKeys.h"
 #include "transfer/Download.h"
 #include "transfer/HexToBin.h"
+#include "transfer/PosixLinkFactory.h"
 #include "transfer/SectionListWriter.h"
 #include "transfer/Upload.h"
 
@@ -61,6 +62,7 @@ bool CLumoscopeDoc::IsEnabled(int id) const {
 bool CLumoscopeDoc::Execute(int id) {
   if (!HandlesCommand(id)) return false;
   if (!IsEnabled(id)) return true;  // ours, but not available now
+  OperationScope operation(reporter_);
   switch (id) {
     case cmd::kOpen:
       Open();
@@ -122,9 +124,18 @@ SaveListFn CLumoscopeDoc::SaveListStep(bool keepsSaved) {
   return [this, keepsSaved] { return SaveList(keepsSaved); };
 }
 
-void CLumoscopeDoc::EndTransfer() {
+void CLumoscopeDoc::EndTransfer(bool ok) {
   reporter_.SetProgress(0, kProgressRemove);
-  reporter_.HideMessageWindow();
+  if (ok) reporter_.HideMessageWindow();
+}
+
+ISerialLinkFactory& CLumoscopeDoc::LinkFactory() const {
+  return linkFactory_ != nullptr ? *linkFactory_ : DefaultLinkFactory();
+}
+
+bool CLumoscopeDoc::TransferCancelled() {
+  const ITransferCancel* cancel = LinkFactory().Cancel();
+  return cancel != nullptr && cancel->Requested();
 }
 
 CLumoscopeDoc::SaveChoice CLumoscopeDoc::OfferSaveModified() {
@@ -146,7 +157,7 @@ bool CLumoscopeDoc::CanClose() {
   return OfferSaveModified() == SaveChoice::Proceed;
 }
 
-bool CLumoscopeDoc::Open() {
+bool CLumoscopeDoc::MayReplaceList() {
   if (IsUploadFileOpen()) {
     switch (reporter_.AskYesNoCancel(kSaveUploadQuestion, kSaveUploadCaption)) {
       case Answer::Yes:
@@ -158,20 +169,32 @@ bool CLumoscopeDoc::Open() {
       case Answer::Cancel:
         return false;
     }
-  } else if (OfferSaveModified() == SaveChoice::Cancelled) {
-    return false;
+    return true;
   }
+  return OfferSaveModified() == SaveChoice::Proceed;
+}
 
+bool CLumoscopeDoc::Open() {
+  if (!MayReplaceList()) return false;
   std::optional<std::string> chosen = chooser_.ChooseOpenFile(kOpenTitle, kTextFileFilter, InitialFolder());
   if (!chosen) return false;
   return OpenFile(*chosen);
 }
 
+bool CLumoscopeDoc::OpenPath(const std::string& path) {
+  OperationScope operation(reporter_);
+  if (!MayReplaceList()) return false;
+  return OpenFile(path);
+}
+
 bool CLumoscopeDoc::OpenFile(const std::string& path) {
+  OperationScope operation(reporter_);
   settings_.SetString(settings::kListSection, settings::kRecentFolderKey, FolderOf(path));
   const std::string before = currentPath_;
   if (!ShowList(NewDatabase(path))) return false;
   previousPath_ = before;
+  // The uploaded list's scratch file is not a list to come back to.
+  if (!IsUploadFileOpen()) recent_.Add(path);
   return true;
 }
 
@@ -236,6 +259,7 @@ bool CLumoscopeDoc::SaveAs() {
     return false;
   }
   currentPath_ = *chosen;
+  recent_.Add(currentPath_);
   const bool reloaded = view_->ReloadFields();
   view_->NotifyChangesStored();
   // Should the file not read back, the list as shown stays with its undo steps: the file
@@ -288,10 +312,10 @@ bool CLumoscopeDoc::DownloadCurrentList() {
   if (!compiled_) return false;
 
   const bool ok = lumoscope::DownloadCurrentList(*db_);
-  reporter_.SetProgress(0, kProgressRemove);
   wait.End();
-  reporter_.HideMessageWindow();
-  if (!ok) reporter_.MessageBox(kDownloadFailed);
+  EndTransfer(ok);
+  // A cancelled download has said so, and what to do.
+  if (!ok && !TransferCancelled()) reporter_.MessageBox(kDownloadFailed);
   return ok;
 }
 
@@ -340,7 +364,7 @@ bool CLumoscopeDoc::DownloadOthers() {
   WaitGuard wait(reporter_);
   const bool ok = lumoscope::DownloadImage(*db, path);
   wait.End();
-  EndTransfer();
+  EndTransfer(ok);
   return ok;
 }
 

@@ -13,6 +13,7 @@
 #include "listview/DocumentView.h"
 #include "shell/CompileCommands.h"
 #include "shell/FileChooser.h"
+#include "shell/RecentLists.h"
 #include "shell/SettingsStore.h"
 
 namespace lumoscope {
@@ -61,6 +62,9 @@ class CLumoscopeDoc final : public IViewDocument {
   bool Open();
   // Open's work after the file was chosen (also used for a list named at start).
   bool OpenFile(const std::string& path);
+  // Open without the file dialog, for a list chosen otherwise (a recent list, a file
+  // dropped on the window): the questions about the open list first, then OpenFile.
+  bool OpenPath(const std::string& path);
   // Writes the list as shown; `markSaved` tells the view the text file now holds it.
   bool SaveList(bool markSaved = true);
   bool SaveAs();
@@ -81,6 +85,10 @@ class CLumoscopeDoc final : public IViewDocument {
   const std::string& PreviousPath() const { return previousPath_; }
   bool IsCompiled() const { return compiled_; }
   const std::string& UploadPath() const { return uploadPath_; }
+  // The lists opened last (also those saved under a new name).
+  RecentLists& Recent() { return recent_; }
+  // The person stopped the last transfer.
+  bool TransferCancelled();
 
   // IViewDocument
   bool IsLoaded() const override { return loaded_; }
@@ -90,6 +98,9 @@ class CLumoscopeDoc final : public IViewDocument {
 
  private:
   enum class SaveChoice { Proceed, Cancelled };
+  // Before another list takes the open one's place: the uploaded list is offered for
+  // saving under a name, a modified one for saving. False: the person cancelled.
+  bool MayReplaceList();
   // Before the list file is written: when another program changed it since it was
   // loaded or last saved here, asks whether to overwrite it. False: leave it alone.
   bool ConfirmOverwrite();
@@ -105,13 +116,16 @@ class CLumoscopeDoc final : public IViewDocument {
   SaveListFn SaveListStep(bool keepsSaved);
   // Converts a chosen hex image into the binary image beside it, through `db`.
   static bool ConvertChosenHex(CListDB& db, const std::string& hexPath);
-  // Removes the transfer progress bar, restores the pointer, hides the message window.
-  void EndTransfer();
+  // Removes the transfer progress bar; hides the message window after a transfer that
+  // went well (after a failure its steps stay in view).
+  void EndTransfer(bool ok);
+  ISerialLinkFactory& LinkFactory() const;
 
   IReporter& reporter_;
   const AppOptions& options_;
   ISettingsStore& settings_;
   IFileChooser& chooser_;
+  RecentLists recent_{settings_};
   std::string uploadPath_;
   IDocumentView* view_ = nullptr;
   std::function<void(const std::string&)> titleSink_;

@@ -39,6 +39,11 @@ inline constexpr int kBackBlueDefault = 192;
 inline constexpr const char* kRecentFolderKey = "RecentFolderPath";
 inline constexpr const char* kRecentFolderDefault = "ERROR";
 
+// The lists opened last, newest first, one key per place; an empty value is no list.
+inline constexpr const char* kRecentListsSection = "Recent Lists";
+inline constexpr const char* kRecentListKeys[] = {"List1", "List2", "List3", "List4",
+                                                  "List5", "List6", "List7", "List8"};
+
 // How many steps Undo keeps (1 to 100), and the name encoding by its name (ISO-8859-1).
 inline constexpr const char* kUndoStepsKey = "Undo Steps";
 inline constexpr const char* kNameEncodingKey = "Name Encoding";

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "listview/ListView.h"
 #include "shell/DocumentCommands.h"
@@ -16,6 +17,8 @@
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempDir.h"
 #include "tools/listgen/ListGenerator.h"
+#include "transfer/Download.h"
+#include "transfer/SectionListParser.h"
 
 namespace lumoscope {
 namespace {
@@ -360,13 +363,68 @@ TEST_F(DocumentCommandsTest, UpperCaseHexImageLeavesNoScratchCopyBehind) {
   EXPECT_EQ(test::ReadFile(dir.File("image.hex")), "other");
 }
 
-TEST_F(DocumentCommandsTest, DownloadOthersAlwaysEndsTheTransferDisplay) {
+TEST_F(DocumentCommandsTest, DownloadOthersEndsTheProgressAndKeepsTheStepsOfAFailure) {
   chooser.answers.push_back(std::string(kMissingFolder) + "/image.bin");
   doc.DownloadOthers();
   ASSERT_FALSE(reporter.progress.empty());
   EXPECT_EQ(reporter.progress.back().second, kProgressRemove);
-  EXPECT_EQ(reporter.hideCount, 1);
+  EXPECT_EQ(reporter.hideCount, 0);  // the message window keeps what happened
   EXPECT_EQ(reporter.waitDepth, 0);
+}
+
+TEST_F(DocumentCommandsTest, CancelledDownloadSaysSoOnceAndKeepsItsSteps) {
+  const std::string list = dir.Write("list.txt", listgen::SmallList());
+  test::FakeLinkFactory link;  // a receiver that never answers
+  test::CancelAt cancel(link.clock, 1'000'000);
+  link.cancel = &cancel;
+  doc.SetLinkFactory(&link);
+  ASSERT_TRUE(OpenList(list));
+  bool resave = false;
+  ASSERT_TRUE(ParseSectionList(listgen::SmallList(), reporter, view.fields, resave));  // what Save writes
+  doc.Database()->RememberFileVersion();  // as the view's load does
+  reporter.Clear();
+  EXPECT_FALSE(doc.DownloadCurrentList());
+  EXPECT_TRUE(HasBox(kDownloadCancelledMessage));
+  EXPECT_FALSE(HasBox(kDownloadFailed));
+  EXPECT_TRUE(doc.TransferCancelled());
+  EXPECT_EQ(reporter.hideCount, 0);
+  EXPECT_EQ(reporter.progress.back().second, kProgressRemove);
+}
+
+TEST_F(DocumentCommandsTest, RecentListsKeepTheLastEightOpenedNewestFirst) {
+  std::vector<std::string> opened;
+  for (int i = 0; i < 10; ++i) {
+    opened.push_back(dir.Write("list" + std::to_string(i) + ".txt", ""));
+    ASSERT_TRUE(OpenList(opened.back()));
+  }
+  ASSERT_TRUE(OpenList(opened[5]));  // again: to the front, not twice
+  std::vector<std::string> expected{opened[5], opened[9], opened[8], opened[7],
+                                    opened[6], opened[4], opened[3], opened[2]};
+  EXPECT_EQ(doc.Recent().Paths(), expected);
+  // Kept in the settings store: the next start finds them.
+  EXPECT_EQ(RecentLists(store).Paths(), expected);
+
+  std::filesystem::remove(opened[9]);
+  std::filesystem::remove(opened[3]);
+  EXPECT_EQ(doc.Recent().DropMissing(), (std::vector<std::string>{opened[9], opened[3]}));
+  EXPECT_EQ(doc.Recent().Paths().size(), 6u);
+  // The uploaded list's scratch file is never one of them; a list saved under a new name is.
+  chooser.answers.push_back(dir.File("saved.txt"));
+  ASSERT_TRUE(doc.SaveAs());
+  EXPECT_EQ(doc.Recent().Paths().front(), dir.File("saved.txt"));
+}
+
+TEST_F(DocumentCommandsTest, OpeningAChosenPathAsksAboutTheModifiedListFirst) {
+  ASSERT_TRUE(OpenList(dir.File("a.txt")));
+  view.modified = true;
+  reporter.answers = {Answer::Cancel};
+  EXPECT_FALSE(doc.OpenPath(dir.File("b.txt")));
+  EXPECT_EQ(reporter.questions.size(), 1u);
+  EXPECT_EQ(doc.CurrentPath(), dir.File("a.txt"));
+  reporter.answers = {Answer::No};
+  EXPECT_TRUE(doc.OpenPath(dir.File("b.txt")));
+  EXPECT_EQ(doc.CurrentPath(), dir.File("b.txt"));
+  EXPECT_EQ(chooser.requests.size(), 1u);  // no file dialog for a chosen path
 }
 
 TEST_F(DocumentCommandsTest, TitleGoesToTheWindow) {

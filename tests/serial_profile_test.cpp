@@ -146,6 +146,34 @@ TEST_F(FakeLinkDownload, RefusedLineSettingsAreToldAndTheDownloadGoesOn) {
   EXPECT_EQ(factory.device.written, ackThenErr);
 }
 
+TEST_F(FakeLinkDownload, CancelEndsTheDownloadWithinAPollWhereverItWaits) {
+  const auto packets = test::SplitIntoPackets(test::RandomBytes(20, 1), 0x00100000, 10);
+  const std::string twoPackets = dir.Write("two.bin", test::BuildBinImage(packets));
+  struct Case {
+    const char* where;
+    std::vector<ControlMessage> answers;  // what the receiver says before it falls silent
+    int64_t cancelAtUs;
+  };
+  const Case cases[] = {
+      {"waiting for the ready message", {}, 2000 * kMs},
+      {"waiting for the ACK of the second announcement", {kDnOperReq, kNxt, kAck, kAck, kAck}, 1500 * kMs},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.where);
+    reporter.Clear();
+    test::FakeLinkFactory link;
+    test::CancelAt cancel(link.clock, c.cancelAtUs);
+    link.cancel = &cancel;
+    db.linkFactory = &link;
+    for (const ControlMessage& m : c.answers) link.device.Arrive(0, std::string(m.begin(), m.end()));
+    EXPECT_FALSE(DownloadImage(db, twoPackets));
+    EXPECT_EQ(reporter.boxes, std::vector<std::string>{kDownloadCancelledMessage});
+    EXPECT_LE(link.clock.now, c.cancelAtUs + kCancelPollUs);
+    EXPECT_EQ(cancel.begun, 1);
+    EXPECT_EQ(cancel.ended, 1);
+  }
+}
+
 }  // namespace
 }  // namespace lumoscope
 

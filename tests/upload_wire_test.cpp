@@ -47,5 +47,21 @@ TEST_F(UploadOnFakeLine, WakeUpAndDumpCommandArePacedAt50Milliseconds) {
   EXPECT_EQ(factory.openedPaths.size(), 1u);
 }
 
+TEST_F(UploadOnFakeLine, CancelDuringTheListingLetsTheReceiverContinueAndWritesNothing) {
+  factory.device.Arrive(0, ">");
+  // The listing starts, then the receiver keeps printing slowly.
+  for (int i = 0; i < 20; ++i) factory.device.Arrive((1000 + i * 500) * kMs, "CH_DUMP||line\r\n");
+  const int64_t cancelAt = 3000 * kMs;
+  test::CancelAt cancel(factory.clock, cancelAt);
+  factory.cancel = &cancel;
+  const std::string path = dir.File("up.txt");
+  EXPECT_FALSE(UploadChannelListTo(db, path, dir.Path()));
+  EXPECT_EQ(reporter.boxes, std::vector<std::string>{kUploadCancelledMessage});
+  EXPECT_LE(factory.clock.now, cancelAt + kCancelPollUs);
+  EXPECT_TRUE(factory.device.written.ends_with("go\r\n"));
+  EXPECT_EQ(dir.FileCount(), 0u);
+  EXPECT_EQ(cancel.ended, 1);
+}
+
 }  // namespace
 }  // namespace lumoscope

@@ -36,7 +36,8 @@ constexpr short kDeviceGone = POLLHUP | POLLERR | POLLNVAL;
 
 }  // namespace
 
-std::unique_ptr<CComm> CComm::Open(const std::string& devicePath, IClock& clock, FileFailure& failure) {
+std::unique_ptr<CComm> CComm::Open(const std::string& devicePath, IClock& clock, FileFailure& failure,
+                                   ITransferCancel* cancel) {
   // Non-blocking so a modem line without carrier cannot hold the open; every wait then
   // goes through poll with the profile's limits.
   const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -59,7 +60,7 @@ std::unique_ptr<CComm> CComm::Open(const std::string& devicePath, IClock& clock,
     failure = SerialOpenFailure(devicePath, error);
     return nullptr;
   }
-  return std::unique_ptr<CComm>(new CComm(fd, clock));
+  return std::unique_ptr<CComm>(new CComm(fd, clock, cancel));
 }
 
 CComm::~CComm() {
@@ -102,12 +103,12 @@ void CComm::Purge() {
 
 size_t CComm::Write(const uint8_t* data, size_t n) {
   if (fd_ < 0 || n == 0) return 0;
-  return WriteUnderProfile(*this, *clock_, profile_, data, n);
+  return WriteUnderProfile(*this, *clock_, profile_, data, n, cancel_);
 }
 
 size_t CComm::Read(uint8_t* data, size_t n) {
   if (fd_ < 0 || n == 0) return 0;
-  return ReadUnderProfile(*this, *clock_, profile_, firstByteBoundUs_, data, n);
+  return ReadUnderProfile(*this, *clock_, profile_, firstByteBoundUs_, data, n, cancel_);
 }
 
 long CComm::WaitRead(uint8_t* data, size_t n, int64_t waitUs) {

@@ -16,8 +16,9 @@ class CComm final : public ISerialPort, private IDeviceIo {
  public:
   // Opens `devicePath`; null when it is missing, may not be opened, is not a terminal
   // or is held by another program (another CComm, or anyone holding its lock), with
-  // `failure` saying which.
-  static std::unique_ptr<CComm> Open(const std::string& devicePath, IClock& clock, FileFailure& failure);
+  // `failure` saying which. With a `cancel`, waits ask it between their slices.
+  static std::unique_ptr<CComm> Open(const std::string& devicePath, IClock& clock, FileFailure& failure,
+                                     ITransferCancel* cancel = nullptr);
 
   ~CComm() override;
   CComm(const CComm&) = delete;
@@ -34,13 +35,14 @@ class CComm final : public ISerialPort, private IDeviceIo {
   void Close() override;
 
  private:
-  CComm(int fd, IClock& clock) : fd_(fd), clock_(&clock) {}
+  CComm(int fd, IClock& clock, ITransferCancel* cancel) : fd_(fd), clock_(&clock), cancel_(cancel) {}
 
   long WaitRead(uint8_t* data, size_t n, int64_t waitUs) override;
   long WaitWrite(const uint8_t* data, size_t n, int64_t waitUs) override;
 
   int fd_;
   IClock* clock_;
+  ITransferCancel* cancel_;
   TimeoutProfile profile_ = kStandardProfile;
   int64_t firstByteBoundUs_ = kUnboundedUs;
 };

@@ -17,6 +17,7 @@
 #include "base/FileHandle.h"
 #include "base/InputFile.h"
 #include "database/ListDB.h"
+#include "transfer/CancelWatch.h"
 #include "transfer/DownloadProtocol.h"
 #include "transfer/PortSelection.h"
 #include "transfer/PosixLinkFactory.h"
@@ -60,7 +61,11 @@ int FindReadyMessageStart(const uint8_t* data) {
 class FlashDownload {
  public:
   FlashDownload(IReporter& reporter, ISerialLinkFactory& factory, const AppOptions& options)
-      : reporter_(reporter), factory_(factory), options_(options), frame_(kFrameBufferBytes) {}
+      : reporter_(reporter),
+        factory_(factory),
+        options_(options),
+        cancel_(factory.Cancel(), factory.Clock()),
+        frame_(kFrameBufferBytes) {}
 
   bool Run(const std::string& path);
 
@@ -74,7 +79,11 @@ class FlashDownload {
 
   // Reads 8 bytes; true only for exactly ACK.
   bool ExpectAck();
-  void Send(const ControlMessage& msg) { port_->Write(msg.data(), msg.size()); }
+  void Send(const ControlMessage& msg) {
+    if (!cancel_.Requested()) port_->Write(msg.data(), msg.size());
+  }
+  // Nothing more is tried once the person asked to stop.
+  bool Going() const { return !cancel_.Requested(); }
   // Sets the profile of the reads that follow.
   void UseProfile(const TimeoutProfile& profile, int64_t firstByteBoundUs = kUnboundedUs);
   // Reads from the receiver under the current profile, but never past the total bound
@@ -82,12 +91,14 @@ class FlashDownload {
   size_t Receive(uint8_t* data, size_t n);
   size_t ReadFile(uint8_t* data, size_t n);
   int Percent() const { return fileLength_ > 0 ? static_cast<int>(filePos_ * kPercent / fileLength_) : 0; }
-  // Closes the file and releases the port, then tells the person why.
+  // Closes the file and releases the port, then tells the person why (a cancelled
+  // download says that it was cancelled, whatever step it ended in).
   bool Fail(const std::string& message);
 
   IReporter& reporter_;
   ISerialLinkFactory& factory_;
   const AppOptions& options_;
+  CancelWatch cancel_;
   FileHandle file_;
   long long fileLength_ = 0;
   long long filePos_ = 0;
@@ -104,7 +115,9 @@ class FlashDownload {
 bool FlashDownload::Fail(const std::string& message) {
   file_.reset();
   port_.reset();
-  reporter_.MessageBox(message);
+  const bool cancelled = cancel_.Requested();
+  cancel_.End();
+  reporter_.MessageBox(cancelled ? kDownloadCancelledMessage : message);
   return false;
 }
 
@@ -125,6 +138,7 @@ void FlashDownload::UseProfile(const TimeoutProfile& profile, int64_t firstByteB
 }
 
 size_t FlashDownload::Receive(uint8_t* data, size_t n) {
+  if (cancel_.Stopped()) return 0;
   IClock& clock = factory_.Clock();
   const int64_t leftUs = lastHeardUs_ + factory_.Bounds().downloadSilenceUs - clock.NowUs();
   if (leftUs <= 0) return 0;
@@ -179,7 +193,7 @@ bool FlashDownload::Connect() {
   int completeReads = 0;
   bool connected = false;
   uint8_t buf[kMaxResyncOffset + kControlMessageBytes];
-  while (!connected && failures < kConnectFailuresAllowed) {
+  while (!connected && failures < kConnectFailuresAllowed && Going()) {
     reporter_.ShowMessage("Waitiing Message from Satellite Receiver\r\n");
     if (Receive(buf, k + kControlMessageBytes) < k + kControlMessageBytes) {
       ++failures;
@@ -218,7 +232,7 @@ bool FlashDownload::SendImageHeader() {
   if (header_[0] != kImageMagic0 || header_[1] != kImageMagic1)
     return Fail("File header format is not correct.\n");
   bool acked = false;
-  for (int attempt = 1; attempt <= kSendAttempts && !acked; ++attempt) {
+  for (int attempt = 1; attempt <= kSendAttempts && !acked && Going(); ++attempt) {
     reporter_.ShowMessage(Format("send DN_HEADER => %d times\r\n", attempt));
     port_->Write(header_.data(), header_.size());
     acked = ExpectAck();
@@ -248,7 +262,7 @@ FlashDownload::PacketResult FlashDownload::SendPacket() {
 
   BuildAnnouncement(announcement_, n, header_[kImageHeaderPacketCountLowOffset]);
   bool acked = false;
-  for (int attempt = 1; attempt <= kSendAttempts && !acked; ++attempt) {
+  for (int attempt = 1; attempt <= kSendAttempts && !acked && Going(); ++attempt) {
     port_->Write(announcement_.data(), announcement_.size());
     acked = ExpectAck();
   }
@@ -271,8 +285,8 @@ FlashDownload::PacketResult FlashDownload::SendPacket() {
 
   // The receiver takes the frame byte by byte, one write call each.
   const size_t frameBytes = kPacketHeaderBytes + rest;
-  for (int attempt = 1; attempt <= kSendAttempts; ++attempt) {
-    for (size_t i = 0; i < frameBytes; ++i) port_->Write(packet + i, 1);
+  for (int attempt = 1; attempt <= kSendAttempts && Going(); ++attempt) {
+    for (size_t i = 0; i < frameBytes && !cancel_.Stopped(); ++i) port_->Write(packet + i, 1);
     if (ExpectAck()) return PacketResult::Sent;
     Pause();
   }
@@ -282,13 +296,13 @@ FlashDownload::PacketResult FlashDownload::SendPacket() {
 
 bool FlashDownload::Terminate() {
   // An unacknowledged DIS does not stop the download: the verdict decides.
-  for (int attempt = 1; attempt <= kSendAttempts; ++attempt) {
+  for (int attempt = 1; attempt <= kSendAttempts && Going(); ++attempt) {
     Send(kDis);
     if (ExpectAck()) break;
   }
   reporter_.ShowMessage("\r\nWaiting termination message from STB.\r\n");
   bool stored = false;
-  for (int read = 0; read < kTerminationReads; ++read) {
+  for (int read = 0; read < kTerminationReads && Going(); ++read) {
     uint8_t verdict[kControlMessageBytes];
     if (Receive(verdict, kControlMessageBytes) < kControlMessageBytes) continue;
     if (IsMessage(verdict, kPok)) {
@@ -298,11 +312,12 @@ bool FlashDownload::Terminate() {
     if (IsMessage(verdict, kPer)) break;
   }
   reporter_.ShowMessage("\r\nDisconnecting serial port\r\n");
+  if (!stored) return Fail("Flash download is terminated abnormally\n");
   file_.reset();
   port_.reset();
-  reporter_.MessageBox(stored ? "Flash download is terminated successfully.\n"
-                              : "Flash download is terminated abnormally\n");
-  return stored;
+  cancel_.End();
+  reporter_.MessageBox("Flash download is terminated successfully.\n");
+  return true;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 namespace lumoscope {
 
 std::unique_ptr<ISerialPort> PosixLinkFactory::Open(const std::string& devicePath, FileFailure& failure) {
-  return CComm::Open(devicePath, clock_, failure);
+  return CComm::Open(devicePath, clock_, failure, cancel_);
 }
 
 ISerialLinkFactory& DefaultLinkFactory() {

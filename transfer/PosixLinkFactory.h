@@ -14,13 +14,16 @@ class PosixLinkFactory : public ISerialLinkFactory {
   IClock& Clock() override { return clock_; }
   LinkBounds Bounds() const override { return bounds_; }
   IWireTrace* Trace() override { return trace_; }
+  ITransferCancel* Cancel() override { return cancel_; }
 
   void SetTrace(IWireTrace* trace) { trace_ = trace; }
+  void SetCancel(ITransferCancel* cancel) { cancel_ = cancel; }
 
  private:
   SystemClock clock_;
   LinkBounds bounds_;
   IWireTrace* trace_ = nullptr;
+  ITransferCancel* cancel_ = nullptr;
 };
 
 // The factory used when a CListDB names none.

@@ -15,10 +15,16 @@ int64_t Earlier(int64_t a, int64_t b) {
   return std::min(a, b);
 }
 
+// The wait of one slice: the whole wait without a cancel, else at most kCancelPollUs.
+int64_t Slice(int64_t waitUs, const ITransferCancel* cancel) {
+  if (cancel == nullptr) return waitUs;
+  return waitUs < 0 ? kCancelPollUs : std::min(waitUs, kCancelPollUs);
+}
+
 }  // namespace
 
 size_t ReadUnderProfile(IDeviceIo& io, IClock& clock, const TimeoutProfile& profile, int64_t firstByteBoundUs,
-                        uint8_t* data, size_t n) {
+                        uint8_t* data, size_t n, ITransferCancel* cancel) {
   const int64_t start = clock.NowUs();
   const int64_t totalMs =
       static_cast<int64_t>(profile.readPerByteMs) * static_cast<int64_t>(n) + profile.readConstantMs;
@@ -40,18 +46,20 @@ size_t ReadUnderProfile(IDeviceIo& io, IClock& clock, const TimeoutProfile& prof
       waitUs = deadline - clock.NowUs();
       if (waitUs <= 0) break;
     }
-    const long r = io.WaitRead(data + got, n - got, waitUs);
+    const long r = io.WaitRead(data + got, n - got, Slice(waitUs, cancel));
     if (r < 0) break;
     if (r > 0) {
       got += static_cast<size_t>(r);
       lastByteAt = clock.NowUs();
+    } else if (cancel != nullptr && cancel->Poll()) {
+      break;
     }
   }
   return got;
 }
 
 size_t WriteUnderProfile(IDeviceIo& io, IClock& clock, const TimeoutProfile& profile, const uint8_t* data,
-                         size_t n) {
+                         size_t n, ITransferCancel* cancel) {
   // Most writes go at once; the clock is only looked at when the device makes us wait.
   const long first = io.WaitWrite(data, n, 0);
   if (first < 0) return 0;
@@ -66,9 +74,10 @@ size_t WriteUnderProfile(IDeviceIo& io, IClock& clock, const TimeoutProfile& pro
       waitUs = deadline - clock.NowUs();
       if (waitUs <= 0) break;
     }
-    const long w = io.WaitWrite(data + done, n - done, waitUs);
+    const long w = io.WaitWrite(data + done, n - done, Slice(waitUs, cancel));
     if (w < 0) break;
     done += static_cast<size_t>(w);
+    if (w == 0 && cancel != nullptr && cancel->Poll()) break;
   }
   return done;
 }

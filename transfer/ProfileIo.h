@@ -19,10 +19,13 @@ class IDeviceIo {
   virtual long WaitWrite(const uint8_t* data, size_t n, int64_t waitUs) = 0;
 };
 
+// With a `cancel`, every wait is cut into slices of at most kCancelPollUs, and a slice
+// that brought nothing asks cancel->Poll(); once the person asked to stop, the read or
+// write ends with what it has.
 size_t ReadUnderProfile(IDeviceIo& io, IClock& clock, const TimeoutProfile& profile, int64_t firstByteBoundUs,
-                        uint8_t* data, size_t n);
+                        uint8_t* data, size_t n, ITransferCancel* cancel = nullptr);
 
 size_t WriteUnderProfile(IDeviceIo& io, IClock& clock, const TimeoutProfile& profile, const uint8_t* data,
-                         size_t n);
+                         size_t n, ITransferCancel* cancel = nullptr);
 
 }  // namespace lumoscope

@@ -105,7 +105,7 @@ class Parser {
 
 long Parser::HexValue(const std::string& text) const {
   const std::optional<long> value = HexToInt(text);
-  if (!value) reporter_.MessageBox(kHexConversionMessage);
+  if (!value) reporter_.MessageBoxAtLine(lineNumber_, kHexConversionMessage);
   return value.value_or(kHexConversionFailed);
 }
 

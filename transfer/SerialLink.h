@@ -84,6 +84,27 @@ struct LinkBounds {
   int64_t downloadSilenceUs = 35'000'000;
 };
 
+// The person's way to stop a transfer under way. The transfers run on the thread of the
+// window and hold it; while one waits on the link it asks Poll() at least every
+// kCancelPollUs, and the host may let its window handle its events there, so that a
+// Cancel button and the Esc key are seen.
+class ITransferCancel {
+ public:
+  virtual ~ITransferCancel() = default;
+  // A transfer starts: the host offers its way to stop it, and nothing is requested yet.
+  virtual void Begin() = 0;
+  // The transfer has let go of the port.
+  virtual void End() = 0;
+  // Lets the host handle what is pending; true once the person asked to stop.
+  virtual bool Poll() = 0;
+  // Whether the person asked to stop, without handling anything.
+  virtual bool Requested() const = 0;
+};
+
+// The longest a wait on the link goes without asking whether to stop: a tenth of the
+// second within which a cancelled transfer must have let go of the port, halved.
+inline constexpr int64_t kCancelPollUs = 50'000;
+
 // Sees every byte that crosses the link (for a wire trace in the field).
 class IWireTrace {
  public:
@@ -104,6 +125,9 @@ class ISerialLinkFactory {
   virtual LinkBounds Bounds() const { return {}; }
   // Null: no trace.
   virtual IWireTrace* Trace() { return nullptr; }
+  // The ports it opens ask this between the slices of their waits; null: a transfer runs
+  // to its end.
+  virtual ITransferCancel* Cancel() { return nullptr; }
 };
 
 }  // namespace lumoscope

@@ -21,6 +21,7 @@
 #include "base/Sections.h"
 #include "base/WriteAll.h"
 #include "database/ListDB.h"
+#include "transfer/CancelWatch.h"
 #include "transfer/PortSelection.h"
 #include "transfer/PosixLinkFactory.h"
 #include "transfer/PrivateFolder.h"
@@ -67,6 +68,7 @@ enum class ReceptionEnd {
   Marker,      // "[END]" came
   Silence,     // the receiver fell silent (or the device hung up)
   BufferFull,  // the listing did not end within the buffer
+  Cancelled,   // the person stopped the upload
 };
 
 struct Reception {
@@ -104,6 +106,7 @@ class ConsoleUpload {
       : reporter_(reporter),
         factory_(factory),
         options_(options),
+        cancel_(factory.Cancel(), factory.Clock()),
         target_(std::move(target)),
         workFolder_(workFolder),
         rawPath_(workFolder + "/" + kRawFileName),
@@ -117,7 +120,12 @@ class ConsoleUpload {
   void Type(const std::array<uint8_t, N>& bytes) {
     Type(bytes.data(), N);
   }
-  void Pause(int64_t ms) { factory_.Clock().SleepMs(ms); }
+  void Pause(int64_t ms) {
+    if (!cancel_.Stopped()) factory_.Clock().SleepMs(ms);
+  }
+  // Releases the port, lets the receiver continue when it was asked for its list, and
+  // says that the upload was cancelled.
+  bool Cancelled(bool listAsked);
   // Opens the port with the line, the standard profile and the given queues, purged.
   bool OpenConsolePort(size_t rxQueueBytes, size_t txQueueBytes);
   bool WakeConsole();
@@ -138,6 +146,7 @@ class ConsoleUpload {
   IReporter& reporter_;
   ISerialLinkFactory& factory_;
   const AppOptions& options_;
+  CancelWatch cancel_;
   std::string target_;
   std::string workFolder_;
   std::string rawPath_;
@@ -155,9 +164,21 @@ bool ConsoleUpload::OpenConsolePort(size_t rxQueueBytes, size_t txQueueBytes) {
   return true;
 }
 
+bool ConsoleUpload::Cancelled(bool listAsked) {
+  port_.reset();
+  // The console waits for "go" once it was asked for its list, finished or not.
+  if (listAsked) LetReceiverContinue();
+  RemoveWorkFiles();
+  cancel_.End();
+  reporter_.MessageBox(kUploadCancelledMessage);
+  return false;
+}
+
 bool ConsoleUpload::Run() {
   if (!OpenConsolePort(kUploadRxQueueBytes, kUploadTxQueueBytes)) return false;
-  if (!WakeConsole()) {
+  const bool awake = WakeConsole();
+  if (cancel_.Requested()) return Cancelled(false);
+  if (!awake) {
     port_.reset();
     reporter_.MessageBox("CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!");
     return false;
@@ -173,7 +194,9 @@ bool ConsoleUpload::Run() {
   }
   AskForList();
   const Reception reception = Receive(buffer);
+  if (reception.end == ReceptionEnd::Cancelled) return Cancelled(true);
   port_.reset();
+  cancel_.End();
 
   std::string text;
   std::string head;
@@ -230,6 +253,10 @@ Reception ConsoleUpload::Receive(std::vector<uint8_t>& buffer) {
   size_t counted = 0;
   int emptyReads = 0;
   while (length < buffer.size()) {
+    if (cancel_.Stopped()) {
+      r.end = ReceptionEnd::Cancelled;
+      break;
+    }
     uint8_t b = 0;
     if (port_->Read(&b, 1) == 0) {
       if (++emptyReads >= kEmptyReadsAllowed) {

@@ -6,6 +6,11 @@ namespace lumoscope {
 
 class CListDB;
 
+// Told when the person stopped the upload: nothing was written.
+inline constexpr const char* kUploadCancelledMessage =
+    "The upload was cancelled and nothing was saved. To try again, wait until the receiver's "
+    "display shows \"___1\", then choose Upload.";
+
 // The fixed upload file, "VXRupload.txt" in the user's private upload folder
 // (UploadFolderPath). After a completed upload it holds the filtered list; the desktop
 // opens it as "the uploaded list".
@@ -19,10 +24,10 @@ std::string FilteredUploadPath(const std::string& uploadPath);
 // upload file.
 bool UploadChannelList(CListDB& db);
 
-// The same upload into `target`. The received bytes and the filtered list are written in
-// `workFolder`, a folder only the user can enter (made when missing, refused when others
-// can enter it). `target` is replaced only by a complete upload, and only once the whole
-// list is written.
+// The same upload into `target`. The link factory's cancel (if any) can stop it; it then
+// ends within a second with the port released and no file written. The received bytes and the filtered list
+// are written in `workFolder`, a folder only the user can enter (made when missing, refused when others can
+// enter it). `target` is replaced only by a complete upload, and only once the whole list is written.
 bool UploadChannelListTo(CListDB& db, const std::string& target, const std::string& workFolder);
 
 }  // namespace lumoscope

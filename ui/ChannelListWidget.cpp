@@ -32,6 +32,12 @@ constexpr int kCellMargins = 8;
 constexpr int kTitleExtraPx = 6;
 // The line that shows where dragged rows will land.
 constexpr int kDropIndicatorWidth = 2;
+// A column fitted to its values is never wider than this, in pixels: one odd value must
+// not push the others out of sight (its tooltip shows it whole).
+constexpr int kMaxFittedWidth = 400;
+// The longest texts of a column that are measured when it is fitted: in a proportional
+// font the widest is nearly always among the longest.
+constexpr size_t kMeasuredPerColumn = 16;
 
 // Colours travel as 0x00BBGGRR: red in the low byte.
 constexpr unsigned kByteMask = 0xFF;
@@ -63,6 +69,12 @@ ChannelListWidget::ChannelListWidget(QWidget* parent)
   });
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { selectionStale_ = true; });
   connect(model_, &QAbstractItemModel::modelReset, this, [this] { selectionStale_ = true; });
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+    if (applyingWidths_ || width <= 0) return;
+    std::vector<std::string> titles;
+    for (int c = 0; c < model_->Columns(); ++c) titles.push_back(model_->Title(c));
+    draggedWidths_[titles][column] = width;
+  });
   model_->SetCellEditable(
       [this](int row, int column) { return view_ != nullptr && view_->IsCellEditable(row, column); });
   connect(model_, &ChannelListModel::cellEdited, this, &ChannelListWidget::CommitCell, Qt::QueuedConnection);
@@ -108,13 +120,18 @@ void ChannelListWidget::Flush() {
   std::vector<int> shown;
   for (int c = 0; c < horizontalHeader()->count(); ++c)
     shown.push_back(isColumnHidden(c) ? 0 : columnWidth(c));
+  // From here the header's sections change by the program's hand, not by a drag.
+  applyingWidths_ = true;
   const bool otherColumns = model_->EndBatch();
   std::vector<int> wanted;
   for (int c = 0; c < model_->Columns(); ++c) wanted.push_back(model_->ColumnWidth(c));
   // A refill with the same titles and widths (after an edit) keeps the widths the user
   // chose; another view, or other widths (the detail switch), takes the new ones.
-  const bool keepShown = !otherColumns && wanted == appliedWidths_ && shown.size() == wanted.size();
-  ApplyColumnWidths(keepShown ? shown : wanted);
+  const bool keepShown =
+      !fitNext_ && !otherColumns && wanted == appliedWidths_ && shown.size() == wanted.size();
+  ApplyColumnWidths(keepShown ? shown : fitNext_ ? FittedWidths(wanted) : wanted);
+  applyingWidths_ = false;
+  fitNext_ = false;
   appliedWidths_ = std::move(wanted);
   // Lay out now, so scroll ranges and row positions match the new rows at once.
   executeDelayedItemsLayout();
@@ -129,6 +146,47 @@ void ChannelListWidget::Flush() {
 
 void ChannelListWidget::FlushPending() const {
   if (model_->InBatch()) const_cast<ChannelListWidget*>(this)->Flush();
+}
+
+void ChannelListWidget::FitColumns(bool newList) {
+  fitNext_ = true;
+  if (newList) draggedWidths_.clear();
+}
+
+int ChannelListWidget::WidestCell(int column) const {
+  // The longest texts by length, then the widest of them on screen.
+  std::vector<const std::string*> longest;
+  const auto shorter = [](const std::string* a, const std::string* b) { return a->size() > b->size(); };
+  for (int r = 0; r < model_->Rows(); ++r) {
+    const std::string& cell = model_->Cell(r, column);
+    if (longest.size() == kMeasuredPerColumn && cell.size() <= longest.back()->size()) continue;
+    longest.insert(std::upper_bound(longest.begin(), longest.end(), &cell, shorter), &cell);
+    if (longest.size() > kMeasuredPerColumn) longest.pop_back();
+  }
+  int widest = 0;
+  for (const std::string* text : longest)
+    widest = std::max(widest, fontMetrics().horizontalAdvance(CellText(*text)));
+  int room = widest + kCellMargins;
+  if (column == 0) room += iconSize().width() + kCellMargins / 2;
+  return room;
+}
+
+std::vector<int> ChannelListWidget::FittedWidths(const std::vector<int>& wanted) const {
+  std::vector<std::string> titles;
+  for (int c = 0; c < model_->Columns(); ++c) titles.push_back(model_->Title(c));
+  const auto dragged = draggedWidths_.find(titles);
+  std::vector<int> widths = wanted;
+  for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
+    int& width = widths[static_cast<size_t>(c)];
+    if (width == 0) continue;
+    if (dragged != draggedWidths_.end() && dragged->second.count(c) > 0) {
+      width = dragged->second.at(c);
+    } else {
+      // Never below 1: 0 would hide it. The title's room is added where it is applied.
+      width = std::max(1, std::min(WidestCell(c), kMaxFittedWidth));
+    }
+  }
+  return widths;
 }
 
 void ChannelListWidget::ApplyColumnWidths(const std::vector<int>& widths) {
@@ -283,6 +341,28 @@ bool ChannelListWidget::viewportEvent(QEvent* event) {
 }
 
 // --- Keys --------------------------------------------------------------------------------
+
+void ChannelListWidget::keyboardSearch(const QString& search) {
+  if (view_ == nullptr || search.isEmpty()) {
+    QTableView::keyboardSearch(search);
+    return;
+  }
+  Flush();
+  if (!typedTimer_.isValid() || typedTimer_.elapsed() > QApplication::keyboardInputInterval()) typed_.clear();
+  typedTimer_.restart();
+  typed_ += search;
+  const int current = currentIndex().isValid() ? currentIndex().row() : -1;
+  // One letter looks from the next row on, so pressing it again steps through the names
+  // that start with it; more letters refine the match from the current row.
+  const bool oneLetterAgain = typed_.size() > 1 && typed_.count(typed_.front()) == typed_.size();
+  const QString wanted = oneLetterAgain ? typed_.left(1) : typed_;
+  const int from = wanted.size() == 1 ? current + 1 : std::max(current, 0);
+  const int row = view_->FindName(wanted.toStdString(), from);
+  if (row < 0) return;
+  const QModelIndex index = model_->index(row, 0);
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  scrollTo(index);
+}
 
 ViewKey ChannelListWidget::EditingKey(int qtKey) {
   switch (qtKey) {

@@ -6,14 +6,20 @@
 // a channel opens its dialog; in the section views a double click on a cell, or F2 on a
 // row, edits the cell in place, and the view model checks and stores what was typed.
 //
+// Typing in the list jumps to the next row whose name starts with what was typed (the
+// view model knows the name column and the rows shown).
+//
 // Changes arrive as many small calls (a refill of the channel view is one call per
 // cell); the model collects them in a batch, and the widget ends the batch once, either
 // when the view model next asks for something that needs the laid-out table (top row,
 // page size, selection, row rectangles, scrolling) or when control returns to the
 // event loop.
 #include <QColor>
+#include <QElapsedTimer>
 #include <QTableView>
 #include <QTimer>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "listview/ListControl.h"
@@ -68,8 +74,12 @@ class ChannelListWidget final : public QTableView, public IListControl {
   void SelectAndFocus(int row) override;
   RowRect ItemRect(int row) const override;
   void EnsureVisible(int row) override;
+  void FitColumns(bool newList) override;
   void SetColors(std::uint32_t text, std::uint32_t background) override;
   void SetPointer(PointerShape shape) override;
+
+  // Keyboard search on the names; Qt calls it with the text of each key typed.
+  void keyboardSearch(const QString& search) override;
 
  protected:
   bool event(QEvent* event) override;
@@ -86,6 +96,10 @@ class ChannelListWidget final : public QTableView, public IListControl {
   void FlushPending() const;
   // Width 0 hides a column.
   void ApplyColumnWidths(const std::vector<int>& widths);
+  // The widths of a display whose columns fit their widest value: those the view model
+  // hides stay hidden, and those the person dragged for this display keep their width.
+  std::vector<int> FittedWidths(const std::vector<int>& wanted) const;
+  int WidestCell(int column) const;
   int RowHeight() const;
   // False when the view model swallowed the press (no list loaded).
   bool LeftPress(QPoint point);
@@ -105,6 +119,15 @@ class ChannelListWidget final : public QTableView, public IListControl {
   PointerShape pointer_ = PointerShape::Arrow;
   // The column widths the view model asked for at the last refill.
   std::vector<int> appliedWidths_;
+  // The next refill fits its columns to their values.
+  bool fitNext_ = false;
+  // Widths the person dragged, per display (named by its column titles), until the next
+  // list is loaded; set only while no width is applied by the program.
+  std::map<std::vector<std::string>, std::map<int, int>> draggedWidths_;
+  bool applyingWidths_ = false;
+  // The keyboard search: what was typed within the keyboard input interval.
+  QString typed_;
+  QElapsedTimer typedTimer_;
 
   // Selected rows as flags, rebuilt from the selection model when it changed.
   mutable std::vector<char> selectedRows_;

@@ -24,6 +24,8 @@ constexpr int kMessageMarginBottom = 65;
 // Default width of the message window: a download's step texts fit on one line.
 constexpr int kMessageWindowWidth = 320;
 constexpr int kProgressMax = 100;
+// How long a note stays in the status bar's message pane, in milliseconds.
+constexpr int kNoteMs = 8000;
 // Caption of message boxes whose text comes without one.
 constexpr const char* kDefaultCaption = "Lumoscope";
 
@@ -141,6 +143,10 @@ void FrameReporter::SetFrameProgress(int position) {
 
 void FrameReporter::RepaintStatusBar() {
   RepaintNow(frame_.statusBar());
+}
+
+void FrameReporter::StatusNote(const std::string& text) {
+  frame_.statusBar()->showMessage(Q(text), kNoteMs);
 }
 
 void FrameReporter::BeginWait() {

@@ -37,6 +37,7 @@ class FrameReporter final : public IReporter {
   void RepaintStatusBar() override;
   void BeginWait() override;
   void EndWait() override;
+  void StatusNote(const std::string& text) override;
 
   // A compile or transfer holds the program (the window may not close meanwhile).
   bool Waiting() const { return waitDepth_ > 0; }

@@ -3,15 +3,20 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <QWhatsThis>
 #include <algorithm>
 
@@ -26,6 +31,8 @@
 #include "ui/LockKeyState.h"
 #include "ui/OptionDialog.h"
 #include "ui/QtFileChooser.h"
+#include "ui/RecentListsMenu.h"
+#include "ui/TransferStopper.h"
 
 namespace lumoscope::ui {
 namespace {
@@ -35,12 +42,26 @@ constexpr int kRestoredWidthMargin = 100;
 constexpr int kRestoredHeightMargin = 50;
 // How often the lock indicators follow the keyboard, in milliseconds.
 constexpr int kLockPollMs = 250;
+// Where the title shows the unsaved-changes mark.
+constexpr const char* kModifiedMark = "[*]";
+constexpr const char* kListExtension = ".txt";
 
 QString Q(const std::string& s) {
   return QString::fromStdString(s);
 }
 QString Q(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The first local ".txt" file among dropped ones.
+std::optional<std::string> DroppedList(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls()) return std::nullopt;
+  for (const QUrl& url : data->urls()) {
+    const QString path = url.toLocalFile();
+    if (!path.isEmpty() && path.endsWith(QLatin1String(kListExtension), Qt::CaseInsensitive))
+      return QFile::encodeName(path).toStdString();
+  }
+  return std::nullopt;
 }
 
 std::string_view ViewCommandPrompt(int id) {
@@ -54,7 +75,8 @@ std::string_view ViewCommandPrompt(int id) {
 CMainFrame::CMainFrame(ISettingsStore& settings, std::string uploadPath, IFileChooser* chooser,
                        QWidget* parent)
     : QMainWindow(parent), settings_(settings) {
-  setWindowTitle(QString::fromLatin1(kAppTitle));
+  setWindowTitle(QString::fromLatin1(kAppTitle) + QLatin1String(kModifiedMark));
+  setAcceptDrops(true);
   setWindowIcon(AppIcon());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect s = screen->availableGeometry();
@@ -70,8 +92,13 @@ CMainFrame::CMainFrame(ISettingsStore& settings, std::string uploadPath, IFileCh
   LoadEditingOptions(settings_, options_);
   CreateStatusBar();
   reporter_ = std::make_unique<FrameReporter>(*this, *readyLabel_);
-  doc_ = std::make_unique<CLumoscopeDoc>(*reporter_, options_, settings_, *chooser, std::move(uploadPath));
-  doc_->SetTitleSink([this](const std::string& title) { setWindowTitle(Q(title)); });
+  folding_ = std::make_unique<FoldingReporter>(*reporter_);
+  stopper_ = new TransferStopper(*statusBar());
+  linkFactory_.SetCancel(stopper_);
+  doc_ = std::make_unique<CLumoscopeDoc>(*folding_, options_, settings_, *chooser, std::move(uploadPath));
+  doc_->SetLinkFactory(&linkFactory_);
+  doc_->SetTitleSink(
+      [this](const std::string& title) { setWindowTitle(Q(title) + QLatin1String(kModifiedMark)); });
 
   auto* placeholder = new QLabel(
       QStringLiteral("Open a channel list (Ctrl+O), or upload the receiver's list with \"Upload\"."), this);
@@ -89,7 +116,7 @@ CMainFrame::CMainFrame(ISettingsStore& settings, std::string uploadPath, IFileCh
 CMainFrame::~CMainFrame() = default;
 
 IReporter& CMainFrame::Reporter() {
-  return *reporter_;
+  return *folding_;
 }
 
 QDockWidget* CMainFrame::MessageWindow() const {
@@ -152,6 +179,8 @@ void CMainFrame::CreateMenus() {
   openItem->setStatusTip(actions_[cmd::kOpen]->statusTip());
   connect(openItem, &QAction::triggered, this, [this] { RouteCommand(cmd::kOpen); });
   connect(actions_[cmd::kOpen], &QAction::enabledChanged, openItem, &QAction::setEnabled);
+  recentMenu_ = new RecentListsMenu(*bar, doc_->Recent(), Reporter(),
+                                    [this](const std::string& path) { OpenListFile(path); });
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   edit->addAction(actions_[viewcmd::kInsertNullChannel]);
   edit->addAction(actions_[viewcmd::kDeleteChannel]);
@@ -241,6 +270,7 @@ void CMainFrame::SetCentralView(QWidget* view) {
 
 void CMainFrame::RouteCommand(int id) {
   if (QAction* a = CommandAction(id); a != nullptr && !a->isEnabled()) return;
+  OperationScope operation(Reporter());
   if (view_.execute && view_.execute(id)) {
   } else if (doc_->Execute(id)) {
   } else if (id == cmd::kSettingOption) {
@@ -271,6 +301,14 @@ void CMainFrame::UpdateCommandStates() {
       action->setText(Q(text));
   }
   for (auto& [id, button] : buttons_) button->setEnabled(actions_.count(id) && actions_[id]->isEnabled());
+  setWindowModified(view_.modified && view_.modified());
+}
+
+bool CMainFrame::OpenListFile(const std::string& path) {
+  if (reporter_->Waiting()) return false;
+  const bool ok = doc_->OpenPath(path);
+  UpdateCommandStates();
+  return ok;
 }
 
 // ---------------------------------------------------------------------------
@@ -330,6 +368,19 @@ void CMainFrame::ShowOptionDialog() {
 void CMainFrame::ShowAbout() {
   AboutDialog dialog(this);
   dialog.exec();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (!reporter_->Waiting() && DroppedList(event->mimeData())) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  const std::optional<std::string> path = DroppedList(event->mimeData());
+  if (!path) return;
+  event->acceptProposedAction();
+  // Opened once the drop is over: the program that the file came from is not kept
+  // waiting while the person answers questions about the list open now.
+  QTimer::singleShot(0, this, [this, file = *path] { OpenListFile(file); });
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

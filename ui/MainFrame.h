@@ -10,12 +10,14 @@
 #include <memory>
 #include <optional>
 
+#include "base/FoldingReporter.h"
 #include "base/Options.h"
 #include "base/Reporter.h"
 #include "shell/FileChooser.h"
 #include "shell/ListColours.h"
 #include "shell/LumoscopeDoc.h"
 #include "shell/SettingsStore.h"
+#include "transfer/PosixLinkFactory.h"
 
 class QAction;
 class QDockWidget;
@@ -30,6 +32,8 @@ namespace lumoscope::ui {
 inline constexpr const char* kAppTitle = "Lumoscope Lite";
 
 class FrameReporter;
+class RecentListsMenu;
+class TransferStopper;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -41,13 +45,23 @@ class CMainFrame : public QMainWindow {
   ~CMainFrame() override;
 
   // Where the core tells and asks the person: message boxes and questions owned by this
-  // window, its message window and progress bars, the wait pointer.
+  // window, its message window and progress bars, the wait pointer. A message that one
+  // command raises many times in a row comes once (FoldingReporter).
   IReporter& Reporter();
   CLumoscopeDoc& Document() { return *doc_; }
   // The file dialogs of the window's commands (the one given at construction, or Qt's).
   IFileChooser& Chooser() { return *chooser_; }
   AppOptions& Options() { return options_; }
+  // The Cancel button and Esc of the transfers; the window's own link factory asks it.
+  TransferStopper& Stopper() { return *stopper_; }
+  RecentListsMenu& RecentMenu() { return *recentMenu_; }
+  // Where more panes of the status bar go: after the message pane, before the lock-key
+  // indicators.
+  static constexpr int kFirstStatusPane = 1;
 
+  // Opens a list chosen without the file dialog (a recent list, a file dropped on the
+  // window): the questions about the list open now come first, as for Open.
+  bool OpenListFile(const std::string& path);
   // Command routing. Every command of the window has one action, also when a menu, the
   // toolbar and a button all carry it.
   QAction* CommandAction(int id) const;
@@ -68,6 +82,8 @@ class CMainFrame : public QMainWindow {
     std::function<std::optional<bool>(int)> enabled;
     std::function<std::optional<bool>(int)> checked;
     std::function<std::string(int)> text;
+    // Whether the list differs from its file (the title's unsaved-changes mark).
+    std::function<bool()> modified;
   };
   void BindViewCommands(ViewCommands commands);
   // Puts the list into the window in place of the empty placeholder.
@@ -93,6 +109,9 @@ class CMainFrame : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A ".txt" file dropped on the window is opened.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   QAction* MakeAction(int id);
@@ -107,6 +126,10 @@ class CMainFrame : public QMainWindow {
   AppOptions options_;
   std::unique_ptr<IFileChooser> ownChooser_;
   std::unique_ptr<FrameReporter> reporter_;
+  std::unique_ptr<FoldingReporter> folding_;
+  TransferStopper* stopper_ = nullptr;  // owned by the status bar
+  // The serial ports of the window's transfers, which the Cancel button can stop.
+  PosixLinkFactory linkFactory_;
   IFileChooser* chooser_ = nullptr;
   std::unique_ptr<CLumoscopeDoc> doc_;
   ViewCommands view_;
@@ -117,6 +140,7 @@ class CMainFrame : public QMainWindow {
   std::map<int, QPushButton*> buttons_;
   QToolBar* toolBar_ = nullptr;
   QToolBar* buttonBar_ = nullptr;
+  RecentListsMenu* recentMenu_ = nullptr;  // owned by the menu bar
   QLabel* readyLabel_ = nullptr;
   QLabel* capsIndicator_ = nullptr;
   QLabel* numIndicator_ = nullptr;

@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <array>
 
 #include "shell/ListColours.h"
@@ -61,7 +63,15 @@ QMenu* MenuNamed(QMenuBar* bar, const QString& title) {
 
 MainWindowWiring::MainWindowWiring(ISettingsStore& settings, std::string uploadPath, IFileChooser* chooser)
     : frame_(std::make_unique<CMainFrame>(settings, uploadPath, chooser)) {
-  list_ = new ChannelListWidget(frame_.get());
+  // The filter field sits above the list, hidden until Ctrl+F.
+  auto* central = new QWidget(frame_.get());
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  filterBar_ = new FilterBar(central);
+  list_ = new ChannelListWidget(central);
+  layout->addWidget(filterBar_);
+  layout->addWidget(list_, 1);
   list_->SetEmptyText(
       QStringLiteral("Open a channel list (Ctrl+O), or upload the receiver's list with \"Upload\"."));
   view_ = std::make_unique<CLumoscopeListView>(*list_, frame_->Reporter());
@@ -77,7 +87,24 @@ MainWindowWiring::MainWindowWiring(ISettingsStore& settings, std::string uploadP
   frame_->SetColourSink([this](const ListColours& colours) { ApplyColours(colours); });
   ApplyOptions(frame_->Options());
   frame_->SetOptionsSink([this](const AppOptions& options) { ApplyOptions(options); });
-  frame_->SetCentralView(list_);
+  frame_->SetCentralView(central);
+  panes_ = std::make_unique<ListStatusPanes>(*frame_->statusBar(), CMainFrame::kFirstStatusPane);
+  view_->SetShownListener([this] { ScheduleStatusUpdate(); });
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &MainWindowWiring::ScheduleStatusUpdate);
+  connect(filterBar_, &FilterBar::textChanged, this,
+          [this](const QString& text) { view_->SetFilter(text.toStdString()); });
+  connect(filterBar_, &FilterBar::dismissed, this, [this] {
+    view_->SetFilter({});
+    list_->setFocus();
+  });
+  QAction* filter = frame_->EnsureCommandAction(listcmd::kFilter);
+  filter->setText(QStringLiteral("&Filter Channels..."));
+  filter->setStatusTip(
+      QStringLiteral("Show only the rows whose number, name, SVC ID, frequency, bouquet or satellite "
+                     "contain a text"));
+  filter->setToolTip(filter->statusTip());
+  filter->setShortcut(QKeySequence::Find);
   list_->setFocus();
   list_->installEventFilter(this);
   list_->viewport()->installEventFilter(this);
@@ -91,6 +118,7 @@ MainWindowWiring::MainWindowWiring(ISettingsStore& settings, std::string uploadP
 }
 
 MainWindowWiring::~MainWindowWiring() {
+  view_->SetShownListener(nullptr);
   list_->removeEventFilter(this);
   list_->viewport()->removeEventFilter(this);
   list_->SetListView(nullptr);
@@ -107,6 +135,10 @@ CommandGroup* MainWindowWiring::GroupOf(int id) const {
 void MainWindowWiring::BindCommands() {
   CMainFrame::ViewCommands commands;
   commands.execute = [this](int id) {
+    if (id == listcmd::kFilter) {
+      filterBar_->Open();
+      return true;
+    }
     if (CommandGroup* group = GroupOf(id)) {
       group->Execute(id);
       return true;
@@ -114,6 +146,7 @@ void MainWindowWiring::BindCommands() {
     return FindViewCommand(id) != nullptr && view_->ExecuteCommand(id);
   };
   commands.enabled = [this](int id) -> std::optional<bool> {
+    if (id == listcmd::kFilter) return view_->IsLoaded();
     if (const CommandGroup* group = GroupOf(id)) return group->IsEnabled(id);
     if (FindViewCommand(id) == nullptr) return std::nullopt;
     return view_->IsCommandEnabled(id);
@@ -124,6 +157,7 @@ void MainWindowWiring::BindCommands() {
     return view_->IsCommandChecked(id);
   };
   commands.text = [this](int id) { return view_->CommandText(id); };
+  commands.modified = [this] { return view_->IsModified(); };
   frame_->BindViewCommands(std::move(commands));
 }
 
@@ -162,6 +196,7 @@ void MainWindowWiring::AddListMenus() {
     // The button bar has one button for each kind of channel; the menu has one item that
     // names the kind it switches to.
     view->addAction(frame_->EnsureCommandAction(cmd::kToggleDigitalAnalog));
+    view->addAction(frame_->EnsureCommandAction(listcmd::kFilter));
     QMenu* sections = view->addMenu(QStringLiteral("S&ections"));
     for (const MenuItem& m : kSectionItems) sections->addAction(item(m));
     connect(sections, &QMenu::aboutToShow, frame_.get(), &CMainFrame::UpdateCommandStates);
@@ -204,12 +239,35 @@ void MainWindowWiring::ScheduleCommandUpdate() {
   });
 }
 
+void MainWindowWiring::ScheduleStatusUpdate() {
+  if (statusPending_) return;
+  statusPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    statusPending_ = false;
+    UpdateStatus();
+  });
+}
+
+void MainWindowWiring::UpdateStatus() {
+  list_->Flush();
+  panes_->Show(view_->Counts());
+  frame_->setWindowModified(view_->IsModified());
+}
+
 bool MainWindowWiring::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::Show:
       if (watched == list_ && !coloursApplied_) frame_->ApplySavedColours();
       break;
     case QEvent::KeyPress:
+      // Esc in the list also clears the filter and hides its field.
+      if (watched == list_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+          filterBar_->isVisible()) {
+        filterBar_->Dismiss();
+        return true;
+      }
+      ScheduleCommandUpdate();
+      break;
     case QEvent::MouseButtonRelease:
       // Keys and drops change the list, and with it Undo's text and what is enabled.
       ScheduleCommandUpdate();

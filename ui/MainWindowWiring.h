@@ -11,6 +11,8 @@
 #include "shell/FileChooser.h"
 #include "shell/SettingsStore.h"
 #include "ui/ChannelListWidget.h"
+#include "ui/FilterBar.h"
+#include "ui/ListStatusPanes.h"
 #include "ui/ListTools.h"
 #include "ui/ListUpkeep.h"
 #include "ui/MainFrame.h"
@@ -19,6 +21,11 @@
 class QMenu;
 
 namespace lumoscope::ui {
+
+namespace listcmd {
+// Shows the filter field above the list (Ctrl+F).
+inline constexpr int kFilter = 32883;
+}  // namespace listcmd
 
 class MainWindowWiring : public QObject {
   Q_OBJECT
@@ -37,6 +44,8 @@ class MainWindowWiring : public QObject {
   CLumoscopeDoc& Document() { return frame_->Document(); }
   ListUpkeep& Upkeep() { return *upkeep_; }
   ListTools& Tools() { return *tools_; }
+  FilterBar& Filter() { return *filterBar_; }
+  ListStatusPanes& StatusPanes() { return *panes_; }
 
   // Opens a list as Open does after its file dialog, and brings the commands up to date.
   bool OpenFile(const std::string& path);
@@ -57,15 +66,21 @@ class MainWindowWiring : public QObject {
   void ApplyOptions(const AppOptions& options);
   // Refreshes enable, check and text states once the event under way is finished.
   void ScheduleCommandUpdate();
+  // Brings the status bar's counts up to date once the event under way is finished.
+  void ScheduleStatusUpdate();
+  void UpdateStatus();
 
   std::unique_ptr<CMainFrame> frame_;
   ChannelListWidget* list_ = nullptr;  // owned by the frame
+  FilterBar* filterBar_ = nullptr;     // owned by the frame
+  std::unique_ptr<ListStatusPanes> panes_;
   std::unique_ptr<CLumoscopeListView> view_;
   std::unique_ptr<QtChannelDialogs> dialogs_;
   ListUpkeep* upkeep_ = nullptr;  // owned by the frame
   ListTools* tools_ = nullptr;    // owned by the frame
   bool coloursApplied_ = false;
   bool updatePending_ = false;
+  bool statusPending_ = false;
 };
 
 }  // namespace lumoscope::ui

@@ -69,9 +69,33 @@ class FakeDevice final : public IDeviceIo {
   std::deque<Arrival> arrivals_;
 };
 
+// The person asks to stop a transfer once the fake clock reaches `atUs`.
+class CancelAt final : public ITransferCancel {
+ public:
+  CancelAt(FakeClock& clock, int64_t atUs) : clock_(clock), atUs_(atUs) {}
+  void Begin() override { ++begun; }
+  void End() override { ++ended; }
+  bool Poll() override {
+    ++polls;
+    if (clock_.now >= atUs_) requested_ = true;
+    return requested_;
+  }
+  bool Requested() const override { return requested_; }
+
+  int begun = 0;
+  int ended = 0;
+  int polls = 0;
+
+ private:
+  FakeClock& clock_;
+  int64_t atUs_;
+  bool requested_ = false;
+};
+
 class FakePort final : public ISerialPort {
  public:
-  FakePort(FakeDevice& device, FakeClock& clock) : device_(device), clock_(clock) {}
+  FakePort(FakeDevice& device, FakeClock& clock, ITransferCancel* cancel = nullptr)
+      : device_(device), clock_(clock), cancel_(cancel) {}
   bool SetLine() override { return lineAccepted; }
   void SetTimeouts(const TimeoutProfile& p, int64_t bound) override {
     profile_ = p;
@@ -80,10 +104,10 @@ class FakePort final : public ISerialPort {
   void SetQueues(size_t, size_t) override {}
   void Purge() override {}
   size_t Write(const uint8_t* d, size_t n) override {
-    return WriteUnderProfile(device_, clock_, profile_, d, n);
+    return WriteUnderProfile(device_, clock_, profile_, d, n, cancel_);
   }
   size_t Read(uint8_t* d, size_t n) override {
-    return ReadUnderProfile(device_, clock_, profile_, bound_, d, n);
+    return ReadUnderProfile(device_, clock_, profile_, bound_, d, n, cancel_);
   }
   void Close() override {}
   bool lineAccepted = true;
@@ -91,6 +115,7 @@ class FakePort final : public ISerialPort {
  private:
   FakeDevice& device_;
   FakeClock& clock_;
+  ITransferCancel* cancel_;
   TimeoutProfile profile_ = kStandardProfile;
   int64_t bound_ = kUnboundedUs;
 };
@@ -103,16 +128,18 @@ class FakeLinkFactory final : public ISerialLinkFactory {
       failure = FailureFromErrno(path, EBUSY);
       return nullptr;
     }
-    auto port = std::make_unique<FakePort>(device, clock);
+    auto port = std::make_unique<FakePort>(device, clock, cancel);
     port->lineAccepted = lineAccepted;
     return port;
   }
   IClock& Clock() override { return clock; }
   LinkBounds Bounds() const override { return bounds; }
+  ITransferCancel* Cancel() override { return cancel; }
 
   FakeClock clock;
   FakeDevice device{clock};
   LinkBounds bounds;
+  ITransferCancel* cancel = nullptr;
   bool refuseOpen = false;
   bool lineAccepted = true;
   std::vector<std::string> openedPaths;

@@ -35,6 +35,7 @@ class RecordingReporter : public IReporter {
   void SetFrameProgress(int position) override { frameProgress.push_back(position); }
   void BeginWait() override { ++waitDepth; }
   void EndWait() override { --waitDepth; }
+  void StatusNote(const std::string& text) override { notes.push_back(text); }
 
   // Answers given to the next questions, in order; No when the queue is empty.
   std::deque<Answer> answers;
@@ -45,6 +46,7 @@ class RecordingReporter : public IReporter {
   std::vector<std::string> windowTexts;
   std::vector<std::pair<int, int>> progress;
   std::vector<int> frameProgress;
+  std::vector<std::string> notes;
   int hideCount = 0;
   int waitDepth = 0;
 

@@ -4,10 +4,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
 #include <functional>
 
 namespace lumoscope::uitest {
@@ -25,6 +27,13 @@ class PrivateSettings {
  private:
   QTemporaryDir dir_;
 };
+
+// The title as the window system shows it: the "[*]" placeholder becomes "*" while the
+// window has unsaved changes and goes otherwise.
+inline QString ShownTitle(const QWidget& window) {
+  QString title = window.windowTitle();
+  return title.replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
+}
 
 // Runs `act` on the next modal widget once it is shown (a message box or dialog that
 // the code under test is about to exec()).
@@ -52,5 +61,24 @@ inline void AnswerNextBox(QMessageBox::StandardButton button, QString* text = nu
     box->button(button)->click();
   });
 }
+
+// Answers every message box with its default button while it lives, keeping the texts.
+class BoxAnswerer : public QObject {
+ public:
+  BoxAnswerer() {
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr || !box->isVisible()) return;
+      texts << box->text();
+      QAbstractButton* b = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
+      b->click();
+    });
+    timer_.start(5);
+  }
+  QStringList texts;
+
+ private:
+  QTimer timer_;
+};
 
 }  // namespace lumoscope::uitest

@@ -67,7 +67,7 @@ class MainFrameTest : public QObject {
     // The list's own commands wait for the list.
     QVERIFY(!frame_->CommandButton(viewcmd::kViewDigital)->isEnabled());
     QVERIFY(!frame_->CommandAction(viewcmd::kDeleteChannel)->isEnabled());
-    QCOMPARE(frame_->windowTitle(), QStringLiteral("Lumoscope Lite"));
+    QCOMPARE(uitest::ShownTitle(*frame_), QStringLiteral("Lumoscope Lite"));
   }
 
   void showsOnlyButtonBarListAndStatusBarAtStart() {
@@ -98,15 +98,15 @@ class MainFrameTest : public QObject {
   void menusKeysAndTheToolbarSwitch() {
     QStringList titles;
     for (QAction* a : frame_->menuBar()->actions()) titles << a->text();
-    QCOMPARE(titles, (QStringList{"&Open", "&Edit", "&View", "E&xit"}));
-    QMenu* edit = frame_->menuBar()->actions().at(1)->menu();
+    QCOMPARE(titles, (QStringList{"&Open", "&Recent Lists", "&Edit", "&View", "E&xit"}));
+    QMenu* edit = frame_->menuBar()->actions().at(2)->menu();
     QCOMPARE(edit->actions().at(0)->text(), QStringLiteral("&Insert Null Channel"));
     QCOMPARE(edit->actions().at(1)->text(), QStringLiteral("&Delete Channel"));
     QCOMPARE(frame_->CommandAction(cmd::kSave)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     QCOMPARE(frame_->CommandAction(cmd::kDownloadOthers)->statusTip(),
              QStringLiteral("Download Program or  compiled channel list file or Hex file [PC=>Settop]"));
 
-    QMenu* view = frame_->menuBar()->actions().at(2)->menu();
+    QMenu* view = frame_->menuBar()->actions().at(3)->menu();
     QAction* toolbarItem = view->actions().at(0);
     QCOMPARE(toolbarItem->text(), QStringLiteral("Toolbar"));
     toolbarItem->trigger();

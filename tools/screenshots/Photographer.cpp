@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -129,6 +130,10 @@ bool Photographer::Take(const Shot& shot) {
     if (!window.OpenFile(copy.toStdString())) return Fail(shot, "the example list does not open");
   }
   if (shot.display != 0) frame.RouteCommand(shot.display);
+  if (shot.filter != nullptr) {
+    window.Filter().Open();
+    window.Filter().Field()->setText(QString::fromUtf8(shot.filter));
+  }
   if (shot.selectedRow >= 0) window.List().SelectAndFocus(shot.selectedRow);
   frame.UpdateCommandStates();
   Settle();

@@ -27,6 +27,7 @@ struct Shot {
   int selectedRow = -1;            // row selected before the command, -1: none
   int editColumn = -1;             // the cell of selectedRow being edited in place, -1: none
   const char* receiver = nullptr;  // a simulated receiver on COM1, its console listing this example list
+  const char* filter = nullptr;    // typed into the filter field (Ctrl+F) before the command
 };
 
 inline constexpr std::array kShots{
@@ -51,6 +52,12 @@ inline constexpr std::array kShots{
          .display = cmd::kViewDigitalChannels,
          .picture = Picture::WindowWithMenu,
          .menu = "&View"},
+    // The filter field open with a few letters typed, the status bar counting the rows shown.
+    Shot{.file = "filter.png",
+         .list = "europe-digital.txt",
+         .display = cmd::kViewDigitalChannels,
+         .selectedRow = 1,
+         .filter = "rai"},
     Shot{.file = "new-digital-channel.png",
          .list = "europe-digital.txt",
          .display = cmd::kViewDigitalChannels,
