@@ -1,7 +1,6 @@
 #include "listview/ChannelIdentity.h"
 
 #include <algorithm>
-#include <cctype>
 #include <deque>
 #include <string_view>
 #include <unordered_map>
@@ -130,11 +129,9 @@ ListChannels ReadChannels(const std::vector<std::string>& fields, const NameCode
 std::string NameKey(std::string_view name) {
   std::string key;
   key.reserve(name.size());
-  for (const char ch : name) {
-    if (ch == ' ' || ch == '\t') continue;
-    key += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  }
-  return key;
+  for (const char ch : name)
+    if (ch != ' ' && ch != '\t') key += ch;
+  return FoldCase(key);
 }
 
 std::string IdentityKey(const ChannelEntry& c) {

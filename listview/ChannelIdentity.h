@@ -57,7 +57,7 @@ struct ListChannels {
 // Names (the channels' and the satellites') are decoded with `names`.
 ListChannels ReadChannels(const std::vector<std::string>& fields, const NameCodec& names);
 
-// A name as it is matched: blanks removed, letters in upper case.
+// A name as it is matched: blanks removed, letters of any script in one case.
 std::string NameKey(std::string_view name);
 
 // The channel itself: section, satellite, frequency, polarisation and service ID or PIDs.

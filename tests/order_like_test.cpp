@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "database/ListDB.h"
+#include "listview/ChannelIdentity.h"
 #include "listview/OrderLike.h"
 #include "tests/support/FieldsBuilder.h"
 #include "tests/support/RecordingReporter.h"
@@ -108,6 +109,18 @@ INSTANTIATE_TEST_SUITE_P(Reference, OrderLikeTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& param) {
                            return param.param ? "Names" : "List";
                          });
+
+// Names match with blanks and case ignored, in every script the name encodings offer.
+TEST(ChannelNameKeyTest, BlanksAndCaseIgnoredInEveryScript) {
+  const std::pair<const char*, const char*> same[] = {
+      {"Das Erste HD", "das erste hd"},
+      {"\xD0\x9F\xD0\x95\xD0\xA0\xD0\x92\xD0\xAB\xD0\x99",
+       "\xD0\xBF\xD0\xB5\xD1\x80\xD0\xB2\xD1\x8B\xD0\xB9"},
+      {"\xC3\x84RZTE TV", "\xC3\xA4rzte\tTV"},
+      {"\xCE\x95\xCE\xA1\xCE\xA4", "\xCE\xB5\xCF\x81\xCF\x84"}};
+  for (const auto& [a, b] : same) EXPECT_EQ(NameKey(a), NameKey(b)) << a;
+  EXPECT_NE(NameKey("ZDF"), NameKey("ZDF HD"));
+}
 
 TEST(OrderLikeHostTest, OneUndoStepAndNoneWhenTheOrderStays) {
   WorkingListBuilder b;
