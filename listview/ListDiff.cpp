@@ -149,7 +149,8 @@ std::string DifferencesSummary(const ListDifferences& d) {
   std::string summary;
   for (const ChangeKind kind : kChangeKinds)
     summary += Format("%s%zu %s", summary.empty() ? "" : ", ", d.Count(kind), ChangeName(kind));
-  return Format("%zu changes: %s", d.changes.size(), summary.c_str());
+  return Format("%zu %s: %s", d.changes.size(), d.changes.size() == 1 ? "change" : "changes",
+                summary.c_str());
 }
 
 std::string DifferencesText(const ListDifferences& d) {

@@ -122,16 +122,13 @@ TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choi
   std::vector<bool> gone(a.list.channels.size(), false);
   for (size_t i = 0; i < a.list.channels.size(); ++i) {
     const ChannelEntry& c = a.list.channels[i];
-    std::string line;
-    if (choice.duplicates && a.duplicateOf[i] != nullptr) {
-      line = DuplicateLine(c, *a.duplicateOf[i]);
-    } else if (choice.nullChannels && c.null) {
-      line = ChannelLabel(c) + ": null channel";
-    } else {
-      continue;
-    }
+    const bool duplicate = choice.duplicates && a.duplicateOf[i] != nullptr;
+    const bool null = !duplicate && choice.nullChannels && c.null;
+    if (!duplicate && !null) continue;
+    std::string line = duplicate ? DuplicateLine(c, *a.duplicateOf[i]) : ChannelLabel(c) + ": null channel";
+    if (null) (c.Digital() ? plan.nullChannels : plan.nullAnalogChannels).push_back(c.number);
     gone[i] = true;
-    plan.channels.push_back({{c.first, RecordWidth(c.section)}, std::move(line)});
+    plan.channels.push_back({{c.first, RecordWidth(c.section)}, std::move(line), null});
   }
   if (choice.unusedTransponders) {
     for (const TransponderEntry* tp : UnusedTransponders(a.list, [&gone](size_t i) { return gone[i]; }))
@@ -161,7 +158,11 @@ std::string TidyReportText(const TidyPlan& plan) {
   std::string text = Format("Removed %zu channel%s and %zu transponder%s:\n", plan.channels.size(),
                             plan.channels.size() == 1 ? "" : "s", plan.transponders.size(),
                             plan.transponders.size() == 1 ? "" : "s");
-  for (const auto& r : plan.channels) text += "  " + r.line + "\n";
+  for (const auto& r : plan.channels)
+    if (!r.null) text += "  " + r.line + "\n";
+  if (!plan.nullChannels.empty()) text += "  null channels " + NumberRanges(plan.nullChannels) + "\n";
+  if (!plan.nullAnalogChannels.empty())
+    text += "  analog null channels " + NumberRanges(plan.nullAnalogChannels) + "\n";
   for (const auto& r : plan.transponders) text += "  " + r.line + "\n";
   return text;
 }

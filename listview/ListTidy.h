@@ -56,9 +56,12 @@ struct TidyPlan {
   struct Removal {
     RecordRef record;
     std::string line;
+    bool null = false;  // a null channel, reported with the others as ranges of numbers
   };
   std::vector<Removal> channels;
   std::vector<Removal> transponders;
+  std::vector<long> nullChannels;        // numbers of the digital null channels removed
+  std::vector<long> nullAnalogChannels;  // and of the analog ones
   bool Empty() const { return channels.empty() && transponders.empty(); }
 };
 
@@ -68,7 +71,8 @@ void ApplyTidy(std::vector<std::string>& fields, const TidyPlan& plan);
 // no step) for an empty plan.
 bool TidyUp(INewChannelHost& host, const TidyPlan& plan);
 
-// "Removed 2 channels and 1 transponder:" and the plan's lines.
+// "Removed 2 channels and 1 transponder:" and the plan's lines, the null channels as ranges
+// of numbers (a padded list has hundreds).
 std::string TidyReportText(const TidyPlan& plan);
 
 }  // namespace lumoscope

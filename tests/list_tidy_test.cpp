@@ -85,6 +85,11 @@ TEST_P(TidyTest, RemovesTheChosenRecordsAndKeepsEveryReference) {
   EXPECT_EQ(plan.channels.size(), c.channels);
   EXPECT_EQ(plan.transponders.size(), c.transponders);
 
+  // The report gives the null channels as ranges of numbers, not a line each.
+  const std::string report = TidyReportText(plan);
+  EXPECT_EQ(report.find(": null channel"), std::string::npos) << report;
+  EXPECT_EQ(report.find("  null channels ") != std::string::npos, !plan.nullChannels.empty()) << report;
+
   FakeListView host(before);
   ASSERT_TRUE(TidyUp(host, plan));
   ASSERT_EQ(host.undo.size(), 1u);
