@@ -274,7 +274,7 @@ std::string ImportReportText(const TransponderImportReport& r, const NameCodec& 
   std::string text =
       Format("Scan table %s, satellite %s \"%s\"%s:\n", r.tableName.c_str(), r.satelliteIndex.c_str(),
              names.Decode(r.satelliteName).c_str(), r.newSatellite ? " (new)" : "");
-  text += Format("%zu transponder(s) added.\n", r.added);
+  text += Format("%zu transponder%s added.\n", r.added, r.added == 1 ? "" : "s");
   if (r.alreadyThere > 0)
     text += Format("%zu already there (in the list, or earlier in the table), kept as they are.\n",
                    r.alreadyThere);

@@ -118,7 +118,7 @@ TEST(TransponderImport, AddsTheNewOnesAboveTheLargestIndexInOneUndoStep) {
   EXPECT_EQ(view.refreshes, 1);
 
   const std::string text = ImportReportText(*report, NameCodec());
-  for (const char* part : {"3 transponder(s) added", "2 already", "2 with circular", "1 skipped"})
+  for (const char* part : {"3 transponders added", "2 already", "2 with circular", "1 skipped"})
     EXPECT_NE(text.find(part), std::string::npos) << text;
 
   // A second import finds every one there: nothing changes, no undo step.
