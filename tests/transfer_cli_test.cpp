@@ -40,6 +40,9 @@ TEST_F(TransferCliTest, DownloadAndUploadOnADevicePath) {
   EXPECT_EQ(err, "Uploading SUCESS\n");
   EXPECT_EQ(test::ReadFile(list), "[SATELLITE_NAME_LIST]\r\n[END]   ");
   EXPECT_TRUE(std::filesystem::is_empty(dir.File("cache/lumoscope")));
+  // After the upload the simulated receiver takes the next download, as after switching it
+  // off and on.
+  EXPECT_EQ(Run("download --device " + receiver->DevicePath() + " " + bin), 0);
   EXPECT_EQ(StopReceiver().packetsStored, packets.size());
 }
 

@@ -293,6 +293,7 @@ bool ReceiverSimulator::ReceivePacket(const std::string& firstEight) {
 
 void ReceiverSimulator::ServeConsole() {
   bool awake = false;
+  bool continued = false;
   std::string line;
   int quietSlicesWhileStopping = 0;
   for (;;) {
@@ -329,6 +330,7 @@ void ReceiverSimulator::ServeConsole() {
           result_.continueReceived = true;
           Print("\r\n");
           awake = false;
+          continued = true;
         } else {
           Print(std::string(kPrompt));
         }
@@ -337,6 +339,12 @@ void ReceiverSimulator::ServeConsole() {
         line += c;
         Print(std::string(1, c));  // the console echoes what is typed
       }
+    }
+    if (continued) {
+      // The upload is over. A technician switches the receiver off and on before a
+      // download; the simulated one spares that: its boot loader waits again at once.
+      mode_ = Mode::BootLoader;
+      return;
     }
   }
 }
