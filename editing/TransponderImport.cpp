@@ -207,6 +207,9 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
     }
     report.satelliteIndex = fields[satellites.At(*record, field::kIndex)];
     report.satelliteName = fields[satellites.At(*record, field::kSatName)];
+    report.tablePosition = PositionAtEndOfName(table.name);
+    report.satellitePosition =
+        SatellitePosition(report.satelliteName, fields[satellites.At(*record, field::kSatDegree)]);
   } else {
     const std::optional<TableSatellite> made = SatelliteFromTableName(table.name);
     if (!made) {
@@ -275,6 +278,10 @@ std::string ImportReportText(const TransponderImportReport& r, const NameCodec& 
       Format("Scan table %s, satellite %s \"%s\"%s:\n", r.tableName.c_str(), r.satelliteIndex.c_str(),
              names.Decode(r.satelliteName).c_str(), r.newSatellite ? " (new)" : "");
   text += Format("%zu transponder%s added.\n", r.added, r.added == 1 ? "" : "s");
+  if (r.tablePosition && r.satellitePosition && *r.tablePosition != *r.satellitePosition)
+    text += Format(
+        "Note: the table is for %s, but the satellite is at %s; check that this is the table you meant.\n",
+        OrbitalPositionText(*r.tablePosition).c_str(), OrbitalPositionText(*r.satellitePosition).c_str());
   if (r.alreadyThere > 0)
     text += Format("%zu already there (in the list, or earlier in the table), kept as they are.\n",
                    r.alreadyThere);

@@ -41,6 +41,11 @@ struct TransponderImportReport {
   size_t otherSystems = 0;  // terrestrial, cable and other entries: not for a satellite
   size_t unusable = 0;      // satellite entries without a polarisation, or with a frequency
                             // or symbol rate the list's 4 or 5 digits cannot hold
+  // Orbital positions (tenths of a degree, east positive) of the table, from its name, and
+  // of the satellite, where they are known: a table for another position is most likely
+  // the wrong one, and the report says so.
+  std::optional<int> tablePosition;
+  std::optional<int> satellitePosition;
 };
 
 // The satellite a table's name gives: "Astra-19.2E" -> "Astra 19.2E", Degree "0192",

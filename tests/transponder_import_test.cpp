@@ -27,7 +27,7 @@ WorkingListBuilder TwoSatellites() {
   WorkingListBuilder b;
   b.SatNames(32)
       .Satellite("3", "Testsat 19.2E")
-      .Satellite("5", "Other 13E")
+      .Satellite("5", "Other 13E", "10600", "09750", "1", "0130")
       .Transponder("7", "3", "11493", "22000", "H")
       .Transponder("12", "5", "11778", "27500", "V")
       .Channel("1", "7", "3");
@@ -120,6 +120,7 @@ TEST(TransponderImport, AddsTheNewOnesAboveTheLargestIndexInOneUndoStep) {
   const std::string text = ImportReportText(*report, NameCodec());
   for (const char* part : {"3 transponders added", "2 already", "2 with circular", "1 skipped"})
     EXPECT_NE(text.find(part), std::string::npos) << text;
+  EXPECT_EQ(text.find("Note:"), std::string::npos) << text;  // the table is the satellite's own
 
   // A second import finds every one there: nothing changes, no undo step.
   const std::vector<std::string> once = view.fields;
@@ -128,6 +129,11 @@ TEST(TransponderImport, AddsTheNewOnesAboveTheLargestIndexInOneUndoStep) {
   EXPECT_EQ(again->added, 0u);
   EXPECT_EQ(view.fields, once);
   EXPECT_EQ(view.undo.size(), 1u);
+  // The table of 19.2E imported to the satellite at 13E: the report says so.
+  const auto elsewhere = ImportTransponders(view, ReadTable(kTables + "/Testsat-19.2E"), {"5"});
+  ASSERT_TRUE(elsewhere);
+  const std::string note = ImportReportText(*elsewhere, NameCodec());
+  EXPECT_NE(note.find("for 19.2E, but the satellite is at 13.0E"), std::string::npos) << note;
 }
 
 TEST(TransponderImport, RefusedWholeWhenTheListWouldPassItsLimits) {
