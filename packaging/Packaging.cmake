@@ -114,7 +114,7 @@ add_test(NAME cli_completion_matches_help
 
 # The screenshots of the guide (scripts/screenshots.sh runs the tool).
 if(TARGET lumoscope_ui)
-  add_subdirectory(${PROJECT_SOURCE_DIR}/tools/screenshots ${PROJECT_BINARY_DIR}/tools/screenshots)
+  add_subdirectory(${PROJECT_SOURCE_DIR}/ui/screenshots ${PROJECT_BINARY_DIR}/ui/screenshots)
 endif()
 
 # ---------------------------------------------------------------------------

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the pictures of the guide (docs/images/*.png) from the real window: the tool in
-# tools/screenshots opens the example lists, runs each command in its table and saves what
+# ui/screenshots opens the example lists, runs each command in its table and saves what
 # the window shows. It runs on a virtual display (xvfb-run), or on Qt's offscreen platform
 # where there is none, so it works the same on a desktop and in CI.
 # usage: scripts/screenshots.sh [BUILD-DIR [OUT-DIR]]
@@ -9,7 +9,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-build}
 cmake --build "$build" --target lumoscope-screenshots
-tool=$build/tools/screenshots/lumoscope-screenshots
+tool=$build/ui/screenshots/lumoscope-screenshots
 out=${2:-$here/docs/images}
 mkdir -p "$out"
 if command -v xvfb-run >/dev/null; then

@@ -342,10 +342,10 @@ TEST(Edges, CompileReadsTheListOnlyAndMakesTheImagesOfItsText) {
                         {"--split", true, true, true}};
   for (uint32_t seed = 1; seed <= 3; ++seed) {
     TempDir dir;
-    listgen::ListSpec spec;
-    spec.seed = seed;
-    const std::string text = ReorderedList(listgen::GenerateList(spec));
-    ASSERT_NE(text, listgen::GenerateList(spec));
+    listgen::ListShape shape;
+    shape.seed = seed;
+    const std::string text = ReorderedList(listgen::GenerateList(shape));
+    ASSERT_NE(text, listgen::GenerateList(shape));
     fs::create_directory(dir.File("real"));
     const std::string real = dir.Write("real/list.txt", text);
     fs::create_symlink(real, dir.File("list.txt"));
@@ -397,9 +397,9 @@ TEST(Edges, FailureBetweenTheHalvesOfAPreinstalledCompileLeavesNoImage) {
 
 TEST(Edges, TwoEditsOfOneListAtOnceBothLand) {
   TempDir dir;
-  listgen::ListSpec spec;
-  spec.channels = 300;
-  const std::string list = listgen::GenerateList(spec);
+  listgen::ListShape shape;
+  shape.channels = 300;
+  const std::string list = listgen::GenerateList(shape);
   // Padding a padded list adds another hundred to every group: two paddings one after
   // the other, and two at the same time, must give the same list.
   const std::string one = dir.Write("one-after-the-other.txt", list);
@@ -473,7 +473,7 @@ TEST_F(WindowEdges, OverwritingAnotherProgramsChangeIsAsked) {
   EXPECT_TRUE(doc.SaveList());  // nobody else wrote it: no question
   EXPECT_TRUE(reporter.questions.empty());
 
-  const std::string theirs = listgen::GenerateList(listgen::ListSpec{.seed = 9});
+  const std::string theirs = listgen::GenerateList(listgen::ListShape{.seed = 9});
   const std::string question = Format(kChangedOnDiskQuestion, path.c_str());
   struct Case {
     std::function<bool()> command;

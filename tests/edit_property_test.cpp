@@ -169,9 +169,9 @@ TEST(EditProperty, ValidEditsSaveReopenAndCompile) {
   for (int list = 0; list < kLists; ++list) {
     SCOPED_TRACE(list);
     TempDir dir;
-    listgen::ListSpec spec;
-    spec.seed = static_cast<uint32_t>(list + 1);
-    const std::string path = dir.Write("list.txt", listgen::GenerateList(spec));
+    listgen::ListShape shape;
+    shape.seed = static_cast<uint32_t>(list + 1);
+    const std::string path = dir.Write("list.txt", listgen::GenerateList(shape));
     RecordingReporter reporter;
     AppOptions options;
     CListDB db(reporter, options, path);
@@ -200,9 +200,9 @@ TEST(EditProperty, InvalidValuesNeverChangeTheList) {
   AppOptions options;
   std::vector<std::vector<std::string>> lists;
   for (uint32_t seed = 1; seed <= 5; ++seed) {
-    listgen::ListSpec spec;
-    spec.seed = seed;
-    CListDB db(reporter, options, dir.Write("list.txt", listgen::GenerateList(spec)));
+    listgen::ListShape shape;
+    shape.seed = seed;
+    CListDB db(reporter, options, dir.Write("list.txt", listgen::GenerateList(shape)));
     ASSERT_TRUE(LoadSectionList(db, lists.emplace_back()));
   }
   Random rnd(7);

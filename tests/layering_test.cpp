@@ -41,7 +41,7 @@ constexpr Folder kFolders[] = {
     {"cli", 5},
     {"tests/support", 6},
     // The screenshot tool drives the real window.
-    {"tools/screenshots", 6},
+    {"ui/screenshots", 6},
     {"tests", 7},
     {"tests/ui", 7},
     {"fuzz", 7},

@@ -33,7 +33,7 @@ size_t BasicSize(int maxSat, size_t sats, size_t tps, size_t channels, size_t pi
 
 TEST(ListGenerator, RandomListsCompileInEveryModeWithTheExpectedSizes) {
   for (uint32_t seed = 1; seed <= 40; ++seed) {
-    listgen::ListSpec shape;
+    listgen::ListShape shape;
     shape.seed = seed;
     shape.maxSatellites = seed % 2 ? 32 : 40;
     shape.withPid = seed % 3 != 0;

@@ -22,14 +22,14 @@ constexpr size_t kChannelBlank = 7;
 }  // namespace
 
 listgen::ListContent UpkeepList(unsigned seed) {
-  listgen::ListSpec spec;
-  spec.seed = seed;
-  spec.digitalTps = 8;
-  spec.channels = 24;
-  spec.pidChannels = 4;
-  spec.analogTps = 6;
-  spec.nullChannels = false;
-  listgen::ListContent c = listgen::GenerateContent(spec);
+  listgen::ListShape shape;
+  shape.seed = seed;
+  shape.digitalTps = 8;
+  shape.channels = 24;
+  shape.pidChannels = 4;
+  shape.analogTps = 6;
+  shape.nullChannels = false;
+  listgen::ListContent c = listgen::GenerateContent(shape);
   for (size_t i = 0; i < c.channels.size(); ++i) {
     char id[24];
     std::snprintf(id, sizeof id, "%04zX", i + 1);

@@ -160,7 +160,7 @@ std::string Render(const ListContent& c) {
   return out;
 }
 
-ListContent GenerateContent(const ListSpec& shape) {
+ListContent GenerateContent(const ListShape& shape) {
   Generator g(shape.seed);
   ListContent c;
   AddSatNames(c, shape.maxSatellites);

@@ -23,7 +23,7 @@ struct ListContent {
 std::string Render(const ListContent& content);
 
 // Options of the seeded random generator of small valid lists.
-struct ListSpec {
+struct ListShape {
   uint32_t seed = 1;
   int maxSatellites = 32;  // 32 or 40 name-list entries
   int satellites = 3;
@@ -37,14 +37,14 @@ struct ListSpec {
   bool quotedNames = true;   // names with blanks inside
 };
 
-ListContent GenerateContent(const ListSpec& shape);
-inline std::string GenerateList(const ListSpec& shape) {
+ListContent GenerateContent(const ListShape& shape);
+inline std::string GenerateList(const ListShape& shape) {
   return Render(GenerateContent(shape));
 }
 
 // A small valid list of the default shape.
 inline std::string SmallList() {
-  return GenerateList(ListSpec{});
+  return GenerateList(ListShape{});
 }
 
 // The list at the format's table limits: 50 satellites, 4999 D_TPs, 9999 channels,

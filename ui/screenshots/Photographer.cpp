@@ -1,4 +1,4 @@
-#include "tools/screenshots/Photographer.h"
+#include "ui/screenshots/Photographer.h"
 
 #include <QApplication>
 #include <QDialog>

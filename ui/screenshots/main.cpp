@@ -5,8 +5,8 @@
 #include <QDir>
 #include <cstdio>
 
-#include "tools/screenshots/Photographer.h"
-#include "tools/screenshots/Shots.h"
+#include "ui/screenshots/Photographer.h"
+#include "ui/screenshots/Shots.h"
 
 int main(int argc, char** argv) {
   // The same look wherever the pictures are made, whatever the desktop's own style.

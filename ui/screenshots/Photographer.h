@@ -4,7 +4,7 @@
 // the open menu as a PNG.
 #include <QString>
 
-#include "tools/screenshots/Shots.h"
+#include "ui/screenshots/Shots.h"
 
 namespace lumoscope::shots {
 
