@@ -76,9 +76,6 @@ static_assert(EachColumnOnce<kAnalogRowWidth>(&ExportColumn::analog));
 
 constexpr const char* kKindTitle = "Kind";
 constexpr const char* kKindKey = "kind";
-constexpr const char* kDigitalKind = "digital";
-constexpr const char* kPidKind = "pid";
-constexpr const char* kAnalogKind = "analog";
 
 // Every channel of the list: its kind and its joined row.
 struct ChannelRows {
@@ -89,7 +86,9 @@ struct ChannelRows {
   size_t AnalogCount() const { return analog.size() / kAnalogRowWidth; }
   const std::string* DigitalRow(size_t r) const { return digital.data() + r * kDigitalRowWidth; }
   const std::string* AnalogRow(size_t r) const { return analog.data() + r * kAnalogRowWidth; }
-  const char* DigitalKind(size_t r) const { return r < serviceRows ? kDigitalKind : kPidKind; }
+  const char* DigitalKind(size_t r) const {
+    return ChannelKindName(r < serviceRows ? Section::DigitalChannel : Section::PidChannel);
+  }
 };
 
 ChannelRows Rows(const std::vector<std::string>& fields) {
@@ -146,7 +145,7 @@ std::string Csv(const ChannelRows& rows, const NameCodec& names) {
   for (size_t r = 0; r < rows.DigitalCount(); ++r)
     AppendCsvRecord(out, CsvCells(rows.DigitalKind(r), rows.DigitalRow(r), true, names));
   for (size_t r = 0; r < rows.AnalogCount(); ++r)
-    AppendCsvRecord(out, CsvCells(kAnalogKind, rows.AnalogRow(r), false, names));
+    AppendCsvRecord(out, CsvCells(ChannelKindName(Section::AnalogTp), rows.AnalogRow(r), false, names));
   return out;
 }
 

@@ -127,4 +127,15 @@ void CLumoscopeListView::Renumber() {
   numberSection(sections[Section::AnalogTp]);
 }
 
+const char* ChannelKindName(Section section) {
+  switch (section) {
+    case Section::DigitalChannel:
+      return "digital";
+    case Section::PidChannel:
+      return "pid";
+    default:
+      return "analog";
+  }
+}
+
 }  // namespace lumoscope

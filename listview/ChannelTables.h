@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Sections.h"
+
 namespace lumoscope {
 
 inline constexpr int kDigitalRowWidth = 20;
@@ -63,6 +65,10 @@ inline constexpr int kLnbLow = 20;
 inline constexpr int kPosition = 21;
 inline constexpr int kDegree = 22;
 }  // namespace analogcol
+
+// The kind of a channel as the export and the comparison name it: "digital" (a CHANNEL
+// record), "pid" (CHANNEL_PID) or "analog" (ANALOG).
+const char* ChannelKindName(Section section);
 
 // Rebuilds both tables from the working section list.
 void JoinChannelTables(const std::vector<std::string>& fields, std::vector<std::string>& digitalRows,

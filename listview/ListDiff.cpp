@@ -6,6 +6,7 @@
 
 #include "base/NameText.h"
 #include "base/Reporter.h"
+#include "listview/ChannelTables.h"
 
 namespace lumoscope {
 
@@ -32,17 +33,6 @@ size_t NullCount(const std::vector<ChannelEntry>& channels) {
 // The channel a change is about, for its order in the report.
 const ChannelEntry& Subject(const ChannelChange& change) {
   return change.kind == ChangeKind::Added ? change.after : change.before;
-}
-
-const char* KindName(Section section) {
-  switch (section) {
-    case Section::DigitalChannel:
-      return "digital";
-    case Section::PidChannel:
-      return "pid";
-    default:
-      return "analog";
-  }
 }
 
 }  // namespace
@@ -167,7 +157,8 @@ std::string DifferencesJson(const ListDifferences& d, const std::string& firstNa
   for (const ChangeKind kind : kChangeKinds) summary[ChangeName(kind)] = d.Count(kind);
   nlohmann::ordered_json changes = nlohmann::ordered_json::array();
   for (const ChannelChange& c : d.changes) {
-    nlohmann::ordered_json change{{"change", ChangeName(c.kind)}, {"kind", KindName(Subject(c).section)}};
+    nlohmann::ordered_json change{{"change", ChangeName(c.kind)},
+                                  {"kind", ChannelKindName(Subject(c).section)}};
     if (c.kind != ChangeKind::Added) change["first"] = ChannelJson(c.before);
     if (c.kind != ChangeKind::Removed) change["second"] = ChannelJson(c.after);
     changes.push_back(std::move(change));

@@ -1,10 +1,8 @@
 // The command line's batch sort and padding.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 #include "database/ListDB.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempDir.h"
 #include "tools/listgen/ListGenerator.h"
@@ -13,18 +11,12 @@
 namespace lumoscope::test {
 namespace {
 
-int RunCli(const std::string& args) {
-  const std::string command = std::string(LUMOSCOPE_CLI_PATH) + " " + args + " >/dev/null 2>&1";
-  const int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST(EditCommandsTest, UsageErrorsAndMissingFiles) {
   TempDir dir;
-  EXPECT_EQ(RunCli("sort --by 5 " + dir.File("a.txt")), 2);
-  EXPECT_EQ(RunCli("sort " + dir.File("a.txt")), 2);
-  EXPECT_EQ(RunCli("sort --by 1 " + dir.File("missing.txt")), 1);
-  EXPECT_EQ(RunCli("pad " + dir.File("missing.txt")), 1);
+  EXPECT_EQ(RunCli("sort --by 5 " + dir.File("a.txt"), dir).exitCode, 2);
+  EXPECT_EQ(RunCli("sort " + dir.File("a.txt"), dir).exitCode, 2);
+  EXPECT_EQ(RunCli("sort --by 1 " + dir.File("missing.txt"), dir).exitCode, 1);
+  EXPECT_EQ(RunCli("pad " + dir.File("missing.txt"), dir).exitCode, 1);
   EXPECT_FALSE(FileExists(dir.File("missing.txt")));
 }
 
@@ -38,9 +30,9 @@ TEST(EditCommandsTest, SortAndPadSaveWithBackup) {
   std::vector<std::string> before;
   if (list.empty() || !LoadSectionList(db, before)) GTEST_SKIP() << "needs the section list loader";
 
-  EXPECT_EQ(RunCli("sort --by 4 --descending " + path), 0);
+  EXPECT_EQ(RunCli("sort --by 4 --descending " + path, dir).exitCode, 0);
   EXPECT_TRUE(FileExists(dir.File("list.bak")));
-  EXPECT_EQ(RunCli("pad " + path), 0);
+  EXPECT_EQ(RunCli("pad " + path, dir).exitCode, 0);
   std::vector<std::string> after;
   ASSERT_TRUE(LoadSectionList(db, after));
   EXPECT_GE(after.size(), before.size());

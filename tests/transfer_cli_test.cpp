@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "tests/support/BinImage.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/SimulatedReceiver.h"
 
 namespace lumoscope {
@@ -12,12 +13,10 @@ namespace {
 class TransferCliTest : public test::SimulatedReceiverTest {
  protected:
   int Run(const std::string& args) {
-    const std::string cmd =
-        std::string(LUMOSCOPE_CLI_PATH) + " " + args + " >" + dir.File("out") + " 2>" + dir.File("err");
-    const int status = std::system(cmd.c_str());
-    out = test::ReadFile(dir.File("out"));
-    err = test::ReadFile(dir.File("err"));
-    return WEXITSTATUS(status);
+    const test::CliResult result = test::RunCli(args, dir);
+    out = result.out;
+    err = result.err;
+    return result.exitCode;
   }
   std::string out, err;
 };
