@@ -22,20 +22,13 @@ struct CompileArgs {
 };
 
 void AddListOptions(CLI::App& cmd, CompileArgs& args) {
-  cmd.add_option("--max-sat", args.maxSatellites, "Max Satellite Number of the receiver (32 or 40)")
-      ->check(CLI::IsMember({kMaxSatellitesSmall, kMaxSatellitesLarge}));
+  AddMaxSatOption(cmd, args.maxSatellites);
   cmd.add_option("LIST", args.listPath, "The channel list's text file (.txt)")->required();
-}
-
-AppOptions OptionsFor(const CompileArgs& args) {
-  AppOptions options;
-  options.fortySatellites = args.maxSatellites == kMaxSatellitesLarge;
-  return options;
 }
 
 int RunCheck(const CompileArgs& args) {
   ConsoleReporter reporter;
-  const AppOptions options = OptionsFor(args);
+  const AppOptions options = ListOptions(args.maxSatellites);
   CListDB db(reporter, options, args.listPath);
   db.validateOnly = true;
   return db.Compile(kCompileBasic) ? kExitSuccess : kExitFailure;
@@ -45,7 +38,7 @@ int RunCheck(const CompileArgs& args) {
 // make it; the pre-installed image (normal then basic) unless --normal or --basic.
 int RunCompile(const CompileArgs& args) {
   ConsoleReporter reporter;
-  const AppOptions options = OptionsFor(args);
+  const AppOptions options = ListOptions(args.maxSatellites);
   const CompileKind kind =
       args.normal ? CompileKind::Normal : (args.basic ? CompileKind::Basic : CompileKind::Preinstalled);
   const int result = RunCompileCli(kind, args.split, args.listPath, options, reporter);

@@ -28,8 +28,7 @@ NameEncoding EncodingNamed(const std::string& name) {
 
 CLI::Option* AddMaxSatOption(CLI::App& command, int& maxSatellites) {
   maxSatellites = kMaxSatellitesSmall;
-  return command
-      .add_option("--max-sat", maxSatellites, "Maximum satellite number of the receiver (32 or 40)")
+  return command.add_option("--max-sat", maxSatellites, "Max Satellite Number of the receiver (32 or 40)")
       ->check(CLI::IsMember({kMaxSatellitesSmall, kMaxSatellitesLarge}));
 }
 
