@@ -1,17 +1,19 @@
 // The four channel sorts. Each section is ordered by the receiver's exchange sort
 // (for every i, every later record that must come first is exchanged with record i;
 // equal records are never exchanged). Its exact result, equal keys included, is what
-// the numbering of existing lists depends on, so it is reproduced: every record's keys
-// are reduced once to a rank (equal keys, equal rank), and the exchange sort then runs
-// over small integers and record indices instead of comparing and moving strings.
+// the numbering of existing lists depends on, so it is reproduced (ExchangeSort.h):
+// every record's keys are read once and reduced to a rank (equal keys, equal rank).
 #include <algorithm>
-#include <cstdint>
 #include <numeric>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
 
 #include "base/FieldConversions.h"
 #include "base/Keywords.h"
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
+#include "listview/ExchangeSort.h"
 #include "listview/ListView.h"
 #include "listview/RecordMoves.h"
 
@@ -25,12 +27,10 @@ constexpr int kBySatTypeFreqName = 2;
 constexpr int kBySatTypeBouquetName = 3;
 constexpr int kByName = 4;
 
-// Columns of a joined digital row that modes 2 and 3 read.
-constexpr int kRowSat = 2;
-constexpr int kRowType = 4;
-constexpr int kRowName = 5;
-constexpr int kRowFrequency = 11;
-constexpr int kRowBouquet = 14;
+// What a channel on transponder 0 (no transponder of its own) sorts by, as its joined
+// row shows it.
+constexpr const char* kNoTransponderFrequency = "0000";
+constexpr const char* kNoTransponderBouquet = "___";
 
 struct SortKey {
   long sat = 0;
@@ -57,44 +57,52 @@ bool Before(const SortKey& a, const SortKey& b, const SortRule& rule) {
 }
 
 // The final order (record numbers) the exchange sort gives for these keys.
-std::vector<int> ExchangeSortOrder(const std::vector<SortKey>& keys, const SortRule& rule) {
-  const int n = static_cast<int>(keys.size());
-  std::vector<int> byKey(static_cast<size_t>(n));
+std::vector<int> SortedOrder(const std::vector<SortKey>& keys, const SortRule& rule) {
+  const size_t n = keys.size();
+  std::vector<int> byKey(n);
   std::iota(byKey.begin(), byKey.end(), 0);
   const auto less = [&](int x, int y) {
     return Before(keys[static_cast<size_t>(x)], keys[static_cast<size_t>(y)], rule);
   };
   std::sort(byKey.begin(), byKey.end(), less);
-  std::vector<int> rank(static_cast<size_t>(n));
+  std::vector<int> rank(n);
   int r = 0;
-  for (int i = 0; i < n; ++i) {
-    if (i > 0 && less(byKey[static_cast<size_t>(i - 1)], byKey[static_cast<size_t>(i)])) ++r;
-    rank[static_cast<size_t>(byKey[static_cast<size_t>(i)])] = r;
+  for (size_t i = 0; i < n; ++i) {
+    if (i > 0 && less(byKey[i - 1], byKey[i])) ++r;
+    rank[static_cast<size_t>(byKey[i])] = r;
   }
-  // Rank in the high half, record number in the low half: one comparison with the
-  // current record's rank (low half cleared) says whether a later record comes first.
-  constexpr int kRankShift = 32;
-  std::vector<std::uint64_t> slots(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) {
-    slots[static_cast<size_t>(i)] = (static_cast<std::uint64_t>(rank[static_cast<size_t>(i)]) << kRankShift) |
-                                    static_cast<std::uint32_t>(i);
-  }
-  std::uint64_t* a = slots.data();
-  for (int i = 0; i + 1 < n; ++i) {
-    std::uint64_t current = a[i];
-    std::uint64_t currentRank = current >> kRankShift << kRankShift;
-    for (int j = i + 1; j < n; ++j) {
-      if (a[j] < currentRank) {
-        std::swap(current, a[j]);
-        currentRank = current >> kRankShift << kRankShift;
-      }
-    }
-    a[i] = current;
-  }
-  std::vector<int> order(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) order[static_cast<size_t>(i)] = static_cast<int>(a[i] & 0xFFFFFFFFu);
-  return order;
+  return ExchangeSortOrder(rank);
 }
+
+// The transponder a digital channel sorts by, found as its joined row finds it: the first
+// DIGITAL record of that Index; a CHANNEL record on transponder 0 has none of its own.
+class TransponderKeys {
+ public:
+  explicit TransponderKeys(const std::vector<std::string>& fields) : fields_(fields) {
+    const SectionSpan tps = SectionLocator(fields)[Section::DigitalTp];
+    byIndex_.reserve(tps.Records());
+    for (size_t r = 0; r < tps.Records(); ++r) byIndex_.emplace(fields[tps.At(r)], tps.At(r));
+  }
+  void Fill(SortKey& key, const std::string& tpIndex, bool zeroIsNone) const {
+    if (zeroIsNone && DecimalValue(tpIndex) == 0) {
+      key.frequency = DecimalValue(kNoTransponderFrequency);
+      key.bouquet = kNoTransponderBouquet;
+      return;
+    }
+    const auto it = byIndex_.find(tpIndex);
+    if (it == byIndex_.end()) {
+      key.frequency = 0;
+      key.bouquet.clear();
+      return;
+    }
+    key.frequency = DecimalValue(fields_[it->second + field::kTpFrequency]);
+    key.bouquet = TrimmedUpper(fields_[it->second + field::kTpBouquet]);
+  }
+
+ private:
+  const std::vector<std::string>& fields_;
+  std::unordered_map<std::string_view, size_t> byIndex_;
+};
 
 SortKey KeyOf(const std::string* record, int satF, int typeF, int nameF) {
   SortKey k;
@@ -108,49 +116,37 @@ SortKey KeyOf(const std::string* record, int satF, int typeF, int nameF) {
 
 void CLumoscopeListView::SortInPlace(int mode) {
   if (mode < kBySatTypeName || mode > kByName) return;
-  const bool joined = mode == kBySatTypeFreqName || mode == kBySatTypeBouquetName;
-  // The digital sorts by frequency and bouquet read the joined rows, which carry the
-  // transponder's values; rebuild them so they match the list exactly.
-  if (joined) BuildChannelTables();
+  const bool byTransponder = mode == kBySatTypeFreqName || mode == kBySatTypeBouquetName;
   const SectionLocator sections(m_fields);
-  const SectionSpan& ch = sections[Section::DigitalChannel];
-  const SectionSpan& pid = sections[Section::PidChannel];
-  const SectionSpan& an = sections[Section::AnalogTp];
-
   const SortRule digitalRule{mode != kByName, mode == kBySatTypeFreqName, mode == kBySatTypeBouquetName,
-                             joined ? true : m_sortAscending};
-  const SortRule analogRule{mode != kByName, joined, false, m_sortAscending};
+                             byTransponder ? true : m_sortAscending};
+  const SortRule analogRule{mode != kByName, byTransponder, false, m_sortAscending};
+  std::optional<TransponderKeys> transponders;
+  if (byTransponder) transponders.emplace(m_fields);
 
-  const auto sortDigital = [&](const SectionSpan& span, int satF, int typeF, int nameF, size_t firstRow) {
+  const auto sortSection = [&](Section section, int satF, int typeF, int nameF, int tpF,
+                               const SortRule& rule) {
+    const SectionSpan& span = sections[section];
     if (!span.Found()) return;
-    const size_t n = span.Records();
-    std::vector<SortKey> keys(n);
-    for (size_t r = 0; r < n; ++r) {
-      if (joined) {
-        const std::string* row = m_digitalRows.data() + (firstRow + r) * kDigitalRowWidth;
-        SortKey& k = keys[r];
-        k = KeyOf(row, kRowSat, kRowType, kRowName);
-        k.frequency = DecimalValue(row[kRowFrequency]);
-        k.bouquet = TrimmedUpper(row[kRowBouquet]);
+    std::vector<SortKey> keys(span.Records());
+    for (size_t r = 0; r < keys.size(); ++r) {
+      const std::string* f = m_fields.data() + span.At(r);
+      SortKey& k = keys[r];
+      k = KeyOf(f, satF, typeF, nameF);
+      if (!byTransponder) continue;
+      if (section == Section::AnalogTp) {
+        k.frequency = DecimalValue(f[field::kAnFrequency]);
       } else {
-        keys[r] = KeyOf(m_fields.data() + span.At(r), satF, typeF, nameF);
+        transponders->Fill(k, f[tpF], section == Section::DigitalChannel);
       }
     }
-    PermuteRecords(m_fields, span, ExchangeSortOrder(keys, digitalRule));
+    PermuteRecords(m_fields, span, SortedOrder(keys, rule));
   };
-  sortDigital(ch, field::kChSat, field::kChType, field::kChName, 0);
-  sortDigital(pid, field::kPidSat, field::kPidType, field::kPidName, ch.Records());
-
-  if (an.Found()) {
-    const size_t n = an.Records();
-    std::vector<SortKey> keys(n);
-    for (size_t r = 0; r < n; ++r) {
-      const std::string* f = m_fields.data() + an.At(r);
-      keys[r] = KeyOf(f, field::kAnSat, field::kAnType, field::kAnName);
-      keys[r].frequency = DecimalValue(f[field::kAnFrequency]);
-    }
-    PermuteRecords(m_fields, an, ExchangeSortOrder(keys, analogRule));
-  }
+  sortSection(Section::DigitalChannel, field::kChSat, field::kChType, field::kChName, field::kChTp,
+              digitalRule);
+  sortSection(Section::PidChannel, field::kPidSat, field::kPidType, field::kPidName, field::kPidTp,
+              digitalRule);
+  sortSection(Section::AnalogTp, field::kAnSat, field::kAnType, field::kAnName, 0, analogRule);
 }
 
 void CLumoscopeListView::SortChannels() {
