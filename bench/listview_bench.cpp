@@ -59,6 +59,21 @@ class StoringControl final : public IListControl {
     cells_[static_cast<size_t>(row)][static_cast<size_t>(column)] = text;
   }
   int ItemCount() const override { return static_cast<int>(cells_.size()); }
+  void ClearSelection() override { selected.clear(); }
+  void DeleteItems(int row, int count) override {
+    cells_.erase(cells_.begin() + row, cells_.begin() + row + count);
+  }
+  void InsertItems(int row, int count) override {
+    cells_.insert(cells_.begin() + row, static_cast<size_t>(count),
+                  std::vector<std::string>(static_cast<size_t>(columns_)));
+  }
+  void SetItemImage(int, int) override {}
+  void MoveItems(const std::vector<int>& order) override {
+    std::vector<std::vector<std::string>> moved;
+    moved.reserve(order.size());
+    for (int from : order) moved.push_back(std::move(cells_[static_cast<size_t>(from)]));
+    cells_ = std::move(moved);
+  }
   int TopIndex() const override { return 0; }
   int CountPerPage() const override { return 40; }
   bool IsSelected(int row) const override { return selected.count(row) > 0; }

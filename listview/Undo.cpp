@@ -11,12 +11,12 @@ void CLumoscopeListView::PushUndo(const std::string& label) {
   m_modified = true;
 }
 
-void CLumoscopeListView::Restore(std::optional<UndoRing::Step> step) {
-  if (!step) return;
-  m_fields = std::move(step->fields);
-  m_modified = step->modified;
-  // The restored list keeps the numbers it had when the step was recorded.
-  Refresh(false);
+void CLumoscopeListView::Restore(const std::optional<UndoRing::Restored>& restored) {
+  if (!restored) return;
+  m_modified = restored->modified;
+  // The restored list keeps the numbers it had when the step was recorded. The ring
+  // changed only the strings that differ, and says which.
+  RefreshRows(false, FieldsChange::Splices(restored->splices));
 }
 
 void CLumoscopeListView::Undo() {

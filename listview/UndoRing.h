@@ -10,6 +10,11 @@
 // The steps keep their lists as ids into one pool of interned strings: an edit changes a
 // few strings of a list of some hundred thousand, and a step then costs 4 bytes per
 // string instead of a copy of each. The pool is emptied whenever no step is held.
+//
+// The ring also keeps the ids of the list as it is now, as long as the view tells it of
+// every change (Track); a step is then recorded without looking at the strings, and an
+// undo or redo changes only the strings that differ (FieldsPatch.h). A change the view
+// cannot describe makes the ring forget them; the strings are then compared again.
 #include <cstddef>
 #include <deque>
 #include <optional>
@@ -17,6 +22,7 @@
 #include <vector>
 
 #include "base/Options.h"
+#include "listview/FieldsChange.h"
 #include "listview/StringPool.h"
 
 namespace lumoscope {
@@ -27,10 +33,10 @@ class UndoRing {
   static constexpr size_t kDefaultDepth = kDefaultUndoSteps;
   static constexpr size_t kMaxDepth = kMaxUndoSteps;
 
-  struct Step {
-    std::string label;
-    std::vector<std::string> fields;  // the working list the step gives back
-    bool modified = false;            // whether that list differed from what was stored
+  // What an undo or redo did to the list it was given.
+  struct Restored {
+    bool modified = false;              // whether the list given back differed from what was stored
+    std::vector<FieldsSplice> splices;  // the strings it replaced
   };
 
   explicit UndoRing(size_t depth = kDefaultDepth) { SetDepth(depth); }
@@ -43,12 +49,19 @@ class UndoRing {
   // nothing after all. The ring is as it was before that Push. Gives the step's modified
   // state; nothing when there is no step.
   std::optional<bool> Drop();
-  // The newest step, to be restored; `current` (the list it replaces, and whether that
+  // Turns `fields` into the list of the newest step; the list it was (and whether that
   // was modified) becomes the newest redo step under the step's label.
-  std::optional<Step> Undo(const std::vector<std::string>& current, bool modified);
-  // The newest redo step, to be restored; `current` becomes the newest undo step again.
-  std::optional<Step> Redo(const std::vector<std::string>& current, bool modified);
+  std::optional<Restored> Undo(std::vector<std::string>& fields, bool modified);
+  // The same with the newest redo step; the list it was becomes the newest undo step.
+  std::optional<Restored> Redo(std::vector<std::string>& fields, bool modified);
   void Clear();
+
+  // The view's changes to the list since the last step or restore: `fields` is the list
+  // after `change`. The renumbering's channel numbers come one by one (SetNumber).
+  void Track(const FieldsChange& change, const std::vector<std::string>& fields);
+  void TrackNumber(size_t at, const std::string& text);
+  // The list changed in a way that was not told.
+  void ForgetCurrent() { current_.reset(); }
 
   // 1 to kMaxDepth; the oldest steps beyond a smaller depth are dropped.
   void SetDepth(size_t depth);
@@ -74,8 +87,11 @@ class UndoRing {
     bool modified = false;
   };
 
-  Stored Store(std::string label, const std::vector<std::string>& fields, bool modified);
-  Step Restore(Stored&& stored) const;
+  // The ids of `fields`, the list as it is now: those kept since the last change, or
+  // the strings interned, tried first against `like` (by default the newest step).
+  const std::vector<StringPool::Id>& CurrentIds(const std::vector<std::string>& fields,
+                                                const Stored* like = nullptr);
+  std::optional<Restored> Restore(Stored&& step, std::vector<std::string>& fields);
   void ForgetOldest();
   void ForgetSetAside();
   void EmptyPoolWhenUnused();
@@ -90,6 +106,8 @@ class UndoRing {
     std::optional<Stored> pushedOut;
   };
   std::optional<SetAside> setAside_;
+  // The ids of the list as it is now, while every change since they were taken was told.
+  std::optional<std::vector<StringPool::Id>> current_;
   size_t depth_ = kDefaultDepth;
 };
 
