@@ -34,26 +34,32 @@ ChannelJoiner::ChannelJoiner(const std::vector<std::string>& fields, const Secti
       satellites_(sections[Section::Satellite]),
       transponders_(sections[Section::DigitalTp]) {}
 
-void ChannelJoiner::Index() {
-  if (indexed_) return;
-  indexed_ = true;
-  const auto map = [this](const SectionSpan& span, IndexMap& out) {
-    out.reserve(span.Records());
-    for (size_t r = 0; r < span.Records(); ++r) out.emplace(fields_[span.At(r)], span.At(r));
-  };
-  map(satellites_, sats_);
-  map(transponders_, tps_);
+long ChannelJoiner::Find(const SectionSpan& span, IndexMap& map, const std::string& index) {
+  // A walk costs one comparison per record, a table one insertion per record: the
+  // table pays off after a few lookups.
+  constexpr size_t kWalksBeforeTables = 8;
+  if (map.empty() && walks_ < kWalksBeforeTables) {
+    ++walks_;
+    for (size_t r = 0; r < span.Records(); ++r)
+      if (fields_[span.At(r)] == index) return static_cast<long>(span.At(r));
+    return -1;
+  }
+  if (map.empty()) {
+    map.reserve(span.Records());
+    for (size_t r = 0; r < span.Records(); ++r) map.emplace(fields_[span.At(r)], span.At(r));
+  }
+  const auto it = map.find(index);
+  return it == map.end() ? -1 : static_cast<long>(it->second);
 }
 
 void ChannelJoiner::AppendTransponder(std::vector<std::string>& out, const std::string& tpIndex) {
-  Index();
-  const auto it = tps_.find(tpIndex);
-  if (it == tps_.end()) {
+  const long found = Find(transponders_, tps_, tpIndex);
+  if (found < 0) {
     // A missing transponder still fills its columns, so the row keeps its width.
     out.insert(out.end(), kTransponderPart, std::string());
     return;
   }
-  const size_t t = it->second;
+  const auto t = static_cast<size_t>(found);
   out.push_back(fields_[t + field::kTpFrequency]);
   out.push_back(fields_[t + field::kTpSymbolRate]);
   out.push_back(fields_[t + field::kTpPolar]);
@@ -61,13 +67,12 @@ void ChannelJoiner::AppendTransponder(std::vector<std::string>& out, const std::
 }
 
 void ChannelJoiner::AppendSatellite(std::vector<std::string>& out, const std::string& satIndex) {
-  Index();
-  const auto it = sats_.find(satIndex);
-  if (it == sats_.end()) {
+  const long found = Find(satellites_, sats_, satIndex);
+  if (found < 0) {
     out.insert(out.end(), kSatellitePart, std::string());
     return;
   }
-  const size_t s = it->second;
+  const auto s = static_cast<size_t>(found);
   out.push_back(fields_[s + field::kSatName]);
   out.push_back(fields_[s + field::kSatLnbHigh]);
   out.push_back(fields_[s + field::kSatLnbLow]);

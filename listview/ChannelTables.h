@@ -79,7 +79,8 @@ void JoinChannelTables(const std::vector<std::string>& fields, std::vector<std::
 
 // The rows of single channels, for a refresh that rebuilds only the rows an edit touched.
 // The transponders and satellites are looked up by their Index text (the first record of
-// that Index); the lookup tables are made at the first row that needs them.
+// that Index): the first few by walking their section, and once more rows come, through
+// lookup tables made then.
 class ChannelJoiner {
  public:
   explicit ChannelJoiner(const std::vector<std::string>& fields);
@@ -90,14 +91,15 @@ class ChannelJoiner {
 
  private:
   using IndexMap = std::unordered_map<std::string_view, size_t>;
-  void Index();
+  // The first string of the record of `span` whose Index is `index`; -1 for none.
+  long Find(const SectionSpan& span, IndexMap& map, const std::string& index);
   void AppendTransponder(std::vector<std::string>& out, const std::string& tpIndex);
   void AppendSatellite(std::vector<std::string>& out, const std::string& satIndex);
 
   const std::vector<std::string>& fields_;
   SectionSpan satellites_;
   SectionSpan transponders_;
-  bool indexed_ = false;
+  size_t walks_ = 0;  // lookups made by walking a section
   IndexMap sats_;
   IndexMap tps_;
 };

@@ -14,18 +14,22 @@ std::vector<FieldsSplice> PatchFields(std::vector<std::string>& fields,
   const size_t removed = n > m ? n - m : 0;
   const size_t common = std::min(n, m);
   // Before the splice at x the lists are compared position by position, after it
-  // counted from their ends; x is where the fewest strings differ. differAfter[x]
-  // counts those that differ from x on.
-  std::vector<size_t> differAfter(common + 1, 0);
-  for (size_t j = common; j-- > 0;)
-    differAfter[j] = differAfter[j + 1] + (from[j + removed] != to[j + inserted] ? 1 : 0);
+  // counted from their ends; x is where the fewest strings differ: those that differ
+  // before x by position, and those that differ from x on by the ends.
+  const StringPool::Id* a = from.data();
+  const StringPool::Id* b = to.data();
+  size_t differByEnds = 0;
+  for (size_t j = 0; j < common; ++j) differByEnds += a[j + removed] != b[j + inserted] ? 1 : 0;
   size_t splice = 0;
-  size_t best = differAfter[0];
-  size_t differBefore = 0;
+  size_t best = differByEnds;
+  size_t differBefore = 0;  // by position, before x
+  size_t endsBefore = 0;    // by the ends, before x
   for (size_t x = 1; x <= common; ++x) {
-    differBefore += from[x - 1] != to[x - 1] ? 1 : 0;
-    if (differBefore + differAfter[x] < best) {
-      best = differBefore + differAfter[x];
+    differBefore += a[x - 1] != b[x - 1] ? 1 : 0;
+    endsBefore += a[x - 1 + removed] != b[x - 1 + inserted] ? 1 : 0;
+    const size_t differ = differBefore + differByEnds - endsBefore;
+    if (differ < best) {
+      best = differ;
       splice = x;
     }
   }
