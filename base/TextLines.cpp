@@ -4,6 +4,7 @@
 #include <cctype>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 namespace lumoscope {
 
@@ -20,6 +21,27 @@ TextLineSplitter::Status TextLineSplitter::Next(std::string& line) {
   line.assign(text);
   pos_ = lf == std::string_view::npos ? data_.size() : lf + 1;
   return Status::Line;
+}
+
+PreparedLines::PreparedLines(std::string_view data) {
+  text_.reserve(data.size());
+  TextLineSplitter splitter(data);
+  std::string line;
+  std::vector<std::pair<size_t, size_t>> places;  // offset and length in text_
+  for (int number = 1;; ++number) {
+    const TextLineSplitter::Status status = splitter.Next(line);
+    if (status == TextLineSplitter::Status::End) break;
+    if (status == TextLineSplitter::Status::TooLong || !PrepareQuotes(line)) {
+      refused_ = number;
+      break;
+    }
+    places.emplace_back(text_.size(), line.size());
+    text_ += line;
+    lines_.push_back({number, {}, IsSkippedLine(line)});
+  }
+  // Only now does the text stay where it is.
+  for (size_t i = 0; i < lines_.size(); ++i)
+    lines_[i].text = std::string_view(text_).substr(places[i].first, places[i].second);
 }
 
 bool PrepareQuotes(std::string& line) {

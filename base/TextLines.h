@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumoscope {
 
@@ -34,6 +35,35 @@ class TextLineSplitter {
  private:
   std::string_view data_;
   size_t pos_ = 0;
+};
+
+// A text file's lines as the reader of the compile and the working-list loader take them,
+// split and prepared once for both: each line with its number, its text after the quote
+// preparation, and whether it is skipped. Preparing stops at the first line that cannot
+// be prepared (longer than kMaxLineLength, or a quoted name left open); its number is
+// kept, and the lines before it are all the lines there are. Whoever reads them stops at
+// "[END]" and tells of the refused line only when it reaches it.
+class PreparedLines {
+ public:
+  struct Line {
+    int number = 0;         // counting every line of the file from 1
+    std::string_view text;  // without its line end
+    bool skipped = false;   // IsSkippedLine
+  };
+
+  explicit PreparedLines(std::string_view data);
+  // The lines point into the object's own text.
+  PreparedLines(const PreparedLines&) = delete;
+  PreparedLines& operator=(const PreparedLines&) = delete;
+
+  const std::vector<Line>& Lines() const { return lines_; }
+  // The number of the line that could not be prepared; 0 when every line was.
+  int RefusedLine() const { return refused_; }
+
+ private:
+  std::string text_;  // the prepared lines, one after another
+  std::vector<Line> lines_;
+  int refused_ = 0;
 };
 
 // Quote preparation of one line (without its line end). A quoted name loses its quotes

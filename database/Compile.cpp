@@ -12,6 +12,7 @@
 #include "base/DerivedNames.h"
 #include "base/FileContents.h"
 #include "base/ReplacingFile.h"
+#include "base/TextLines.h"
 #include "database/Compiler.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
@@ -26,6 +27,14 @@ void CreateDerived(std::optional<ReplacingFile>& file, const std::string& path) 
 }
 
 }  // namespace
+
+bool CListDB::Check(const PreparedLines& lines) {
+  CompileRequest request;
+  request.validateOnly = true;
+  request.splitList = splitList;
+  request.maxSatellites = Options().MaxSatellites();
+  return CompileLines(lines, request, Reporter()).ok;
+}
 
 int CListDB::Compile(int mode) {
   return CompileInto(mode, DerivedPath(path_, kExtHex));
@@ -42,12 +51,11 @@ int CListDB::CompileInto(int mode, const std::string& hexPath) {
     reporter.MessageBox(WithFailure(Format(msg::kCantOpenInput, path_.c_str()), failure));
     return 0;
   }
+  if (validateOnly) return Check(PreparedLines(text)) ? 1 : 0;
   CompileRequest request;
   request.normal = normal;
-  request.validateOnly = validateOnly;
   request.splitList = splitList;
   request.maxSatellites = Options().MaxSatellites();
-  if (validateOnly) return CompileText(text, request, reporter).ok ? 1 : 0;
 
   const std::string tmpPath = DerivedPath(path_, kExtTmp);
 

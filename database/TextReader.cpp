@@ -66,22 +66,28 @@ bool TextReader::FailNameLength(const char* fmt) {
 }
 
 bool TextReader::Read(std::string_view text) {
-  TextLineSplitter lines(text);
-  std::string line;
-  for (;;) {
-    const TextLineSplitter::Status status = lines.Next(line);
-    if (status == TextLineSplitter::Status::End) break;
-    ++lineNumber_;
-    if (status == TextLineSplitter::Status::TooLong) return Fail(kCheckLineMessage);
-    if (!PrepareQuotes(line)) return Fail(kCheckLineMessage);
-    if (IsSkippedLine(line)) continue;
-    if (line[0] == '[') {
-      const Step step = Header(line);
+  return Read(PreparedLines(text));
+}
+
+bool TextReader::Read(const PreparedLines& lines) {
+  bool ended = false;
+  for (const PreparedLines::Line& line : lines.Lines()) {
+    lineNumber_ = line.number;
+    if (line.skipped) continue;
+    if (line.text[0] == '[') {
+      const Step step = Header(line.text);
       if (step == Step::Fail) return false;
-      if (step == Step::Stop) break;
+      if (step == Step::Stop) {
+        ended = true;
+        break;
+      }
       continue;
     }
-    if (!Record(line)) return false;
+    if (!Record(line.text)) return false;
+  }
+  if (!ended && lines.RefusedLine() > 0) {
+    lineNumber_ = lines.RefusedLine();
+    return Fail(kCheckLineMessage);
   }
   if (image_) image_->EndMarker();
   return true;
@@ -144,7 +150,7 @@ void TextReader::NextBlock() {
   image_->StartMarker();
 }
 
-bool TextReader::Record(std::string& line) {
+bool TextReader::Record(std::string_view line) {
   if (!section_) return Fail(msg::kInvalidState);
   switch (*section_) {
     case Section::SatNameList:

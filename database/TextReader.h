@@ -12,6 +12,7 @@
 
 #include "base/Reporter.h"
 #include "base/Sections.h"
+#include "base/TextLines.h"
 #include "database/ImageEncoder.h"
 #include "database/LineScanner.h"
 #include "database/Records.h"
@@ -44,6 +45,8 @@ class TextReader {
   // Reads and checks the whole text. False at the first failed check, after its
   // message box (a duplicate A_TP index used to fail silently; it has its own message).
   bool Read(std::string_view text);
+  // The same on lines already split and prepared.
+  bool Read(const PreparedLines& lines);
 
   const CompileCounters& Counters() const { return counters_; }
   int LineNumber() const { return lineNumber_; }
@@ -56,7 +59,7 @@ class TextReader {
   Step Header(std::string_view line);
   // Ends the current block of the image and starts the next one.
   void NextBlock();
-  bool Record(std::string& line);
+  bool Record(std::string_view line);
   bool NameListLine(std::string_view line);
   bool SatelliteLine(std::string_view line);
   bool DigitalTpLine(std::string_view line);

@@ -78,7 +78,7 @@ class Parser {
  public:
   Parser(IReporter& reporter, bool& resave) : reporter_(reporter), resave_(resave) {}
 
-  bool Run(std::string_view text, std::vector<std::string>& list);
+  bool Run(const PreparedLines& lines, std::vector<std::string>& list);
 
  private:
   bool Record(Section section, std::string_view line);
@@ -182,24 +182,16 @@ bool Parser::Record(Section section, std::string_view line) {
   return true;
 }
 
-bool Parser::Run(std::string_view text, std::vector<std::string>& list) {
-  TextLineSplitter splitter(text);
-  std::string line;
-  for (;;) {
-    const TextLineSplitter::Status status = splitter.Next(line);
-    if (status == TextLineSplitter::Status::End) break;
-    ++lineNumber_;
-    if (status == TextLineSplitter::Status::TooLong || !PrepareQuotes(line)) {
-      reporter_.MessageBox(Format(kCheckLineMessage, lineNumber_));
-      return false;
-    }
-    if (IsSkippedLine(line)) continue;
-    if (line[0] == '[') {
-      if (IsEndHeader(line)) {
+bool Parser::Run(const PreparedLines& lines, std::vector<std::string>& list) {
+  for (const PreparedLines::Line& line : lines.Lines()) {
+    lineNumber_ = line.number;
+    if (line.skipped) continue;
+    if (line.text[0] == '[') {
+      if (IsEndHeader(line.text)) {
         endSeen_ = true;
         break;
       }
-      const std::optional<Section> header = SectionOfHeader(line);
+      const std::optional<Section> header = SectionOfHeader(line.text);
       if (!header) continue;  // an unknown bracketed line is ignored
       section_ = header;
       if (!seen_[SectionIndex(*header)]) {
@@ -209,7 +201,11 @@ bool Parser::Run(std::string_view text, std::vector<std::string>& list) {
       continue;
     }
     if (!section_) continue;
-    if (!Record(*section_, line)) return false;
+    if (!Record(*section_, line.text)) return false;
+  }
+  if (!endSeen_ && lines.RefusedLine() > 0) {
+    reporter_.MessageBox(Format(kCheckLineMessage, lines.RefusedLine()));
+    return false;
   }
   Emit(list);
   Complete(list);
@@ -254,9 +250,14 @@ void Parser::Complete(std::vector<std::string>& list) const {
 
 bool ParseSectionList(std::string_view text, IReporter& reporter, std::vector<std::string>& list,
                       bool& resave) {
+  return ParseSectionList(PreparedLines(text), reporter, list, resave);
+}
+
+bool ParseSectionList(const PreparedLines& lines, IReporter& reporter, std::vector<std::string>& list,
+                      bool& resave) {
   resave = false;
   Parser parser(reporter, resave);
-  return parser.Run(text, list);
+  return parser.Run(lines, list);
 }
 
 }  // namespace lumoscope

@@ -9,6 +9,7 @@
 namespace lumoscope {
 
 class IReporter;
+class PreparedLines;
 
 inline constexpr const char* kAnchorMissingMessage =
     "CHANNEL PID SECTION not foundD!!!\r\nDisplaying infomation may be disodered!!";
@@ -17,6 +18,9 @@ inline constexpr const char* kAnchorMissingMessage =
 // an SVC ID or D_TP index of value 0 (such lists are saved again at once). False after
 // a refused line (the person has been told); `list` then gets nothing.
 bool ParseSectionList(std::string_view text, IReporter& reporter, std::vector<std::string>& list,
+                      bool& resave);
+// The same on lines already split and prepared (those the check read).
+bool ParseSectionList(const PreparedLines& lines, IReporter& reporter, std::vector<std::string>& list,
                       bool& resave);
 
 }  // namespace lumoscope
