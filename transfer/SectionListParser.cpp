@@ -81,7 +81,11 @@ class Parser {
   bool Run(const PreparedLines& lines, std::vector<std::string>& list);
 
  private:
-  bool Record(Section section, std::string_view line);
+  // Records per section, and whether each section's header comes once only; then the
+  // list (or the buckets of a repeating section) has room for all of them.
+  void Count(const PreparedLines& lines, std::vector<std::string>& list);
+  // Appends the record's fields to `out`; false (and nothing appended) when refused.
+  bool Record(Section section, std::string_view line, std::vector<std::string>& out);
   // HexToInt, telling the person when the text holds a character that is no digit.
   long HexValue(const std::string& text) const;
   bool SatelliteRecord(std::string_view line, std::vector<std::string>& fields);
@@ -94,13 +98,14 @@ class Parser {
   std::optional<Section> section_;  // none before the first header
   bool endSeen_ = false;
   // Records of each section in file order; a section whose header repeats collects the
-  // records of every occurrence, so none is lost when the list is written back.
+  // records of every occurrence, so none is lost when the list is written back. When no
+  // header repeats (nearly always) the records go straight into the list instead.
   std::array<std::vector<std::string>, kSectionCount> records_;
+  bool direct_ = true;
   std::vector<Section> order_;  // sections in the order of their first header
   std::array<bool, kSectionCount> seen_{};
   // Scratch of one record, kept between lines to spare allocations.
   std::vector<std::string_view> tokens_;
-  std::vector<std::string> fields_;
 };
 
 long Parser::HexValue(const std::string& text) const {
@@ -145,20 +150,27 @@ bool Parser::SatelliteRecord(std::string_view line, std::vector<std::string>& fi
   return true;
 }
 
-bool Parser::Record(Section section, std::string_view line) {
+bool Parser::Record(Section section, std::string_view line, std::vector<std::string>& out) {
   const SectionFormat& layout = FormatOf(section);
-  std::vector<std::string>& fields = fields_;
-  fields.clear();
+  const size_t first = out.size();
   if (section == Section::Satellite) {
-    if (!SatelliteRecord(line, fields)) return false;
+    if (!SatelliteRecord(line, out)) {
+      out.resize(first);
+      return false;
+    }
   } else {
     std::vector<std::string_view>& tokens = tokens_;
     Tokens(line, layout.fieldCount, tokens);
     for (size_t k = 0; k < layout.fieldCount; ++k) {
       const std::string_view token = k < tokens.size() ? tokens[k] : std::string_view{};
-      fields.push_back(k == layout.nameField ? RestoreNameBlanks(token) : std::string(token));
+      if (k == layout.nameField) {
+        out.push_back(RestoreNameBlanks(token));
+      } else {
+        out.emplace_back(token);
+      }
     }
   }
+  const std::string* fields = out.data() + first;
 
   // A name spelled like a marker would later be taken for one and cut the list apart.
   if (IsSectionMarker(fields[layout.nameField])) {
@@ -166,6 +178,7 @@ bool Parser::Record(Section section, std::string_view line) {
         Format("\n ERROR : the name \"%s\" is reserved for the program's own use.\n"
                "           line number %d ",
                fields[layout.nameField].c_str(), lineNumber_));
+    out.resize(first);
     return false;
   }
 
@@ -176,38 +189,73 @@ bool Parser::Record(Section section, std::string_view line) {
     if (svcId.starts_with("0X")) svcId.erase(0, 2);
     if (HexValue(svcId) == 0 || HexValue(UpperCopy(fields[field::kChTp])) == 0) resave_ = true;
   }
-
-  std::vector<std::string>& bucket = records_[SectionIndex(section)];
-  for (std::string& f : fields) bucket.push_back(std::move(f));
   return true;
 }
 
+void Parser::Count(const PreparedLines& lines, std::vector<std::string>& list) {
+  std::array<size_t, kSectionCount> records{};
+  std::array<bool, kSectionCount> headed{};
+  std::optional<Section> section;
+  for (const PreparedLines::Line& line : lines.Lines()) {
+    if (line.skipped) continue;
+    if (line.text[0] == '[') {
+      if (IsEndHeader(line.text)) break;
+      const std::optional<Section> header = SectionOfHeader(line.text);
+      if (!header) continue;
+      if (headed[SectionIndex(*header)]) direct_ = false;
+      headed[SectionIndex(*header)] = true;
+      section = header;
+    } else if (section) {
+      ++records[SectionIndex(*section)];
+    }
+  }
+  size_t strings = 2 * kSectionCount + 4;  // markers, and the two sections Complete may add
+  for (size_t i = 0; i < kSectionCount; ++i) {
+    const size_t fields = records[i] * FormatOf(static_cast<Section>(i + 1)).fieldCount;
+    strings += fields;
+    if (!direct_) records_[i].reserve(fields);
+  }
+  list.reserve(list.size() + strings);
+}
+
 bool Parser::Run(const PreparedLines& lines, std::vector<std::string>& list) {
+  Count(lines, list);
+  const size_t before = list.size();
+  const auto closeSection = [&] {
+    if (direct_ && section_) list.emplace_back(FormatOf(*section_).endMarker);
+  };
   for (const PreparedLines::Line& line : lines.Lines()) {
     lineNumber_ = line.number;
     if (line.skipped) continue;
     if (line.text[0] == '[') {
       if (IsEndHeader(line.text)) {
         endSeen_ = true;
+        closeSection();
         break;
       }
       const std::optional<Section> header = SectionOfHeader(line.text);
       if (!header) continue;  // an unknown bracketed line is ignored
+      closeSection();
       section_ = header;
       if (!seen_[SectionIndex(*header)]) {
         seen_[SectionIndex(*header)] = true;
         order_.push_back(*header);
       }
+      if (direct_) list.emplace_back(FormatOf(*header).startMarker);
       continue;
     }
     if (!section_) continue;
-    if (!Record(*section_, line.text)) return false;
+    if (!Record(*section_, line.text, direct_ ? list : records_[SectionIndex(*section_)])) {
+      list.resize(before);
+      return false;
+    }
   }
   if (!endSeen_ && lines.RefusedLine() > 0) {
+    list.resize(before);
     reporter_.MessageBox(Format(kCheckLineMessage, lines.RefusedLine()));
     return false;
   }
-  Emit(list);
+  if (!direct_) Emit(list);
   Complete(list);
   return true;
 }
