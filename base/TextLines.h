@@ -28,6 +28,8 @@ class TextLineSplitter {
   // Gives the next line's text without its line end. TooLong for a line with more than
   // kMaxLineLength characters before its line end (the splitter then stays where it is).
   Status Next(std::string& line);
+  // The same as a view into the data.
+  Status Next(std::string_view& line);
 
   // Byte offset of the next line.
   size_t Position() const { return pos_; }
@@ -71,6 +73,8 @@ class PreparedLines {
 // line, the first blank after it becomes '~' and the character after that blank closes
 // the name. Returns false when a quoted name is still open at the end of the line.
 bool PrepareQuotes(std::string& line);
+// The same for the line that makes up the end of `text` from `from` on.
+bool PrepareQuotes(std::string& text, size_t from);
 
 // True for a line with no ASCII letter or digit before its first '#' (blank lines,
 // comments, separator lines of '-' and '+').
