@@ -1,6 +1,7 @@
-// CListDB::Compile: the files around one compile. The text file is read whole; the
-// normal image passes through the ".tmp" file as the receiver tool always did, and the
-// hex file is written under a temporary name beside it and renamed only when it is
+// CListDB::Compile: the files around one compile. The text file is read whole. The
+// normal image's blocks pass through the ".tmp" file: the image's header goes in front
+// of them and holds counts that are known only once the last record is read. The hex
+// file is written under a temporary name beside it and renamed only when it is
 // complete, so a failed compile never leaves a partial ".hex" or ".tmp" behind. Both are
 // made anew: a link in the place of either is replaced, never followed into another
 // file. A validate-only check touches no file but the text file, and only reads it.

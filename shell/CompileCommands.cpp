@@ -149,8 +149,9 @@ bool RunCompileCommand(CListDB& db, int mode, const SaveListFn& saveList) {
 bool PreinstalledCompile(CListDB& db) {
   IReporter& reporter = db.Reporter();
   const std::string hexPath = DerivedPath(db.FilePath(), kExtHex);
-  // Earlier versions of the program joined the images in a merge file; one left by an
-  // interrupted run of those is of no use any more.
+  // A ".mrg" file beside the list is what an interrupted join of the images leaves: part
+  // of an old image that nobody must download. The images are joined in a temporary
+  // file now; the leftover goes.
   std::remove(DerivedPath(db.FilePath(), kExtMerge).c_str());
 
   // The normal image is joined with the basic image behind it in a temporary file; the
