@@ -24,6 +24,7 @@
 #include "listview/DragState.h"
 #include "listview/ListControl.h"
 #include "listview/ListCounts.h"
+#include "listview/ProgramNumbers.h"
 #include "listview/RowFilter.h"
 #include "listview/UndoRing.h"
 #include "listview/ViewCommands.h"
@@ -230,6 +231,8 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   std::vector<std::string> m_fields;
   std::vector<std::string> m_digitalRows;
   std::vector<std::string> m_analogRows;
+  // The receiver's program number of each joined row, shown in the views' last column.
+  ProgramNumbers m_programNumbers;
   // Counts the rebuilds of the tables and the changes of the name encoding: the filter's
   // search texts belong to one of them.
   uint64_t m_tablesGeneration = 0;
@@ -244,8 +247,8 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   bool m_groupMoveEnabled = true;
   DragState m_drag;
 
-  std::array<int, kDigitalRowWidth> m_digitalWidths{};
-  std::array<int, kAnalogRowWidth> m_analogWidths{};
+  std::array<int, kDigitalViewColumns> m_digitalWidths{};
+  std::array<int, kAnalogViewColumns> m_analogWidths{};
 
   UndoRing m_undo;
   // Whether the list differs from what is stored; an undo or redo step gives back the
