@@ -4,7 +4,8 @@
 // convert them). What a person reads and types, and what the program hands to other
 // programs (exports, printouts, reports), is UTF-8. The name encoding says which single-
 // byte character set the receiver uses: ISO-8859-1 unless the person chose another in the
-// options. The conversions are glibc's iconv; nothing here is a hand-made table.
+// options. The conversions are glibc's iconv and the matching of names uses ICU's Unicode
+// data; no character table is made by hand (but for the few letters with a stroke).
 #include <array>
 #include <optional>
 #include <string>
@@ -81,9 +82,10 @@ bool IsUtf8(std::string_view text);
 // when it is UTF-8, else decoded with `names` like the list's names.
 std::string TextToUtf8(std::string_view text, const NameCodec& names);
 
-// A UTF-8 text with every letter in lower case (the C library's Unicode case mapping, so
-// Latin, Greek and Cyrillic names alike), for matching in any case; bytes that are no
-// valid UTF-8 stay as they are.
+// A UTF-8 text as names are matched, by the filter, the keyboard search and every
+// comparison of names: each letter in one case and without its accents ("Télé" and
+// "tele", "Süd" and "sud", Greek and Cyrillic alike), through ICU's Unicode data. Bytes
+// that are no valid UTF-8 stay as they are.
 std::string FoldCase(std::string_view utf8);
 
 }  // namespace lumoscope
