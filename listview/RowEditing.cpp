@@ -132,14 +132,23 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
       InsertNullRows(rows[0], rows.size());
       break;
     }
-    case ViewKey::F2:
+    case ViewKey::F2: {
       // A new channel needs a free channel number.
       if (digital ? WouldOverflow(1, 0) : WouldOverflow(0, 1)) {
         m_reporter->MessageBox(kListFullMessage);
         return true;
       }
+      // It becomes the last of its section (the service-ID channels, or the analog ones),
+      // which may be far down the list: it is shown selected.
+      const Section kind = digital ? Section::DigitalChannel : Section::AnalogTp;
+      const size_t before = SectionLocator(m_fields)[kind].Records();
       CreateNewChannel(*this, *m_dialogs);
-      break;
+      const size_t after = SectionLocator(m_fields)[kind].Records();
+      if (after == before) break;
+      Refresh(true);
+      ShowRows({static_cast<int>(after) - 1});
+      return true;
+    }
     case ViewKey::F3:
       PushUndo("Cut Channel");
       CutRows(rows);
@@ -152,7 +161,12 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
       }
       PushUndo("Paste Channel");
       if (!PasteRows(rows[0], digital)) return false;
-      break;
+      // The pasted rows take the place of the selected one, which follows them.
+      Refresh(true);
+      std::vector<int> pasted(static_cast<size_t>(added));
+      for (long i = 0; i < added; ++i) pasted[static_cast<size_t>(i)] = rows[0] + static_cast<int>(i);
+      ShowRows(pasted);
+      return true;
     }
     case ViewKey::Enter:
     case ViewKey::Other:
