@@ -40,7 +40,10 @@ void CLumoscopeListView::SetNameEncoding(NameEncoding encoding) {
   if (encoding == m_names.Encoding()) return;
   m_names = NameCodec(encoding);
   ++m_tablesGeneration;  // the filter searches the names as decoded
-  if (IsLoaded()) FillList();
+  if (!IsLoaded()) return;
+  // The names read otherwise, and take another room.
+  m_control->FitColumns(false);
+  FillList();
 }
 
 bool CLumoscopeListView::IsLoaded() const {

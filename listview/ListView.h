@@ -151,6 +151,8 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   // dragging. Each is one undo step ("Move Channel"); the moved rows end selected and in
   // view. A refusal says why (the status bar; a message box for a number); false then.
   bool CanMoveRows() const;
+  // Whether the selected rows may move now; when not, the status bar says why.
+  bool CheckSelectionMovable() const { return SelectedBlock().has_value(); }
   bool MoveSelectedBy(int places);
   bool MoveSelectedToNumber(long number);
   // The largest channel number of the display shown.
