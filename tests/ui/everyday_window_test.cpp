@@ -70,13 +70,7 @@ class EverydayWindowTest : public QObject {
     List().Flush();
     QVERIFY(List().Model().Rows() > 0);
   }
-  QStringList Names() {
-    List().Flush();
-    QStringList names;
-    for (int r = 0; r < List().Model().Rows(); ++r)
-      names << QString::fromStdString(List().Model().Cell(r, kNameColumn));
-    return names;
-  }
+  QStringList Names() const { return fixture_.ShownColumn(kNameColumn); }
   std::set<int> SelectedRows() {
     std::set<int> rows;
     for (const QModelIndex& i : List().selectionModel()->selectedRows()) rows.insert(i.row());

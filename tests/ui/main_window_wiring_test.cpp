@@ -63,13 +63,7 @@ class MainWindowWiringTest : public QObject {
     List().Flush();
     return List().Model().Rows();
   }
-  QStringList Names() {
-    List().Flush();
-    QStringList names;
-    for (int r = 0; r < List().Model().Rows(); ++r)
-      names << QString::fromStdString(List().Model().Cell(r, kNameColumn));
-    return names;
-  }
+  QStringList Names() const { return fixture_.ShownColumn(kNameColumn); }
   QPoint RowCentre(int row) {
     const RowRect r = List().ItemRect(row);
     return {std::max(r.left, 0) + 30, (r.top + r.bottom) / 2};
