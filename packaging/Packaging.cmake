@@ -73,8 +73,10 @@ install(FILES ${LUMOSCOPE_PACKAGING_OUT}/changelog.gz ${LUMOSCOPE_PACKAGING_DIR}
 install(FILES ${LUMOSCOPE_PACKAGING_DIR}/lumoscope-cli.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME lumoscope-cli)
 
+# The guide and its pictures; the architecture is for developers of the sources.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${LUMOSCOPE_DOC_DIR} FILES_MATCHING PATTERN "*.md"
-                                                                                PATTERN "*.png")
+                                                                                PATTERN "*.png"
+                                                                                PATTERN "architecture.md" EXCLUDE)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${LUMOSCOPE_DOC_DIR}/examples FILES_MATCHING
         PATTERN "*.txt")
 
