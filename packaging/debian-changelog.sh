@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Writes the Debian package's changelog from CHANGELOG.md: one entry per release, newest
 # first, its items as the entry's "*" lines (the "### Added", "### Fixed" groups run
-# together, code quotes dropped), dated at midnight UTC of the release's day. What is
-# under "## [Unreleased]" is not in any package yet and stays out.
+# together, code quotes dropped), dated on the release's day in UTC. Debian wants each
+# entry later than the one before, so the releases of one day are an hour apart, the first
+# at midnight. What is under "## [Unreleased]" is not in any package yet and stays out.
 # usage: debian-changelog.sh CHANGELOG.md PACKAGE "NAME <MAIL>" OUT
 set -euo pipefail
 changelog=$1 package=$2 maintainer=$3 out=$4
@@ -41,17 +42,23 @@ function end_release() {
         failed = 1
     }
     split(date, ymd, "-")
-    printf "\n -- %s  %s, %s %s %s 00:00:00 +0000\n", maintainer, days[weekday(ymd[1] + 0, ymd[2] + 0, ymd[3] + 0) + 1],
-           ymd[3], months[ymd[2] + 0], ymd[1]
+    printf "\n -- %s  %s, %s %s %s %02d:00:00 +0000\n", maintainer, days[weekday(ymd[1] + 0, ymd[2] + 0, ymd[3] + 0) + 1],
+           ymd[3], months[ymd[2] + 0], ymd[1], --releases_on[date]
     version = ""
 }
 BEGIN {
     split("Sun Mon Tue Wed Thu Fri Sat", days, " ")
     split("Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec", months, " ")
+    release_heading = "^## \\[[0-9]+\\.[0-9]+\\.[0-9]+\\] - [0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]$"
+}
+# The first reading counts the releases of each day.
+NR == FNR {
+    if ($0 ~ release_heading) releases_on[$4]++
+    next
 }
 /^## / {
     end_release()
-    if (match($0, /^## \[[0-9]+\.[0-9]+\.[0-9]+\] - [0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]$/)) {
+    if ($0 ~ release_heading) {
         version = substr($2, 2, length($2) - 2)
         date = $4
         items = 0
@@ -69,5 +76,5 @@ END {
     if (entries == 0) { print "CHANGELOG.md names no release" > "/dev/stderr"; exit 1 }
     exit failed
 }
-' "$changelog" >"$out.tmp"
+' "$changelog" "$changelog" >"$out.tmp"
 mv "$out.tmp" "$out"
