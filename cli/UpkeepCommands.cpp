@@ -160,8 +160,8 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
       "tidy", "Remove what lint finds: say which of duplicates, unused transponders and null channels");
   tidyCommand->add_flag(
       "--duplicates", tidy->duplicates,
-      "Channels the list has twice (same satellite, frequency, polarisation and service ID or "
-      "PIDs); the first one stays");
+      "Channels the list has twice (everything of theirs that reaches the receiver's image the same); the "
+      "first one stays");
   tidyCommand->add_flag("--unused-transponders", tidy->unusedTransponders,
                         "Transponders no channel uses (once the other removals are done)");
   tidyCommand->add_flag("--null-channels", tidy->nullChannels,
@@ -177,10 +177,13 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
   auto diff = std::make_shared<DiffArgs>();
   CLI::App* diffCommand = app.add_subcommand(
       "diff",
-      "Compare two lists: channels added, removed, renamed, moved (number changed) and retuned (the same "
-      "service "
-      "and name on another transponder, or another symbol rate; analog: another frequency, band or carrier); "
-      "exit 0 when equal, 1 when they differ, 2 on usage errors or a list that cannot be read");
+      "Compare two lists by what reaches the receiver's image: channels added, removed, renamed, moved "
+      "(number "
+      "changed), retuned (the same service and name on another transponder, or another symbol rate; analog: "
+      "another frequency, band or carrier) and changed (any other field, named with both values), and "
+      "satellites, satellite names and unused transponders; exit 0 when equal, 1 when they differ, 2 on "
+      "usage "
+      "errors or a list that cannot be read");
   diffCommand->add_option("--format", diff->format, "text or json")->check(CLI::IsMember({"text", "json"}));
   AddListReadingOptions(*diffCommand, diff->reading);
   diffCommand->add_option("A", diff->first, "The first list's text file")->required();

@@ -1,7 +1,5 @@
 #include "listview/ListTidy.h"
 
-#include <functional>
-#include <set>
 #include <unordered_map>
 
 #include "base/FieldConversions.h"
@@ -26,7 +24,7 @@ Analysis Analyse(const std::vector<std::string>& fields, const NameCodec& names)
   for (size_t i = 0; i < a.list.channels.size(); ++i) {
     const ChannelEntry& c = a.list.channels[i];
     if (c.null) continue;
-    const auto [it, isFirst] = first.emplace(IdentityKey(c), &c);
+    const auto [it, isFirst] = first.emplace(ImageKey(c), &c);
     if (!isFirst) a.duplicateOf[i] = it->second;
   }
   return a;
@@ -42,22 +40,13 @@ std::string TransponderLine(const TransponderEntry& tp) {
                 tp.polarization.c_str());
 }
 
-// The transponders no digital channel refers to, leaving out the channels `gone` names.
-// An index counts as referred to by its text and by its value ("07" and "7"), as the
-// list view looks transponders up by the one and the compiler by the other.
+// The transponders no digital channel refers to, leaving out the channels `gone` marks.
 std::vector<const TransponderEntry*> UnusedTransponders(const ListChannels& list,
-                                                        const std::function<bool(size_t)>& gone) {
-  std::set<std::string> texts;
-  std::set<long> values;
-  for (size_t i = 0; i < list.channels.size(); ++i) {
-    const ChannelEntry& c = list.channels[i];
-    if (!c.Digital() || gone(i)) continue;
-    texts.insert(Trimmed(c.transponder));
-    values.insert(DecimalValue(c.transponder));
-  }
+                                                        const std::vector<bool>& gone) {
+  const std::vector<bool> used = TranspondersInUse(list, gone);
   std::vector<const TransponderEntry*> unused;
-  for (const TransponderEntry& tp : list.transponders)
-    if (!texts.contains(Trimmed(tp.index)) && !values.contains(DecimalValue(tp.index))) unused.push_back(&tp);
+  for (size_t t = 0; t < list.transponders.size(); ++t)
+    if (!used[t]) unused.push_back(&list.transponders[t]);
   return unused;
 }
 
@@ -95,7 +84,7 @@ ListFindings FindListProblems(const std::vector<std::string>& fields, const Name
     if (a.duplicateOf[i] != nullptr) findings.duplicates.push_back(DuplicateLine(c, *a.duplicateOf[i]));
     if (c.null) (c.Digital() ? findings.nullChannels : findings.nullAnalogChannels).push_back(c.number);
   }
-  for (const TransponderEntry* tp : UnusedTransponders(a.list, [](size_t) { return false; }))
+  for (const TransponderEntry* tp : UnusedTransponders(a.list, {}))
     findings.unusedTransponders.push_back(TransponderLine(*tp));
   findings.sameNames = SameNameLines(a);
   return findings;
@@ -131,7 +120,7 @@ TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choi
     plan.channels.push_back({{c.first, RecordWidth(c.section)}, std::move(line), null});
   }
   if (choice.unusedTransponders) {
-    for (const TransponderEntry* tp : UnusedTransponders(a.list, [&gone](size_t i) { return gone[i]; }))
+    for (const TransponderEntry* tp : UnusedTransponders(a.list, gone))
       plan.transponders.push_back(
           {{tp->first, RecordWidth(Section::DigitalTp)}, TransponderLine(*tp) + ": no channel uses it"});
   }

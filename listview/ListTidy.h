@@ -1,8 +1,9 @@
 #pragma once
 // Keeping a list in shape: what a rescan or years of edits leave behind. Duplicates are
-// channels the list has twice (the same satellite, transponder frequency and
-// polarisation, and service ID; PID channels the same PIDs; analog channels the same
-// satellite, frequency and polarisation); the first one in the list is the original.
+// channels the list has twice: everything of theirs that reaches the receiver's image is
+// the same (ImageKey: satellite, transponder and tuning, service ID or PIDs, name, type
+// and the rest; analog channels their frequency, audio carriers, name and every other
+// field); the first one in the list is the original.
 // Transponders that no channel uses only cost room in the receiver's tables. Channels of
 // one transponder with the same name are mostly leftovers, but may be wanted (regional
 // variants), so they are only reported. Null channels are kept places in the receiver's
