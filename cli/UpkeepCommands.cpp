@@ -38,7 +38,8 @@ bool Print(const std::string& text, IReporter& reporter) {
 }
 
 // An edit that is first worked out on a copy: when it would change nothing, its report
-// is printed and the list is neither locked nor written.
+// is printed and the list is neither locked nor written. The edit gives its report, or
+// nothing when it was refused (the person has been told why).
 template <typename Preview, typename Edit>
 int EditIfChanged(const std::string& path, const AppOptions& options, const Preview& changes,
                   const Edit& edit) {
@@ -50,8 +51,9 @@ int EditIfChanged(const std::string& path, const AppOptions& options, const Prev
     return kExitSuccess;
   }
   return EditList(path, options, [&](CLumoscopeListView& view) {
-    view.Reporter().ShowMessage(edit(view));
-    return true;
+    const std::optional<std::string> report = edit(view);
+    if (report) view.Reporter().ShowMessage(*report);
+    return report.has_value();
   });
 }
 
@@ -74,7 +76,11 @@ int Order(const OrderArgs& a) {
         if (report.changed) return std::nullopt;
         return OrderReportText(report);
       },
-      [&](CLumoscopeListView& view) { return OrderReportText(OrderLike(view, *reference)); });
+      [&](CLumoscopeListView& view) -> std::optional<std::string> {
+        const OrderLikeReport report = OrderLike(view, *reference);
+        if (report.refused) return std::nullopt;
+        return OrderReportText(report);
+      });
 }
 
 int Tidy(const TidyChoice& choice, const std::string& path, const ListReading& reading) {
@@ -87,9 +93,9 @@ int Tidy(const TidyChoice& choice, const std::string& path, const ListReading& r
         if (!plan.Empty()) return std::nullopt;
         return TidyReportText(plan);
       },
-      [&](CLumoscopeListView& view) {
+      [&](CLumoscopeListView& view) -> std::optional<std::string> {
         const TidyPlan plan = PlanTidy(view.Fields(), choice, names);
-        TidyUp(view, plan);
+        if (!TidyUp(view, plan)) return std::nullopt;
         return TidyReportText(plan);
       });
 }

@@ -5,6 +5,7 @@
 #include "base/FieldConversions.h"
 #include "base/NameText.h"
 #include "base/Reporter.h"
+#include "database/ListFill.h"
 #include "editing/NewChannelHost.h"
 
 namespace lumoscope {
@@ -136,8 +137,15 @@ void ApplyTidy(std::vector<std::string>& fields, const TidyPlan& plan) {
 
 bool TidyUp(INewChannelHost& host, const TidyPlan& plan) {
   if (plan.Empty()) return false;
+  const ListFill before = FillOfList(host.Fields());
   host.PushUndo(kTidyUndoLabel);
   ApplyTidy(host.Fields(), plan);
+  // Removing records never fills the receiver more; the rule of every edit holds all the
+  // same.
+  if (!StillFits(before, host.Fields(), host.Reporter())) {
+    host.RevertToUndoStep();
+    return false;
+  }
   host.RefreshWithRenumber();
   return true;
 }

@@ -69,7 +69,7 @@ struct TidyPlan {
 TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choice, const NameCodec& names);
 void ApplyTidy(std::vector<std::string>& fields, const TidyPlan& plan);
 // Applies the plan to the view's list in one undo step, renumbered and shown; false (and
-// no step) for an empty plan.
+// no step) for an empty plan, or when the list would no longer fit the receiver (told).
 bool TidyUp(INewChannelHost& host, const TidyPlan& plan);
 
 // "Removed 2 channels and 1 transponder:" and the plan's lines, the null channels as ranges

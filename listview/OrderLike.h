@@ -32,6 +32,7 @@ struct OrderLikeReport {
   std::vector<std::string> notFound;        // its entries no channel matched
   size_t nullChannels = 0;                  // null channels that kept their places
   bool changed = false;
+  bool refused = false;  // the list would no longer fit the receiver (told); nothing changed
 };
 
 // Reorders the channel records of `fields`; the channel numbers are not rewritten.

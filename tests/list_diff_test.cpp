@@ -86,6 +86,7 @@ std::string OtherValue(const listgen::ListContent& c, const FieldRule& rule, con
   const auto next = [](long n, long modulo) { return std::to_string((n + 1) % modulo); };
   switch (rule.kind) {
     case FieldKind::Name:
+    case FieldKind::SatelliteName:
       return v.size() < kMaxNameLength ? v + "X" : v.substr(0, kMaxNameLength - 1) + "X";
     case FieldKind::TuningDigits:
       return v == "11111" ? "11112" : "11111";
