@@ -88,13 +88,16 @@ ListFindings FindListProblems(const std::vector<std::string>& fields, const Name
   for (const TransponderEntry* tp : UnusedTransponders(a.list, {}))
     findings.unusedTransponders.push_back(TransponderLine(*tp));
   findings.sameNames = SameNameLines(a);
+  for (const FillFigure& figure : FillOfList(fields).Figures())
+    if (!figure.Fits()) findings.overLimits.push_back(FigureText(figure));
   return findings;
 }
 
 std::string FindingsText(const ListFindings& f) {
   if (f.Clean())
     return "No duplicates, unused transponders, repeated names on a transponder or null channels.\n";
-  std::string text = ReportBlock("Duplicates", f.duplicates.size(), f.duplicates);
+  std::string text = ReportBlock("Does not fit the receiver", f.overLimits.size(), f.overLimits);
+  text += ReportBlock("Duplicates", f.duplicates.size(), f.duplicates);
   text += ReportBlock("Transponders no channel uses", f.unusedTransponders.size(), f.unusedTransponders);
   text += ReportBlock("Same name on one transponder", f.sameNames.size(), f.sameNames);
   std::vector<std::string> nullLines;

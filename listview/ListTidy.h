@@ -4,7 +4,8 @@
 // the same (ImageKey: satellite, transponder and tuning, service ID or PIDs, name, type
 // and the rest; analog channels their frequency, audio carriers, name and every other
 // field); the first one in the list is the original.
-// Transponders that no channel uses only cost room in the receiver's tables. Channels of
+// Transponders that no channel uses only cost room in the receiver's tables. A list that
+// does not fit the receiver is reported with each figure past its limit. Channels of
 // one transponder with the same name are mostly leftovers, but may be wanted (regional
 // variants), so they are only reported. Null channels are kept places in the receiver's
 // numbering that a technician pads on purpose: reported, and removed only when asked.
@@ -30,12 +31,14 @@ struct ListFindings {
   std::vector<std::string> sameNames;           // one line per group of channels
   std::vector<long> nullChannels;               // numbers of the digital null channels
   std::vector<long> nullAnalogChannels;         // numbers of the analog null channels
+  // The figures of the receiver's memory the list passes, each with its limit (ListFill).
+  std::vector<std::string> overLimits;
   // Something a tidy-up could remove.
   bool Removable() const {
     return !duplicates.empty() || !unusedTransponders.empty() || !nullChannels.empty() ||
            !nullAnalogChannels.empty();
   }
-  bool Clean() const { return !Removable() && sameNames.empty(); }
+  bool Clean() const { return !Removable() && sameNames.empty() && overLimits.empty(); }
 };
 
 // Names are decoded with `names` (for the lines of the report).
