@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "base/FieldConversions.h"
 #include "base/Keywords.h"
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
@@ -16,20 +15,36 @@ namespace {
 constexpr const char* kBytes = " bytes";
 constexpr const char* kNoUnit = "";
 
+// A satellite index as the compile reads it (a decimal number after optional blanks and
+// sign), or -1 for one that names no satellite slot. Done by hand: it runs for every record
+// of the list after every edit.
+int SlotOf(const std::string& index) {
+  size_t i = 0;
+  while (i < index.size() && (index[i] == ' ' || index[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < index.size() && (index[i] == '+' || index[i] == '-')) negative = index[i++] == '-';
+  int value = 0;
+  for (; i < index.size() && index[i] >= '0' && index[i] <= '9'; ++i) {
+    value = value * 10 + (index[i] - '0');
+    if (value >= kSatelliteSlots) return -1;
+  }
+  return negative && value != 0 ? -1 : value;
+}
+
 // The satellite indices a record may name and still be compiled: a satellite with that
-// index whose blank flag is N. The compile reads the index as a number.
+// index whose blank flag is N.
 class UsableSatellites {
  public:
   UsableSatellites(const std::vector<std::string>& fields, const SectionSpan& satellites) {
     for (size_t r = 0; r < satellites.Records(); ++r) {
-      const long index = DecimalValue(fields[satellites.At(r, field::kIndex)]);
-      if (index >= 0 && index < kSatelliteSlots)
-        usable_[static_cast<size_t>(index)] = !fields[satellites.At(r, field::kSatBlank)].starts_with(kYes);
+      const int slot = SlotOf(fields[satellites.At(r, field::kIndex)]);
+      if (slot >= 0)
+        usable_[static_cast<size_t>(slot)] = !fields[satellites.At(r, field::kSatBlank)].starts_with(kYes);
     }
   }
   bool operator()(const std::string& index) const {
-    const long i = DecimalValue(index);
-    return i >= 0 && i < kSatelliteSlots && usable_[static_cast<size_t>(i)];
+    const int slot = SlotOf(index);
+    return slot >= 0 && usable_[static_cast<size_t>(slot)];
   }
 
  private:
