@@ -42,14 +42,8 @@ size_t HexBytes(const std::vector<uint8_t>& image, bool normal) {
 
 TEST(ListFillTest, EqualsWhatTheCompileWritesOnGeneratedLists) {
   for (uint32_t seed = 1; seed <= 24; ++seed) {
-    listgen::ListShape shape;
-    shape.seed = seed;
-    shape.maxSatellites = seed % 2 ? 32 : 40;
-    shape.withPid = seed % 3 != 0;
-    shape.withAnalog = seed % 4 != 0;
-    shape.satellites = 1 + static_cast<int>(seed % 6);
+    listgen::ListShape shape = listgen::VariedShape(seed);
     shape.digitalTps = static_cast<int>(seed * 7);
-    shape.channels = static_cast<int>(seed * 11);
     shape.pidChannels = static_cast<int>(seed % 5);
     shape.analogTps = static_cast<int>(seed * 2);
     listgen::ListContent content = listgen::GenerateContent(shape);
