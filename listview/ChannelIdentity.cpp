@@ -154,10 +154,12 @@ ListChannels ReadChannels(const std::vector<std::string>& fields, const NameCode
                  ByteField("active audio", row[digitalcol::kActiveAudio]),
                  {"bouquet", names.Decode(Trimmed(bouquet)), bouquet.substr(0, kMaxNameLength)}};
     // The receiver looks the transponder up on the channel's satellite; one that names
-    // another satellite is another transponder.
+    // another satellite is another transponder. (Its own satellite counts as none, so
+    // that a renamed satellite changes no channel.)
     if (const auto tp = transponderAt.find(c.transponder); tp != transponderAt.end()) {
       const TransponderEntry& t = list.transponders[tp->second];
-      c.details.push_back({"transponder's satellite", t.satellite, t.satelliteKey});
+      c.details.push_back(
+          {"transponder's satellite", t.satellite, t.satelliteKey == c.satelliteKey ? "" : t.satelliteKey});
     }
     list.channels.push_back(std::move(c));
   }
