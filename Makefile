@@ -13,8 +13,9 @@ FUZZ_SECONDS ?= 30
 DEBIAN_PACKAGES := build-essential cmake ninja-build clang libclang-rt-dev clang-format \
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev qt6-base-dev libgl-dev libdvbv5-dev \
   nlohmann-json3-dev xvfb xauth dpkg-dev lintian desktop-file-utils appstream
-# What only the tests need: the installed DVB scan tables, which the program works without.
-TEST_PACKAGES := dtv-scan-tables
+# What only the tests need: the installed DVB scan tables, which the program works without,
+# and groff, which renders the man page for the test that compares it with --help.
+TEST_PACKAGES := dtv-scan-tables groff-base
 
 # Every build `make test` runs treats warnings as errors.
 CMAKE_FLAGS := -G Ninja -DLUMOSCOPE_WERROR=ON

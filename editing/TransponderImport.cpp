@@ -1,5 +1,6 @@
 #include "editing/TransponderImport.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "base/NameText.h"
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
+#include "database/ListFill.h"
 #include "editing/ChannelFormChecks.h"
 #include "editing/FieldValues.h"
 #include "editing/NewChannelSteps.h"
@@ -123,6 +125,29 @@ std::optional<long> FreeSatelliteIndex(const std::vector<std::string>& fields,
   return std::nullopt;
 }
 
+// A table's file name (UTF-8, or else in the list's encoding) in the bytes a satellite's
+// name can hold: a character the list's name encoding has is stored as its byte, any other
+// as "?". "#" (a comment on a satellite's line), "~" (read back as a blank), double
+// quotes and control characters part words like blanks.
+std::string StorableTableName(const std::string& tableName, const NameCodec& names) {
+  const std::string utf8 = TextToUtf8(tableName, names);
+  std::string stored;
+  for (size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    const std::string character = utf8.substr(i, length);
+    i += length;
+    if (length == 1) {
+      const bool parts = lead == '#' || lead == '~' || lead == '"' || std::iscntrl(lead) != 0;
+      stored += parts ? ' ' : character[0];
+      continue;
+    }
+    std::string problem;
+    stored += names.Encode(character, problem).value_or("?");
+  }
+  return stored;
+}
+
 // The words of a table's name before its position: "Eutelsat-Hotbird-13.0E" -> Eutelsat, Hotbird.
 std::vector<std::string> NameWords(const std::string& name) {
   std::vector<std::string> words;
@@ -164,10 +189,10 @@ std::string ShortName(std::vector<std::string> words, std::string position) {
 
 }  // namespace
 
-std::optional<TableSatellite> SatelliteFromTableName(const std::string& tableName) {
+std::optional<TableSatellite> SatelliteFromTableName(const std::string& tableName, const NameCodec& names) {
   const std::optional<int> tenths = PositionAtEndOfName(tableName);
   if (!tenths) return std::nullopt;
-  std::vector<std::string> words = NameWords(tableName);
+  std::vector<std::string> words = NameWords(StorableTableName(tableName, names));
   words.pop_back();  // the position
   TableSatellite s;
   s.name = ShortName(std::move(words), OrbitalPositionText(*tenths));
@@ -177,7 +202,7 @@ std::optional<TableSatellite> SatelliteFromTableName(const std::string& tableNam
   std::string display = Format("%c%d.%d", *tenths < 0 ? 'W' : 'E', magnitude / 10, magnitude % 10);
   // A position built here always converts.
   s.degree = DegreeToDisplay(display, false).value_or(s.degree);
-  if (CheckName(s.name, "Name")) return std::nullopt;
+  if (CheckName(s.name, "Name", NamePlace::SatelliteLine)) return std::nullopt;
   return s;
 }
 
@@ -211,7 +236,7 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
     report.satellitePosition =
         SatellitePosition(report.satelliteName, fields[satellites.At(*record, field::kSatDegree)]);
   } else {
-    const std::optional<TableSatellite> made = SatelliteFromTableName(table.name);
+    const std::optional<TableSatellite> made = SatelliteFromTableName(table.name, host.Names());
     if (!made) {
       reporter.MessageBox(Format(kNoPositionInName, table.name.c_str()));
       return std::nullopt;
@@ -261,6 +286,7 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
   }
   if (records.empty() && !report.newSatellite) return report;
 
+  const ListFill before = FillOfList(fields);
   host.PushUndo(kImportUndoLabel);
   if (!newSatellite.empty()) AppendRecord(fields, satellites, newSatellite);
   // The satellite may have moved the sections below it.
@@ -269,6 +295,10 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
   strings.reserve(records.size() * after[Section::DigitalTp].width);
   for (const auto& r : records) strings.insert(strings.end(), r.begin(), r.end());
   AppendRecord(fields, after[Section::DigitalTp], strings);
+  if (!StillFits(before, fields, reporter)) {
+    host.RevertToUndoStep();
+    return std::nullopt;
+  }
   host.RefreshWithRenumber();
   return report;
 }

@@ -51,16 +51,20 @@ struct TransponderImportReport {
 // The satellite a table's name gives: "Astra-19.2E" -> "Astra 19.2E", Degree "0192",
 // Position "19". Names longer than the receiver's 13 characters lose ".0" in the
 // position, then words from the end. Nothing when the name ends in no orbital position.
+// The name is stored in `names`' encoding: a character it has no byte for becomes "?",
+// and "#" and "~", which a satellite's name cannot hold, part words like a hyphen.
 struct TableSatellite {
   std::string name;
   std::string position;  // whole degrees, as the list's examples keep them
   std::string degree;    // stored form of the orbital position
 };
-std::optional<TableSatellite> SatelliteFromTableName(const std::string& tableName);
+std::optional<TableSatellite> SatelliteFromTableName(const std::string& tableName,
+                                                     const NameCodec& names = NameCodec());
 
 // Adds the table's transponders in one undo step and refreshes the view. Refused whole,
 // with the reason told through the host's reporter, when the satellite is not in the
-// list or the new transponders (or the new satellite) would pass the list's limits.
+// list or the new transponders (or the new satellite) would pass the list's limits or
+// the receiver's (ListFill).
 // Nothing changes, and no undo step is recorded, when every transponder is there already.
 std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host, const ScanTable& table,
                                                           const ImportTarget& target);

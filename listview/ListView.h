@@ -73,6 +73,7 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   bool ShowDigital() const override { return m_showDigital; }
   void PushUndo(const std::string& label) override;
   void DropUndo() override;
+  void RevertToUndoStep() override;
   void RefreshWithRenumber() override { Refresh(true); }
   void RefreshKeepingNumbers() override { Refresh(false); }
   IReporter& Reporter() override { return *m_reporter; }

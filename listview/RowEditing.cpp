@@ -7,6 +7,7 @@
 #include "base/ListLimits.h"
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
+#include "database/ListFill.h"
 #include "editing/NewChannel.h"
 #include "listview/ListView.h"
 #include "listview/NullChannels.h"
@@ -116,6 +117,10 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
   const int last = LastVisibleRow();
   if (key != ViewKey::F2 && rows.empty()) return false;
   const bool digital = m_showDigital;
+  // Null channels, a new channel and pasted channels take room in the receiver: these
+  // operations keep their result, and say so when the list no longer fits it.
+  const bool grows = key == ViewKey::Insert || key == ViewKey::F2 || key == ViewKey::F4;
+  const std::optional<ListFill> before = grows ? std::optional(FillOfList(m_fields)) : std::nullopt;
 
   switch (key) {
     case ViewKey::Delete:
@@ -163,6 +168,7 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
   if (last - 1 >= 0) m_control->EnsureVisible(std::min(last - 1, m_control->ItemCount() - 1));
   // The selection stays where it was on screen (in a filtered list, among the rows shown).
   if (!rows.empty() && firstShown < m_control->ItemCount()) m_control->SelectAndFocus(firstShown);
+  if (before) WarnWhenNoLongerFits(*before, m_fields, *m_reporter);
   return true;
 }
 

@@ -5,15 +5,11 @@
 #include <cstdint>
 #include <string>
 
-#include "database/HexWriter.h"
+#include "database/ImageLayout.h"
 
 namespace lumoscope {
 
 class IReporter;
-
-// The normal image is loaded at 0x7FF10000 and the basic image at 0x7FF20000, so at
-// most 64 KiB of normal image fit before the basic one starts.
-inline constexpr size_t kMaxNormalImageBytes = kBasicImageAddress - kNormalImageAddress;
 
 // Counts the data bytes of the normal image in `hexPath`; refuses (with a message) an
 // image that would overlap the basic image, or a file that cannot be read.

@@ -115,7 +115,9 @@ TEST(ChannelExport, JsonParsesWithOneObjectPerChannel) {
   EXPECT_EQ(json["digital"][3]["kind"], "pid");
   EXPECT_EQ(json["digital"][3]["video_pid"], "100");
   EXPECT_EQ(json["digital"][0].size(), 1u + kDigitalRowWidth);
-  EXPECT_EQ(json["analog"][0].size(), static_cast<size_t>(kAnalogRowWidth));
+  // Every object says its kind, the analog ones too.
+  EXPECT_EQ(json["analog"][0].size(), 1u + kAnalogRowWidth);
+  EXPECT_EQ(json["analog"][0]["kind"], "analog");
   EXPECT_EQ(json["analog"][0]["satellite_name"], "Sat, \"One\"");
 }
 

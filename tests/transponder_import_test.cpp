@@ -190,6 +190,16 @@ TEST(TransponderImport, SatelliteNamesFromTableNames) {
       {"Eutelsat-10A-10.0E", "Eutelsat 10E", "10", "0100"},  // ".0" goes first, then words
       {"Intelsat-10-02-1.0W", "Intelsat 1W", "1", "-0010"},
       {"TurkmenlemMonacoSat-52.0E", "Turkmenle 52E", "52", "0520"},  // one long word is cut
+      // What a satellite's name cannot hold parts words; letters are stored in the name
+      // encoding (ISO-8859-1), those it has not as "?".
+      {"Foo#Bar-19.2E", "Foo Bar 19.2E", "19", "0192"},
+      {"A~B-1.0W", "A B 1.0W", "1", "-0010"},
+      {"\xC3\x84stra-19.2E", "\xC4stra 19.2E", "19", "0192"},
+      {"\xC5\x81\xC3\xB3"
+       "d\xC5\xBA-1.0W",
+       "?\xF3"
+       "d? 1.0W",
+       "1", "-0010"},
   };
   for (const Case& c : cases) {
     const auto s = SatelliteFromTableName(c.table);
