@@ -1,7 +1,8 @@
 // The program at its edges: receivers that stop or fall silent, full disks, planted
-// links, files that are no lists, saves through links, backups that cannot be made,
-// lists edited by two programs at once. Each case says what must still hold: nothing is
-// lost, nothing is misreported, nothing waits without bound.
+// links, files that are no lists, hostile scan tables, saves through links, backups that
+// cannot be made, lists edited by two programs at once, kills and stop signals. Each case
+// says what must still hold: nothing is lost, nothing is misreported, nothing waits
+// without bound.
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -25,6 +27,7 @@
 #include "database/Compiler.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
+#include "editing/ScanTable.h"
 #include "listview/ListView.h"
 #include "listview/NullListControl.h"
 #include "shell/CompileCommands.h"
@@ -125,6 +128,87 @@ std::string ReorderedList(const std::string& text) {
   return section("[SATELLITE_NAME_LIST]") + section("[SATELLITE]") + section("[ANALOG TP]") +
          section("[DIGITAL TP]") + section("[DIGITAL CHANNEL]") + section("[DIGITAL PID CHANNEL]") +
          text.substr(end);
+}
+
+// How far a child process's resident memory grows while it runs `work`, in MiB.
+int PeakMemoryGrowthMiB(const std::function<void()>& work) {
+  const auto statusField = [](const char* name) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+      if (line.starts_with(name)) return std::atol(line.c_str() + std::strlen(name));
+    return 0L;
+  };
+  const pid_t child = fork();
+  if (child == 0) {
+    // Forget the parent's peak: from here on the peak is the child's own.
+    if (!(std::ofstream("/proc/self/clear_refs") << "5")) _exit(255);
+    const long before = statusField("VmRSS:");
+    work();
+    _exit(static_cast<int>(std::min((statusField("VmHWM:") - before) / 1024, 254L)));
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+}
+
+// --- Scan tables ----------------------------------------------------------------------
+
+TEST(Edges, ScanTablesAreReadWithinBoundsWhateverTheyHold) {
+  TempDir dir;
+  const std::string group =
+      "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS\n\tFREQUENCY = 11494000\n"
+      "\tPOLARIZATION = HORIZONTAL\n\tSYMBOL_RATE = 22000000\n";
+  std::string repeated = group;
+  for (int i = 0; i < 80; ++i) repeated += "\tMODULATION = PSK/8\n";
+  struct Case {
+    std::string text;
+    const char* error;  // empty: read
+  };
+  const Case cases[] = {
+      {repeated, "line 7 gives MODULATION a second time in its group (first on line 6)"},
+      {group + "\tINNER_FEC = " + std::string(300, '9') + "\n", "line 6 is longer than 256 characters"},
+      {group + "\tINNER_FEC = " + std::string(129, '9') + "\n",
+       "line 6 gives INNER_FEC a value longer than 128"},
+      {std::string(kMaxScanTableBytes + 1, '#'), "bytes long, and a scan table has at most 1 MiB"},
+      {[&] {
+         std::string many;
+         for (size_t i = 0; i <= kMaxScanTableGroups; ++i) many += "[C]\n";
+         return many;
+       }(),
+       "line 5001 opens more than the 5000 groups"},
+  };
+  for (const Case& c : cases) {
+    const std::string path = dir.Write("table", c.text);
+    std::string error;
+    EXPECT_FALSE(ReadScanTable(path, error));
+    EXPECT_THAT(error, testing::HasSubstr(path));
+    EXPECT_THAT(error, testing::HasSubstr(c.error));
+  }
+  // 2,000 groups: read, in memory in proportion to the table (the 200 KB read here once
+  // took gigabytes).
+  std::string large;
+  for (int i = 0; i < 2000; ++i) large += group;
+  const int growth = PeakMemoryGrowthMiB([&] {
+    std::string error;
+    const std::optional<ScanTable> table = ParseScanTable(large, "large", error);
+    if (!table || table->entries.size() != 2000) _exit(255);
+  });
+  EXPECT_LE(growth, 16) << "255: not read, or no peak to measure";
+}
+
+TEST(Edges, ScanTableUnderATranslatedLocaleIsRefusedInPlainWords) {
+  TempDir dir;
+  const std::string list = dir.Write("list.txt", listgen::SmallList());
+  const std::string table = dir.Write(
+      "table", "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS\n\tPOLARIZATION = " + std::string(32, 'X') + "\n");
+  const Untouched before(list);
+  setenv("LANGUAGE", "uk", 1);
+  const test::CliResult r =
+      RunCli("import-transponders --satellite 0 --scan-table " + table + " " + list, dir);
+  unsetenv("LANGUAGE");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_THAT(r.err, testing::HasSubstr("line 3 gives POLARIZATION a value this program does not know"));
+  EXPECT_TRUE(before.StillHolds());
 }
 
 // --- Upload ---------------------------------------------------------------------------
