@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "base/ListLimits.h"
+#include "base/SectionLocator.h"
 #include "editing/ScanTableCatalog.h"
 #include "editing/TransponderImport.h"
 #include "tests/support/TempDir.h"
@@ -23,11 +24,11 @@ ScanTable ReadTable(const std::string& path) {
   return table.value_or(ScanTable{});
 }
 
-// Satellite 3 has 11493 H (the table's 11494 H); satellite 5 is elsewhere.
-WorkingListBuilder TwoSatellites() {
+// Satellite 3 (at 19.2E) has 11493 H (the table's 11494 H); satellite 5 is elsewhere.
+WorkingListBuilder TwoSatellites(const std::string& firstName = "Testsat 19.2E") {
   WorkingListBuilder b;
   b.SatNames(32)
-      .Satellite("3", "Testsat 19.2E")
+      .Satellite("3", firstName)
       .Satellite("5", "Other 13E", "10600", "09750", "1", "0130")
       .Transponder("7", "3", "11493", "22000", "H")
       .Transponder("12", "5", "11778", "27500", "V")
@@ -174,7 +175,7 @@ TEST(TransponderImport, RefusedWholeWhenTheListWouldPassItsLimits) {
 }
 
 TEST(TransponderImport, MakesANewSatelliteFromTheTablesName) {
-  FakeListView view(TwoSatellites().Build());
+  FakeListView view(TwoSatellites("Testsat").Build());  // at 19.2E, but of another name
   const auto report = ImportTransponders(view, ReadTable(kTables + "/Testsat-19.2E"), {std::nullopt});
   ASSERT_TRUE(report);
   EXPECT_TRUE(report->newSatellite);
@@ -185,6 +186,37 @@ TEST(TransponderImport, MakesANewSatelliteFromTheTablesName) {
             (std::vector<std::string>{"6", "Testsat 19.2E", "N", "10600", "9750", "19", "0192"}));
   EXPECT_EQ(Transponders(view.fields).back()[1], "6");
   EXPECT_EQ(view.undo.size(), 1u);
+}
+
+TEST(TransponderImport, KeepsOnlyFrequenciesAnLnbReceivesAndNamesTheLinesOfTheOthers) {
+  std::string error;
+  const std::optional<ScanTable> table = ParseScanTable(
+      "S 12207 H 27500000 3/4\nS 4090 V 27500000 3/4\nS 3400000 H 27500000 3/4\nS 22200000 V 27500000 3/4\n"
+      "S 22200001 V 27500000 3/4\nS 12750000 H 27500000 3/4\n",
+      "Testsat-19.2E", error);
+  ASSERT_TRUE(table) << error;
+  FakeListView view(TwoSatellites().Build());
+  const auto report = ImportTransponders(view, *table, {"3"});
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->added, 3u);  // the edges of the C, Ka and Ku bands
+  using Skipped = std::vector<std::pair<int, uint32_t>>;
+  EXPECT_EQ(report->outOfBand, (Skipped{{1, 12207}, {2, 4090}, {5, 22200001}}));
+  EXPECT_THAT(ImportReportText(*report, NameCodec()),
+              testing::HasSubstr("3 skipped: a frequency outside the bands a satellite LNB receives"));
+  EXPECT_THAT(ImportReportText(*report, NameCodec()),
+              testing::HasSubstr("line 1 (12207 kHz), line 2 (4090 kHz), line 5 (22200001 kHz)."));
+}
+
+TEST(TransponderImport, NewSatelliteOfTheSamePositionAndNameIsTheOneTheListHas) {
+  FakeListView view(TwoSatellites().Build());  // satellite 3 is "Testsat 19.2E" at 19.2E
+  const auto report = ImportTransponders(view, ReadTable(kTables + "/Testsat-19.2E"), {std::nullopt});
+  ASSERT_TRUE(report);
+  EXPECT_TRUE(report->reusedSatellite);
+  EXPECT_FALSE(report->newSatellite);
+  EXPECT_EQ(report->satelliteIndex, "3");
+  EXPECT_EQ(report->added, 3u);  // as when satellite 3 is chosen
+  EXPECT_EQ(SectionLocator(view.fields)[Section::Satellite].Records(), 2u);
+  EXPECT_THAT(ImportReportText(*report, NameCodec()), testing::HasSubstr("The list already has a satellite"));
 }
 
 TEST(TransponderImport, SatelliteNamesFromTableNames) {
