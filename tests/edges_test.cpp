@@ -130,6 +130,25 @@ std::string ReorderedList(const std::string& text) {
          text.substr(end);
 }
 
+// The scene of a link another user planted in a shared folder: a sticky folder everybody
+// may write, holding `name`, a link to `victim` that belongs to nobody. Needs root (to give
+// the link away); empty otherwise.
+std::string PlantedLink(const TempDir& dir, const std::string& name, const std::string& victim) {
+  if (geteuid() != 0) return {};
+  const std::string shared = dir.File("shared");
+  fs::create_directory(shared);
+  chmod(shared.c_str(), 01777);
+  const std::string link = shared + "/" + name;
+  fs::create_symlink(victim, link);
+  constexpr uid_t kNobody = 65534;
+  return lchown(link.c_str(), kNobody, kNobody) == 0 ? link : std::string();
+}
+
+// The message of a refused planted link, as the writer's failure ends it.
+std::string RefusedLink(const std::string& link) {
+  return link + ": " + Format(kRefusedLinkReason, link.c_str());
+}
+
 // How far a child process's resident memory grows while it runs `work`, in MiB.
 int PeakMemoryGrowthMiB(const std::function<void()>& work) {
   const auto statusField = [](const char* name) {
@@ -273,6 +292,18 @@ TEST_F(UploadEdges, UploadFilesNeverFollowPlantedLinks) {
   EXPECT_FALSE(fs::is_symlink(folder + "/VXRupload.txt"));
   EXPECT_THAT(ReadFile(folder + "/VXRupload.txt"), StartsWith("[SATELLITE_NAME_LIST]"));
   EXPECT_EQ(TempDir::FileNamesIn(folder), std::vector<std::string>{"VXRupload.txt"});
+}
+
+TEST_F(UploadEdges, PlantedLinkIsNotFollowed) {
+  const std::string victim = dir.Write("victim.txt", "somebody's file");
+  const std::string link = PlantedLink(dir, "upload.txt", victim);
+  if (link.empty()) GTEST_SKIP() << "giving a link to another user needs root";
+  ScriptConsole(Listing());
+  EXPECT_FALSE(UploadChannelListTo(db, link, dir.File("private")));
+  ASSERT_EQ(reporter.boxes.size(), 1u);
+  EXPECT_EQ(reporter.boxes[0], WithFailure(Format("Fail to open output file %s\n", link.c_str()),
+                                           {link, Format(kRefusedLinkReason, link.c_str())}));
+  EXPECT_EQ(ReadFile(victim), "somebody's file");
 }
 
 TEST_F(UploadEdges, FolderOthersCanEnterIsRefused) {
@@ -477,6 +508,25 @@ TEST(Edges, FailureBetweenTheHalvesOfAPreinstalledCompileLeavesNoImage) {
   }
   EXPECT_EQ(dir.FileNames(), std::vector<std::string>{"list.txt"});
   EXPECT_EQ(ReadFile(path), text);
+}
+
+TEST(Edges, PlantedLinkIsNotFollowedByTheCommandLine) {
+  TempDir dir;
+  const std::string victim = dir.Write("victim.txt", ReorderedList(listgen::SmallList()));
+  const std::string list = dir.Write("list.txt", listgen::SmallList());
+  for (const char* command : {"export -o %s ", "format %s"}) {
+    const std::string link = PlantedLink(dir, "out.txt", victim);
+    if (link.empty()) GTEST_SKIP() << "giving a link to another user needs root";
+    const Untouched before(victim);
+    const std::string args =
+        Format(command, link.c_str()) + (std::string(command).starts_with("export") ? list : "");
+    const test::CliResult r = RunCli(args, dir);
+    EXPECT_EQ(r.exitCode, 1) << command;
+    EXPECT_THAT(r.err, testing::HasSubstr(RefusedLink(link))) << command;
+    EXPECT_TRUE(before.StillHolds()) << command;
+    EXPECT_FALSE(IsWritableFile(link));
+    fs::remove(link);
+  }
 }
 
 TEST(Edges, TwoEditsOfOneListAtOnceBothLand) {
