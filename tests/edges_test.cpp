@@ -294,6 +294,48 @@ TEST_F(UploadEdges, UploadFilesNeverFollowPlantedLinks) {
   EXPECT_EQ(TempDir::FileNamesIn(folder), std::vector<std::string>{"VXRupload.txt"});
 }
 
+TEST_F(UploadEdges, ListingEndingOnThePromptIsWholeOnlyWithEverySection) {
+  // The list as the receiver holds it, without "[END]", and what it prints of it.
+  const std::string list = listgen::SmallList();
+  const std::string held = list.substr(0, list.rfind(kEndHeader));
+  const std::string printed = held.substr(held.find('['));
+  const std::string throughDigitalTp = printed.substr(0, printed.find("\r\n", printed.find("[DIGITAL TP]")));
+  const int linesThroughDigitalTp =
+      static_cast<int>(std::count(throughDigitalTp.begin(), throughDigitalTp.end(), '\n')) + 1;
+  struct Case {
+    int promptLine;  // 0: the bare prompt on a line of its own
+    int lines;       // -1: the whole list
+  };
+  for (const Case& c : {Case{0, -1}, Case{18, -1}, Case{40, -1}, Case{18, linesThroughDigitalTp}}) {
+    SCOPED_TRACE(testing::Message() << c.promptLine << " " << c.lines);
+    reporter.Clear();
+    sim::SimOptions o;
+    o.channelList = held;
+    o.listingEnd = sim::ListingEnd::PromptOnly;
+    o.promptLineLength = c.promptLine;
+    o.listingLines = c.lines;
+    StartReceiver(o);
+    const bool complete = c.lines < 0;
+    EXPECT_EQ(Upload(dir.File("private")), complete);
+    EXPECT_TRUE(StopReceiver().continueReceived);
+    if (!complete) {
+      EXPECT_EQ(reporter.boxes, std::vector<std::string>{kNotComplete});
+      EXPECT_TRUE(Untouched());
+      continue;
+    }
+    EXPECT_EQ(reporter.boxes, std::vector<std::string>{"Uploading SUCESS"});
+    // Every byte of the listing is kept; the end block stands where the prompt line was.
+    EXPECT_EQ(ReadFile(dir.File("upload.txt")), printed + " \r\n[END]\r\n\r\n");
+    std::vector<std::string> uploaded, original;
+    CListDB uploadedDb(reporter, options, dir.File("upload.txt"));
+    CListDB originalDb(reporter, options, dir.Write("original.txt", list));
+    ASSERT_TRUE(LoadSectionList(uploadedDb, uploaded));
+    ASSERT_TRUE(LoadSectionList(originalDb, original));
+    EXPECT_EQ(uploaded, original);
+    dir.Write("upload.txt", "the previous upload");
+  }
+}
+
 TEST_F(UploadEdges, PlantedLinkIsNotFollowed) {
   const std::string victim = dir.Write("victim.txt", "somebody's file");
   const std::string link = PlantedLink(dir, "upload.txt", victim);
