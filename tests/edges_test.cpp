@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 
 #include "base/DerivedNames.h"
 #include "base/ListLimits.h"
@@ -31,6 +32,7 @@
 #include "listview/ListView.h"
 #include "listview/NullListControl.h"
 #include "shell/CompileCommands.h"
+#include "shell/ImageFiles.h"
 #include "shell/LumoscopeDoc.h"
 #include "shell/SettingsStore.h"
 #include "tests/support/BinImage.h"
@@ -550,6 +552,41 @@ TEST(Edges, FailureBetweenTheHalvesOfAPreinstalledCompileLeavesNoImage) {
   }
   EXPECT_EQ(dir.FileNames(), std::vector<std::string>{"list.txt"});
   EXPECT_EQ(ReadFile(path), text);
+}
+
+TEST(Edges, ImagesStoppedAtAnyStepOfTakingTheirPlaceAreNeverBesideAnotherListsImage) {
+  using Images = std::map<std::string, std::string>;
+  const std::string earlier = "earlier list", ours = "this list";
+  // What stays when the program is killed after each step (0: not killed). Between the two
+  // removals, one system call apart, the earlier ".bin" is still there alone.
+  const std::pair<int, Images> cases[] = {{1, {{"list.bin", earlier}}},
+                                          {2, {}},
+                                          {3, {{"list.hex", ours}}},
+                                          {4, {{"list.hex", ours}, {"list.bin", ours}}},
+                                          {0, {{"list.hex", ours}, {"list.bin", ours}}}};
+  for (const auto& [step, expected] : cases) {
+    const int stopAfter = step;  // for the lambda below
+    SCOPED_TRACE(stopAfter);
+    TempDir dir;
+    const std::string hex = dir.Write("list.hex", earlier);
+    const std::string bin = dir.Write("list.bin", earlier);
+    const std::string hexTemp = dir.Write("new.hex", ours);
+    const std::string binTemp = dir.Write("new.bin", ours);
+    const pid_t child = fork();
+    if (child == 0) {
+      int steps = 0;
+      SilentReporter silent;
+      PublishImages(silent, hexTemp, hex, binTemp, bin, [&] {
+        if (++steps == stopAfter) _exit(0);  // killed here
+      });
+      _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    Images left;
+    for (const char* name : {"list.hex", "list.bin"})
+      if (FileExists(dir.File(name))) left[name] = ReadFile(dir.File(name));
+    EXPECT_EQ(left, expected);
+  }
 }
 
 TEST(Edges, PlantedLinkIsNotFollowedByTheCommandLine) {
