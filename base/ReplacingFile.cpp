@@ -12,6 +12,7 @@
 
 #include "base/DerivedNames.h"
 #include "base/InputFile.h"
+#include "base/Interruption.h"
 #include "base/Reporter.h"
 #include "base/TemporaryNames.h"
 #include "base/WriteAll.h"
@@ -127,6 +128,11 @@ bool ReplacingFile::Write(std::string_view bytes) {
 
 bool ReplacingFile::Commit() {
   if (fd_ < 0) return false;
+  if (Interruption() != 0) {
+    Discard();
+    error_ = kInterruptedReason;
+    return false;
+  }
   const bool synced = durability_ == Durability::Synced;
   if (synced && fsync(fd_) != 0) {
     Fail(errno);

@@ -47,7 +47,7 @@ class ReplacingFile {
   bool Write(std::string_view bytes);
 
   // Flushes, closes and renames the temporary file onto the target. False on any
-  // failure, and the target is then untouched.
+  // failure, an interruption included (Interruption.h), and the target is then untouched.
   bool Commit();
 
   // The system's reason for the last failure ("No space left on device", ...).

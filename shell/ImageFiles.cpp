@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "base/FileContents.h"
+#include "base/Interruption.h"
 #include "base/Reporter.h"
 #include "base/SilentReporter.h"
 #include "base/WriteAll.h"
@@ -82,6 +83,11 @@ bool PublishImages(IReporter& reporter, const std::string& hexTemp, const std::s
         WithFailure(Format(msg::kCantOpenOutput, path.c_str()), FailureFromErrno(path, error)));
     return false;
   };
+  if (Interruption() != 0) {
+    reporter.MessageBox(
+        WithFailure(Format(msg::kCantOpenOutput, hexPath.c_str()), {hexPath, kInterruptedReason}));
+    return false;
+  }
   for (const std::string* old : {&hexPath, &binPath}) {
     if (unlink(old->c_str()) != 0 && errno != ENOENT) return fail(*old, errno);
     step();

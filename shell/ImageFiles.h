@@ -29,9 +29,9 @@ bool AppendImage(IReporter& reporter, const std::string& hexPath, const std::str
 // go first (the compile commands remove them before they write anything, so an earlier
 // list's images do not outlive the start of a compile), then the new ".hex" takes its
 // name, then the new ".bin". Stopped at any moment after the removals, the list has no
-// image, a new ".hex" alone, or both new ones. False (told) when that fails; neither image
-// is then left in place. `afterStep`, when given, is called after each of the four steps
-// (for the tests, which stop the program there).
+// image, a new ".hex" alone, or both new ones. False (told) when that fails or the program
+// was interrupted; neither image is then left in place. `afterStep`, when given, is called
+// after each of the four steps (for the tests, which stop the program there).
 bool PublishImages(IReporter& reporter, const std::string& hexTemp, const std::string& hexPath,
                    const std::string& binTemp, const std::string& binPath,
                    const std::function<void()>& afterStep = {});

@@ -7,6 +7,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -25,6 +26,7 @@
 #include "base/ReplacingFile.h"
 #include "base/SilentReporter.h"
 #include "base/TemporaryNames.h"
+#include "cli/ProgramOutput.h"
 #include "database/Compiler.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
@@ -33,6 +35,7 @@
 #include "listview/NullListControl.h"
 #include "shell/CompileCommands.h"
 #include "shell/ImageFiles.h"
+#include "shell/ListExport.h"
 #include "shell/LumoscopeDoc.h"
 #include "shell/SettingsStore.h"
 #include "tests/support/BinImage.h"
@@ -170,6 +173,16 @@ int PeakMemoryGrowthMiB(const std::function<void()>& work) {
   int status = 0;
   waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+}
+
+// Runs lumoscope-cli with its standard output going to `out` (a path such as /dev/full).
+test::CliResult RunCliInto(const std::string& args, const std::string& out, const TempDir& dir) {
+  const std::string err = dir.File("cli-stderr.log");
+  const int status =
+      std::system((std::string(LUMOSCOPE_CLI_PATH) + " " + args + " >" + out + " 2>" + err).c_str());
+  test::CliResult r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(err), {}};
+  std::remove(err.c_str());
+  return r;
 }
 
 // --- Scan tables ----------------------------------------------------------------------
@@ -348,6 +361,39 @@ TEST_F(UploadEdges, PlantedLinkIsNotFollowed) {
   EXPECT_EQ(reporter.boxes[0], WithFailure(Format("Fail to open output file %s\n", link.c_str()),
                                            {link, Format(kRefusedLinkReason, link.c_str())}));
   EXPECT_EQ(ReadFile(victim), "somebody's file");
+}
+
+TEST_F(UploadEdges, StopSignalEndsTheCommandLinesUploadAsACancelledOne) {
+  sim::SimOptions o;
+  const std::string list = listgen::SmallList();
+  o.channelList = list.substr(0, list.rfind(kEndHeader));
+  o.listingEnd = sim::ListingEnd::Never;
+  o.baud = 115200;  // the endless listing would fill the buffer in about 35 s
+  StartReceiver(o);
+  setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
+  const std::string err = dir.File("stderr.log");
+  posix_spawn_file_actions_t files;
+  posix_spawn_file_actions_init(&files);
+  posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&files, STDERR_FILENO, err.c_str(), O_WRONLY | O_CREAT, 0600);
+  const std::string device = receiver->DevicePath();
+  const std::string target = dir.File("upload.txt");
+  const char* argv[] = {LUMOSCOPE_CLI_PATH, "upload", "--device", device.c_str(), "-o",
+                        target.c_str(),     nullptr};
+  pid_t cli = 0;
+  ASSERT_EQ(posix_spawn(&cli, LUMOSCOPE_CLI_PATH, &files, nullptr, const_cast<char**>(argv), environ), 0);
+  posix_spawn_file_actions_destroy(&files);
+  unsetenv("XDG_RUNTIME_DIR");
+  std::this_thread::sleep_for(std::chrono::seconds(2));  // well into the listing
+  kill(cli, SIGTERM);
+  int status = 0;
+  waitpid(cli, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM);
+  EXPECT_EQ(ReadFile(err), std::string(kUploadCancelledMessage) + "\n");
+  EXPECT_TRUE(Untouched());
+  EXPECT_TRUE(StopReceiver().continueReceived);
+  EXPECT_TRUE(!fs::exists(dir.File("lumoscope")) || fs::is_empty(dir.File("lumoscope")));
 }
 
 TEST_F(UploadEdges, FolderOthersCanEnterIsRefused) {
@@ -605,6 +651,31 @@ TEST(Edges, PlantedLinkIsNotFollowedByTheCommandLine) {
     EXPECT_TRUE(before.StillHolds()) << command;
     EXPECT_FALSE(IsWritableFile(link));
     fs::remove(link);
+  }
+}
+
+TEST(Edges, ReportThatCannotBeWrittenIsAFailure) {
+  TempDir dir;
+  const std::string table = std::string(LUMOSCOPE_SOURCE_DIR) + "/tests/data/scan-tables/Testsat-19.2E";
+  const std::string path = dir.File("list.txt");
+  const std::string full = Format(cli::kOutputFailed, std::strerror(ENOSPC)) + "\n";
+  struct Case {
+    std::string args;
+    int exitCode;
+    std::string err;
+  };
+  const Case cases[] = {
+      {"tidy --null-channels " + path, 2, full},
+      {"order --like " + path + " " + path, 2, full},
+      {"import-transponders --new-satellite --scan-table " + table + " " + path, 2, full},
+      {"export " + path, 2, Format("%s\nstandard output: %s\n", kExportFailed, std::strerror(ENOSPC))},
+      {"check " + path, 0, ""},  // says nothing when the list is good: nothing to fail
+  };
+  for (const Case& c : cases) {
+    dir.Write("list.txt", ReorderedList(listgen::SmallList()));
+    const test::CliResult r = RunCliInto(c.args, "/dev/full", dir);
+    EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
+    EXPECT_EQ(r.err, c.err) << c.args;
   }
 }
 
