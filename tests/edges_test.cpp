@@ -751,6 +751,36 @@ TEST_F(WindowEdges, BakHoldsTheListAsItWasBeforeTheDocumentFirstWroteIt) {
   EXPECT_TRUE(reporter.boxes.empty());
 }
 
+TEST_F(WindowEdges, CommentBlockAtTheTopIsKeptThroughOpenEditAndSave) {
+  const std::string block = "# Customer Mueller, dish 80cm\r\n\t# LNB changed 2024\r\n";
+  const std::string original = block + " \r\n" + ListNeedingResave(listgen::SmallList());
+  const std::string path = dir.Write("list.txt", original);
+  // Written first, as it stands, without the blank lines after it; then the list as always.
+  const std::string head = block + "\r\n\r\n[SATELLITE_NAME_LIST]\r\n";
+  ASSERT_TRUE(doc.OpenFile(path));  // re-saved at once: it keeps all the person wrote
+  EXPECT_THAT(ReadFile(path), StartsWith(head));
+  ASSERT_TRUE(view.PadToHundreds());
+  ASSERT_TRUE(doc.SaveList());
+  EXPECT_THAT(ReadFile(path), StartsWith(head));
+  EXPECT_EQ(ReadFile(dir.File("list.bak")), original);
+  ASSERT_EQ(RunCli("sort --by 4 " + path, dir).exitCode, 0);
+  EXPECT_THAT(ReadFile(path), StartsWith(head));
+}
+
+TEST_F(WindowEdges, CommentAmongTheRecordsMakesTheOpenModifiedInsteadOfASave) {
+  std::string original = ListNeedingResave(listgen::SmallList());
+  const std::string header = "[DIGITAL CHANNEL]\r\n";
+  original.insert(original.find(header) + header.size(), "# moved to the bouquet of the sports club\r\n");
+  const std::string path = dir.Write("list.txt", original);
+  const Untouched before(path);
+  ASSERT_TRUE(doc.OpenFile(path));
+  EXPECT_TRUE(before.StillHolds());
+  EXPECT_TRUE(view.IsModified());
+  ASSERT_TRUE(doc.SaveList());  // the person's own decision
+  EXPECT_FALSE(view.IsModified());
+  EXPECT_EQ(ReadFile(dir.File("list.bak")), original);
+}
+
 TEST_F(WindowEdges, OverwritingAnotherProgramsChangeIsAsked) {
   const std::string path = dir.Write("list.txt", listgen::SmallList());
   ASSERT_TRUE(doc.OpenFile(path));

@@ -44,7 +44,7 @@ bool KeepBackup(const std::string& realPath, const std::string& backupPath, File
 bool SaveSectionList(CListDB& db, const std::vector<std::string>& list) {
   const std::string& path = db.FilePath();
   const std::string backupPath = DerivedPath(path, kExtBak);
-  const std::string text = FormatSectionList(list);
+  const std::string text = db.leadingText + FormatSectionList(list);
 
   ReplacingFile out(path);
   if (!out.IsOpen()) {

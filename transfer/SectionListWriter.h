@@ -8,7 +8,8 @@ namespace lumoscope {
 class CListDB;
 
 // Writes `list` to the database's text file (through a symbolic link, keeping its
-// permissions). The first write of a text file through this database keeps the file as
+// permissions), after the comment block the file had at its top (CListDB::leadingText).
+// The first write of a text file through this database keeps the file as
 // it was before as ".bak"; later writes leave that backup alone, so it holds the
 // person's own version and not an earlier save of this session. False (after telling
 // the person why) when the file or its backup cannot be written; the list is then
