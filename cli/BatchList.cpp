@@ -52,8 +52,22 @@ int EditList(const std::string& path, const AppOptions& options,
   if (!lock.Acquire(reporter)) return kExitFailure;
   return RunLoaded(path, options, reporter, [&](CLumoscopeListView& view, CListDB& db) {
     if (!edit(view)) return kExitFailure;
-    return SaveSectionList(db, view.Fields()) ? kExitSuccess : kExitFailure;
+    return SaveEditedList(db, view.Fields(), path, reporter);
   });
+}
+
+int SaveEditedList(CListDB& db, const std::vector<std::string>& fields, const std::string& path,
+                   IReporter& reporter) {
+  switch (SaveSectionListOutcome(db, fields)) {
+    case SaveOutcome::Written:
+      return kExitSuccess;
+    case SaveOutcome::Unchanged:
+      reporter.ShowMessage(Format(kListUnchangedMessage, path.c_str()));
+      return kExitSuccess;
+    case SaveOutcome::Failed:
+      break;
+  }
+  return kExitFailure;
 }
 
 }  // namespace lumoscope::cli

@@ -46,6 +46,7 @@ int EditIfChanged(const std::string& path, const AppOptions& options, const Prev
   if (!fields) return kExitFailure;
   if (std::optional<std::string> unchanged = changes(*fields)) {
     reporter.ShowMessage(*unchanged);
+    reporter.ShowMessage(Format(kListUnchangedMessage, path.c_str()));
     return kExitSuccess;
   }
   return EditList(path, options, [&](CLumoscopeListView& view) {

@@ -253,8 +253,15 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
     report.newSatellite = true;
     report.satelliteIndex = std::to_string(*index);
     report.satelliteName = made->name;
-    newSatellite = {report.satelliteIndex, made->name,     std::string(kNo), kUniversalLnbHigh,
-                    kUniversalLnbLow,      made->position, made->degree};
+    // The Degree as the loader reads it back ("0192" is 192), so a second import finds the
+    // list as the first one wrote it.
+    newSatellite = {report.satelliteIndex,
+                    made->name,
+                    std::string(kNo),
+                    kUniversalLnbHigh,
+                    kUniversalLnbLow,
+                    made->position,
+                    std::to_string(LeadingInteger(made->degree))};
   }
 
   // Every new transponder is worked out before the list changes: a refusal leaves it whole.

@@ -26,6 +26,7 @@
 #include "base/ReplacingFile.h"
 #include "base/SilentReporter.h"
 #include "base/TemporaryNames.h"
+#include "cli/BatchList.h"
 #include "cli/ProgramOutput.h"
 #include "database/Compiler.h"
 #include "database/ListDB.h"
@@ -483,7 +484,8 @@ TEST(Edges, BackupThatCannotBeMadeRefusesTheSave) {
   TempDir dir;
   RecordingReporter reporter;
   AppOptions options;
-  const std::string path = dir.Write("list.txt", listgen::SmallList());
+  // Not in the program's own layout: the save has something to write.
+  const std::string path = dir.Write("list.txt", ReorderedList(listgen::SmallList()));
   fs::create_directory(dir.File("list.bak"));
   const Untouched before(path);
   CListDB db(reporter, options, path);
@@ -651,6 +653,29 @@ TEST(Edges, PlantedLinkIsNotFollowedByTheCommandLine) {
     EXPECT_TRUE(before.StillHolds()) << command;
     EXPECT_FALSE(IsWritableFile(link));
     fs::remove(link);
+  }
+}
+
+TEST(Edges, CommandWhoseResultIsTheFileWritesNothing) {
+  TempDir dir;
+  const std::string table = std::string(LUMOSCOPE_SOURCE_DIR) + "/tests/data/scan-tables/Testsat-19.2E";
+  const std::string path = dir.File("list.txt");
+  // Run twice, each of these has nothing left to do the second time.
+  for (const std::string& args :
+       {"format " + path, "sort --by 4 " + path, "set " + path + " --satellite-name 1 name=Testsat",
+        "order --like " + path + " " + path,
+        "import-transponders --new-satellite --scan-table " + table + " " + path}) {
+    SCOPED_TRACE(args);
+    dir.Write("list.txt", ListNeedingResave(listgen::SmallList()));
+    std::remove(dir.File("list.bak").c_str());
+    ASSERT_EQ(RunCli(args, dir).exitCode, 0);
+    const Untouched list(path);
+    const std::string backup = FileExists(dir.File("list.bak")) ? ReadFile(dir.File("list.bak")) : "";
+    const test::CliResult again = RunCli(args, dir);
+    EXPECT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_THAT(again.out, testing::HasSubstr(Format(cli::kListUnchangedMessage, path.c_str())));
+    EXPECT_TRUE(list.StillHolds());
+    EXPECT_EQ(FileExists(dir.File("list.bak")) ? ReadFile(dir.File("list.bak")) : "", backup);
   }
 }
 

@@ -183,7 +183,7 @@ TEST(TransponderImport, MakesANewSatelliteFromTheTablesName) {
   EXPECT_EQ(report->added, 4u);  // nothing is there yet on a new satellite; 11779 V still repeats
   const auto sat = std::find(view.fields.begin(), view.fields.end(), "SATELLITE END") - 7;
   EXPECT_EQ(std::vector<std::string>(sat, sat + 7),
-            (std::vector<std::string>{"6", "Testsat 19.2E", "N", "10600", "9750", "19", "0192"}));
+            (std::vector<std::string>{"6", "Testsat 19.2E", "N", "10600", "9750", "19", "192"}));
   EXPECT_EQ(Transponders(view.fields).back()[1], "6");
   EXPECT_EQ(view.undo.size(), 1u);
 }
