@@ -43,6 +43,10 @@ void AddConvertCommands(CLI::App& app, int& exitCode) {
   AddMaxSatOption(*format, args->maxSatellites);
   format->callback([args, &exitCode] {
     ConsoleReporter reporter;
+    if (RefusedAsReadOnly(args->listPath, reporter)) {
+      exitCode = kExitFailure;
+      return;
+    }
     ListLock lock(args->listPath);
     if (!lock.Acquire(reporter)) {
       exitCode = kExitFailure;

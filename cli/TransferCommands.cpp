@@ -6,6 +6,7 @@
 
 #include "base/DerivedNames.h"
 #include "base/Interruption.h"
+#include "cli/BatchList.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
 #include "database/ListDB.h"
@@ -99,6 +100,8 @@ int Download(const LinkArgs& args, const std::string& image) {
 
 int Upload(const LinkArgs& args, const std::string& out) {
   ConsoleReporter reporter;
+  // A list given to be replaced is treated as the editing commands treat one.
+  if (!out.empty() && RefusedAsReadOnly(out, reporter)) return kExitFailure;
   Link link;
   SetUpLink(args, link);
   CListDB db(reporter, link.options);

@@ -42,6 +42,7 @@ template <typename Preview, typename Edit>
 int EditIfChanged(const std::string& path, const AppOptions& options, const Preview& changes,
                   const Edit& edit) {
   ConsoleReporter reporter;
+  if (RefusedAsReadOnly(path, reporter)) return kExitFailure;
   const std::optional<std::vector<std::string>> fields = LoadOtherList(path, options, reporter);
   if (!fields) return kExitFailure;
   if (std::optional<std::string> unchanged = changes(*fields)) {

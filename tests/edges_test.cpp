@@ -679,6 +679,29 @@ TEST(Edges, CommandWhoseResultIsTheFileWritesNothing) {
   }
 }
 
+TEST(Edges, ReadOnlyListIsNotReplaced) {
+  TempDir dir;
+  const std::string table = std::string(LUMOSCOPE_SOURCE_DIR) + "/tests/data/scan-tables/Testsat-19.2E";
+  const std::string path = dir.Write("list.txt", ReorderedList(listgen::SmallList()));
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  const Untouched before(path);
+  const std::string commands[] = {"format " + path,
+                                  "sort --by 4 " + path,
+                                  "pad " + path,
+                                  "set " + path + " --satellite-name 1 name=Other",
+                                  "import-transponders --new-satellite --scan-table " + table + " " + path,
+                                  "order --like " + path + " " + path,
+                                  "tidy --null-channels " + path,
+                                  "upload --device /dev/null -o " + path};
+  for (const std::string& command : commands) {
+    const test::CliResult r = RunCli(command, dir);
+    EXPECT_EQ(r.exitCode, 1) << command;
+    EXPECT_EQ(r.err, Format(cli::kListReadOnlyMessage, path.c_str()) + "\n") << command;
+    EXPECT_TRUE(before.StillHolds()) << command;
+  }
+  EXPECT_FALSE(FileExists(dir.File("list.bak")));
+}
+
 TEST(Edges, ReportThatCannotBeWrittenIsAFailure) {
   TempDir dir;
   const std::string table = std::string(LUMOSCOPE_SOURCE_DIR) + "/tests/data/scan-tables/Testsat-19.2E";
