@@ -15,6 +15,7 @@
 #include "cli/BatchList.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
+#include "cli/ProgramOutput.h"
 #include "listview/ListDiff.h"
 #include "listview/ListTidy.h"
 #include "listview/OrderLike.h"
@@ -26,8 +27,6 @@ namespace {
 
 // lint and diff, as diff(1) does, keep 1 for their finding and say "trouble" with this.
 constexpr int kExitTrouble = kExitUsage;
-
-constexpr const char* kOutputFailed = "The report could not be written to the standard output: %s";
 
 bool Print(const std::string& text, IReporter& reporter) {
   if (const int failed = WriteAll(STDOUT_FILENO, text); failed != 0) {
@@ -44,10 +43,12 @@ template <typename Preview, typename Edit>
 int EditIfChanged(const std::string& path, const AppOptions& options, const Preview& changes,
                   const Edit& edit) {
   ConsoleReporter reporter;
+  if (RefusedAsReadOnly(path, reporter)) return kExitFailure;
   const std::optional<std::vector<std::string>> fields = LoadOtherList(path, options, reporter);
   if (!fields) return kExitFailure;
   if (std::optional<std::string> unchanged = changes(*fields)) {
     reporter.ShowMessage(*unchanged);
+    reporter.ShowMessage(Format(kListUnchangedMessage, path.c_str()));
     return kExitSuccess;
   }
   return EditList(path, options, [&](CLumoscopeListView& view) {
