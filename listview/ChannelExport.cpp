@@ -169,16 +169,23 @@ nlohmann::ordered_json JsonObject(const std::string* row, int number, bool digit
   return object;
 }
 
+// Every object starts with its kind, as every row of the table does.
+nlohmann::ordered_json JsonObject(const char* kind, const std::string* row, int number, bool digital,
+                                  const NameCodec& names) {
+  nlohmann::ordered_json object{{kKindKey, kind}};
+  object.update(JsonObject(row, number, digital, names));
+  return object;
+}
+
 std::string Json(const ChannelRows& rows, const NameCodec& names) {
   nlohmann::ordered_json digital = nlohmann::ordered_json::array();
-  for (size_t r = 0; r < rows.DigitalCount(); ++r) {
-    nlohmann::ordered_json object{{kKindKey, rows.DigitalKind(r)}};
-    object.update(JsonObject(rows.DigitalRow(r), rows.numbers.digital[r], true, names));
-    digital.push_back(std::move(object));
-  }
+  for (size_t r = 0; r < rows.DigitalCount(); ++r)
+    digital.push_back(
+        JsonObject(rows.DigitalKind(r), rows.DigitalRow(r), rows.numbers.digital[r], true, names));
   nlohmann::ordered_json analog = nlohmann::ordered_json::array();
   for (size_t r = 0; r < rows.AnalogCount(); ++r)
-    analog.push_back(JsonObject(rows.AnalogRow(r), rows.numbers.analog[r], false, names));
+    analog.push_back(JsonObject(ChannelKindName(Section::AnalogTp), rows.AnalogRow(r), rows.numbers.analog[r],
+                                false, names));
   const nlohmann::ordered_json document{{"format", kExportJsonFormat},
                                         {"version", kExportJsonVersion},
                                         {"digital", std::move(digital)},

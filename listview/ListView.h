@@ -84,6 +84,7 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   bool ShowDigital() const override { return m_showDigital; }
   void PushUndo(const std::string& label) override;
   void DropUndo() override;
+  void RevertToUndoStep() override;
   void RefreshWithRenumber() override { Refresh(true); }
   void RefreshKeepingNumbers() override { Refresh(false); }
   IReporter& Reporter() override { return *m_reporter; }
@@ -292,6 +293,9 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   // Whether the list differs from what is stored; an undo or redo step gives back the
   // state its list had.
   bool m_modified = false;
+  // The list was opened as modified: it wants saving, which would drop text the person
+  // wrote in it, so that was left to the person. Cleared by the next save.
+  bool m_loadedModified = false;
   NameCodec m_names;
 
   CutBuffers m_cut;

@@ -7,6 +7,7 @@
 #include "base/ListLimits.h"
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
+#include "database/ListFill.h"
 #include "editing/NewChannel.h"
 #include "listview/ListView.h"
 #include "listview/NullChannels.h"
@@ -116,6 +117,12 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
   const int last = LastVisibleRow();
   if (key != ViewKey::F2 && rows.empty()) return false;
   const bool digital = m_showDigital;
+  // Null channels, a new channel and pasted channels take room in the receiver: these
+  // operations keep their result, and say so when the list no longer fits it.
+  const bool grows = key == ViewKey::Insert || key == ViewKey::F2 || key == ViewKey::F4;
+  const std::optional<ListFill> before = grows ? std::optional(FillOfList(m_fields)) : std::nullopt;
+  // The rows a new channel or a paste brought, shown selected after the refresh.
+  std::vector<int> touched;
 
   switch (key) {
     case ViewKey::Delete:
@@ -141,13 +148,11 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
       // It becomes the last of its section (the service-ID channels, or the analog ones),
       // which may be far down the list: it is shown selected.
       const Section kind = digital ? Section::DigitalChannel : Section::AnalogTp;
-      const size_t before = SectionLocator(m_fields)[kind].Records();
+      const size_t records = SectionLocator(m_fields)[kind].Records();
       CreateNewChannel(*this, *m_dialogs);
-      const size_t after = SectionLocator(m_fields)[kind].Records();
-      if (after == before) break;
-      Refresh(true);
-      ShowRows({static_cast<int>(after) - 1});
-      return true;
+      if (const size_t now = SectionLocator(m_fields)[kind].Records(); now > records)
+        touched = {static_cast<int>(now) - 1};
+      break;
     }
     case ViewKey::F3:
       PushUndo("Cut Channel");
@@ -162,11 +167,8 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
       PushUndo("Paste Channel");
       if (!PasteRows(rows[0], digital)) return false;
       // The pasted rows take the place of the selected one, which follows them.
-      Refresh(true);
-      std::vector<int> pasted(static_cast<size_t>(added));
-      for (long i = 0; i < added; ++i) pasted[static_cast<size_t>(i)] = rows[0] + static_cast<int>(i);
-      ShowRows(pasted);
-      return true;
+      for (long i = 0; i < added; ++i) touched.push_back(rows[0] + static_cast<int>(i));
+      break;
     }
     case ViewKey::Enter:
     case ViewKey::Other:
@@ -174,9 +176,14 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
   }
 
   Refresh(true);
-  if (last - 1 >= 0) m_control->EnsureVisible(std::min(last - 1, m_control->ItemCount() - 1));
-  // The selection stays where it was on screen (in a filtered list, among the rows shown).
-  if (!rows.empty() && firstShown < m_control->ItemCount()) m_control->SelectAndFocus(firstShown);
+  if (!touched.empty()) {
+    ShowRows(touched);
+  } else {
+    if (last - 1 >= 0) m_control->EnsureVisible(std::min(last - 1, m_control->ItemCount() - 1));
+    // The selection stays where it was on screen (in a filtered list, among the rows shown).
+    if (!rows.empty() && firstShown < m_control->ItemCount()) m_control->SelectAndFocus(firstShown);
+  }
+  if (before) WarnWhenNoLongerFits(*before, m_fields, *m_reporter);
   return true;
 }
 

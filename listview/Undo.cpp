@@ -34,13 +34,21 @@ void CLumoscopeListView::DropUndo() {
   if (const std::optional<bool> modified = m_undo.Drop()) m_modified = *modified;
 }
 
+void CLumoscopeListView::RevertToUndoStep() {
+  std::optional<UndoRing::Step> step = m_undo.TakeBack();
+  if (!step) return;
+  // The display was not refreshed since the step: it still shows this list.
+  m_fields = std::move(step->fields);
+  m_modified = step->modified;
+}
+
 void CLumoscopeListView::ResetUndo() {
   m_undo.Clear();
-  m_modified = false;
+  m_modified = m_loadedModified;
 }
 
 void CLumoscopeListView::MarkClean() {
-  m_modified = false;
+  m_modified = m_loadedModified = false;
   // Every remembered step now differs from what is stored.
   m_undo.MarkAllModified();
 }

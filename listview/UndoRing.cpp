@@ -43,17 +43,31 @@ void UndoRing::Push(std::string label, const std::vector<std::string>& fields, b
   undo_.push_back(Store(std::move(label), fields, modified, std::move(place)));
 }
 
-std::optional<bool> UndoRing::Drop() {
+std::optional<UndoRing::Stored> UndoRing::PopNewest() {
   if (undo_.empty()) return std::nullopt;
-  const bool modified = undo_.back().modified;
+  Stored newest = std::move(undo_.back());
   undo_.pop_back();
   if (setAside_) {
     redo_ = std::move(setAside_->redo);
     if (setAside_->pushedOut) undo_.push_front(std::move(*setAside_->pushedOut));
   }
   ForgetSetAside();
+  return newest;
+}
+
+std::optional<bool> UndoRing::Drop() {
+  const std::optional<Stored> newest = PopNewest();
   EmptyPoolWhenUnused();
-  return modified;
+  if (!newest) return std::nullopt;
+  return newest->modified;
+}
+
+std::optional<UndoRing::Step> UndoRing::TakeBack() {
+  std::optional<Stored> newest = PopNewest();
+  if (!newest) return std::nullopt;
+  Step step = Restore(std::move(*newest));
+  EmptyPoolWhenUnused();
+  return step;
 }
 
 std::optional<UndoRing::Step> UndoRing::Undo(const std::vector<std::string>& current, bool modified,

@@ -53,6 +53,8 @@ class UndoRing {
   // nothing after all. The ring is as it was before that Push. Gives the step's modified
   // state; nothing when there is no step.
   std::optional<bool> Drop();
+  // The same for an edit refused after it changed the list: gives the step, to be restored.
+  std::optional<Step> TakeBack();
   // The newest step, to be restored; `current` (the list it replaces, whether that was
   // modified, and where the person is in it) becomes the newest redo step under the
   // step's label.
@@ -87,6 +89,8 @@ class UndoRing {
   };
 
   Stored Store(std::string label, const std::vector<std::string>& fields, bool modified, Place place);
+  // Takes the newest step off and brings back what its Push set aside.
+  std::optional<Stored> PopNewest();
   Step Restore(Stored&& stored) const;
   void ForgetOldest();
   void ForgetSetAside();

@@ -117,7 +117,9 @@ TEST(ChannelExport, JsonParsesWithOneObjectPerChannel) {
   EXPECT_EQ(json["digital"][3]["video_pid"], "100");
   // The kind, the joined row's columns and the program number.
   EXPECT_EQ(json["digital"][0].size(), 2u + kDigitalRowWidth);
-  EXPECT_EQ(json["analog"][0].size(), 1u + kAnalogRowWidth);
+  // Every object says its kind, the analog ones too.
+  EXPECT_EQ(json["analog"][0].size(), 2u + kAnalogRowWidth);
+  EXPECT_EQ(json["analog"][0]["kind"], "analog");
   EXPECT_EQ(json["analog"][0]["satellite_name"], "Sat, \"One\"");
 }
 

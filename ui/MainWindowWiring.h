@@ -80,6 +80,7 @@ class MainWindowWiring : public QObject {
   bool coloursApplied_ = false;
   bool updatePending_ = false;
   bool statusPending_ = false;
+  bool fillStale_ = true;  // the list changed since its fill was last shown
 };
 
 }  // namespace lumoscope::ui
