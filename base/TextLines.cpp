@@ -30,12 +30,13 @@ TextLineSplitter::Status TextLineSplitter::Next(std::string_view& line) {
   return Status::Line;
 }
 
-PreparedLines::PreparedLines(std::string_view data) {
+PreparedLines::PreparedLines(std::string_view data) : data_(data) {
   text_.reserve(data.size());
   TextLineSplitter splitter(data);
   std::string_view line;
   std::vector<std::pair<size_t, size_t>> places;  // offset and length in text_
   for (int number = 1;; ++number) {
+    const size_t from = splitter.Position();
     const TextLineSplitter::Status status = splitter.Next(line);
     if (status == TextLineSplitter::Status::End) break;
     // Each line is prepared where it lands, at the end of the text.
@@ -48,7 +49,10 @@ PreparedLines::PreparedLines(std::string_view data) {
     }
     const std::string_view prepared = std::string_view(text_).substr(start);
     places.emplace_back(start, prepared.size());
-    lines_.push_back({number, {}, IsSkippedLine(prepared)});
+    const size_t next = splitter.Position();
+    std::string_view raw = data.substr(from, next - from);
+    if (raw.ends_with('\n')) raw.remove_suffix(raw.ends_with("\r\n") ? 2 : 1);
+    lines_.push_back({number, {}, IsSkippedLine(prepared), raw, next});
   }
   // Only now does the text stay where it is.
   for (size_t i = 0; i < lines_.size(); ++i)

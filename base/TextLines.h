@@ -51,8 +51,11 @@ class PreparedLines {
     int number = 0;         // counting every line of the file from 1
     std::string_view text;  // without its line end
     bool skipped = false;   // IsSkippedLine
+    std::string_view raw;   // the line as it stands in the file, without its line end
+    size_t next = 0;        // where the next line starts in the file
   };
 
+  // `data` must outlive the object: the raw lines point into it.
   explicit PreparedLines(std::string_view data);
   // The lines point into the object's own text.
   PreparedLines(const PreparedLines&) = delete;
@@ -61,8 +64,11 @@ class PreparedLines {
   const std::vector<Line>& Lines() const { return lines_; }
   // The number of the line that could not be prepared; 0 when every line was.
   int RefusedLine() const { return refused_; }
+  // The file's bytes after a line.
+  std::string_view After(const Line& line) const { return data_.substr(line.next); }
 
  private:
+  std::string_view data_;
   std::string text_;  // the prepared lines, one after another
   std::vector<Line> lines_;
   int refused_ = 0;

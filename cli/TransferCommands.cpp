@@ -5,6 +5,8 @@
 #include <string>
 
 #include "base/DerivedNames.h"
+#include "base/Interruption.h"
+#include "cli/BatchList.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
 #include "database/ListDB.h"
@@ -33,14 +35,26 @@ void AddLinkOptions(CLI::App& cmd, LinkArgs& args) {
   cmd.add_flag("--trace", args.trace, "write every byte on the line to stderr as hex and ASCII");
 }
 
+// Ctrl+C or SIGTERM stops a transfer the way the window's Cancel does: the port
+// released within a second, nothing written.
+class InterruptionCancel final : public ITransferCancel {
+ public:
+  void Begin() override {}
+  void End() override {}
+  bool Poll() override { return Requested(); }
+  bool Requested() const override { return Interruption() != 0; }
+};
+
 // The options and link factory of one transfer.
 struct Link {
   AppOptions options;
   PosixLinkFactory factory;
+  InterruptionCancel cancel;
   std::unique_ptr<HexDumpTrace> trace;
 };
 
 void SetUpLink(const LinkArgs& args, Link& link) {
+  link.factory.SetCancel(&link.cancel);
   link.options.portNumber = args.port;
   if (!args.device.empty()) {
     link.options.portNumber = 1;
@@ -86,6 +100,8 @@ int Download(const LinkArgs& args, const std::string& image) {
 
 int Upload(const LinkArgs& args, const std::string& out) {
   ConsoleReporter reporter;
+  // A list given to be replaced is treated as the editing commands treat one.
+  if (!out.empty() && RefusedAsReadOnly(out, reporter)) return kExitFailure;
   Link link;
   SetUpLink(args, link);
   CListDB db(reporter, link.options);
@@ -93,7 +109,7 @@ int Upload(const LinkArgs& args, const std::string& out) {
   const std::string path = out.empty() ? UploadFilePath() : out;
   const bool ok = UploadChannelListTo(db, path, UploadFolderPath());
   reporter.SetProgress(0, kProgressRemove);
-  if (ok) std::printf("%s\n", path.c_str());
+  if (ok) reporter.ShowMessage(path + "\n");
   return ok ? kExitSuccess : kExitFailure;
 }
 

@@ -15,6 +15,7 @@
 #include "cli/BatchList.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
+#include "cli/ProgramOutput.h"
 #include "listview/ListDiff.h"
 #include "listview/ListTidy.h"
 #include "listview/OrderLike.h"
@@ -27,8 +28,6 @@ namespace {
 // lint and diff, as diff(1) does, keep 1 for their finding and say "trouble" with this.
 constexpr int kExitTrouble = kExitUsage;
 
-constexpr const char* kOutputFailed = "The report could not be written to the standard output: %s";
-
 bool Print(const std::string& text, IReporter& reporter) {
   if (const int failed = WriteAll(STDOUT_FILENO, text); failed != 0) {
     reporter.MessageBox(Format(kOutputFailed, std::strerror(failed)));
@@ -38,20 +37,24 @@ bool Print(const std::string& text, IReporter& reporter) {
 }
 
 // An edit that is first worked out on a copy: when it would change nothing, its report
-// is printed and the list is neither locked nor written.
+// is printed and the list is neither locked nor written. The edit gives its report, or
+// nothing when it was refused (the person has been told why).
 template <typename Preview, typename Edit>
 int EditIfChanged(const std::string& path, const AppOptions& options, const Preview& changes,
                   const Edit& edit) {
   ConsoleReporter reporter;
+  if (RefusedAsReadOnly(path, reporter)) return kExitFailure;
   const std::optional<std::vector<std::string>> fields = LoadOtherList(path, options, reporter);
   if (!fields) return kExitFailure;
   if (std::optional<std::string> unchanged = changes(*fields)) {
     reporter.ShowMessage(*unchanged);
+    reporter.ShowMessage(Format(kListUnchangedMessage, path.c_str()));
     return kExitSuccess;
   }
   return EditList(path, options, [&](CLumoscopeListView& view) {
-    view.Reporter().ShowMessage(edit(view));
-    return true;
+    const std::optional<std::string> report = edit(view);
+    if (report) view.Reporter().ShowMessage(*report);
+    return report.has_value();
   });
 }
 
@@ -74,7 +77,11 @@ int Order(const OrderArgs& a) {
         if (report.changed) return std::nullopt;
         return OrderReportText(report);
       },
-      [&](CLumoscopeListView& view) { return OrderReportText(OrderLike(view, *reference)); });
+      [&](CLumoscopeListView& view) -> std::optional<std::string> {
+        const OrderLikeReport report = OrderLike(view, *reference);
+        if (report.refused) return std::nullopt;
+        return OrderReportText(report);
+      });
 }
 
 int Tidy(const TidyChoice& choice, const std::string& path, const ListReading& reading) {
@@ -87,9 +94,9 @@ int Tidy(const TidyChoice& choice, const std::string& path, const ListReading& r
         if (!plan.Empty()) return std::nullopt;
         return TidyReportText(plan);
       },
-      [&](CLumoscopeListView& view) {
+      [&](CLumoscopeListView& view) -> std::optional<std::string> {
         const TidyPlan plan = PlanTidy(view.Fields(), choice, names);
-        TidyUp(view, plan);
+        if (!TidyUp(view, plan)) return std::nullopt;
         return TidyReportText(plan);
       });
 }
@@ -160,8 +167,8 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
       "tidy", "Remove what lint finds: say which of duplicates, unused transponders and null channels");
   tidyCommand->add_flag(
       "--duplicates", tidy->duplicates,
-      "Channels the list has twice (same satellite, frequency, polarisation and service ID or "
-      "PIDs); the first one stays");
+      "Channels the list has twice (everything of theirs that reaches the receiver's image the same); the "
+      "first one stays");
   tidyCommand->add_flag("--unused-transponders", tidy->unusedTransponders,
                         "Transponders no channel uses (once the other removals are done)");
   tidyCommand->add_flag("--null-channels", tidy->nullChannels,
@@ -177,10 +184,13 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
   auto diff = std::make_shared<DiffArgs>();
   CLI::App* diffCommand = app.add_subcommand(
       "diff",
-      "Compare two lists: channels added, removed, renamed, moved (number changed) and retuned (the same "
-      "service "
-      "and name on another transponder, or another symbol rate; analog: another frequency, band or carrier); "
-      "exit 0 when equal, 1 when they differ, 2 on usage errors or a list that cannot be read");
+      "Compare two lists by what reaches the receiver's image: channels added, removed, renamed, moved "
+      "(number "
+      "changed), retuned (the same service and name on another transponder, or another symbol rate; analog: "
+      "another frequency, band or carrier) and changed (any other field, named with both values), and "
+      "satellites, satellite names and unused transponders; exit 0 when equal, 1 when they differ, 2 on "
+      "usage "
+      "errors or a list that cannot be read");
   diffCommand->add_option("--format", diff->format, "text or json")->check(CLI::IsMember({"text", "json"}));
   AddListReadingOptions(*diffCommand, diff->reading);
   diffCommand->add_option("A", diff->first, "The first list's text file")->required();

@@ -6,6 +6,7 @@
 #include "base/Keywords.h"
 #include "base/RecordFields.h"
 #include "base/TextLines.h"
+#include "database/ImageLayout.h"
 #include "database/ReaderMessages.h"
 
 namespace lumoscope {
@@ -110,14 +111,19 @@ TextReader::Step TextReader::Header(std::string_view line) {
     return Step::Fail;
   }
   section_ = *found;
+  if (image_) {
+    const HeaderMarkers markers = MarkersAtHeader(*found, settings_.normal);
+    if (markers.end) image_->EndMarker();
+    if (markers.start) image_->StartMarker();
+  }
   switch (*found) {
     case Section::SatNameList:
+    case Section::DigitalTp:
       break;
     case Section::Satellite:
       counters_.satellites = 0;
       satMap_.fill(0);
       satUnusable_.fill(true);
-      if (image_) image_->StartMarker();
       if (nameCount_ != settings_.maxSatellites) {
         reporter_.MessageBox(Format(msg::kSatNameCount, settings_.maxSatellites, lineNumber_));
         return Step::Fail;
@@ -125,29 +131,15 @@ TextReader::Step TextReader::Header(std::string_view line) {
       break;
     case Section::AnalogTp:
       if (settings_.splitList) tvProgram_ = radioProgram_ = 0;
-      NextBlock();
-      break;
-    case Section::DigitalTp:
-      NextBlock();
       break;
     case Section::DigitalChannel:
       counters_.digitalServices = 0;
-      NextBlock();
       break;
     case Section::PidChannel:
-      if (!settings_.normal) {
-        counters_.digitalServices = 0;
-        NextBlock();
-      }
+      if (!settings_.normal) counters_.digitalServices = 0;
       break;
   }
   return Step::Continue;
-}
-
-void TextReader::NextBlock() {
-  if (!image_) return;
-  image_->EndMarker();
-  image_->StartMarker();
 }
 
 bool TextReader::Record(std::string_view line) {

@@ -56,9 +56,8 @@ class TextReader {
 
   bool Fail(const char* fmt);
   bool FailNameLength(const char* fmt);
+  // Follows a section header: its markers into the image, the counters it resets.
   Step Header(std::string_view line);
-  // Ends the current block of the image and starts the next one.
-  void NextBlock();
   bool Record(std::string_view line);
   bool NameListLine(std::string_view line);
   bool SatelliteLine(std::string_view line);

@@ -69,26 +69,31 @@ std::optional<std::string> CheckAudioFrequency(const std::string& value, const c
   return std::nullopt;
 }
 
-std::optional<std::string> CheckName(const std::string& value, const char* field) {
+std::optional<std::string> CheckName(const std::string& value, const char* field, NamePlace place) {
+  if (value.empty()) return Format("%s must not be empty: the list cannot store an empty name.", field);
   if (value.size() > kMaxNameLength) return Format("%s must be at most 13 characters long.", field);
   if (value.find('"') != std::string::npos) return Format("%s must not contain double quotes.", field);
   if (std::any_of(value.begin(), value.end(),
                   [](char c) { return std::iscntrl(static_cast<unsigned char>(c)); }))
     return Format("%s must not contain tabs or other control characters.", field);
-  std::string readBack = value;
-  std::replace(readBack.begin(), readBack.end(), '~', ' ');
-  if (IsSectionMarker(readBack))
+  if (value.find('~') != std::string::npos)
+    return Format("%s must not contain \"~\": the list reads it back as a blank; type a blank instead.",
+                  field);
+  if (place == NamePlace::SatelliteLine && value.find('#') != std::string::npos)
+    return Format("%s must not contain \"#\": on a satellite's line the rest from \"#\" on is a comment.",
+                  field);
+  if (IsSectionMarker(value))
     return Format("%s must not be \"%s\": that text marks a section of the channel list.", field,
-                  readBack.c_str());
+                  value.c_str());
   return std::nullopt;
 }
 
 std::optional<std::string> CheckTypedName(const std::string& typed, const char* field, const NameCodec& names,
-                                          std::string* stored) {
+                                          std::string* stored, NamePlace place) {
   std::string problem;
   const std::optional<std::string> bytes = names.Encode(typed, problem);
   if (!bytes) return Format("%s cannot be stored: %s.", field, problem.c_str());
-  if (auto p = CheckName(*bytes, field)) return p;
+  if (auto p = CheckName(*bytes, field, place)) return p;
   if (stored != nullptr) *stored = *bytes;
   return std::nullopt;
 }

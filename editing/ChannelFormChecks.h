@@ -21,14 +21,20 @@ std::optional<std::string> CheckServiceId(const std::string& value);            
 std::optional<std::string> CheckByte(const std::string& value, const char* field);  // 0 to 255
 std::optional<std::string> CheckPid(const std::string& value, const char* field);   // 0 to 8191
 std::optional<std::string> CheckAudioFrequency(const std::string& value, const char* field);  // d.dd
-// A stored name: at most 13 characters, no double quote or control character, and, as it
-// reads back after a save (where "~" becomes a blank), none of the section markers.
-std::optional<std::string> CheckName(const std::string& value, const char* field);
+// Where a name stands in the text file: on a satellite's line the reader takes
+// everything from a "#" on as a comment.
+enum class NamePlace { Record, SatelliteLine };
+
+// A stored name as the list can hold it: 1 to 13 characters (an empty name reads back as
+// "--"), no double quote or control character, no "~" (it reads back as a blank), no "#"
+// on a satellite's line, and none of the section markers.
+std::optional<std::string> CheckName(const std::string& value, const char* field,
+                                     NamePlace place = NamePlace::Record);
 // A typed (UTF-8) name: every character must have its byte in the name encoding (the
 // refusal names the first that has none), and the bytes must pass CheckName. `stored`
 // receives the bytes when the name is fine.
 std::optional<std::string> CheckTypedName(const std::string& typed, const char* field, const NameCodec& names,
-                                          std::string* stored = nullptr);
+                                          std::string* stored = nullptr, NamePlace place = NamePlace::Record);
 
 // All checks of a form, in the order of the dialog's fields; the first refusal wins. With
 // `shown`, the form a dialog was opened with to edit a channel, only the values that

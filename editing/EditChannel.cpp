@@ -7,6 +7,7 @@
 #include "base/Keywords.h"
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
+#include "database/ListFill.h"
 #include "editing/ChannelFormChecks.h"
 #include "editing/ChannelRecords.h"
 #include "editing/NewChannelSteps.h"
@@ -63,11 +64,16 @@ void Replace(std::vector<std::string>& fields, size_t first, std::vector<std::st
   for (size_t i = 0; i < record.size(); ++i) fields[first + i] = std::move(record[i]);
 }
 
-// Takes back the undo step when the dialog's OK left the list as it was.
-EditOutcome Finish(INewChannelHost& host, bool changed) {
+// Takes back the undo step when the dialog's OK left the list as it was, and the edit
+// when it took the list past the receiver's limits (`before`: the list's fill before it).
+EditOutcome Finish(INewChannelHost& host, bool changed, const ListFill& before) {
   if (!changed) {
     host.DropUndo();
     return EditOutcome::Unchanged;
+  }
+  if (!StillFits(before, host.Fields(), host.Reporter())) {
+    host.RevertToUndoStep();
+    return EditOutcome::Refused;
   }
   host.RefreshKeepingNumbers();
   return EditOutcome::Changed;
@@ -89,6 +95,7 @@ EditOutcome EditDigital(INewChannelHost& host, IChannelDialogs& dialogs, Section
   DigitalChannelForm form = shown;
   if (!dialogs.RunDigital(form, setup)) return EditOutcome::Cancelled;
   form.pid = shown.pid;
+  const ListFill fill = FillOfList(fields);
   host.PushUndo(kEditChannelUndoLabel);
 
   if (auto problem = CheckDigitalForm(form, names, &shown)) {
@@ -143,7 +150,7 @@ EditOutcome EditDigital(INewChannelHost& host, IChannelDialogs& dialogs, Section
   changed = changed || edited != before;
   const SectionLocator after(fields);  // a new transponder may have moved the channels
   Replace(fields, after[kind].At(recordNumber), std::move(edited));
-  return Finish(host, changed);
+  return Finish(host, changed, fill);
 }
 
 EditOutcome EditAnalog(INewChannelHost& host, IChannelDialogs& dialogs, size_t first) {
@@ -156,6 +163,7 @@ EditOutcome EditAnalog(INewChannelHost& host, IChannelDialogs& dialogs, size_t f
   const AnalogChannelForm shown = AnalogFormOf(fields, sections, first, names);
   AnalogChannelForm form = shown;
   if (!dialogs.RunAnalog(form, setup)) return EditOutcome::Cancelled;
+  const ListFill fill = FillOfList(fields);
   host.PushUndo(kEditChannelUndoLabel);
 
   if (auto problem = CheckAnalogForm(form, names, &shown)) {
@@ -174,7 +182,7 @@ EditOutcome EditAnalog(INewChannelHost& host, IChannelDialogs& dialogs, size_t f
                 AnalogRecordOf(form, index, sat, blank, names));
   const bool changed = !std::equal(edited.begin(), edited.end(), record);
   Replace(fields, first, std::move(edited));
-  return Finish(host, changed);
+  return Finish(host, changed, fill);
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ enum class EditOutcome {
   Changed,    // one undo step, the view refreshed
   Unchanged,  // OK with the values as they were: no undo step
   Cancelled,  // the dialog or the "REPLACE" question was cancelled
-  Refused,    // a value was refused; the person was told the field and the reason
+  Refused,    // a value was refused, or the list would no longer fit the receiver; the
+              // person was told why, and the list is as it was
 };
 
 // Edits the channel whose record starts at `first` of the working list (a CHANNEL,

@@ -7,6 +7,7 @@
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
 #include "base/SectionLocator.h"
+#include "database/ListFill.h"
 #include "editing/ChannelFormChecks.h"
 
 namespace lumoscope {
@@ -22,7 +23,7 @@ constexpr std::array<FieldRule, RecordWidth(Section::SatNameList)> kSatNameRules
 
 constexpr std::array<FieldRule, RecordWidth(Section::Satellite)> kSatelliteRules{{
     {field::kIndex, "index", "Index", K::Index},
-    {field::kSatName, "name", "SAT Name", K::Name},
+    {field::kSatName, "name", "SAT Name", K::SatelliteName},
     {field::kSatBlank, "blank", "BLANK", K::Keyword, kYesNo},
     {field::kSatLnbHigh, "lnb-lo-high", "LNB_LO Hi", K::TuningDigits},
     {field::kSatLnbLow, "lnb-lo-low", "LNB_LO Lo", K::TuningDigits},
@@ -201,7 +202,7 @@ const char* FieldEditUndoLabel(Section section) {
 }
 
 std::string ShownValue(const FieldRule& rule, const std::string& stored, const NameCodec& names) {
-  if (rule.kind == FieldKind::Name) return names.Decode(stored);
+  if (rule.kind == FieldKind::Name || rule.kind == FieldKind::SatelliteName) return names.Decode(stored);
   if (rule.kind == FieldKind::Degree) {
     std::string value = stored;
     return DegreeToDisplay(value, true).value_or(stored);
@@ -219,9 +220,11 @@ std::optional<std::string> StoredValue(const std::vector<std::string>& fields, c
     case FieldKind::Index:
       refusal = Format("%s cannot be changed: other records refer to it, or the list numbers it.", label);
       break;
-    case FieldKind::Name: {
+    case FieldKind::Name:
+    case FieldKind::SatelliteName: {
       std::string stored;
-      refusal = CheckTypedName(typed, label, names, &stored);
+      refusal = CheckTypedName(typed, label, names, &stored,
+                               rule.kind == FieldKind::Name ? NamePlace::Record : NamePlace::SatelliteLine);
       if (!refusal) return stored;
       break;
     }
@@ -282,10 +285,17 @@ bool SetRecordField(INewChannelHost& host, Section section, size_t record, const
   }
   std::string& cell = fields[span.At(record, rule.field)];
   if (*stored == cell) return true;
+  // Another satellite, a blank flag or a service type can take the list past the
+  // receiver's limits.
+  const ListFill before = FillOfList(fields);
   host.PushUndo(FieldEditUndoLabel(section));
   if (section == Section::DigitalTp && rule.field == field::kTpSat)
     MoveChannelsAlong(fields, fields[span.At(record, field::kIndex)], cell, *stored);
   cell = *stored;
+  if (!StillFits(before, fields, host.Reporter())) {
+    host.RevertToUndoStep();
+    return false;
+  }
   host.RefreshKeepingNumbers();
   return true;
 }

@@ -22,6 +22,7 @@ namespace lumoscope {
 enum class FieldKind {
   Index,           // the record's own index: read-only
   Name,            // a name in the name encoding, at most 13 characters
+  SatelliteName,   // the same on a satellite's line, where "#" starts a comment
   TuningDigits,    // 4 or 5 digits: frequencies, symbol rates, LNB oscillators
   Keyword,         // one of the field's words
   Byte,            // 0 to 255
@@ -66,7 +67,8 @@ std::optional<std::string> StoredValue(const std::vector<std::string>& fields, c
 
 // Sets one field of record `record` of a section to a typed value, as one undo step, and
 // refreshes the view (numbers kept). A refused value changes nothing: the person is told
-// the field and the reason, and the result is false. An unchanged value is no edit (true,
+// the field and the reason (or the receiver's limit the list would pass), and the result
+// is false. An unchanged value is no edit (true,
 // no undo step). A digital transponder given another satellite takes the channels on it
 // along, in the same step: the receiver looks a channel's transponder up on the channel's
 // own satellite.

@@ -19,6 +19,9 @@ class INewChannelHost {
   virtual bool ShowDigital() const = 0;            // m_showDigital
   virtual void PushUndo(const std::string& label) = 0;
   virtual void DropUndo() = 0;
+  // The list as the last PushUndo recorded it, and that step taken back: an edit refused
+  // after it had changed the list leaves it, and its undo steps, as they were.
+  virtual void RevertToUndoStep() = 0;
   // Renumber, BuildChannelTables, FillList.
   virtual void RefreshWithRenumber() = 0;
   // BuildChannelTables, FillList: an edit in place keeps every number.

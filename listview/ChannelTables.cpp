@@ -131,6 +131,7 @@ void CLumoscopeListView::BuildChannelTables() {
   JoinChannelTables(m_fields, m_digitalRows, m_analogRows);
   m_tableSections.emplace(m_fields);
   m_tablesStale = false;
+  m_programNumbers = NumberPrograms(m_fields, m_digitalRows, m_analogRows);
   ++m_tablesGeneration;
   // Built anew after a change nobody described: the undo steps' copy of the list is
   // taken from the strings again at the next step.

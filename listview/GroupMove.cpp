@@ -117,7 +117,7 @@ void CLumoscopeListView::Drop(ClientPoint point) {
     moved = FieldsSplice{low, high - low, high - low};
   };
   if (rows.size() < 2) {
-    PushUndo("Move Channel");
+    PushUndo(kMoveUndoLabel);
     note(MoveRecordInPlace(from, drop));
     if (!moved) DropUndo();
   } else {

@@ -54,7 +54,6 @@ class IListControl {
   // Changes to the rows in place of a refill, for the rows an edit changed. What they
   // leave is what a refill would show; like a refill, they start with ClearSelection (no
   // row selected, none focused).
-  virtual void ClearSelection() = 0;
   // Removes `count` rows from `row` on.
   virtual void DeleteItems(int row, int count) = 0;
   // Inserts `count` rows with empty cells before `row`; their icons and texts follow.
@@ -67,6 +66,9 @@ class IListControl {
   virtual int CountPerPage() const = 0;  // rows that fit in the client area
   virtual bool IsSelected(int row) const = 0;
   virtual void SelectAndFocus(int row) = 0;
+  // No row selected. A refill starts with none; an edit that shows the rows it touched
+  // clears the selection first in any case.
+  virtual void ClearSelection() {}
   virtual RowRect ItemRect(int row) const = 0;
   virtual void EnsureVisible(int row) = 0;
 

@@ -1,12 +1,11 @@
 #include "listview/ListTidy.h"
 
-#include <functional>
-#include <set>
 #include <unordered_map>
 
 #include "base/FieldConversions.h"
 #include "base/NameText.h"
 #include "base/Reporter.h"
+#include "database/ListFill.h"
 #include "editing/NewChannelHost.h"
 
 namespace lumoscope {
@@ -26,7 +25,7 @@ Analysis Analyse(const std::vector<std::string>& fields, const NameCodec& names)
   for (size_t i = 0; i < a.list.channels.size(); ++i) {
     const ChannelEntry& c = a.list.channels[i];
     if (c.null) continue;
-    const auto [it, isFirst] = first.emplace(IdentityKey(c), &c);
+    const auto [it, isFirst] = first.emplace(ImageKey(c), &c);
     if (!isFirst) a.duplicateOf[i] = it->second;
   }
   return a;
@@ -42,22 +41,13 @@ std::string TransponderLine(const TransponderEntry& tp) {
                 tp.polarization.c_str());
 }
 
-// The transponders no digital channel refers to, leaving out the channels `gone` names.
-// An index counts as referred to by its text and by its value ("07" and "7"), as the
-// list view looks transponders up by the one and the compiler by the other.
+// The transponders no digital channel refers to, leaving out the channels `gone` marks.
 std::vector<const TransponderEntry*> UnusedTransponders(const ListChannels& list,
-                                                        const std::function<bool(size_t)>& gone) {
-  std::set<std::string> texts;
-  std::set<long> values;
-  for (size_t i = 0; i < list.channels.size(); ++i) {
-    const ChannelEntry& c = list.channels[i];
-    if (!c.Digital() || gone(i)) continue;
-    texts.insert(Trimmed(c.transponder));
-    values.insert(DecimalValue(c.transponder));
-  }
+                                                        const std::vector<bool>& gone) {
+  const std::vector<bool> used = TranspondersInUse(list, gone);
   std::vector<const TransponderEntry*> unused;
-  for (const TransponderEntry& tp : list.transponders)
-    if (!texts.contains(Trimmed(tp.index)) && !values.contains(DecimalValue(tp.index))) unused.push_back(&tp);
+  for (size_t t = 0; t < list.transponders.size(); ++t)
+    if (!used[t]) unused.push_back(&list.transponders[t]);
   return unused;
 }
 
@@ -95,16 +85,19 @@ ListFindings FindListProblems(const std::vector<std::string>& fields, const Name
     if (a.duplicateOf[i] != nullptr) findings.duplicates.push_back(DuplicateLine(c, *a.duplicateOf[i]));
     if (c.null) (c.Digital() ? findings.nullChannels : findings.nullAnalogChannels).push_back(c.number);
   }
-  for (const TransponderEntry* tp : UnusedTransponders(a.list, [](size_t) { return false; }))
+  for (const TransponderEntry* tp : UnusedTransponders(a.list, {}))
     findings.unusedTransponders.push_back(TransponderLine(*tp));
   findings.sameNames = SameNameLines(a);
+  for (const FillFigure& figure : FillOfList(fields).Figures())
+    if (!figure.Fits()) findings.overLimits.push_back(FigureText(figure));
   return findings;
 }
 
 std::string FindingsText(const ListFindings& f) {
   if (f.Clean())
     return "No duplicates, unused transponders, repeated names on a transponder or null channels.\n";
-  std::string text = ReportBlock("Duplicates", f.duplicates.size(), f.duplicates);
+  std::string text = ReportBlock("Does not fit the receiver", f.overLimits.size(), f.overLimits);
+  text += ReportBlock("Duplicates", f.duplicates.size(), f.duplicates);
   text += ReportBlock("Transponders no channel uses", f.unusedTransponders.size(), f.unusedTransponders);
   text += ReportBlock("Same name on one transponder", f.sameNames.size(), f.sameNames);
   std::vector<std::string> nullLines;
@@ -131,7 +124,7 @@ TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choi
     plan.channels.push_back({{c.first, RecordWidth(c.section)}, std::move(line), null});
   }
   if (choice.unusedTransponders) {
-    for (const TransponderEntry* tp : UnusedTransponders(a.list, [&gone](size_t i) { return gone[i]; }))
+    for (const TransponderEntry* tp : UnusedTransponders(a.list, gone))
       plan.transponders.push_back(
           {{tp->first, RecordWidth(Section::DigitalTp)}, TransponderLine(*tp) + ": no channel uses it"});
   }
@@ -147,8 +140,15 @@ void ApplyTidy(std::vector<std::string>& fields, const TidyPlan& plan) {
 
 bool TidyUp(INewChannelHost& host, const TidyPlan& plan) {
   if (plan.Empty()) return false;
+  const ListFill before = FillOfList(host.Fields());
   host.PushUndo(kTidyUndoLabel);
   ApplyTidy(host.Fields(), plan);
+  // Removing records never fills the receiver more; the rule of every edit holds all the
+  // same.
+  if (!StillFits(before, host.Fields(), host.Reporter())) {
+    host.RevertToUndoStep();
+    return false;
+  }
   host.RefreshWithRenumber();
   return true;
 }

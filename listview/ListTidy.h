@@ -1,9 +1,11 @@
 #pragma once
 // Keeping a list in shape: what a rescan or years of edits leave behind. Duplicates are
-// channels the list has twice (the same satellite, transponder frequency and
-// polarisation, and service ID; PID channels the same PIDs; analog channels the same
-// satellite, frequency and polarisation); the first one in the list is the original.
-// Transponders that no channel uses only cost room in the receiver's tables. Channels of
+// channels the list has twice: everything of theirs that reaches the receiver's image is
+// the same (ImageKey: satellite, transponder and tuning, service ID or PIDs, name, type
+// and the rest; analog channels their frequency, audio carriers, name and every other
+// field); the first one in the list is the original.
+// Transponders that no channel uses only cost room in the receiver's tables. A list that
+// does not fit the receiver is reported with each figure past its limit. Channels of
 // one transponder with the same name are mostly leftovers, but may be wanted (regional
 // variants), so they are only reported. Null channels are kept places in the receiver's
 // numbering that a technician pads on purpose: reported, and removed only when asked.
@@ -29,12 +31,14 @@ struct ListFindings {
   std::vector<std::string> sameNames;           // one line per group of channels
   std::vector<long> nullChannels;               // numbers of the digital null channels
   std::vector<long> nullAnalogChannels;         // numbers of the analog null channels
+  // The figures of the receiver's memory the list passes, each with its limit (ListFill).
+  std::vector<std::string> overLimits;
   // Something a tidy-up could remove.
   bool Removable() const {
     return !duplicates.empty() || !unusedTransponders.empty() || !nullChannels.empty() ||
            !nullAnalogChannels.empty();
   }
-  bool Clean() const { return !Removable() && sameNames.empty(); }
+  bool Clean() const { return !Removable() && sameNames.empty() && overLimits.empty(); }
 };
 
 // Names are decoded with `names` (for the lines of the report).
@@ -68,7 +72,7 @@ struct TidyPlan {
 TidyPlan PlanTidy(const std::vector<std::string>& fields, const TidyChoice& choice, const NameCodec& names);
 void ApplyTidy(std::vector<std::string>& fields, const TidyPlan& plan);
 // Applies the plan to the view's list in one undo step, renumbered and shown; false (and
-// no step) for an empty plan.
+// no step) for an empty plan, or when the list would no longer fit the receiver (told).
 bool TidyUp(INewChannelHost& host, const TidyPlan& plan);
 
 // "Removed 2 channels and 1 transponder:" and the plan's lines, the null channels as ranges

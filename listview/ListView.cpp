@@ -40,7 +40,10 @@ void CLumoscopeListView::SetNameEncoding(NameEncoding encoding) {
   if (encoding == m_names.Encoding()) return;
   m_names = NameCodec(encoding);
   ++m_tablesGeneration;  // the filter searches the names as decoded
-  if (IsLoaded()) FillList();
+  if (!IsLoaded()) return;
+  // The names read otherwise, and take another room.
+  m_control->FitColumns(false);
+  FillList();
 }
 
 bool CLumoscopeListView::IsLoaded() const {
@@ -62,8 +65,17 @@ bool CLumoscopeListView::Reload() {
   m_fields = std::move(loaded);
   MarkClean();
   // A list that may not be written is only being looked at: no automatic save, and no
-  // error boxes for it. An explicit Save still tells why it fails.
-  if (db.resaveFlag && IsWritableFile(db.FilePath())) m_document->Save();
+  // error boxes for it. An explicit Save still tells why it fails. Nor is a list saved at
+  // once when the save would drop what the person wrote in it (comments among the
+  // records): it is opened as modified, so the first save is the person's decision and
+  // the backup keeps the file as it was.
+  if (db.resaveFlag && IsWritableFile(db.FilePath())) {
+    if (db.saveLosesText) {
+      m_modified = m_loadedModified = true;
+    } else {
+      m_document->Save();
+    }
+  }
   db.resaveFlag = false;
   const bool isUpload = TrimmedUpper(db.FilePath()) == TrimmedUpper(m_uploadFilePath);
   m_document->SetWindowTitle(isUpload ? std::string(kUntitled) : kTitlePrefix + db.FilePath());
@@ -126,9 +138,9 @@ void CLumoscopeListView::FillChannelView() {
   const bool digital = m_showDigital;
   const int width = digital ? kDigitalRowWidth : kAnalogRowWidth;
   if (digital) {
-    FillColumns(kDigitalTitles.data(), m_digitalWidths.data(), width);
+    FillColumns(kDigitalTitles.data(), m_digitalWidths.data(), kDigitalViewColumns);
   } else {
-    FillColumns(kAnalogTitles.data(), m_analogWidths.data(), width);
+    FillColumns(kAnalogTitles.data(), m_analogWidths.data(), kAnalogViewColumns);
   }
   const std::vector<std::string>& rows = digital ? m_digitalRows : m_analogRows;
   const std::vector<int>& shown = m_filter.Shown();
@@ -136,7 +148,7 @@ void CLumoscopeListView::FillChannelView() {
     const int item = static_cast<int>(r);
     const std::string* row = rows.data() + static_cast<size_t>(shown[r]) * static_cast<size_t>(width);
     m_control->InsertItem(item, row[0], ChannelImage(row, digital));
-    FillChannelCells(item, row, digital);
+    FillChannelCells(item, static_cast<size_t>(shown[r]), digital);
   }
 }
 
@@ -144,8 +156,10 @@ int CLumoscopeListView::ChannelImage(const std::string* row, bool digital) {
   return row[digital ? kDigitalTypeColumn : kAnalogTypeColumn] == kTv ? kImageTv : kImageRadio;
 }
 
-void CLumoscopeListView::FillChannelCells(int item, const std::string* row, bool digital) {
+void CLumoscopeListView::FillChannelCells(int item, size_t fullRow, bool digital) {
   const int width = digital ? kDigitalRowWidth : kAnalogRowWidth;
+  const std::string* row =
+      (digital ? m_digitalRows : m_analogRows).data() + fullRow * static_cast<size_t>(width);
   // The columns that hold names: the channel's, its bouquet and its satellite's.
   const auto isName = [digital](int c) {
     return digital ? c == digitalcol::kName || c == digitalcol::kBouquet || c == digitalcol::kSatName
@@ -153,6 +167,8 @@ void CLumoscopeListView::FillChannelCells(int item, const std::string* row, bool
   };
   for (int c = 1; c < width; ++c)
     m_control->SetItemText(item, c, isName(c) ? m_names.Decode(row[c]) : row[c]);
+  const std::vector<int>& numbers = digital ? m_programNumbers.digital : m_programNumbers.analog;
+  m_control->SetItemText(item, width, ProgramNumberText(numbers[fullRow]));
 }
 
 // ---------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include "base/NameText.h"
 #include "base/Reporter.h"
+#include "database/ListFill.h"
 #include "editing/NewChannelHost.h"
 #include "listview/RecordMoves.h"
 
@@ -120,6 +121,12 @@ OrderLikeReport OrderLike(std::vector<std::string>& fields, const OrderReference
 OrderLikeReport OrderLike(INewChannelHost& host, const OrderReference& reference) {
   std::vector<std::string> fields = host.Fields();
   OrderLikeReport report = OrderLike(fields, reference, host.Names());
+  // Another order keeps every count of the receiver's image; the rule of every edit holds
+  // all the same.
+  if (report.changed && !StillFits(FillOfList(host.Fields()), fields, host.Reporter())) {
+    report.changed = false;
+    report.refused = true;
+  }
   if (report.changed) {
     host.PushUndo(kOrderLikeUndoLabel);
     host.Fields() = std::move(fields);

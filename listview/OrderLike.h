@@ -9,8 +9,9 @@
 // Matching, one reference entry to at most one channel:
 // - against another list, digital channels first by satellite, transponder and service
 //   ID (PID channels: their PIDs), then by satellite and service ID wherever it is
-//   tuned, then by name; analog channels by satellite, frequency and polarisation, then
-//   by name. Digital and analog channels are matched among their own kind.
+//   tuned, then by name; analog channels by satellite, frequency, polarisation, audio
+//   carriers and name, then without the name, then by name alone (ChannelIdentity).
+//   Digital and analog channels are matched among their own kind.
 // - against a file of names, by name: each name may place one digital and one analog
 //   channel, as the two are numbered apart.
 // Names match with case and blanks ignored.
@@ -31,6 +32,7 @@ struct OrderLikeReport {
   std::vector<std::string> notFound;        // its entries no channel matched
   size_t nullChannels = 0;                  // null channels that kept their places
   bool changed = false;
+  bool refused = false;  // the list would no longer fit the receiver (told); nothing changed
 };
 
 // Reorders the channel records of `fields`; the channel numbers are not rewritten.

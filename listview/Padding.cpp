@@ -7,6 +7,7 @@
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
 #include "database/ListDB.h"
+#include "database/ListFill.h"
 #include "listview/ListView.h"
 #include "listview/NullChannels.h"
 #include "transfer/SectionListWriter.h"
@@ -66,6 +67,7 @@ bool CLumoscopeListView::PadToHundreds() {
   const bool previousAvailable = m_padUndoAvailable;
   m_padSnapshot = m_fields;
   if (!IsLoaded()) return true;
+  const ListFill before = FillOfList(m_fields);
   // Besides its own revert, a padding is an undo step like any other change.
   PushUndo("Pad Channel");
 
@@ -93,6 +95,8 @@ bool CLumoscopeListView::PadToHundreds() {
   m_padUndoAvailable = true;
   BuildChannelTables();
   FillList();
+  // The padding keeps its result; a list past the receiver's limits is said at once.
+  WarnWhenNoLongerFits(before, m_fields, *m_reporter);
   return true;
 }
 

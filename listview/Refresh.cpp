@@ -124,12 +124,23 @@ bool CLumoscopeListView::RefreshInPlace(const FieldsChange& change) {
   for (const auto& [section, order] : change.orders)
     if (order.size() != sections[section].Records()) return false;
 
-  // The rows shown follow the tables when the control shows the channel view whole.
+  // The rows shown follow the tables when the control shows the channel view whole:
+  // what a table does, the control does after it.
   const bool digitalShown = m_showDigital;
   const size_t rowsShown =
       digitalShown ? m_digitalRows.size() / kDigitalRowWidth : m_analogRows.size() / kAnalogRowWidth;
   const bool control = ControlShowsChannelRows() && static_cast<size_t>(m_control->ItemCount()) == rowsShown;
-  if (control) m_control->ClearSelection();
+  struct ShownChange {
+    std::vector<int> order;  // a sort: the rows in their new order
+    size_t row = 0;          // otherwise `removed` rows from `row` gave way to `inserted`
+    size_t removed = 0;
+    size_t inserted = 0;
+  };
+  std::vector<ShownChange> shownChanges;
+  // The program numbers the rows shown had, kept in line with the rows; rows made anew
+  // are filled whole.
+  constexpr int kRowMadeAnew = -1;
+  std::vector<int> numbersShown = digitalShown ? m_programNumbers.digital : m_programNumbers.analog;
   const SectionSpan& channels = sections[Section::DigitalChannel];
   ChannelJoiner joiner(m_fields, sections);
 
@@ -153,39 +164,39 @@ bool CLumoscopeListView::RefreshInPlace(const FieldsChange& change) {
     const bool digital = t == 0;
     PermuteBlocks(digital ? m_digitalRows : m_analogRows, 0, digital ? kDigitalRowWidth : kAnalogRowWidth,
                   tableOrders[t]);
-    if (control && digital == digitalShown) m_control->MoveItems(tableOrders[t]);
+    if (digital != digitalShown) continue;
+    std::vector<int> numbers(numbersShown.size());
+    for (size_t r = 0; r < numbers.size(); ++r)
+      numbers[r] = numbersShown[static_cast<size_t>(tableOrders[t][r])];
+    numbersShown = std::move(numbers);
+    shownChanges.push_back({std::move(tableOrders[t]), 0, 0, 0});
   }
 
+  // The records an edit replaced: their rows made anew.
   for (size_t k = 0; k < kChannelSections.size(); ++k) {
+    if (!(*touched)[k]) continue;
     const Section section = kChannelSections[k];
     const bool digital = section != Section::AnalogTp;
     std::vector<std::string>& table = digital ? m_digitalRows : m_analogRows;
     const size_t width = digital ? kDigitalRowWidth : kAnalogRowWidth;
     // The PID rows follow the channel rows, as many as there are now.
     const size_t firstRow = section == Section::PidChannel ? channels.Records() : 0;
-    const bool shown = control && digital == digitalShown;
     const SectionSpan& span = sections[section];
-    if (!(*touched)[k]) continue;
     const RowsChange& c = *(*touched)[k];
     std::vector<std::string> rows;
     rows.reserve(c.inserted * width);
     for (size_t r = c.first; r < c.first + c.inserted; ++r) joiner.Append(rows, section, span.At(r));
     ReplaceRows(table, width, firstRow + c.first, c.removed, std::move(rows));
-    if (!shown) continue;
-    const int row = static_cast<int>(firstRow + c.first);
-    if (c.removed > c.inserted)
-      m_control->DeleteItems(row + static_cast<int>(c.inserted), static_cast<int>(c.removed - c.inserted));
-    if (c.inserted > c.removed)
-      m_control->InsertItems(row + static_cast<int>(c.removed), static_cast<int>(c.inserted - c.removed));
-    for (size_t r = firstRow + c.first; r < firstRow + c.first + c.inserted; ++r) {
-      const std::string* cells = table.data() + r * width;
-      m_control->SetItemImage(static_cast<int>(r), ChannelImage(cells, digital));
-      m_control->SetItemText(static_cast<int>(r), 0, cells[0]);
-      FillChannelCells(static_cast<int>(r), cells, digital);
-    }
+    if (digital != digitalShown) continue;
+    const auto at = numbersShown.begin() + static_cast<std::ptrdiff_t>(firstRow + c.first);
+    numbersShown.erase(at, at + static_cast<std::ptrdiff_t>(c.removed));
+    numbersShown.insert(numbersShown.begin() + static_cast<std::ptrdiff_t>(firstRow + c.first), c.inserted,
+                        kRowMadeAnew);
+    shownChanges.push_back({{}, firstRow + c.first, c.removed, c.inserted});
   }
 
   // The channel numbers, row by row.
+  std::vector<int> renumbered;  // rows shown whose number changed
   for (const Section section : kChannelSections) {
     const bool digital = section != Section::AnalogTp;
     std::vector<std::string>& table = digital ? m_digitalRows : m_analogRows;
@@ -197,16 +208,51 @@ bool CLumoscopeListView::RefreshInPlace(const FieldsChange& change) {
       std::string& cell = table[(firstRow + r) * width + digitalcol::kNumber];
       if (cell == number) continue;
       cell = number;
-      if (control && digital == digitalShown)
-        m_control->SetItemText(static_cast<int>(firstRow + r), 0, number);
+      if (digital == digitalShown) renumbered.push_back(static_cast<int>(firstRow + r));
     }
   }
-
+  // The receiver's program numbers follow every row before them.
+  m_programNumbers = NumberPrograms(m_fields, m_digitalRows, m_analogRows);
   m_tableSections = sections;
   ++m_tablesGeneration;
   if (!control) {
     FillList();
     return true;
+  }
+
+  m_control->ClearSelection();
+  const bool digital = digitalShown;
+  const std::vector<std::string>& table = digital ? m_digitalRows : m_analogRows;
+  const size_t width = digital ? kDigitalRowWidth : kAnalogRowWidth;
+  for (const ShownChange& c : shownChanges) {
+    if (!c.order.empty()) {
+      m_control->MoveItems(c.order);
+      continue;
+    }
+    const int row = static_cast<int>(c.row);
+    if (c.removed > c.inserted)
+      m_control->DeleteItems(row + static_cast<int>(c.inserted), static_cast<int>(c.removed - c.inserted));
+    if (c.inserted > c.removed)
+      m_control->InsertItems(row + static_cast<int>(c.removed), static_cast<int>(c.inserted - c.removed));
+  }
+  // Rows made anew are filled whole (after every row has its place and number).
+  for (size_t r = 0; r < numbersShown.size(); ++r) {
+    const int item = static_cast<int>(r);
+    if (numbersShown[r] == kRowMadeAnew) {
+      const std::string* cells = table.data() + r * width;
+      m_control->SetItemImage(item, ChannelImage(cells, digital));
+      m_control->SetItemText(item, 0, cells[0]);
+      FillChannelCells(item, r, digital);
+    }
+  }
+  for (const int r : renumbered) {
+    if (numbersShown[static_cast<size_t>(r)] != kRowMadeAnew)
+      m_control->SetItemText(r, 0, table[static_cast<size_t>(r) * width + digitalcol::kNumber]);
+  }
+  const std::vector<int>& numbers = digital ? m_programNumbers.digital : m_programNumbers.analog;
+  for (size_t r = 0; r < numbersShown.size(); ++r) {
+    if (numbersShown[r] != kRowMadeAnew && numbersShown[r] != numbers[r])
+      m_control->SetItemText(static_cast<int>(r), static_cast<int>(width), ProgramNumberText(numbers[r]));
   }
   ApplyFilter();
   if (m_shownListener) m_shownListener();

@@ -7,6 +7,7 @@
 #include "base/ListLimits.h"
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
+#include "database/ListFill.h"
 #include "editing/NewChannel.h"
 #include "listview/ListView.h"
 #include "listview/NullChannels.h"
@@ -116,6 +117,12 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
   const int last = LastVisibleRow();
   if (key != ViewKey::F2 && rows.empty()) return false;
   const bool digital = m_showDigital;
+  // Null channels, a new channel and pasted channels take room in the receiver: these
+  // operations keep their result, and say so when the list no longer fits it.
+  const bool grows = key == ViewKey::Insert || key == ViewKey::F2 || key == ViewKey::F4;
+  const std::optional<ListFill> before = grows ? std::optional(FillOfList(m_fields)) : std::nullopt;
+  // The rows a new channel or a paste brought, shown selected after the refresh.
+  std::vector<int> touched;
 
   FieldsChange change = FieldsChange::Nothing();
   switch (key) {
@@ -133,15 +140,22 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
       change = InsertNullRows(rows[0], rows.size());
       break;
     }
-    case ViewKey::F2:
+    case ViewKey::F2: {
       // A new channel needs a free channel number.
       if (digital ? WouldOverflow(1, 0) : WouldOverflow(0, 1)) {
         m_reporter->MessageBox(kListFullMessage);
         return true;
       }
+      // It becomes the last of its section (the service-ID channels, or the analog ones),
+      // which may be far down the list: it is shown selected.
+      const Section kind = digital ? Section::DigitalChannel : Section::AnalogTp;
+      const size_t records = SectionLocator(m_fields)[kind].Records();
       CreateNewChannel(*this, *m_dialogs);
       change = FieldsChange::Whole();
+      if (const size_t now = SectionLocator(m_fields)[kind].Records(); now > records)
+        touched = {static_cast<int>(now) - 1};
       break;
+    }
     case ViewKey::F3:
       PushUndo("Cut Channel");
       change = CutRows(rows);
@@ -156,6 +170,8 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
       const std::optional<FieldsSplice> pasted = PasteAt(rows[0], digital);
       if (!pasted) return false;
       change = FieldsChange::Splices({*pasted});
+      // The pasted rows take the place of the selected one, which follows them.
+      for (long i = 0; i < added; ++i) touched.push_back(rows[0] + static_cast<int>(i));
       break;
     }
     case ViewKey::Enter:
@@ -164,9 +180,14 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
   }
 
   Refresh(true, change);
-  if (last - 1 >= 0) m_control->EnsureVisible(std::min(last - 1, m_control->ItemCount() - 1));
-  // The selection stays where it was on screen (in a filtered list, among the rows shown).
-  if (!rows.empty() && firstShown < m_control->ItemCount()) m_control->SelectAndFocus(firstShown);
+  if (!touched.empty()) {
+    ShowRows(touched);
+  } else {
+    if (last - 1 >= 0) m_control->EnsureVisible(std::min(last - 1, m_control->ItemCount() - 1));
+    // The selection stays where it was on screen (in a filtered list, among the rows shown).
+    if (!rows.empty() && firstShown < m_control->ItemCount()) m_control->SelectAndFocus(firstShown);
+  }
+  if (before) WarnWhenNoLongerFits(*before, m_fields, *m_reporter);
   return true;
 }
 

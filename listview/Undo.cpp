@@ -1,13 +1,15 @@
 // Undo and redo: the view records a step on the UndoRing before each edit, and gives
 // back the newest (Undo) or the newest undone one (Redo). The modified state is kept
 // apart: each step gives back the state its list had, and a save makes the list
-// unmodified while its steps remain.
+// unmodified while its steps remain. Each step also keeps the rows that were selected,
+// and selects them again when it gives its list back: after undoing a move, a deletion
+// or a cut, the rows it brought back are the ones selected.
 #include "listview/ListView.h"
 
 namespace lumoscope {
 
 void CLumoscopeListView::PushUndo(const std::string& label) {
-  m_undo.Push(label, m_fields, m_modified);
+  m_undo.Push(label, m_fields, m_modified, CurrentPlace());
   m_modified = true;
 }
 
@@ -17,27 +19,33 @@ void CLumoscopeListView::Restore(const std::optional<UndoRing::Restored>& restor
   // The restored list keeps the numbers it had when the step was recorded. The ring
   // changed only the strings that differ, and says which.
   RefreshRows(false, FieldsChange::Splices(restored->splices));
+  if (restored->place.display == DisplayCode()) ShowRows(restored->place.rows);
 }
 
 void CLumoscopeListView::Undo() {
-  Restore(m_undo.Undo(m_fields, m_modified));
+  Restore(m_undo.Undo(m_fields, m_modified, CurrentPlace()));
 }
 
 void CLumoscopeListView::Redo() {
-  Restore(m_undo.Redo(m_fields, m_modified));
+  Restore(m_undo.Redo(m_fields, m_modified, CurrentPlace()));
 }
 
 void CLumoscopeListView::DropUndo() {
   if (const std::optional<bool> modified = m_undo.Drop()) m_modified = *modified;
 }
 
+void CLumoscopeListView::RevertToUndoStep() {
+  // The display was not refreshed since the step: it still shows this list.
+  if (const std::optional<bool> modified = m_undo.TakeBack(m_fields)) m_modified = *modified;
+}
+
 void CLumoscopeListView::ResetUndo() {
   m_undo.Clear();
-  m_modified = false;
+  m_modified = m_loadedModified;
 }
 
 void CLumoscopeListView::MarkClean() {
-  m_modified = false;
+  m_modified = m_loadedModified = false;
   // Every remembered step now differs from what is stored.
   m_undo.MarkAllModified();
 }

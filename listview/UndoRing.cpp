@@ -18,7 +18,7 @@ const std::vector<StringPool::Id>& UndoRing::CurrentIds(const std::vector<std::s
 }
 
 std::optional<UndoRing::Restored> UndoRing::Restore(Stored&& step, std::vector<std::string>& fields) {
-  Restored restored{step.modified, PatchFields(fields, *current_, step.ids, pool_)};
+  Restored restored{step.modified, PatchFields(fields, *current_, step.ids, pool_), std::move(step.place)};
   current_ = std::move(step.ids);
   return restored;
 }
@@ -40,7 +40,7 @@ void UndoRing::ForgetSetAside() {
   setAside_.reset();
 }
 
-void UndoRing::Push(std::string label, const std::vector<std::string>& fields, bool modified) {
+void UndoRing::Push(std::string label, const std::vector<std::string>& fields, bool modified, Place place) {
   SetAside aside{std::move(redo_), std::nullopt};
   redo_.clear();
   if (undo_.size() >= depth_) {
@@ -49,38 +49,56 @@ void UndoRing::Push(std::string label, const std::vector<std::string>& fields, b
   }
   setAside_ = std::move(aside);
   const std::vector<StringPool::Id>& ids = CurrentIds(fields);
-  undo_.push_back({std::move(label), ids, modified});
+  undo_.push_back({std::move(label), ids, modified, std::move(place)});
 }
 
-std::optional<bool> UndoRing::Drop() {
+std::optional<UndoRing::Stored> UndoRing::PopNewest() {
   if (undo_.empty()) return std::nullopt;
-  const bool modified = undo_.back().modified;
+  Stored newest = std::move(undo_.back());
   undo_.pop_back();
   if (setAside_) {
     redo_ = std::move(setAside_->redo);
     if (setAside_->pushedOut) undo_.push_front(std::move(*setAside_->pushedOut));
   }
   ForgetSetAside();
-  EmptyPoolWhenUnused();
-  return modified;
+  return newest;
 }
 
-std::optional<UndoRing::Restored> UndoRing::Undo(std::vector<std::string>& fields, bool modified) {
+std::optional<bool> UndoRing::Drop() {
+  const std::optional<Stored> newest = PopNewest();
+  EmptyPoolWhenUnused();
+  if (!newest) return std::nullopt;
+  return newest->modified;
+}
+
+std::optional<bool> UndoRing::TakeBack(std::vector<std::string>& fields) {
+  std::optional<Stored> newest = PopNewest();
+  if (!newest) return std::nullopt;
+  // The list was changed without a word since the step: it is given back whole.
+  fields = pool_.TextsOf(newest->ids);
+  current_ = std::move(newest->ids);
+  EmptyPoolWhenUnused();
+  return newest->modified;
+}
+
+std::optional<UndoRing::Restored> UndoRing::Undo(std::vector<std::string>& fields, bool modified,
+                                                 Place place) {
   if (undo_.empty()) return std::nullopt;
   ForgetSetAside();
   Stored newest = std::move(undo_.back());
   undo_.pop_back();
   // The list being undone is one edit away from the step that gives it back.
-  redo_.push_back({newest.label, CurrentIds(fields, &newest), modified});
+  redo_.push_back({newest.label, CurrentIds(fields, &newest), modified, std::move(place)});
   return Restore(std::move(newest), fields);
 }
 
-std::optional<UndoRing::Restored> UndoRing::Redo(std::vector<std::string>& fields, bool modified) {
+std::optional<UndoRing::Restored> UndoRing::Redo(std::vector<std::string>& fields, bool modified,
+                                                 Place place) {
   if (redo_.empty()) return std::nullopt;
   ForgetSetAside();
   Stored newest = std::move(redo_.back());
   redo_.pop_back();
-  undo_.push_back({newest.label, CurrentIds(fields, &newest), modified});
+  undo_.push_back({newest.label, CurrentIds(fields, &newest), modified, std::move(place)});
   ForgetOldest();
   return Restore(std::move(newest), fields);
 }

@@ -27,16 +27,26 @@
 
 namespace lumoscope {
 
+// Where the person was when a list was recorded: the display shown (in the caller's own
+// code) and its rows selected, so that the list, given back, shows the same rows.
+struct UndoPlace {
+  int display = -1;
+  std::vector<int> rows;
+};
+
 class UndoRing {
  public:
   // The number of steps kept unless the options choose another, and the most they offer.
   static constexpr size_t kDefaultDepth = kDefaultUndoSteps;
   static constexpr size_t kMaxDepth = kMaxUndoSteps;
 
+  using Place = UndoPlace;
+
   // What an undo or redo did to the list it was given.
   struct Restored {
     bool modified = false;              // whether the list given back differed from what was stored
     std::vector<FieldsSplice> splices;  // the strings it replaced
+    Place place;                        // the rows selected in the list given back
   };
 
   explicit UndoRing(size_t depth = kDefaultDepth) { SetDepth(depth); }
@@ -44,16 +54,20 @@ class UndoRing {
   // Remembers the list before an edit; the oldest step is dropped when the ring is full.
   // The redo steps (and a step pushed out of a full ring) are set aside: any other call
   // forgets them, Drop brings them back.
-  void Push(std::string label, const std::vector<std::string>& fields, bool modified);
+  void Push(std::string label, const std::vector<std::string>& fields, bool modified, Place place = {});
   // Takes the newest step back without undoing it: the edit it was recorded for changed
   // nothing after all. The ring is as it was before that Push. Gives the step's modified
   // state; nothing when there is no step.
   std::optional<bool> Drop();
-  // Turns `fields` into the list of the newest step; the list it was (and whether that
-  // was modified) becomes the newest redo step under the step's label.
-  std::optional<Restored> Undo(std::vector<std::string>& fields, bool modified);
+  // The same for an edit refused after it changed the list (untold): `fields` becomes the
+  // step's list again. Gives the step's modified state.
+  std::optional<bool> TakeBack(std::vector<std::string>& fields);
+  // Turns `fields` into the list of the newest step; the list it was (whether that was
+  // modified, and where the person is in it) becomes the newest redo step under the
+  // step's label.
+  std::optional<Restored> Undo(std::vector<std::string>& fields, bool modified, Place place = {});
   // The same with the newest redo step; the list it was becomes the newest undo step.
-  std::optional<Restored> Redo(std::vector<std::string>& fields, bool modified);
+  std::optional<Restored> Redo(std::vector<std::string>& fields, bool modified, Place place = {});
   void Clear();
 
   // The view's changes to the list since the last step or restore: `fields` is the list
@@ -85,6 +99,7 @@ class UndoRing {
     std::string label;
     std::vector<StringPool::Id> ids;
     bool modified = false;
+    Place place;
   };
 
   // The ids of `fields`, the list as it is now: those kept since the last change, or
@@ -92,6 +107,8 @@ class UndoRing {
   const std::vector<StringPool::Id>& CurrentIds(const std::vector<std::string>& fields,
                                                 const Stored* like = nullptr);
   std::optional<Restored> Restore(Stored&& step, std::vector<std::string>& fields);
+  // Takes the newest step off and brings back what its Push set aside.
+  std::optional<Stored> PopNewest();
   void ForgetOldest();
   void ForgetSetAside();
   void EmptyPoolWhenUnused();

@@ -9,9 +9,11 @@ set(LUMOSCOPE_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(LUMOSCOPE_PACKAGING_OUT ${PROJECT_BINARY_DIR}/packaging)
 set(LUMOSCOPE_APPSTREAM_ID org.lumoscope.lite)
 set(LUMOSCOPE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/lumoscope)
+set(LUMOSCOPE_MAINTAINER "Lumoscope Lite developers <lumoscope@example.org>")
 
 # ---------------------------------------------------------------------------
-# The version: project(... VERSION) is the one place it is written.
+# The version: the newest release of CHANGELOG.md (cmake/Changelog.cmake), which
+# project(... VERSION) takes.
 configure_file(${LUMOSCOPE_PACKAGING_DIR}/Version.h.in ${PROJECT_BINARY_DIR}/generated/lumoscope/Version.h
                @ONLY)
 add_library(lumoscope_version INTERFACE)
@@ -21,32 +23,6 @@ foreach(program IN ITEMS lumoscope lumoscope-cli receiver-sim)
     target_link_libraries(${program} PRIVATE lumoscope_version)
   endif()
 endforeach()
-
-# The package's changelog names the version and the day of the release; it has to follow
-# the project version, and the AppStream release takes its date from it.
-file(STRINGS ${LUMOSCOPE_PACKAGING_DIR}/changelog changelog_lines)
-list(GET changelog_lines 0 changelog_head)
-if(NOT changelog_head MATCHES "^lumoscope \\(${PROJECT_VERSION}\\) ")
-  message(FATAL_ERROR "packaging/changelog begins with \"${changelog_head}\", but the project version is "
-                      "${PROJECT_VERSION}: add an entry for ${PROJECT_VERSION} at its top.")
-endif()
-foreach(line IN LISTS changelog_lines)
-  if(line MATCHES "^ -- .*  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
-    set(release_day ${CMAKE_MATCH_1})
-    set(release_year ${CMAKE_MATCH_3})
-    set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-    list(FIND months ${CMAKE_MATCH_2} month_index)
-    math(EXPR release_month "${month_index} + 1" OUTPUT_FORMAT DECIMAL)
-    if(release_month LESS 10)
-      set(release_month 0${release_month})
-    endif()
-    set(LUMOSCOPE_RELEASE_DATE ${release_year}-${release_month}-${release_day})
-    break()
-  endif()
-endforeach()
-if(NOT LUMOSCOPE_RELEASE_DATE)
-  message(FATAL_ERROR "packaging/changelog: the first entry has no \" -- NAME <MAIL>  DATE\" line.")
-endif()
 
 # ---------------------------------------------------------------------------
 # Installed beside the programs.
@@ -61,8 +37,14 @@ if(TARGET receiver-sim)
     endif()")
 endif()
 
-# Man pages and the changelog go in compressed, made without a time stamp so that two
-# builds of the same sources give the same package.
+# The package's changelog is made from CHANGELOG.md. It and the man pages go in compressed,
+# made without a time stamp so that two builds of the same sources give the same package.
+add_custom_command(
+  OUTPUT ${LUMOSCOPE_PACKAGING_OUT}/changelog
+  COMMAND bash ${LUMOSCOPE_PACKAGING_DIR}/debian-changelog.sh ${LUMOSCOPE_CHANGELOG} lumoscope ${LUMOSCOPE_MAINTAINER}
+          ${LUMOSCOPE_PACKAGING_OUT}/changelog
+  DEPENDS ${LUMOSCOPE_CHANGELOG} ${LUMOSCOPE_PACKAGING_DIR}/debian-changelog.sh
+  VERBATIM)
 set(man_pages lumoscope-cli.1 lumoscope-receiver-sim.1)
 if(TARGET lumoscope)
   list(APPEND man_pages lumoscope.1)
@@ -70,7 +52,7 @@ endif()
 set(compressed_files)
 foreach(source IN LISTS man_pages ITEMS changelog)
   if(source STREQUAL "changelog")
-    set(from ${LUMOSCOPE_PACKAGING_DIR}/changelog)
+    set(from ${LUMOSCOPE_PACKAGING_OUT}/changelog)
   else()
     set(from ${LUMOSCOPE_PACKAGING_DIR}/man/${source})
   endif()
@@ -91,8 +73,10 @@ install(FILES ${LUMOSCOPE_PACKAGING_OUT}/changelog.gz ${LUMOSCOPE_PACKAGING_DIR}
 install(FILES ${LUMOSCOPE_PACKAGING_DIR}/lumoscope-cli.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME lumoscope-cli)
 
+# The guide and its pictures; the architecture is for developers of the sources.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${LUMOSCOPE_DOC_DIR} FILES_MATCHING PATTERN "*.md"
-                                                                                PATTERN "*.png")
+                                                                                PATTERN "*.png"
+                                                                                PATTERN "architecture.md" EXCLUDE)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${LUMOSCOPE_DOC_DIR}/examples FILES_MATCHING
         PATTERN "*.txt")
 
@@ -123,7 +107,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lumoscope)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Lumoscope Lite developers")
-set(CPACK_PACKAGE_CONTACT "Lumoscope Lite developers <lumoscope@example.org>")
+set(CPACK_PACKAGE_CONTACT ${LUMOSCOPE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "channel list editor for digital and analog satellite receivers")
 set(CPACK_PACKAGE_DESCRIPTION
     "Lumoscope Lite edits the channel list of a satellite receiver (a set-top box)

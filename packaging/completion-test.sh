@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Keeps the bash completion and the man page of lumoscope-cli in step with the program:
-# every subcommand and option that `lumoscope-cli --help` lists must be in both, and the
-# completion must offer nothing the program no longer has.
+# every subcommand and option that `lumoscope-cli --help` lists must be in both, the
+# completion must offer nothing the program no longer has, and the synopsis of each
+# command in the man page (as groff renders it) must name every option and argument of
+# the command's --help.
 # usage: completion-test.sh LUMOSCOPE-CLI COMPLETION-FILE MAN-PAGE
 set -uo pipefail
 cli=$1 completion=$2 manpage=$3
@@ -15,9 +17,19 @@ help_options() {
 help_commands() {
     "$cli" --help | awk '/^Subcommands:/ { on = 1; next } on && /^  [a-z]/ { print $1 }' | sort -u
 }
+# An option's names as one word ("-o,--output"), and the positional arguments' names.
+help_option_names() {
+    "$cli" "$@" --help | awk '/^  -/ { print $1 }' | grep -vxE -- '-h,--help'
+}
+help_positionals() {
+    "$cli" "$1" --help | awk '/^Positionals:/ { on = 1; next } /^[^ ]/ { on = 0 } on && /^  [A-Z]/ { print $1 }'
+}
 words() { tr ' ' '\n' | grep -v '^$' | sort -u; }
-# The man page with roff's escaped hyphens as plain ones.
+# The man page with roff's escaped hyphens as plain ones, and the synopses of its commands
+# as a reader sees them: the tag lines of the entries under COMMANDS.
 man_text=$(sed 's/\\-/-/g' "$manpage")
+synopses=$(groff -man -Tascii -rLL=1000n -P-cbou "$manpage" 2>/dev/null |
+    sed -n '/^COMMANDS/,/^OPTIONS/p' | grep -E '^       [a-z]')
 
 failures=0
 complain() {
@@ -46,6 +58,18 @@ for command in $commands; do
         complain "subcommand '$command' has no entry under COMMANDS in $manpage; add one."
     for option in $(help_options "$command"); do
         grep -qF -- "$option" <<<"$man_text" || complain "option $option of '$command' is not described in $manpage; add it."
+    done
+    synopsis=$(grep -E "^       $command( |$)" <<<"$synopses" | head -n 1)
+    for names in $(help_option_names "$command"); do
+        found=
+        for name in ${names//,/ }; do
+            grep -qE -- "(^|[^-a-z])$name([^-a-z]|$)" <<<"$synopsis" && found=1
+        done
+        [[ -n $found ]] || complain "the synopsis of '$command' in $manpage lacks ${names//,/ or }: $synopsis"
+    done
+    for argument in $(help_positionals "$command"); do
+        grep -qE -- "(^|[ [(|])$argument(\.[a-z]+)?(\.\.\.)?( |$|]|\|)" <<<"$synopsis" ||
+            complain "the synopsis of '$command' in $manpage lacks the argument $argument: $synopsis"
     done
 done
 

@@ -22,15 +22,19 @@ TEST(ChannelFormChecks, AcceptTheBoundaryValuesTheReaderTakes) {
 }
 
 TEST(ChannelFormChecks, NamesAreShortPlainAndNeverASectionMarker) {
-  for (const char* ok : {"", "THIRTEEN CHAR", " lead", "CHANNEL  END", "channel end", "A~B"})
+  for (const char* ok : {"THIRTEEN CHAR", " lead", "CHANNEL  END", "channel end", "A#B"})
     EXPECT_FALSE(CheckName(ok, "Name")) << ok;
+  // What the list cannot hold is refused by name: an empty name reads back as "--", "~" as
+  // a blank, and on a satellite's line "#" starts a comment.
+  EXPECT_TRUE(CheckName("", "Name"));
+  EXPECT_NE(CheckName("A~B", "Name").value_or("").find("\"~\""), std::string::npos);
+  EXPECT_NE(CheckName("A#B", "Name", NamePlace::SatelliteLine).value_or("").find("\"#\""), std::string::npos);
   EXPECT_EQ(CheckName("FOURTEEN CHARS", "Name"), "Name must be at most 13 characters long.");
   EXPECT_EQ(CheckName("TAB\tHERE", "Name"), "Name must not contain tabs or other control characters.");
   EXPECT_EQ(CheckName("\"", "Bouquet"), "Bouquet must not contain double quotes.");
   for (const char* marker : {"SAT_NAME END", "SATELLITE END", "DIGITAL START", "DIGITAL END", "CHANNEL START",
                              "CHANNEL END", "ANALOG START", "ANALOG END"})
     EXPECT_TRUE(CheckName(marker, "Name")) << marker;
-  EXPECT_TRUE(CheckName("ANALOG~START", "Name"));  // reads back as the marker after a save
 }
 
 }  // namespace

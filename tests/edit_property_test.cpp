@@ -1,6 +1,8 @@
 // Random edits of generated lists: every value the field rules accept leaves a list that
 // saves, reads back as it was edited and compiles; every value they refuse leaves the
-// list and its undo steps as they were.
+// list and its undo steps as they were. And every writer (a field, a channel in its
+// dialog, an import, ordering, tidying), given good and bad values alike and lists up to
+// the receiver's limits, leaves a list that checks and compiles, or changes nothing.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -10,14 +12,22 @@
 #include "base/FieldConversions.h"
 #include "base/RecordFields.h"
 #include "base/SectionLocator.h"
+#include "database/Compiler.h"
+#include "database/ImageLayout.h"
 #include "database/ListDB.h"
 #include "editing/EditChannel.h"
 #include "editing/FieldRules.h"
+#include "editing/TransponderImport.h"
+#include "listview/ListTidy.h"
+#include "listview/OrderLike.h"
+#include "tests/support/FieldsBuilder.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WorkingListBuilder.h"
 #include "tools/listgen/ListGenerator.h"
+#include "transfer/SectionListFormatter.h"
 #include "transfer/SectionListLoader.h"
+#include "transfer/SectionListParser.h"
 #include "transfer/SectionListWriter.h"
 
 namespace lumoscope::test {
@@ -62,6 +72,7 @@ std::vector<std::string> IndexesOf(const std::vector<std::string>& fields, Secti
 std::string ValidValue(Random& rnd, const FieldRule& rule, const std::vector<std::string>& fields) {
   switch (rule.kind) {
     case FieldKind::Name:
+    case FieldKind::SatelliteName:
       return rnd.Name();
     case FieldKind::TuningDigits:
       return rnd.Digits(rnd.Int(4, 5));
@@ -94,7 +105,10 @@ std::string ValidValue(Random& rnd, const FieldRule& rule, const std::vector<std
 std::string InvalidValue(Random& rnd, const FieldRule& rule) {
   switch (rule.kind) {
     case FieldKind::Name:
-      return rnd.Pick(std::vector<std::string>{"Fourteen chars", "A\"B", "\xC5\x99", "CHANNEL END"});
+      return rnd.Pick(
+          std::vector<std::string>{"Fourteen chars", "A\"B", "\xC5\x99", "CHANNEL END", "", "A~B"});
+    case FieldKind::SatelliteName:
+      return rnd.Pick(std::vector<std::string>{"A#B", "A~B", "", "Fourteen chars"});
     case FieldKind::TuningDigits:
       return rnd.Pick(std::vector<std::string>{"123", "123456", "12a45", ""});
     case FieldKind::Keyword:
@@ -219,6 +233,144 @@ TEST(EditProperty, InvalidValuesNeverChangeTheList) {
     EXPECT_TRUE(host.undo.empty());
     EXPECT_EQ(host.reporter.boxes.size(), 1u);
   }
+}
+
+// A name a person might type: mostly one the list can hold, else one it cannot.
+std::string AnyName(Random& rnd) {
+  if (rnd.Int(0, 2) > 0) return rnd.Name();
+  return rnd.Pick(std::vector<std::string>{"", "A~B", "A#B", "Fourteen chars", "A\"B", "\xC5\x99"});
+}
+
+// A scan table whose name may hold what a satellite's name cannot, with up to 40 entries.
+ScanTable AnyTable(Random& rnd) {
+  ScanTable table;
+  table.name = rnd.Pick(std::vector<std::string>{"Foo#Bar-19.2E", "A~B-13.0E", "\xC3\x84stra-19.2E",
+                                                 "\xC5\x81\xC3\xB3"
+                                                 "d\xC5\xBA-1.0W",
+                                                 "no-position"});
+  for (int n = rnd.Int(1, 40); n > 0; --n)
+    table.entries.push_back({ScanDelivery::DvbS, static_cast<uint32_t>(rnd.Int(10700, 12750)) * 1000u,
+                             27500000u,
+                             rnd.Int(0, 1) ? ScanPolarization::Horizontal : ScanPolarization::Vertical});
+  return table;
+}
+
+size_t AnyRecord(Random& rnd, const std::vector<std::string>& fields, Section section) {
+  const size_t records = SectionLocator(fields)[section].Records();
+  return static_cast<size_t>(rnd.Int(0, static_cast<int>(records) - 1));
+}
+
+// One write through one of the writers, with good or bad values.
+void AnyWrite(Random& rnd, FakeListView& host) {
+  const std::vector<std::string>& fields = host.fields;
+  switch (rnd.Int(0, 5)) {
+    case 0: {
+      const Section section = kFieldSections[rnd.Int(0, 3)];
+      const std::span<const FieldRule> rules = FieldRulesOf(section);
+      const FieldRule& rule = rules[static_cast<size_t>(rnd.Int(1, static_cast<int>(rules.size()) - 1))];
+      const std::string value = rnd.Int(0, 1) ? ValidValue(rnd, rule, fields) : InvalidValue(rnd, rule);
+      SetRecordField(host, section, AnyRecord(rnd, fields, section), rule, value);
+      return;
+    }
+    case 1:
+    case 2: {
+      const Section section = rnd.Int(0, 1) ? Section::DigitalChannel : Section::AnalogTp;
+      ScriptedDialogs dialogs;
+      dialogs.digital = [&rnd](DigitalChannelForm& f) {
+        f.name = AnyName(rnd);
+        if (rnd.Int(0, 1)) f.frequency = rnd.Digits(rnd.Int(3, 5));
+        f.tv = rnd.Int(0, 1) == 1;
+        f.bouquet = AnyName(rnd);
+        return true;
+      };
+      dialogs.analog = [&rnd](AnalogChannelForm& f) {
+        f.name = AnyName(rnd);
+        f.threshold = std::to_string(rnd.Int(0, 300));
+        f.tv = rnd.Int(0, 1) == 1;
+        return true;
+      };
+      host.reporter.answers = {static_cast<Answer>(rnd.Int(0, 2))};
+      EditChannel(host, dialogs, SectionLocator(fields)[section].At(AnyRecord(rnd, fields, section)));
+      return;
+    }
+    case 3: {
+      ImportTarget target;
+      if (rnd.Int(0, 1))
+        target.satelliteIndex = fields[SectionLocator(fields)[Section::Satellite].At(
+            AnyRecord(rnd, fields, Section::Satellite), field::kIndex)];
+      ImportTransponders(host, AnyTable(rnd), target);
+      return;
+    }
+    case 4: {
+      OrderReference names;
+      names.names = NamesOf(fields, "CHANNEL");
+      std::reverse(names.names.begin(), names.names.end());
+      OrderLike(host, names);
+      return;
+    }
+    default:
+      TidyUp(host,
+             PlanTidy(fields, {rnd.Int(0, 1) == 1, rnd.Int(0, 1) == 1, rnd.Int(0, 1) == 1}, host.names));
+      return;
+  }
+}
+
+// The list as saved passes the reader's checks and the loader, and compiles into both
+// images, each within the receiver's memory.
+void ExpectChecksAndCompiles(const std::vector<std::string>& fields) {
+  const std::string text = FormatSectionList(fields);
+  RecordingReporter reporter;
+  CompileRequest request;
+  request.validateOnly = true;
+  EXPECT_TRUE(CompileText(text, request, reporter).ok);
+  std::vector<std::string> reread;
+  bool resave = false;
+  EXPECT_TRUE(ParseSectionList(text, reporter, reread, resave));
+  request.validateOnly = false;
+  for (const bool normal : {true, false}) {
+    request.normal = normal;
+    const CompileResult image = CompileText(text, request, reporter);
+    EXPECT_TRUE(image.ok);
+    EXPECT_LE(PaddedImageBytes(image.image.size(), normal),
+              normal ? kMaxNormalImageBytes : kMaxBasicImageBytes);
+  }
+  EXPECT_TRUE(reporter.boxes.empty()) << reporter.boxes.front();
+}
+
+TEST(EditProperty, EveryWriterLeavesAListThatChecksAndCompilesOrChangesNothing) {
+  std::vector<std::vector<std::string>> lists;
+  const auto parse = [&lists](const std::string& text) {
+    RecordingReporter reporter;
+    bool resave = false;
+    ASSERT_TRUE(ParseSectionList(text, reporter, lists.emplace_back(), resave));
+  };
+  for (uint32_t seed = 1; seed <= 3; ++seed) {
+    listgen::ListShape shape;
+    shape.seed = seed;
+    parse(listgen::GenerateList(shape));
+  }
+  parse(listgen::FullReceiverList());  // the receiver full to its last byte
+  Random rnd(19);
+  size_t changed = 0;
+  size_t refused = 0;
+  for (int round = 0; round < 200; ++round) {
+    std::vector<std::string>& fields =
+        lists[static_cast<size_t>(rnd.Int(0, static_cast<int>(lists.size()) - 1))];
+    FakeListView host(fields);
+    host.renumber = true;
+    AnyWrite(rnd, host);
+    if (host.fields == fields) {
+      EXPECT_TRUE(host.undo.empty()) << round;
+      ++refused;
+      continue;
+    }
+    ++changed;
+    SCOPED_TRACE(round);
+    ExpectChecksAndCompiles(host.fields);
+    fields = host.fields;  // the next write goes on from here
+  }
+  EXPECT_GT(changed, 40u);
+  EXPECT_GT(refused, 40u);
 }
 
 }  // namespace

@@ -33,15 +33,7 @@ size_t BasicSize(int maxSat, size_t sats, size_t tps, size_t channels, size_t pi
 
 TEST(ListGenerator, RandomListsCompileInEveryModeWithTheExpectedSizes) {
   for (uint32_t seed = 1; seed <= 40; ++seed) {
-    listgen::ListShape shape;
-    shape.seed = seed;
-    shape.maxSatellites = seed % 2 ? 32 : 40;
-    shape.withPid = seed % 3 != 0;
-    shape.withAnalog = seed % 4 != 0;
-    shape.nullChannels = seed % 5 != 0;
-    shape.quotedNames = seed % 7 != 0;
-    shape.satellites = 1 + static_cast<int>(seed % 6);
-    shape.channels = static_cast<int>(seed * 3);
+    const listgen::ListShape shape = listgen::VariedShape(seed);
     const listgen::ListContent content = listgen::GenerateContent(shape);
     const std::string text = listgen::Render(content);
     const size_t pids = content.pidChannels.size(), atps = content.analogTps.size();

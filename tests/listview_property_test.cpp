@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <utility>
 
@@ -41,8 +42,24 @@ Strings RecordBag(const std::vector<std::string>& fields) {
 
 class PropertyTest : public ListViewTest {
  protected:
+  // A view and its control. The twin takes the same steps as the view under test, but
+  // every refresh of it builds everything anew: the list is given out to it before each
+  // step, so it can know nothing of what an edit changed.
+  struct Side {
+    CLumoscopeListView& view;
+    FakeListControl& control;
+  };
+
+  PropertyTest() { twinView.SetDocument(&twinDocument); }
+
   // The list as the view holds it, read without telling the view it may change.
   const std::vector<std::string>& List() const { return std::as_const(view).Fields(); }
+
+  void Load(const FieldsBuilder& builder) {
+    ListViewTest::Load(builder);
+    twinView.Fields() = builder.Build();
+    twinView.RefreshWithRenumber();
+  }
 
   FieldsBuilder Generate(std::mt19937& random) {
     FieldsBuilder b;
@@ -70,7 +87,7 @@ class PropertyTest : public ListViewTest {
     return b;
   }
 
-  void SelectRandom(std::mt19937& random, bool contiguous) {
+  static void SelectRandom(FakeListControl& control, std::mt19937& random, bool contiguous) {
     control.selected.clear();
     const int count = control.ItemCount();
     if (count == 0) return;
@@ -82,132 +99,134 @@ class PropertyTest : public ListViewTest {
     control.top = std::max(0, first - static_cast<int>(random() % 30));
   }
 
+  // The same random step on both sides, the twin's refreshed from nothing.
+  void Both(std::mt19937& random, const std::function<void(Side&, std::mt19937&)>& act) {
+    std::mt19937 same = random;
+    Side tested{view, control};
+    act(tested, random);
+    Side twin{twinView, twinControl};
+    twinView.Fields();
+    act(twin, same);
+  }
+
   // An edit, then now and then its undo and redo.
   void Step(std::mt19937& random) {
     const std::vector<std::string> before = List();
     const int steps = view.UndoCount();
-    Act(random);
+    Both(random, [this](Side& side, std::mt19937& r) { Act(side, r); });
+    ASSERT_NO_FATAL_FAILURE(CheckSameAsTwin());
     if (List() == before || view.UndoCount() == 0 || view.RedoCount() > 0 || random() % 3 != 0) return;
     // An edit changed the list and recorded its step (the count may stay at the depth).
     ASSERT_TRUE(view.UndoCount() > steps || view.UndoCount() == static_cast<int>(view.UndoDepth()));
     const std::vector<std::string> after = List();
-    view.ExecuteCommand(cmd::kUndo);
+    Both(random, [](Side& side, std::mt19937&) { side.view.ExecuteCommand(cmd::kUndo); });
     ASSERT_EQ(List(), before);
-    ASSERT_NO_FATAL_FAILURE(CheckSameAsFullRefresh());
-    view.ExecuteCommand(cmd::kRedo);
+    ASSERT_NO_FATAL_FAILURE(CheckSameAsTwin());
+    Both(random, [](Side& side, std::mt19937&) { side.view.ExecuteCommand(cmd::kRedo); });
     ASSERT_EQ(List(), after);
   }
 
-  // A key on random rows. Like a refill, the refresh after it leaves selected only the
-  // row the key selects.
-  void Key(std::mt19937& random, ViewKey key) {
-    SelectRandom(random, false);
-    const std::vector<std::string> before = List();
-    view.OnKeyDown(key);
-    if (List() != before) {
-      ASSERT_LE(control.selected.size(), 1U);
-    }
+  void Key(Side& side, std::mt19937& random, ViewKey key) {
+    SelectRandom(side.control, random, false);
+    side.view.OnKeyDown(key);
   }
 
-  void Act(std::mt19937& random) {
-    const int count = control.ItemCount();
+  void Act(Side& side, std::mt19937& random) {
+    CLumoscopeListView& v = side.view;
+    FakeListControl& c = side.control;
+    const auto fields = [&v] { return std::as_const(v).Fields(); };
+    const int count = c.ItemCount();
     switch (random() % 15) {
       case 0:
       case 1:
-        Key(random, ViewKey::Delete);
+        Key(side, random, ViewKey::Delete);
         break;
       case 2:
-        Key(random, ViewKey::Insert);
+        Key(side, random, ViewKey::Insert);
         break;
       case 3:
-        Key(random, ViewKey::F3);
+        Key(side, random, ViewKey::F3);
         break;
       case 4:
-        Key(random, ViewKey::F4);
+        Key(side, random, ViewKey::F4);
         break;
       case 5: {
-        const Strings bag = RecordBag(List());
-        view.SetSortAscending(random() % 2);
-        view.SetRenumberAfterSort(random() % 2);
+        const Strings bag = RecordBag(fields());
+        v.SetSortAscending(random() % 2);
+        v.SetRenumberAfterSort(random() % 2);
         const int sorts[] = {cmd::kSortSatTypeName, cmd::kSortSatTypeFreqName, cmd::kSortSatTypeBouquetName,
                              cmd::kSortName};
-        view.ExecuteCommand(sorts[random() % 4]);
-        ASSERT_EQ(RecordBag(List()), bag);
+        v.ExecuteCommand(sorts[random() % 4]);
+        ASSERT_EQ(RecordBag(fields()), bag);
         break;
       }
       case 6: {
         if (count < 2) break;
-        const Strings bag = RecordBag(List());
-        SelectRandom(random, true);
-        const int from = control.selected.empty() ? 0 : *control.selected.begin();
+        const Strings bag = RecordBag(fields());
+        SelectRandom(c, random, true);
+        const int from = c.selected.empty() ? 0 : *c.selected.begin();
         const int to = static_cast<int>(random() % static_cast<unsigned>(count));
-        control.top = std::max(0, std::min(from, to));
-        control.pageSize = std::max(from, to) - control.top + 1;
-        view.OnLButtonDown(control.PointOnRow(from));
-        view.OnBeginDrag();
-        view.OnLButtonUp(control.PointOnRow(to));
-        control.pageSize = 20;
-        ASSERT_EQ(RecordBag(List()), bag);
+        c.top = std::max(0, std::min(from, to));
+        c.pageSize = std::max(from, to) - c.top + 1;
+        v.OnLButtonDown(c.PointOnRow(from));
+        v.OnBeginDrag();
+        v.OnLButtonUp(c.PointOnRow(to));
+        c.pageSize = 20;
+        ASSERT_EQ(RecordBag(fields()), bag);
         break;
       }
       case 7:
-        if (List().size() < kPadOnlyBelow * RecordWidth(Section::DigitalChannel))
-          view.ExecuteCommand(cmd::kPadToHundreds);
+        if (fields().size() < kPadOnlyBelow * RecordWidth(Section::DigitalChannel))
+          v.ExecuteCommand(cmd::kPadToHundreds);
         break;
       case 8:
-        view.ExecuteCommand(cmd::kRevertPadding);
+        v.ExecuteCommand(cmd::kRevertPadding);
         break;
       case 9:
       case 10:
-        view.ExecuteCommand(cmd::kUndo);
+        v.ExecuteCommand(cmd::kUndo);
         break;
       case 11:
-        view.ExecuteCommand(random() % 2 ? cmd::kViewDigitalChannels : cmd::kViewAnalogChannels);
+        v.ExecuteCommand(random() % 2 ? cmd::kViewDigitalChannels : cmd::kViewAnalogChannels);
         break;
       case 12:
-        view.ExecuteCommand(cmd::kRedo);
+        v.ExecuteCommand(cmd::kRedo);
         break;
       case 13:
         // Now and then another display: a section, or the channels through a filter.
         if (random() % 4 == 0) {
-          view.SetFilter(random() % 2 ? "a" : "");
+          v.SetFilter(random() % 2 ? "a" : "");
         } else if (random() % 3 == 0) {
           const int sections[] = {cmd::kViewChannelSection, cmd::kViewPidSection, cmd::kViewAnalogSection};
-          view.ExecuteCommand(sections[random() % 3]);
+          v.ExecuteCommand(sections[random() % 3]);
         }
         break;
       case 14:
-        view.ExecuteCommand(cmd::kViewDigitalChannels);
-        view.SetFilter("");
+        v.ExecuteCommand(cmd::kViewDigitalChannels);
+        v.SetFilter("");
         break;
     }
   }
 
-  // What the view shows is what a view refreshed from nothing shows for the same list.
-  void CheckSameAsFullRefresh() {
-    RecordingReporter fullReporter;
-    FakeListControl fullControl;
-    FakeViewDocument fullDocument;
-    CLumoscopeListView full(fullControl, fullReporter);
-    full.SetDocument(&fullDocument);
-    full.SetViewType(view.ViewType());
-    full.SetShowDigital(view.ShowDigital());
-    full.SetFilter(view.FilterText());
-    full.Fields() = List();
-    full.RefreshKeepingNumbers();
-    ASSERT_EQ(view.DigitalRows(), full.DigitalRows());
-    ASSERT_EQ(view.AnalogRows(), full.AnalogRows());
-    ASSERT_EQ(control.ItemCount(), fullControl.ItemCount());
+  // What the view shows, the rows selected and the place scrolled to included, is what
+  // the twin shows.
+  void CheckSameAsTwin() {
+    ASSERT_EQ(List(), std::as_const(twinView).Fields());
+    ASSERT_EQ(view.DigitalRows(), twinView.DigitalRows());
+    ASSERT_EQ(view.AnalogRows(), twinView.AnalogRows());
+    ASSERT_EQ(control.ItemCount(), twinControl.ItemCount());
     for (int r = 0; r < control.ItemCount(); ++r) {
-      ASSERT_EQ(control.rows[static_cast<size_t>(r)].cells, fullControl.rows[static_cast<size_t>(r)].cells)
+      ASSERT_EQ(control.rows[static_cast<size_t>(r)].cells, twinControl.rows[static_cast<size_t>(r)].cells)
           << "row " << r;
-      ASSERT_EQ(control.rows[static_cast<size_t>(r)].image, fullControl.rows[static_cast<size_t>(r)].image)
+      ASSERT_EQ(control.rows[static_cast<size_t>(r)].image, twinControl.rows[static_cast<size_t>(r)].image)
           << "row " << r;
     }
+    ASSERT_EQ(control.selected, twinControl.selected);
+    ASSERT_EQ(control.focused, twinControl.focused);
+    ASSERT_EQ(control.top, twinControl.top);
   }
 
   void CheckConsistent() {
-    ASSERT_NO_FATAL_FAILURE(CheckSameAsFullRefresh());
     const std::vector<std::string>& f = List();
     ASSERT_EQ(CheckWellFormed(f), "");
     const SectionLocator sections(f);
@@ -222,6 +241,11 @@ class PropertyTest : public ListViewTest {
     ASSERT_LE(digital, kMaxDigitalChannels);
     ASSERT_LE(analog, kMaxAnalogChannels);
   }
+
+  RecordingReporter twinReporter;
+  FakeListControl twinControl;
+  FakeViewDocument twinDocument;
+  CLumoscopeListView twinView{twinControl, twinReporter};
 };
 
 TEST_F(PropertyTest, RandomEditingKeepsTheListWellFormed) {
@@ -229,6 +253,7 @@ TEST_F(PropertyTest, RandomEditingKeepsTheListWellFormed) {
     std::mt19937 random(seed);
     Load(Generate(random));
     view.ResetUndo();
+    twinView.ResetUndo();
     for (int step = 0; step < kSteps; ++step) {
       Step(random);
       ASSERT_NO_FATAL_FAILURE(CheckConsistent()) << "seed " << seed << " step " << step;
@@ -241,9 +266,12 @@ TEST_F(PropertyTest, EditedListSavesAndReopensWithEveryRecord) {
   const std::string path = dir.Write("list.txt", listgen::SmallList());
   AppOptions options;
   CListDB db(reporter, options, path);
+  CListDB twinDb(twinReporter, options, path);
   document.database = &db;
+  twinDocument.database = &twinDb;
   for (unsigned seed = 1; seed <= 3; ++seed) {
     ASSERT_TRUE(view.Reload());
+    ASSERT_TRUE(twinView.Reload());
     std::mt19937 random(seed);
     for (int step = 0; step < kSteps / 4; ++step) Step(random);
     ASSERT_TRUE(SaveSectionList(db, List()));

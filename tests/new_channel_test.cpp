@@ -212,7 +212,7 @@ TEST(NewDigitalChannel, RefusalsAfterTheDialogDropTheUndoStepAndChangeNothing) {
       {"Name must not contain double quotes.", [](auto& f) { f.name = "A\"B"; }},
       {"Name must not be \"CHANNEL END\": that text marks a section of the channel list.",
        [](auto& f) { f.name = "CHANNEL END"; }},
-      {"Name must not be \"DIGITAL END\": that text marks a section of the channel list.",
+      {"Name must not contain \"~\": the list reads it back as a blank; type a blank instead.",
        [](auto& f) { f.name = "DIGITAL~END"; }},
       {"Bouquet must not be \"ANALOG END\": that text marks a section of the channel list.",
        [](auto& f) { f.bouquet = " ANALOG END "; }},

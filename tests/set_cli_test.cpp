@@ -92,6 +92,9 @@ TEST(SetCli, RefusalsChangeNothing) {
       {"--satellite " + satellite + " position=3 degree=E200.0", 1, "Degree"},  // the first is not kept
       {"--transponder " + transponder + " sat-index=999", 1, "SAT Index"},
       {"--channel 1 name=\xC5\x99", 1, "U+0159"},
+      {"--satellite " + satellite + " 'name=A#B'", 1, "\"#\""},  // the rest of the line a comment
+      {"--satellite " + satellite + " name=", 1, "empty"},
+      {"--channel 1 'name=A~B'", 1, "\"~\""},  // read back as a blank
       {"--channel 1 svc-id=XYZ", 1, "SVC ID"},
       {"--channel 1 polarization=Q", 1, "Polar"},
       {"--analog 1 name='A very long name'", 1, "Name"},

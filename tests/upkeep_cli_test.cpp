@@ -5,8 +5,12 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
+#include "base/Reporter.h"
+#include "database/ListFill.h"
 #include "tests/support/CliRun.h"
+#include "tests/support/RecordingReporter.h"
 #include "tests/support/UpkeepLists.h"
+#include "transfer/SectionListParser.h"
 
 namespace lumoscope::test {
 namespace {
@@ -117,6 +121,36 @@ TEST(UpkeepCli, TidyAndOrderWriteOnceAndOnlyWhenSomethingChanges) {
   EXPECT_LT(reordered.find("\"Ch2\""), reordered.find("\"Ch1\""));
   EXPECT_EQ(RunCli("order --like " + names + " " + list, dir).exitCode, 0);
   EXPECT_EQ(ReadFile(list), reordered);
+}
+
+ListFill FillOfFile(const std::string& path) {
+  RecordingReporter reporter;
+  std::vector<std::string> fields;
+  bool resave = false;
+  EXPECT_TRUE(ParseSectionList(ReadFile(path), reporter, fields, resave));
+  return FillOfList(fields);
+}
+
+// Padding keeps its result and says when the list no longer fits the receiver; lint then
+// reports each figure past its limit.
+TEST(UpkeepCli, AListPaddedPastTheReceiversMemoryIsToldAndLinted) {
+  TempDir dir;
+  const std::string list =
+      dir.Write("sample.txt", ReadFile(std::string(LUMOSCOPE_SOURCE_DIR) + "/examples/sample.txt"));
+  ListFill before = FillOfFile(list);
+  for (int pad = 1; pad <= 3; ++pad) {
+    const CliResult run = RunCli("pad " + list, dir);
+    const ListFill after = FillOfFile(list);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(after.Fits(), pad < 3) << pad;
+    const std::string over = NewlyOverLimitsText(before, after);
+    EXPECT_EQ(run.err, over.empty() ? "" : Format(kNoLongerFitsWarning, over.c_str()) + "\n") << pad;
+    before = after;
+  }
+  const CliResult lint = RunCli("lint " + list, dir);
+  EXPECT_EQ(lint.exitCode, 1);
+  for (const FillFigure& figure : before.Figures())
+    EXPECT_EQ(lint.out.find(FigureText(figure)) != std::string::npos, !figure.Fits()) << lint.out;
 }
 
 }  // namespace

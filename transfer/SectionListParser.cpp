@@ -67,6 +67,23 @@ long LeadingNumber(std::string_view text) {
   return negative ? -v : v;
 }
 
+// A line the program writes under a section header for the person (a caption), which a
+// save writes again.
+bool IsProgramCaption(std::string_view line) {
+  for (const SectionFormat& format : kSectionFormats) {
+    for (std::string_view captions = format.captions; !captions.empty();) {
+      const size_t end = captions.find("\r\n");
+      if (captions.substr(0, end) == line) return true;
+      captions.remove_prefix(end == std::string_view::npos ? captions.size() : end + 2);
+    }
+  }
+  return false;
+}
+
+bool IsBlank(std::string_view text) {
+  return text.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
+}
+
 std::string UpperCopy(std::string_view text) {
   std::string s(text);
   for (char& c : s)
@@ -76,7 +93,8 @@ std::string UpperCopy(std::string_view text) {
 
 class Parser {
  public:
-  Parser(IReporter& reporter, bool& resave) : reporter_(reporter), resave_(resave) {}
+  Parser(IReporter& reporter, bool& resave, ListTextNotes& notes)
+      : reporter_(reporter), resave_(resave), notes_(notes) {}
 
   bool Run(const PreparedLines& lines, std::vector<std::string>& list);
 
@@ -84,6 +102,8 @@ class Parser {
   // Records per section, and whether each section's header comes once only; then the
   // list (or the buckets of a repeating section) has room for all of them.
   void Count(const PreparedLines& lines, std::vector<std::string>& list);
+  // Notes what of the line a save keeps.
+  void NoteText(const PreparedLines::Line& line);
   // Appends the record's fields to `out`; false (and nothing appended) when refused.
   bool Record(Section section, std::string_view line, std::vector<std::string>& out);
   // HexToInt, telling the person when the text holds a character that is no digit.
@@ -94,6 +114,8 @@ class Parser {
 
   IReporter& reporter_;
   bool& resave_;
+  ListTextNotes& notes_;
+  bool headerSeen_ = false;  // any header, "[END]" included
   int lineNumber_ = 0;
   std::optional<Section> section_;  // none before the first header
   bool endSeen_ = false;
@@ -192,6 +214,21 @@ bool Parser::Record(Section section, std::string_view line, std::vector<std::str
   return true;
 }
 
+void Parser::NoteText(const PreparedLines::Line& line) {
+  const std::string_view text = line.text;
+  const bool header = text.starts_with('[') && (IsEndHeader(text) || SectionOfHeader(text));
+  headerSeen_ = headerSeen_ || header;
+  if (!headerSeen_) {
+    notes_.leadingLines.emplace_back(line.raw);
+  } else if (line.skipped) {
+    notes_.textLostBySave = notes_.textLostBySave || !(IsBlank(text) || IsProgramCaption(line.raw));
+  } else if (!header) {
+    // An unknown bracketed line, or a record with a comment behind it.
+    notes_.textLostBySave =
+        notes_.textLostBySave || text.starts_with('[') || text.find('#') != std::string::npos;
+  }
+}
+
 void Parser::Count(const PreparedLines& lines, std::vector<std::string>& list) {
   std::array<size_t, kSectionCount> records{};
   std::array<bool, kSectionCount> headed{};
@@ -226,10 +263,12 @@ bool Parser::Run(const PreparedLines& lines, std::vector<std::string>& list) {
   };
   for (const PreparedLines::Line& line : lines.Lines()) {
     lineNumber_ = line.number;
+    NoteText(line);
     if (line.skipped) continue;
     if (line.text[0] == '[') {
       if (IsEndHeader(line.text)) {
         endSeen_ = true;
+        notes_.textLostBySave = notes_.textLostBySave || !IsBlank(lines.After(line));
         closeSection();
         break;
       }
@@ -255,6 +294,7 @@ bool Parser::Run(const PreparedLines& lines, std::vector<std::string>& list) {
     reporter_.MessageBox(Format(kCheckLineMessage, lines.RefusedLine()));
     return false;
   }
+  while (!notes_.leadingLines.empty() && IsBlank(notes_.leadingLines.back())) notes_.leadingLines.pop_back();
   if (!direct_) Emit(list);
   Complete(list);
   return true;
@@ -297,14 +337,17 @@ void Parser::Complete(std::vector<std::string>& list) const {
 }  // namespace
 
 bool ParseSectionList(std::string_view text, IReporter& reporter, std::vector<std::string>& list,
-                      bool& resave) {
-  return ParseSectionList(PreparedLines(text), reporter, list, resave);
+                      bool& resave, ListTextNotes* notes) {
+  return ParseSectionList(PreparedLines(text), reporter, list, resave, notes);
 }
 
 bool ParseSectionList(const PreparedLines& lines, IReporter& reporter, std::vector<std::string>& list,
-                      bool& resave) {
+                      bool& resave, ListTextNotes* notes) {
   resave = false;
-  Parser parser(reporter, resave);
+  ListTextNotes ignored;
+  ListTextNotes& kept = notes != nullptr ? *notes : ignored;
+  kept = {};
+  Parser parser(reporter, resave, kept);
   return parser.Run(lines, list);
 }
 

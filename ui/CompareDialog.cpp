@@ -22,7 +22,8 @@ CompareDialog::CompareDialog(const ListDifferences& differences, const QString& 
   auto* intro = new QLabel(
       QStringLiteral("What changes from the list as shown to %1. Moved: the channel number changed; "
                      "retuned: the same channel on another transponder, or with another symbol rate "
-                     "(analog: frequency, band or carrier).")
+                     "(analog: frequency, band or carrier); changed: another field that reaches the "
+                     "receiver, with both values.")
           .arg(otherList),
       this);
   intro->setWordWrap(true);
@@ -34,6 +35,8 @@ CompareDialog::CompareDialog(const ListDifferences& differences, const QString& 
   changes_->setMinimumSize(kMinimumWidth, kMinimumHeight);
   for (const ChannelChange& c : differences.changes)
     new QTreeWidgetItem(changes_, {QString::fromLatin1(ChangeName(c.kind)), CellText(ChangeText(c))});
+  for (const RecordChange& c : differences.records)
+    new QTreeWidgetItem(changes_, {QString::fromLatin1(ChangeName(c.kind)), CellText(RecordChangeText(c))});
   if (const std::string nulls = NullChannelsText(differences); !nulls.empty())
     new QTreeWidgetItem(changes_, {QString(), QString::fromStdString(nulls)});
   layout->addWidget(changes_);

@@ -17,6 +17,7 @@ ListStatusPanes::ListStatusPanes(QStatusBar& bar, int at) {
   shown_ = pane("ShownRows");
   kinds_ = pane("ChannelKinds");
   selection_ = pane("SelectedRows");
+  fill_ = pane("ReceiverFill");
 }
 
 void ListStatusPanes::Show(const ListCounts& counts) {
@@ -27,6 +28,18 @@ void ListStatusPanes::Show(const ListCounts& counts) {
   set(shown_, ShownText(counts));
   set(kinds_, KindsText(counts));
   set(selection_, SelectionText(counts));
+}
+
+void ListStatusPanes::ShowFill(const ListFill* fill) {
+  fill_->setVisible(fill != nullptr);
+  if (fill == nullptr) return;
+  fill_->setText(QString::fromStdString(FillStatusText(*fill)));
+  // Dark red reads as a warning on the light and the dark status bars alike.
+  fill_->setStyleSheet(fill->Fits() ? QString()
+                                    : QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
+  QStringList figures;
+  for (const FillFigure& figure : fill->Figures()) figures << QString::fromStdString(FigureText(figure));
+  fill_->setToolTip(figures.join(QLatin1Char('\n')));
 }
 
 }  // namespace lumoscope::ui

@@ -73,7 +73,8 @@ void ListUpkeep::OrderLike() {
   const std::optional<OrderReference> reference =
       ReadOrderReference(*path, frame_.Options(), frame_.Reporter());
   if (!reference) return;
-  frame_.Reporter().ShowMessage(OrderReportText(lumoscope::OrderLike(view_, *reference)));
+  const OrderLikeReport report = lumoscope::OrderLike(view_, *reference);
+  if (!report.refused) frame_.Reporter().ShowMessage(OrderReportText(report));
 }
 
 void ListUpkeep::TidyUp() {

@@ -89,7 +89,10 @@ MainWindowWiring::MainWindowWiring(ISettingsStore& settings, std::string uploadP
   frame_->SetOptionsSink([this](const AppOptions& options) { ApplyOptions(options); });
   frame_->SetCentralView(central);
   panes_ = std::make_unique<ListStatusPanes>(*frame_->statusBar(), CMainFrame::kFirstStatusPane);
-  view_->SetShownListener([this] { ScheduleStatusUpdate(); });
+  view_->SetShownListener([this] {
+    fillStale_ = true;
+    ScheduleStatusUpdate();
+  });
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &MainWindowWiring::ScheduleStatusUpdate);
   connect(filterBar_, &FilterBar::textChanged, this,
@@ -114,6 +117,8 @@ MainWindowWiring::MainWindowWiring(ISettingsStore& settings, std::string uploadP
   upkeep_->AddMenus(*frame_->menuBar());
   tools_ = new ListTools(*frame_, *view_, *list_);
   tools_->AddMenus(*frame_->menuBar());
+  moves_ = new RowMoves(*frame_, *view_);
+  moves_->AddMenus(*frame_->menuBar());
   BindCommands();
 }
 
@@ -127,7 +132,8 @@ MainWindowWiring::~MainWindowWiring() {
 }
 
 CommandGroup* MainWindowWiring::GroupOf(int id) const {
-  for (CommandGroup* group : {static_cast<CommandGroup*>(upkeep_), static_cast<CommandGroup*>(tools_)})
+  for (CommandGroup* group : {static_cast<CommandGroup*>(upkeep_), static_cast<CommandGroup*>(tools_),
+                              static_cast<CommandGroup*>(moves_)})
     if (group->Handles(id)) return group;
   return nullptr;
 }
@@ -250,7 +256,15 @@ void MainWindowWiring::ScheduleStatusUpdate() {
 
 void MainWindowWiring::UpdateStatus() {
   list_->Flush();
-  panes_->Show(view_->Counts());
+  const ListCounts counts = view_->Counts();
+  panes_->Show(counts);
+  // The fill follows the list, not the selection: counted again only after a change.
+  if (fillStale_) {
+    fillStale_ = false;
+    const bool loaded = counts.display != ListCounts::Display::Nothing;
+    const ListFill fill = loaded ? FillOfList(view_->Fields()) : ListFill();
+    panes_->ShowFill(loaded ? &fill : nullptr);
+  }
   frame_->setWindowModified(view_->IsModified());
 }
 

@@ -83,6 +83,11 @@ class FakeListView : public INewChannelHost {
     if (!undo.empty()) undo.pop_back();
     ++drops;
   }
+  void RevertToUndoStep() override {
+    if (undo.empty()) return;
+    fields = std::move(undo.back().fields);
+    undo.pop_back();
+  }
   // Renumbers like the list view: CHANNEL then CHANNEL_PID records count 1, 2, ...;
   // ANALOG records count again from 1.
   void RefreshWithRenumber() override;

@@ -20,6 +20,7 @@
 
 #include "base/FieldConversions.h"
 #include "base/FoldingReporter.h"
+#include "database/ListFill.h"
 #include "shell/DocumentCommands.h"
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/WindowFixture.h"
@@ -111,6 +112,32 @@ class FindAndStatusTest : public QObject {
     QCOMPARE(filter.Field()->text(), QString());
     QCOMPARE(Rows(), kSampleDigitalRows - 1);
     QTRY_COMPARE(Panes().Shown()->text(), QStringLiteral("16 channels"));
+  }
+
+  void theStatusBarSaysHowFullTheReceiverIs() {
+    QVERIFY(fixture_.window->OpenFile(CopySample()));
+    QLabel* fill = Panes().Fill();
+    const auto shown = [this] {
+      return QString::fromStdString(FillStatusText(FillOfList(fixture_.window->View().Fields())));
+    };
+    QTRY_VERIFY(fill->isVisible());
+    QTRY_COMPARE(fill->text(), shown());
+    QVERIFY(fill->styleSheet().isEmpty());
+    // Padding three times takes the sample past the receiver's memory: the padding stays,
+    // a warning says which figures, and the pane turns to its warning.
+    uitest::BoxAnswerer boxes;
+    QAction* pad = Frame().CommandAction(cmd::kPadToHundreds);
+    pad->trigger();
+    pad->trigger();
+    const ListFill fits = FillOfList(fixture_.window->View().Fields());
+    pad->trigger();
+    const ListFill over = FillOfList(fixture_.window->View().Fields());
+    QVERIFY(fits.Fits() && !over.Fits());
+    QTRY_COMPARE(fill->text(), QString::fromStdString(FillStatusText(over)));
+    QTRY_COMPARE(boxes.texts, QStringList{QString::fromStdString(
+                                  Format(kNoLongerFitsWarning, NewlyOverLimitsText(fits, over).c_str()))});
+    QVERIFY(fill->toolTip().contains(QString::fromStdString(FigureText(over.Figures().front()))));
+    QVERIFY(!fill->styleSheet().isEmpty());
   }
 
   void typingInTheListJumpsToTheNextName() {

@@ -160,6 +160,19 @@ std::string Render(const ListContent& c) {
   return out;
 }
 
+ListShape VariedShape(uint32_t seed) {
+  ListShape shape;
+  shape.seed = seed;
+  shape.maxSatellites = seed % 2 ? 32 : 40;
+  shape.withPid = seed % 3 != 0;
+  shape.withAnalog = seed % 4 != 0;
+  shape.nullChannels = seed % 5 != 0;
+  shape.quotedNames = seed % 7 != 0;
+  shape.satellites = 1 + static_cast<int>(seed % 6);
+  shape.channels = static_cast<int>(seed * 3);
+  return shape;
+}
+
 ListContent GenerateContent(const ListShape& shape) {
   Generator g(shape.seed);
   ListContent c;

@@ -37,6 +37,11 @@ struct ListShape {
   bool quotedNames = true;   // names with blanks inside
 };
 
+// A shape that varies everything with its seed: 32 or 40 satellite slots, with and without
+// PID and analog channels, null channels and quoted names, 1 to 6 satellites, three
+// channels per unit of the seed.
+ListShape VariedShape(uint32_t seed);
+
 ListContent GenerateContent(const ListShape& shape);
 inline std::string GenerateList(const ListShape& shape) {
   return Render(GenerateContent(shape));

@@ -1,0 +1,38 @@
+// How full a list makes the receiver, counted again after an edit, as the window's status
+// bar and every edit's check of the receiver's limits do. Target: under 1 ms on the list at
+// the format's table limits (the stress list).
+#include <benchmark/benchmark.h>
+
+#include "base/RecordFields.h"
+#include "base/SectionLocator.h"
+#include "base/SilentReporter.h"
+#include "database/ListFill.h"
+#include "tools/listgen/ListGenerator.h"
+#include "transfer/SectionListParser.h"
+
+namespace {
+
+using namespace lumoscope;
+
+std::vector<std::string> StressFields() {
+  SilentReporter reporter;
+  std::vector<std::string> fields;
+  bool resave = false;
+  ParseSectionList(listgen::StressList(), reporter, fields, resave);
+  return fields;
+}
+
+// A channel in the middle of the list changes its type, then the fill is counted.
+void BM_StressFillAfterAnEdit(benchmark::State& state) {
+  std::vector<std::string> fields = StressFields();
+  const SectionSpan channels = SectionLocator(fields)[Section::DigitalChannel];
+  std::string& type = fields[channels.At(channels.Records() / 2, field::kChType)];
+  bool radio = false;
+  for (auto _ : state) {
+    type = (radio = !radio) ? "RADIO" : "TV";
+    benchmark::DoNotOptimize(FillOfList(fields));
+  }
+}
+BENCHMARK(BM_StressFillAfterAnEdit)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
