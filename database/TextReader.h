@@ -65,6 +65,13 @@ class TextReader {
   bool AnalogTpLine(std::string_view line);
   bool ChannelLine(std::string_view line);
   bool PidChannelLine(std::string_view line);
+  // The checks the two digital service lines share, in their order, and the record's
+  // type, blank flag, transponder position and name from them.
+  struct ServiceRules;
+  bool MapService(const ServiceRules& rules, int64_t index);
+  template <typename ServiceRecord>
+  bool ServiceChecks(ServiceRecord& r, int64_t index, int type, int blank, std::string_view name,
+                     const ServiceRules& rules);
 
   bool Usable(int satIndex) const;
   // Program number for a service of the given type (normal compile: false past 4095).
