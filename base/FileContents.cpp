@@ -8,14 +8,14 @@
 namespace lumoscope {
 
 bool ReadInputFile(const std::string& path, std::string& contents, FileFailure& failure,
-                   FileIdentity* identity) {
+                   FileIdentity* identity, size_t maxBytes) {
   FileIdentity opened;
-  const int fd = OpenInputFile(path, failure, &opened);
+  const int fd = OpenInputFile(path, failure, &opened, maxBytes);
   if (fd < 0) return false;
   // Room for the size the file has, and one byte to see that it ended there. A file
   // that grows while it is read gets more room, but never more than one byte beyond
   // the limit: such a file is refused, and the read never runs without bound.
-  const size_t limit = kMaxInputFileBytes + 1;
+  const size_t limit = maxBytes + 1;
   contents.resize(std::min(static_cast<size_t>(opened.size) + 1, limit));
   size_t used = 0;
   bool ok = true;
@@ -34,7 +34,7 @@ bool ReadInputFile(const std::string& path, std::string& contents, FileFailure& 
     used += static_cast<size_t>(n);
   }
   close(fd);
-  if (ok && used > kMaxInputFileBytes) {
+  if (ok && used > maxBytes) {
     failure = {path, "Grew beyond the size a channel list file can have while it was read"};
     ok = false;
   }

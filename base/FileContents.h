@@ -11,8 +11,9 @@ namespace lumoscope {
 
 // False when the file cannot be opened or read; `failure` then says why and `contents`
 // is unspecified. `identity`, when given, receives the identity of the version read.
+// Files longer than `maxBytes` are refused.
 bool ReadInputFile(const std::string& path, std::string& contents, FileFailure& failure,
-                   FileIdentity* identity = nullptr);
+                   FileIdentity* identity = nullptr, size_t maxBytes = kMaxInputFileBytes);
 
 // The same where the reason is not needed.
 bool ReadFileContents(const std::string& path, std::string& contents);

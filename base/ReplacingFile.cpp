@@ -12,6 +12,8 @@
 
 #include "base/DerivedNames.h"
 #include "base/InputFile.h"
+#include "base/Interruption.h"
+#include "base/Reporter.h"
 #include "base/TemporaryNames.h"
 #include "base/WriteAll.h"
 
@@ -30,13 +32,28 @@ void SyncFolder(const std::string& path) {
   close(dir);
 }
 
+// The kernel's rule for protected symbolic links: a link in a sticky folder that everybody
+// may write (such as /tmp) is followed only for the link's owner, or when the folder's
+// owner made it. Anybody may plant a link there; following it for somebody else would
+// let them redirect that person's writes into the person's own files.
+bool MayFollow(const std::string& link, const struct stat& linkStat) {
+  struct stat folder;
+  if (stat(FolderOf(link).c_str(), &folder) != 0) return false;
+  const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+  return !shared || linkStat.st_uid == geteuid() || linkStat.st_uid == folder.st_uid;
+}
+
 }  // namespace
 
-std::string FollowLinks(const std::string& path) {
+std::string FollowLinks(const std::string& path, std::string* refusedLink) {
   std::string current = path;
   for (int hop = 0; hop < kMaxLinkHops; ++hop) {
     struct stat st;
     if (lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    if (!MayFollow(current, st)) {
+      if (refusedLink != nullptr) *refusedLink = current;
+      break;
+    }
     char buf[PATH_MAX];
     const ssize_t n = readlink(current.c_str(), buf, sizeof buf - 1);
     if (n <= 0) break;
@@ -47,9 +64,13 @@ std::string FollowLinks(const std::string& path) {
 }
 
 ReplacingFile::ReplacingFile(std::string target, Durability durability, Links links)
-    : target_(std::move(target)),
-      realTarget_(links == Links::Follow ? FollowLinks(target_) : target_),
-      durability_(durability) {
+    : target_(std::move(target)), durability_(durability) {
+  std::string refusedLink;
+  realTarget_ = links == Links::Follow ? FollowLinks(target_, &refusedLink) : target_;
+  if (!refusedLink.empty()) {
+    error_ = Format(kRefusedLinkReason, refusedLink.c_str());
+    return;
+  }
   struct stat st;
   // A link that is replaced, not followed, hands down nothing of the file it names.
   const bool exists = links == Links::Follow ? stat(realTarget_.c_str(), &st) == 0
@@ -107,6 +128,11 @@ bool ReplacingFile::Write(std::string_view bytes) {
 
 bool ReplacingFile::Commit() {
   if (fd_ < 0) return false;
+  if (Interruption() != 0) {
+    Discard();
+    error_ = kInterruptedReason;
+    return false;
+  }
   const bool synced = durability_ == Durability::Synced;
   if (synced && fsync(fd_) != 0) {
     Fail(errno);
@@ -136,7 +162,9 @@ bool ReplaceFileContents(const std::string& target, std::string_view bytes, std:
 }
 
 bool IsWritableFile(const std::string& path) {
-  const std::string real = FollowLinks(path);
+  std::string refusedLink;
+  const std::string real = FollowLinks(path, &refusedLink);
+  if (!refusedLink.empty()) return false;
   struct stat st;
   if (stat(real.c_str(), &st) == 0) {
     if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || access(real.c_str(), W_OK) != 0) return false;

@@ -6,10 +6,13 @@
 // failure the temporary file is removed.
 //
 // A target behind a symbolic link is written through the link: the link stays and the
-// file it names is replaced. The replacement keeps the permission bits (and, where the
-// system allows, the owner) of the file it replaces. A target that exists but is not a
-// regular file (a device, a pipe, a folder) is refused rather than replaced. Files the
-// program derives may instead replace a link itself (Links::Replace).
+// file it names is replaced. Only links the kernel would follow for this user are
+// followed: one in a sticky folder that everybody may write (such as /tmp) must belong
+// to the user or to the folder's owner, else the write is refused. The replacement keeps
+// the permission bits (and, where the system allows, the owner) of the file it replaces.
+// A target that exists but is not a regular file (a device, a pipe, a folder) is refused
+// rather than replaced. Files the program derives may instead replace a link itself
+// (Links::Replace).
 #include <string>
 #include <string_view>
 
@@ -44,7 +47,7 @@ class ReplacingFile {
   bool Write(std::string_view bytes);
 
   // Flushes, closes and renames the temporary file onto the target. False on any
-  // failure, and the target is then untouched.
+  // failure, an interruption included (Interruption.h), and the target is then untouched.
   bool Commit();
 
   // The system's reason for the last failure ("No space left on device", ...).
@@ -72,9 +75,16 @@ class ReplacingFile {
 // Replaces the whole content of `target` with `bytes`. On failure `error` says why.
 bool ReplaceFileContents(const std::string& target, std::string_view bytes, std::string& error);
 
+// Why a write through a link that another user planted in a shared folder is refused.
+inline constexpr const char* kRefusedLinkReason =
+    "%s is a symbolic link that another user made in a shared folder; it is not followed, and "
+    "nothing was written";
+
 // The path with its symbolic links followed, as far as they lead: the file a save of
-// `path` writes. A dangling link gives the path the link points to.
-std::string FollowLinks(const std::string& path);
+// `path` writes. A dangling link gives the path the link points to. A link the kernel's
+// protected-symlinks rule would not follow for this user is not followed either: the
+// path stops there, and `refusedLink` (when given) names it.
+std::string FollowLinks(const std::string& path, std::string* refusedLink = nullptr);
 
 // True when the file at `path` may be written without further rights: the file (if it
 // exists) is a regular file with a write permission bit that the system lets this user

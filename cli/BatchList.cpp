@@ -1,5 +1,7 @@
 #include "cli/BatchList.h"
 
+#include <sys/stat.h>
+
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
 #include "database/ListDB.h"
@@ -48,12 +50,34 @@ int WithLoadedList(const std::string& path, const AppOptions& options,
 int EditList(const std::string& path, const AppOptions& options,
              const std::function<bool(CLumoscopeListView&)>& edit) {
   ConsoleReporter reporter;
+  if (RefusedAsReadOnly(path, reporter)) return kExitFailure;
   ListLock lock(path);
   if (!lock.Acquire(reporter)) return kExitFailure;
   return RunLoaded(path, options, reporter, [&](CLumoscopeListView& view, CListDB& db) {
     if (!edit(view)) return kExitFailure;
-    return SaveSectionList(db, view.Fields()) ? kExitSuccess : kExitFailure;
+    return SaveEditedList(db, view.Fields(), path, reporter);
   });
+}
+
+bool RefusedAsReadOnly(const std::string& path, IReporter& reporter) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0 || (st.st_mode & S_IWUSR) != 0) return false;
+  reporter.MessageBox(Format(kListReadOnlyMessage, path.c_str()));
+  return true;
+}
+
+int SaveEditedList(CListDB& db, const std::vector<std::string>& fields, const std::string& path,
+                   IReporter& reporter) {
+  switch (SaveSectionListOutcome(db, fields)) {
+    case SaveOutcome::Written:
+      return kExitSuccess;
+    case SaveOutcome::Unchanged:
+      reporter.ShowMessage(Format(kListUnchangedMessage, path.c_str()));
+      return kExitSuccess;
+    case SaveOutcome::Failed:
+      break;
+  }
+  return kExitFailure;
 }
 
 }  // namespace lumoscope::cli

@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/ProgramOutput.h"
+
 namespace lumoscope {
 
 void ConsoleReporter::MessageBox(const std::string& text, const std::string& /*caption*/) {
-  std::fwrite(text.data(), 1, text.size(), stderr);
-  std::fputc('\n', stderr);
-  std::fflush(stderr);
+  cli::WriteOutput(stderr, text + "\n");
 }
 
 Answer ConsoleReporter::AskYesNo(const std::string& /*text*/, const std::string& /*caption*/) {
@@ -23,12 +23,8 @@ Answer ConsoleReporter::AskYesNoCancel(const std::string& /*text*/, const std::s
 
 void ConsoleReporter::ShowMessage(const std::string& text) {
   if (text == kClearAllMessage || text == kShowMessageWindow || text == kHideMessageWindow) return;
-  if (progressShown_) {
-    std::fputc('\n', stdout);
-    progressShown_ = false;
-  }
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fflush(stdout);
+  cli::WriteOutput(stdout, progressShown_ ? "\n" + text : text);
+  progressShown_ = false;
 }
 
 void ConsoleReporter::SetProgress(int position, int mode) {

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "base/Options.h"
+#include "cli/BatchList.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
 #include "database/ListDB.h"
 #include "transfer/HexToBin.h"
 #include "transfer/ListLock.h"
 #include "transfer/SectionListLoader.h"
-#include "transfer/SectionListWriter.h"
 
 namespace lumoscope::cli {
 
@@ -43,6 +43,10 @@ void AddConvertCommands(CLI::App& app, int& exitCode) {
   AddMaxSatOption(*format, args->maxSatellites);
   format->callback([args, &exitCode] {
     ConsoleReporter reporter;
+    if (RefusedAsReadOnly(args->listPath, reporter)) {
+      exitCode = kExitFailure;
+      return;
+    }
     ListLock lock(args->listPath);
     if (!lock.Acquire(reporter)) {
       exitCode = kExitFailure;
@@ -51,8 +55,8 @@ void AddConvertCommands(CLI::App& app, int& exitCode) {
     const AppOptions options = ListOptions(args->maxSatellites);
     CListDB db(reporter, options, args->listPath);
     std::vector<std::string> fields;
-    const bool ok = LoadSectionList(db, fields) && SaveSectionList(db, fields);
-    exitCode = ok ? kExitSuccess : kExitFailure;
+    exitCode =
+        LoadSectionList(db, fields) ? SaveEditedList(db, fields, args->listPath, reporter) : kExitFailure;
   });
 }
 

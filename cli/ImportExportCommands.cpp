@@ -68,7 +68,7 @@ int Export(const ExportOptions& o) {
     if (const int failed = WriteAll(STDOUT_FILENO, ExportChannelList(view.Fields(), format, names));
         failed != 0) {
       view.Reporter().MessageBox(Format("%s\nstandard output: %s", kExportFailed, std::strerror(failed)));
-      return kExitFailure;
+      return kExitUsage;  // as for every command whose output could not be written
     }
     return kExitSuccess;
   });

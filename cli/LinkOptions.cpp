@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/Interruption.h"
+
 namespace lumoscope::cli {
 
 LinkOptionSet AddLinkOptions(CLI::App& command, LinkArgs& args) {
@@ -15,7 +17,12 @@ LinkOptionSet AddLinkOptions(CLI::App& command, LinkArgs& args) {
   return {device, port, trace};
 }
 
+bool InterruptionCancel::Requested() const {
+  return Interruption() != 0;
+}
+
 void SetUpLink(const LinkArgs& args, Link& link) {
+  link.factory.SetCancel(&link.cancel);
   link.options.portNumber = args.port;
   if (!args.device.empty()) {
     link.options.portNumber = 1;

@@ -26,10 +26,21 @@ struct LinkOptionSet {
 };
 LinkOptionSet AddLinkOptions(CLI::App& command, LinkArgs& args);
 
+// Ctrl+C or SIGTERM stops a transfer the way the window's Cancel does: the port
+// released within a second, nothing written.
+class InterruptionCancel final : public ITransferCancel {
+ public:
+  void Begin() override {}
+  void End() override {}
+  bool Poll() override { return Requested(); }
+  bool Requested() const override;
+};
+
 // The options and link factory of one transfer.
 struct Link {
   AppOptions options;
   PosixLinkFactory factory;
+  InterruptionCancel cancel;
   std::unique_ptr<HexDumpTrace> trace;
 };
 

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "base/DerivedNames.h"
+#include "base/Interruption.h"
+#include "cli/BatchList.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
 #include "cli/LinkOptions.h"
@@ -50,6 +52,8 @@ int Download(const LinkArgs& args, const std::string& image) {
 
 int Upload(const LinkArgs& args, const std::string& out) {
   ConsoleReporter reporter;
+  // A list given to be replaced is treated as the editing commands treat one.
+  if (!out.empty() && RefusedAsReadOnly(out, reporter)) return kExitFailure;
   Link link;
   SetUpLink(args, link);
   CListDB db(reporter, link.options);
@@ -57,7 +61,7 @@ int Upload(const LinkArgs& args, const std::string& out) {
   const std::string path = out.empty() ? UploadFilePath() : out;
   const bool ok = UploadChannelListTo(db, path, UploadFolderPath());
   reporter.SetProgress(0, kProgressRemove);
-  if (ok) std::printf("%s\n", path.c_str());
+  if (ok) reporter.ShowMessage(path + "\n");
   return ok ? kExitSuccess : kExitFailure;
 }
 

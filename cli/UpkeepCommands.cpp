@@ -18,6 +18,7 @@
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
 #include "cli/LinkOptions.h"
+#include "cli/ProgramOutput.h"
 #include "database/ListDB.h"
 #include "listview/ListDiff.h"
 #include "listview/ListTidy.h"
@@ -34,7 +35,6 @@ namespace {
 // lint and diff, as diff(1) does, keep 1 for their finding and say "trouble" with this.
 constexpr int kExitTrouble = kExitUsage;
 
-constexpr const char* kOutputFailed = "The report could not be written to the standard output: %s";
 constexpr const char* kOutputIsTheList =
     "The receiver's list cannot be kept in %s: that is the list it is compared with. Choose another file.";
 
@@ -53,10 +53,12 @@ template <typename Preview, typename Edit>
 int EditIfChanged(const std::string& path, const AppOptions& options, const Preview& changes,
                   const Edit& edit) {
   ConsoleReporter reporter;
+  if (RefusedAsReadOnly(path, reporter)) return kExitFailure;
   const std::optional<std::vector<std::string>> fields = LoadOtherList(path, options, reporter);
   if (!fields) return kExitFailure;
   if (std::optional<std::string> unchanged = changes(*fields)) {
     reporter.ShowMessage(*unchanged);
+    reporter.ShowMessage(Format(kListUnchangedMessage, path.c_str()));
     return kExitSuccess;
   }
   return EditList(path, options, [&](CLumoscopeListView& view) {

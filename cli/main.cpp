@@ -2,11 +2,15 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
+#include "base/Interruption.h"
 #include "cli/Commands.h"
+#include "cli/ProgramOutput.h"
 #include "lumoscope/Version.h"
 
 int main(int argc, char** argv) {
   using namespace lumoscope::cli;
+  // Ctrl+C and SIGTERM end a command through its clean path (base/Interruption.h).
+  lumoscope::CatchInterruptions();
   CLI::App app{"Lumoscope Lite: check, compile, convert and transfer satellite receiver channel lists",
                "lumoscope-cli"};
   app.require_subcommand(1);
@@ -22,14 +26,14 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
-    return app.exit(e);
+    return ExitCodeAtEnd(app.exit(e));
   } catch (const CLI::CallForAllHelp& e) {
-    return app.exit(e);
+    return ExitCodeAtEnd(app.exit(e));
   } catch (const CLI::CallForVersion& e) {
-    return app.exit(e);
+    return ExitCodeAtEnd(app.exit(e));
   } catch (const CLI::ParseError& e) {
     app.exit(e);
-    return kExitUsage;
+    return ExitCodeAtEnd(kExitUsage);
   }
-  return exitCode;
+  return ExitCodeAtEnd(exitCode);
 }

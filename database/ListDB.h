@@ -37,6 +37,13 @@ class CListDB {
   bool validateOnly = false;  // check the text only, write nothing
   bool resaveFlag = false;    // set by the loader when the list should be saved at once
 
+  // What the person wrote into the text file beside its records, set by the loader:
+  // the comment block before the first section header, each line ended by CR LF, which
+  // the writer puts first; and whether the file holds text that a save does not keep
+  // (comments inside the sections, or after "[END]").
+  std::string leadingText;
+  bool saveLosesText = false;
+
   // Where the transfers open their serial device; null means the real POSIX ports
   // named by the options.
   ISerialLinkFactory* linkFactory = nullptr;

@@ -1,193 +1,217 @@
 #include "editing/ScanTable.h"
 
-#include <libdvbv5/dvb-file.h>
-#include <libdvbv5/dvb-v5-std.h>
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
+#include <array>
+#include <cctype>
 #include <filesystem>
-#include <memory>
-#include <string_view>
 #include <utility>
-#include <variant>
 
 #include "base/FileContents.h"
+#include "base/KeyValueGroups.h"
 #include "base/Reporter.h"
-#include "base/WriteAll.h"
 
 namespace lumoscope {
 
 namespace {
 
-// libdvbv5 copies some words of a line into small fixed buffers and aborts the program
-// when one is longer (an unknown value of 45 characters is enough). No word of the
-// installed tables of any kind is longer than 30; longer words and values are refused
-// before the library sees them.
-constexpr size_t kMaxScanWordLength = 32;
-// The same for a whole entry line: the installed ones have at most 56 characters.
-constexpr size_t kMaxScanEntryLine = 128;
-
 constexpr const char* kUnreadable = "The scan table cannot be read.";
-constexpr const char* kNotATable =
-    "The scan table %s is not in a format this program reads: line %d has a word or value that is not plain "
-    "text or is longer than %zu characters.";
+constexpr const char* kTooLarge =
+    "The scan table %s cannot be read: it is %lld bytes long, and a scan table has at most 1 MiB.";
+constexpr const char* kBadLine = "The scan table %s cannot be read: line %d %s.";
 constexpr const char* kNoEntries =
     "The scan table %s could not be read: it is neither in the dvbv5 format (\"[CHANNEL]\" groups) nor in "
     "the one-line format (\"S 11362000 H 22000000 2/3\").";
+constexpr const char* kNotAnEntryLine = "is not a transponder line such as \"S 11362000 H 22000000 2/3\"";
+constexpr const char* kUnknownValue = "gives %s a value this program does not know";
 
-struct DvbFileFree {
-  void operator()(dvb_file* file) const { dvb_file_free(file); }
+// The bounds of a table. Installed tables have lines of at most 200 characters, values of
+// at most 60 and groups of at most 26 values.
+constexpr KeyValueLimits kTableLimits{kMaxScanTableBytes, 256, 32, 128, 64, kMaxScanTableGroups};
+// The largest value a frequency or symbol rate in Hz or symbols per second takes: 10 digits.
+constexpr size_t kMaxNumberDigits = 10;
+
+std::string Upper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+std::optional<uint32_t> Number(std::string_view text) {
+  if (text.empty() || text.size() > kMaxNumberDigits ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return std::nullopt;
+  uint64_t value = 0;
+  for (const char c : text) value = value * 10 + static_cast<uint64_t>(c - '0');
+  if (value > UINT32_MAX) return std::nullopt;
+  return static_cast<uint32_t>(value);
+}
+
+// The polarisations by their names in either format: the groups' word, the one-line letter.
+constexpr std::array<std::pair<std::string_view, ScanPolarization>, 9> kPolarizations{{
+    {"HORIZONTAL", ScanPolarization::Horizontal},
+    {"VERTICAL", ScanPolarization::Vertical},
+    {"LEFT", ScanPolarization::CircularLeft},
+    {"RIGHT", ScanPolarization::CircularRight},
+    {"OFF", ScanPolarization::None},
+    {"H", ScanPolarization::Horizontal},
+    {"V", ScanPolarization::Vertical},
+    {"L", ScanPolarization::CircularLeft},
+    {"R", ScanPolarization::CircularRight},
+}};
+
+std::optional<ScanPolarization> Polarization(std::string_view text) {
+  const std::string upper = Upper(text);
+  for (const auto& [name, p] : kPolarizations)
+    if (upper == name) return p;
+  return std::nullopt;
+}
+
+// A delivery system is one word; those of a satellite are DVBS and DVBS2, every other
+// one (DVBT, DVBC/ANNEX_A, ATSC, ...) is for another kind of receiver.
+std::optional<ScanDelivery> Delivery(std::string_view text) {
+  if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '/' || c == '_' || c == '-';
+      }))
+    return std::nullopt;
+  const std::string upper = Upper(text);
+  if (upper == "DVBS") return ScanDelivery::DvbS;
+  if (upper == "DVBS2") return ScanDelivery::DvbS2;
+  return ScanDelivery::Other;
+}
+
+class TableParser {
+ public:
+  TableParser(std::string_view contents, const std::string& path) : contents_(contents), path_(path) {}
+
+  // The table's entries; nothing with `error` set when it cannot be taken.
+  std::optional<std::vector<ScanEntry>> Run(std::string& error);
+
+ private:
+  bool Refuse(int line, const std::string& reason) {
+    error_ = line > 0 ? Format(kBadLine, path_.c_str(), line, reason.c_str())
+                      : Format("The scan table %s cannot be read: it %s.", path_.c_str(), reason.c_str());
+    return false;
+  }
+  bool Groups(std::vector<ScanEntry>& entries);
+  bool OneLineEntries(std::vector<ScanEntry>& entries);
+  bool OneLine(std::string_view line, int number, std::vector<ScanEntry>& entries);
+  // The group's value of `key`, through `convert`; `fallback` when the group has none.
+  template <typename T, typename Convert>
+  bool Value(const KeyValueGroup& group, std::string_view key, Convert convert, T fallback, T& out) {
+    const KeyValue* v = group.Find(key);
+    if (v == nullptr) {
+      out = fallback;
+      return true;
+    }
+    const std::optional<T> converted = convert(v->value);
+    if (!converted) return Refuse(v->line, Format(kUnknownValue, std::string(key).c_str()));
+    out = *converted;
+    return true;
+  }
+
+  std::string_view contents_;
+  const std::string& path_;
+  std::string error_;
 };
 
-std::string_view Trim(std::string_view s) {
-  const size_t first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
-bool IsWord(std::string_view word) {
-  if (word.empty() || word.size() > kMaxScanWordLength) return false;
-  return std::all_of(word.begin(), word.end(), [](char c) {
-    return static_cast<unsigned char>(c) > 0x20 && static_cast<unsigned char>(c) < 0x7f;
+// The groups format starts its entries with a "[group]" line; the one-line format has none.
+bool StartsWithGroup(std::string_view contents) {
+  bool group = true;
+  ForEachTextLine(contents, [&](std::string_view line, int) {
+    const std::string_view text = TrimBlanks(line);
+    if (text.empty() || text[0] == '#') return true;
+    group = text[0] == '[';
+    return false;
   });
+  return group;
 }
 
-// The blank-separated words of `text`, joined by single blanks; nothing when one of them
-// is not a plain printable word of at most kMaxScanWordLength characters.
-std::optional<std::string> Words(std::string_view text) {
-  std::string joined;
-  for (size_t start = 0; start < text.size();) {
+std::optional<std::vector<ScanEntry>> TableParser::Run(std::string& error) {
+  std::vector<ScanEntry> entries;
+  const bool ok = StartsWithGroup(contents_) ? Groups(entries) : OneLineEntries(entries);
+  if (ok && entries.empty()) error_ = Format(kNoEntries, path_.c_str());
+  if (!ok || entries.empty()) {
+    error = error_;
+    return std::nullopt;
+  }
+  return entries;
+}
+
+bool TableParser::Groups(std::vector<ScanEntry>& entries) {
+  std::vector<KeyValueGroup> groups;
+  KeyValueError failure;
+  if (!ReadKeyValueGroups(contents_, kTableLimits, groups, failure))
+    return Refuse(failure.line, failure.reason);
+  entries.reserve(groups.size());
+  for (const KeyValueGroup& group : groups) {
+    ScanEntry e;
+    e.line = group.line;
+    if (!Value(group, "DELIVERY_SYSTEM", Delivery, ScanDelivery::Other, e.delivery)) return false;
+    if (e.delivery != ScanDelivery::Other &&
+        (!Value(group, "FREQUENCY", Number, uint32_t{0}, e.frequencyKHz) ||
+         !Value(group, "SYMBOL_RATE", Number, uint32_t{0}, e.symbolRate) ||
+         !Value(group, "POLARIZATION", Polarization, ScanPolarization::None, e.polarization)))
+      return false;
+    entries.push_back(e);
+  }
+  return true;
+}
+
+bool TableParser::OneLineEntries(std::vector<ScanEntry>& entries) {
+  bool ok = true;
+  ForEachTextLine(contents_,
+                  [&](std::string_view line, int number) { return ok = OneLine(line, number, entries); });
+  return ok;
+}
+
+// "S 11494000 H 22000000 5/6": system, frequency (kHz), polarisation, symbol rate, then
+// FEC and more that a satellite list does not keep. The other systems' lines (T, T2, C, A)
+// have other fields and are not for a satellite receiver.
+bool TableParser::OneLine(std::string_view line, int number, std::vector<ScanEntry>& entries) {
+  if (line.size() > kTableLimits.maxLineLength)
+    return Refuse(number, Format("is longer than %zu characters", kTableLimits.maxLineLength));
+  if (line.find('\0') != std::string_view::npos) return Refuse(number, "holds a zero byte");
+  const std::string_view text = TrimBlanks(line);
+  if (text.empty() || text[0] == '#') return true;
+  std::array<std::string_view, 4> words{};
+  size_t count = 0;
+  for (size_t start = 0; count < words.size();) {
     const size_t first = text.find_first_not_of(" \t", start);
     if (first == std::string_view::npos) break;
     const size_t last = std::min(text.find_first_of(" \t", first), text.size());
-    if (!IsWord(text.substr(first, last - first))) return std::nullopt;
-    if (!joined.empty()) joined += ' ';
-    joined += text.substr(first, last - first);
+    words[count++] = text.substr(first, last - first);
     start = last;
   }
-  return joined;
-}
-
-// One line as the library is given it. The library is not handed the table's own bytes:
-// its tests for comments, blank lines and line ends differ from a person's (a comment
-// indented by a tab, or a blank line with a carriage return, is an entry to it), and it
-// copies words into small fixed buffers. So only what was checked reaches it, in one
-// spelling: comments and blank lines become empty lines (the line numbers stay those of the
-// file), a dvbv5 group name (which may hold anything) becomes "[CHANNEL]", a "KEY = VALUE"
-// line keeps its key and value words, and an entry line keeps its words, each joined by
-// single blanks.
-std::optional<std::string> CheckedLine(std::string_view line, dvb_file_formats format) {
-  if (line.find('\0') != std::string_view::npos) return std::nullopt;
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  const std::string_view text = Trim(line);
-  if (text.empty() || text[0] == '#') return std::string();
-  if (format == FILE_DVBV5 && text[0] == '[') return std::string("[CHANNEL]");
-  if (text.size() > kMaxScanEntryLine) return std::nullopt;
-  const size_t eq = text.find('=');
-  if (format != FILE_DVBV5 || eq == std::string_view::npos) return Words(text);
-  // The library takes everything after the "=" as the value, a trailing comment included.
-  const auto key = Words(text.substr(0, eq));
-  const auto value = Words(text.substr(eq + 1));
-  if (!key || !value || key->find(' ') != std::string::npos || value->size() > kMaxScanWordLength)
-    return std::nullopt;
-  return *key + " = " + *value;
-}
-
-// The dvbv5 format starts its entries with a "[group]" line; the one-line format has none.
-dvb_file_formats FormatOf(std::string_view contents) {
-  size_t start = 0;
-  while (start < contents.size()) {
-    size_t end = contents.find('\n', start);
-    if (end == std::string_view::npos) end = contents.size();
-    const std::string_view text = contents.substr(start, end - start);
-    start = end + 1;
-    const size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos || text[first] == '#') continue;
-    return text[first] == '[' ? FILE_DVBV5 : FILE_CHANNEL;
-  }
-  return FILE_DVBV5;
-}
-
-// The whole table as the library is given it, or the number of its first line that cannot
-// be given to it.
-std::variant<std::string, int> CheckedTable(std::string_view contents, dvb_file_formats format) {
-  std::string checked;
-  int line = 1;
-  for (size_t start = 0; start <= contents.size(); ++line) {
-    size_t end = contents.find('\n', start);
-    if (end == std::string_view::npos) end = contents.size();
-    const auto text = CheckedLine(contents.substr(start, end - start), format);
-    if (!text) return line;
-    checked += *text;
-    checked += '\n';
-    start = end + 1;
-  }
-  return checked;
-}
-
-// The library reads from a file name. It is given the checked table in an anonymous
-// memory file, so what it parses is exactly what was checked, whatever happens to the
-// file on the disk meanwhile.
-std::unique_ptr<dvb_file, DvbFileFree> ParseChecked(std::string_view contents, std::string& error) {
-  const int fd = memfd_create("scan-table", MFD_CLOEXEC);
-  if (fd < 0) {
-    error = std::strerror(errno);
-    return nullptr;
-  }
-  if (const int failed = WriteAll(fd, contents); failed != 0) {
-    error = std::strerror(failed);
-    close(fd);
-    return nullptr;
-  }
-  const std::string name = "/proc/self/fd/" + std::to_string(fd);
-  std::unique_ptr<dvb_file, DvbFileFree> file(
-      dvb_read_file_format(name.c_str(), SYS_UNDEFINED, FormatOf(contents)));
-  close(fd);
-  return file;
-}
-
-uint32_t Property(dvb_entry* entry, uint32_t command, uint32_t fallback) {
-  uint32_t value = fallback;
-  return dvb_retrieve_entry_prop(entry, command, &value) == 0 ? value : fallback;
-}
-
-// The library's codes of the delivery systems and polarisations a satellite list takes.
-constexpr std::pair<uint32_t, ScanDelivery> kDeliveries[] = {{SYS_DVBS, ScanDelivery::DvbS},
-                                                             {SYS_DVBS2, ScanDelivery::DvbS2}};
-constexpr std::pair<uint32_t, ScanPolarization> kPolarizations[] = {
-    {POLARIZATION_H, ScanPolarization::Horizontal},
-    {POLARIZATION_V, ScanPolarization::Vertical},
-    {POLARIZATION_L, ScanPolarization::CircularLeft},
-    {POLARIZATION_R, ScanPolarization::CircularRight},
-};
-
-template <typename T, size_t N>
-T Lookup(const std::pair<uint32_t, T> (&table)[N], uint32_t code, T fallback) {
-  for (const auto& [c, value] : table)
-    if (c == code) return value;
-  return fallback;
-}
-
-ScanEntry EntryOf(dvb_entry* entry) {
   ScanEntry e;
-  e.delivery = Lookup(kDeliveries, Property(entry, DTV_DELIVERY_SYSTEM, SYS_UNDEFINED), ScanDelivery::Other);
-  if (e.delivery == ScanDelivery::Other) return e;
-  e.frequencyKHz = Property(entry, DTV_FREQUENCY, 0);
-  e.symbolRate = Property(entry, DTV_SYMBOL_RATE, 0);
-  e.polarization =
-      Lookup(kPolarizations, Property(entry, DTV_POLARIZATION, POLARIZATION_OFF), ScanPolarization::None);
-  return e;
+  e.line = number;
+  const std::string system = Upper(words[0]);
+  if (system == "S" || system == "S1" || system == "S2") {
+    const auto frequency = Number(words[1]);
+    const auto polarization = Polarization(words[2]);
+    const auto symbolRate = Number(words[3]);
+    if (count < 4 || !frequency || !polarization || !symbolRate) return Refuse(number, kNotAnEntryLine);
+    e.delivery = system == "S2" ? ScanDelivery::DvbS2 : ScanDelivery::DvbS;
+    e.frequencyKHz = *frequency;
+    e.polarization = *polarization;
+    e.symbolRate = *symbolRate;
+  } else if (system != "T" && system != "T2" && system != "C" && system != "A") {
+    return Refuse(number, kNotAnEntryLine);
+  }
+  entries.push_back(e);
+  return true;
 }
 
 }  // namespace
 
 std::optional<ScanTable> ReadScanTable(const std::string& path, std::string& error) {
+  const FileIdentity file = IdentityOf(path);
+  if (file.exists && file.size > static_cast<int64_t>(kMaxScanTableBytes)) {
+    error = Format(kTooLarge, path.c_str(), static_cast<long long>(file.size));
+    return std::nullopt;
+  }
   std::string contents;
   FileFailure failure;
-  if (!ReadInputFile(path, contents, failure)) {
+  if (!ReadInputFile(path, contents, failure, nullptr, kMaxScanTableBytes)) {
     error = WithFailure(kUnreadable, failure);
     return std::nullopt;
   }
@@ -196,21 +220,15 @@ std::optional<ScanTable> ReadScanTable(const std::string& path, std::string& err
 
 std::optional<ScanTable> ParseScanTable(std::string_view contents, const std::string& path,
                                         std::string& error) {
-  const auto checked = CheckedTable(contents, FormatOf(contents));
-  if (const int* badLine = std::get_if<int>(&checked)) {
-    error = Format(kNotATable, path.c_str(), *badLine, kMaxScanWordLength);
+  if (contents.size() > kMaxScanTableBytes) {
+    error = Format(kTooLarge, path.c_str(), static_cast<long long>(contents.size()));
     return std::nullopt;
   }
-  std::string why;
-  const auto file = ParseChecked(std::get<std::string>(checked), why);
-  if (!file) {
-    error = why.empty() ? Format(kNoEntries, path.c_str()) : WithFailure(kUnreadable, {path, why});
-    return std::nullopt;
-  }
+  std::optional<std::vector<ScanEntry>> entries = TableParser(contents, path).Run(error);
+  if (!entries) return std::nullopt;
   ScanTable table;
   table.name = std::filesystem::path(path).filename().string();
-  for (dvb_entry* entry = file->first_entry; entry != nullptr; entry = entry->next)
-    table.entries.push_back(EntryOf(entry));
+  table.entries = std::move(*entries);
   return table;
 }
 

@@ -1,5 +1,6 @@
 #include "editing/TransponderImport.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <vector>
@@ -36,6 +37,8 @@ constexpr const char* kNoPositionInName =
 constexpr long kMaxTuningValue = 99999;
 constexpr long kPerMega = 1000;  // kHz per MHz, and symbols per second per kS/s
 constexpr int kSatelliteIndexLimit = 49;
+// Entries out of the bands named one by one in the report; the rest are counted.
+constexpr size_t kOutOfBandShown = 10;
 
 struct Tuning {
   long frequency;   // MHz
@@ -71,6 +74,25 @@ std::optional<Tuning> TuningOf(const ScanEntry& entry) {
   if (t.frequency < 1 || t.frequency > kMaxTuningValue || t.symbolRate < 1 || t.symbolRate > kMaxTuningValue)
     return std::nullopt;
   return t;
+}
+
+bool InLnbBand(uint32_t frequencyKHz) {
+  for (const LnbBand& band : kLnbBands)
+    if (frequencyKHz >= band.lowKHz && frequencyKHz <= band.highKHz) return true;
+  return false;
+}
+
+// The satellite a new one made from the table would repeat: same name, same orbital position.
+std::optional<size_t> SameSatellite(const std::vector<std::string>& fields, const SectionSpan& satellites,
+                                    const TableSatellite& made) {
+  const std::optional<int> position = SatellitePosition(made.name, made.degree);
+  for (size_t r = 0; r < satellites.Records(); ++r) {
+    const std::string& name = fields[satellites.At(r, field::kSatName)];
+    if (Trimmed(name) == made.name &&
+        SatellitePosition(name, fields[satellites.At(r, field::kSatDegree)]) == position)
+      return r;
+  }
+  return std::nullopt;
 }
 
 bool IsCircular(ScanPolarization p) {
@@ -224,23 +246,30 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
   TransponderImportReport report;
   report.tableName = table.name;
   std::vector<std::string> newSatellite;
+  std::optional<TableSatellite> made;
+  std::optional<size_t> record;
   if (target.satelliteIndex) {
-    const std::optional<size_t> record = SatelliteRecord(fields, satellites, *target.satelliteIndex);
+    record = SatelliteRecord(fields, satellites, *target.satelliteIndex);
     if (!record) {
       reporter.MessageBox(Format(kNoSuchSatellite, target.satelliteIndex->c_str()));
       return std::nullopt;
     }
+  } else {
+    made = SatelliteFromTableName(table.name, host.Names());
+    if (!made) {
+      reporter.MessageBox(Format(kNoPositionInName, table.name.c_str()));
+      return std::nullopt;
+    }
+    record = SameSatellite(fields, satellites, *made);
+    report.reusedSatellite = record.has_value();
+  }
+  if (record) {
     report.satelliteIndex = fields[satellites.At(*record, field::kIndex)];
     report.satelliteName = fields[satellites.At(*record, field::kSatName)];
     report.tablePosition = PositionAtEndOfName(table.name);
     report.satellitePosition =
         SatellitePosition(report.satelliteName, fields[satellites.At(*record, field::kSatDegree)]);
   } else {
-    const std::optional<TableSatellite> made = SatelliteFromTableName(table.name, host.Names());
-    if (!made) {
-      reporter.MessageBox(Format(kNoPositionInName, table.name.c_str()));
-      return std::nullopt;
-    }
     const std::optional<long> index = FreeSatelliteIndex(fields, satellites);
     if (!index) {
       reporter.MessageBox(kSatellitesFull);
@@ -249,8 +278,15 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
     report.newSatellite = true;
     report.satelliteIndex = std::to_string(*index);
     report.satelliteName = made->name;
-    newSatellite = {report.satelliteIndex, made->name,     std::string(kNo), kUniversalLnbHigh,
-                    kUniversalLnbLow,      made->position, made->degree};
+    // The Degree as the loader reads it back ("0192" is 192), so a second import finds the
+    // list as the first one wrote it.
+    newSatellite = {report.satelliteIndex,
+                    made->name,
+                    std::string(kNo),
+                    kUniversalLnbHigh,
+                    kUniversalLnbLow,
+                    made->position,
+                    std::to_string(LeadingInteger(made->degree))};
   }
 
   // Every new transponder is worked out before the list changes: a refusal leaves it whole.
@@ -262,6 +298,10 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
   for (const ScanEntry& entry : table.entries) {
     if (entry.delivery == ScanDelivery::Other) {
       ++report.otherSystems;
+      continue;
+    }
+    if (!InLnbBand(entry.frequencyKHz)) {
+      report.outOfBand.emplace_back(entry.line, entry.frequencyKHz);
       continue;
     }
     const std::optional<Tuning> tuning = TuningOf(entry);
@@ -307,6 +347,10 @@ std::string ImportReportText(const TransponderImportReport& r, const NameCodec& 
   std::string text =
       Format("Scan table %s, satellite %s \"%s\"%s:\n", r.tableName.c_str(), r.satelliteIndex.c_str(),
              names.Decode(r.satelliteName).c_str(), r.newSatellite ? " (new)" : "");
+  if (r.reusedSatellite)
+    text +=
+        "The list already has a satellite of this name at this position; the transponders were added to it "
+        "instead of a new one.\n";
   text += Format("%zu transponder%s added.\n", r.added, r.added == 1 ? "" : "s");
   if (r.tablePosition && r.satellitePosition && *r.tablePosition != *r.satellitePosition)
     text += Format(
@@ -318,6 +362,17 @@ std::string ImportReportText(const TransponderImportReport& r, const NameCodec& 
   if (r.circular > 0)
     text += Format("%zu with circular polarisation, stored as H (left) and V (right).\n", r.circular);
   if (r.otherSystems > 0) text += Format("%zu skipped: not for a satellite receiver.\n", r.otherSystems);
+  if (!r.outOfBand.empty()) {
+    text += Format(
+        "%zu skipped: a frequency outside the bands a satellite LNB receives (C band 3,400-4,200 "
+        "MHz, Ku band 10,700-12,750 MHz, Ka band 17,300-22,200 MHz; the table gives kHz):",
+        r.outOfBand.size());
+    const size_t shown = std::min(r.outOfBand.size(), kOutOfBandShown);
+    for (size_t i = 0; i < shown; ++i)
+      text += Format("%s line %d (%u kHz)", i == 0 ? "" : ",", r.outOfBand[i].first, r.outOfBand[i].second);
+    if (shown < r.outOfBand.size()) text += Format(" and %zu more", r.outOfBand.size() - shown);
+    text += ".\n";
+  }
   if (r.unusable > 0)
     text += Format("%zu skipped: no polarisation, or a frequency or symbol rate the list cannot hold.\n",
                    r.unusable);

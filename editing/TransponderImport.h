@@ -5,8 +5,10 @@
 // H, right as V. The satellite is one of the list's, or a new one made from the table's
 // name ("Astra-19.2E" gives "Astra 19.2E" at 19.2 degrees east).
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/NameText.h"
 #include "editing/NewChannelHost.h"
@@ -24,6 +26,16 @@ inline constexpr const char* kUniversalLnbLow = "9750";
 // in MHz.
 inline constexpr long kSameTransponderMHz = 2;
 
+// The bands a satellite LNB receives, in kHz as the tables write frequencies: C band,
+// Ku band and Ka band. A frequency outside them is a slip in the table (MHz written where
+// kHz belongs) or a terrestrial one, never a transponder of the satellite.
+struct LnbBand {
+  uint32_t lowKHz;
+  uint32_t highKHz;
+};
+inline constexpr LnbBand kLnbBands[] = {
+    {3'400'000, 4'200'000}, {10'700'000, 12'750'000}, {17'300'000, 22'200'000}};
+
 // The satellite the transponders go to: the Index field of one of the list's satellites,
 // or nothing for a new satellite made from the table's name.
 struct ImportTarget {
@@ -35,12 +47,17 @@ struct TransponderImportReport {
   std::string satelliteIndex;
   std::string satelliteName;
   bool newSatellite = false;
+  // A new satellite was asked for, but the list has one of the table's name and position
+  // already: the transponders went to that one.
+  bool reusedSatellite = false;
   size_t added = 0;
   size_t alreadyThere = 0;  // kept as the list has them
   size_t circular = 0;      // left stored as H, right as V (added or already there)
   size_t otherSystems = 0;  // terrestrial, cable and other entries: not for a satellite
   size_t unusable = 0;      // satellite entries without a polarisation, or with a frequency
                             // or symbol rate the list's 4 or 5 digits cannot hold
+  // Satellite entries whose frequency is in none of the LNB bands: line and frequency (kHz).
+  std::vector<std::pair<int, uint32_t>> outOfBand;
   // Orbital positions (tenths of a degree, east positive) of the table, from its name, and
   // of the satellite, where they are known: a table for another position is most likely
   // the wrong one, and the report says so.
@@ -61,7 +78,8 @@ struct TableSatellite {
 std::optional<TableSatellite> SatelliteFromTableName(const std::string& tableName,
                                                      const NameCodec& names = NameCodec());
 
-// Adds the table's transponders in one undo step and refreshes the view. Refused whole,
+// Adds the table's transponders in one undo step and refreshes the view. A new satellite
+// is made only when the list has none of the same name and orbital position. Refused whole,
 // with the reason told through the host's reporter, when the satellite is not in the
 // list or the new transponders (or the new satellite) would pass the list's limits or
 // the receiver's (ListFill).

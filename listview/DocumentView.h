@@ -18,6 +18,8 @@ class IDocumentView {
   // Command 32778: reload the working list from the database's text file. False when
   // the file was refused: the list, its undo steps and the database are left as they were.
   virtual bool ReloadFields() = 0;
+  // Clears the undo steps and the modified mark; a list opened as modified (its re-save
+  // was left to the person) keeps the mark.
   virtual void ResetUndo() = 0;
   // m_fields
   virtual std::vector<std::string>& Fields() = 0;

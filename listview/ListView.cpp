@@ -62,8 +62,17 @@ bool CLumoscopeListView::Reload() {
   m_fields = std::move(loaded);
   MarkClean();
   // A list that may not be written is only being looked at: no automatic save, and no
-  // error boxes for it. An explicit Save still tells why it fails.
-  if (db.resaveFlag && IsWritableFile(db.FilePath())) m_document->Save();
+  // error boxes for it. An explicit Save still tells why it fails. Nor is a list saved at
+  // once when the save would drop what the person wrote in it (comments among the
+  // records): it is opened as modified, so the first save is the person's decision and
+  // the backup keeps the file as it was.
+  if (db.resaveFlag && IsWritableFile(db.FilePath())) {
+    if (db.saveLosesText) {
+      m_modified = m_loadedModified = true;
+    } else {
+      m_document->Save();
+    }
+  }
   db.resaveFlag = false;
   const bool isUpload = TrimmedUpper(db.FilePath()) == TrimmedUpper(m_uploadFilePath);
   m_document->SetWindowTitle(isUpload ? std::string(kUntitled) : kTitlePrefix + db.FilePath());

@@ -252,6 +252,9 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   // Whether the list differs from what is stored; an undo or redo step gives back the
   // state its list had.
   bool m_modified = false;
+  // The list was opened as modified: it wants saving, which would drop text the person
+  // wrote in it, so that was left to the person. Cleared by the next save.
+  bool m_loadedModified = false;
   NameCodec m_names;
 
   CutBuffers m_cut;

@@ -41,11 +41,11 @@ void CLumoscopeListView::RevertToUndoStep() {
 
 void CLumoscopeListView::ResetUndo() {
   m_undo.Clear();
-  m_modified = false;
+  m_modified = m_loadedModified;
 }
 
 void CLumoscopeListView::MarkClean() {
-  m_modified = false;
+  m_modified = m_loadedModified = false;
   // Every remembered step now differs from what is stored.
   m_undo.MarkAllModified();
 }

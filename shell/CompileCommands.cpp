@@ -68,7 +68,9 @@ bool ConvertAndPublish(CListDB& db, TemporaryFile& hex) {
   return true;
 }
 
-// After a failed compile no image of an earlier list stays beside the list.
+// Before a compile writes anything (and after a failed one) no image of an earlier list
+// stays beside the list: whenever the compile stops, the images there are of this list or
+// there are none.
 void RemoveImages(const CListDB& db) {
   std::remove(DerivedPath(db.FilePath(), kExtHex).c_str());
   std::remove(DerivedPath(db.FilePath(), kExtBin).c_str());
@@ -128,6 +130,7 @@ bool RestoreTextFile(CListDB& db) {
 }
 
 bool CompileListFile(CListDB& db, int mode) {
+  RemoveImages(db);
   const std::string hexPath = DerivedPath(db.FilePath(), kExtHex);
   TemporaryFile hex(hexPath);
   const bool ok = MadeTemporary(db.Reporter(), hex, hexPath) && CompileImageInto(db, mode, hex) &&
@@ -137,6 +140,7 @@ bool CompileListFile(CListDB& db, int mode) {
 }
 
 bool RunCompileCommand(CListDB& db, int mode, const SaveListFn& saveList) {
+  RemoveImages(db);    // the save that follows makes them another list's images
   BackupTextFile(db);  // a failed backup does not stop the compile
   bool ok = false;
   // Compiling after a failed save would turn the old file into images that look like
@@ -152,6 +156,7 @@ bool PreinstalledCompile(CListDB& db) {
   // Earlier versions of the program joined the images in a merge file; one left by an
   // interrupted run of those is of no use any more.
   std::remove(DerivedPath(db.FilePath(), kExtMerge).c_str());
+  RemoveImages(db);
 
   // The normal image is joined with the basic image behind it in a temporary file; the
   // list's ".hex" sees only the whole pre-installed image.
@@ -168,12 +173,14 @@ bool PreinstalledCompile(CListDB& db) {
 
 bool RunPreinstalledOneList(CListDB& db, const SaveListFn& saveList) {
   db.splitList = false;
+  RemoveImages(db);
   if (!saveList()) return false;
   return PreinstalledCompile(db);
 }
 
 bool RunPreinstalledSplitList(CListDB& db, const SaveListFn& saveList) {
   db.splitList = true;
+  RemoveImages(db);
   BackupTextFile(db);
   const bool ok = saveList() && PreinstalledCompile(db);
   const bool restored = RestoreTextFile(db);

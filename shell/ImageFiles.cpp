@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "base/FileContents.h"
+#include "base/Interruption.h"
 #include "base/Reporter.h"
 #include "base/SilentReporter.h"
 #include "base/WriteAll.h"
@@ -71,20 +72,30 @@ bool AppendImage(IReporter& reporter, const std::string& hexPath, const std::str
 }
 
 bool PublishImages(IReporter& reporter, const std::string& hexTemp, const std::string& hexPath,
-                   const std::string& binTemp, const std::string& binPath) {
-  std::remove(binPath.c_str());
-  if (std::rename(hexTemp.c_str(), hexPath.c_str()) != 0) {
-    reporter.MessageBox(
-        WithFailure(Format(msg::kCantOpenOutput, hexPath.c_str()), FailureFromErrno(hexPath, errno)));
-    return false;
-  }
-  if (std::rename(binTemp.c_str(), binPath.c_str()) != 0) {
-    const int error = errno;
+                   const std::string& binTemp, const std::string& binPath,
+                   const std::function<void()>& afterStep) {
+  const auto step = [&] {
+    if (afterStep) afterStep();
+  };
+  const auto fail = [&](const std::string& path, int error) {
     std::remove(hexPath.c_str());
     reporter.MessageBox(
-        WithFailure(Format(msg::kCantOpenOutput, binPath.c_str()), FailureFromErrno(binPath, error)));
+        WithFailure(Format(msg::kCantOpenOutput, path.c_str()), FailureFromErrno(path, error)));
+    return false;
+  };
+  if (Interruption() != 0) {
+    reporter.MessageBox(
+        WithFailure(Format(msg::kCantOpenOutput, hexPath.c_str()), {hexPath, kInterruptedReason}));
     return false;
   }
+  for (const std::string* old : {&hexPath, &binPath}) {
+    if (unlink(old->c_str()) != 0 && errno != ENOENT) return fail(*old, errno);
+    step();
+  }
+  if (std::rename(hexTemp.c_str(), hexPath.c_str()) != 0) return fail(hexPath, errno);
+  step();
+  if (std::rename(binTemp.c_str(), binPath.c_str()) != 0) return fail(binPath, errno);
+  step();
   return true;
 }
 

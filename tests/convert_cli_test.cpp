@@ -42,7 +42,8 @@ TEST(ConvertCli, FormatRewritesTheListAndKeepsTheBak) {
   EXPECT_EQ(RunCli("format " + list, dir), 0);
   EXPECT_EQ(ReadFile(dir.File("list.bak")), original);
   const std::string formatted = ReadFile(list);
-  EXPECT_TRUE(formatted.starts_with("\r\n\r\n[SATELLITE_NAME_LIST]\r\n##---"));
+  // The comment line at the top stays; the list follows in the program's layout.
+  EXPECT_TRUE(formatted.starts_with("# test list\r\n\r\n\r\n[SATELLITE_NAME_LIST]\r\n##---"));
   EXPECT_TRUE(formatted.ends_with("[END]\r\n"));
 
   // Formatting is a fixed point.

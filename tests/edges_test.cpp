@@ -1,11 +1,13 @@
 // The program at its edges: receivers that stop or fall silent, full disks, planted
-// links, files that are no lists, saves through links, backups that cannot be made,
-// lists edited by two programs at once. Each case says what must still hold: nothing is
-// lost, nothing is misreported, nothing waits without bound.
+// links, files that are no lists, hostile scan tables, saves through links, backups that
+// cannot be made, lists edited by two programs at once, kills and stop signals. Each case
+// says what must still hold: nothing is lost, nothing is misreported, nothing waits
+// without bound.
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -13,21 +15,28 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 
 #include "base/DerivedNames.h"
 #include "base/ListLimits.h"
 #include "base/ReplacingFile.h"
 #include "base/SilentReporter.h"
 #include "base/TemporaryNames.h"
+#include "cli/BatchList.h"
+#include "cli/ProgramOutput.h"
 #include "database/Compiler.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
+#include "editing/ScanTable.h"
 #include "listview/ListView.h"
 #include "listview/NullListControl.h"
 #include "shell/CompileCommands.h"
+#include "shell/ImageFiles.h"
+#include "shell/ListExport.h"
 #include "shell/LumoscopeDoc.h"
 #include "shell/SettingsStore.h"
 #include "tests/support/BinImage.h"
@@ -127,6 +136,116 @@ std::string ReorderedList(const std::string& text) {
          text.substr(end);
 }
 
+// The scene of a link another user planted in a shared folder: a sticky folder everybody
+// may write, holding `name`, a link to `victim` that belongs to nobody. Needs root (to give
+// the link away); empty otherwise.
+std::string PlantedLink(const TempDir& dir, const std::string& name, const std::string& victim) {
+  if (geteuid() != 0) return {};
+  const std::string shared = dir.File("shared");
+  fs::create_directory(shared);
+  chmod(shared.c_str(), 01777);
+  const std::string link = shared + "/" + name;
+  fs::create_symlink(victim, link);
+  constexpr uid_t kNobody = 65534;
+  return lchown(link.c_str(), kNobody, kNobody) == 0 ? link : std::string();
+}
+
+// The message of a refused planted link, as the writer's failure ends it.
+std::string RefusedLink(const std::string& link) {
+  return link + ": " + Format(kRefusedLinkReason, link.c_str());
+}
+
+// How far a child process's resident memory grows while it runs `work`, in MiB.
+int PeakMemoryGrowthMiB(const std::function<void()>& work) {
+  const auto statusField = [](const char* name) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+      if (line.starts_with(name)) return std::atol(line.c_str() + std::strlen(name));
+    return 0L;
+  };
+  const pid_t child = fork();
+  if (child == 0) {
+    // Forget the parent's peak: from here on the peak is the child's own.
+    if (!(std::ofstream("/proc/self/clear_refs") << "5")) _exit(255);
+    const long before = statusField("VmRSS:");
+    work();
+    _exit(static_cast<int>(std::min((statusField("VmHWM:") - before) / 1024, 254L)));
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+}
+
+// Runs lumoscope-cli with its standard output going to `out` (a path such as /dev/full).
+test::CliResult RunCliInto(const std::string& args, const std::string& out, const TempDir& dir) {
+  const std::string err = dir.File("cli-stderr.log");
+  const int status =
+      std::system((std::string(LUMOSCOPE_CLI_PATH) + " " + args + " >" + out + " 2>" + err).c_str());
+  test::CliResult r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(err), {}};
+  std::remove(err.c_str());
+  return r;
+}
+
+// --- Scan tables ----------------------------------------------------------------------
+
+TEST(Edges, ScanTablesAreReadWithinBoundsWhateverTheyHold) {
+  TempDir dir;
+  const std::string group =
+      "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS\n\tFREQUENCY = 11494000\n"
+      "\tPOLARIZATION = HORIZONTAL\n\tSYMBOL_RATE = 22000000\n";
+  std::string repeated = group;
+  for (int i = 0; i < 80; ++i) repeated += "\tMODULATION = PSK/8\n";
+  struct Case {
+    std::string text;
+    const char* error;  // empty: read
+  };
+  const Case cases[] = {
+      {repeated, "line 7 gives MODULATION a second time in its group (first on line 6)"},
+      {group + "\tINNER_FEC = " + std::string(300, '9') + "\n", "line 6 is longer than 256 characters"},
+      {group + "\tINNER_FEC = " + std::string(129, '9') + "\n",
+       "line 6 gives INNER_FEC a value longer than 128"},
+      {std::string(kMaxScanTableBytes + 1, '#'), "bytes long, and a scan table has at most 1 MiB"},
+      {[&] {
+         std::string many;
+         for (size_t i = 0; i <= kMaxScanTableGroups; ++i) many += "[C]\n";
+         return many;
+       }(),
+       "line 5001 opens more than the 5000 groups"},
+  };
+  for (const Case& c : cases) {
+    const std::string path = dir.Write("table", c.text);
+    std::string error;
+    EXPECT_FALSE(ReadScanTable(path, error));
+    EXPECT_THAT(error, testing::HasSubstr(path));
+    EXPECT_THAT(error, testing::HasSubstr(c.error));
+  }
+  // 2,000 groups: read, in memory in proportion to the table (the 200 KB read here once
+  // took gigabytes).
+  std::string large;
+  for (int i = 0; i < 2000; ++i) large += group;
+  const int growth = PeakMemoryGrowthMiB([&] {
+    std::string error;
+    const std::optional<ScanTable> table = ParseScanTable(large, "large", error);
+    if (!table || table->entries.size() != 2000) _exit(255);
+  });
+  EXPECT_LE(growth, 16) << "255: not read, or no peak to measure";
+}
+
+TEST(Edges, ScanTableUnderATranslatedLocaleIsRefusedInPlainWords) {
+  TempDir dir;
+  const std::string list = dir.Write("list.txt", listgen::SmallList());
+  const std::string table = dir.Write(
+      "table", "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS\n\tPOLARIZATION = " + std::string(32, 'X') + "\n");
+  const Untouched before(list);
+  setenv("LANGUAGE", "uk", 1);
+  const test::CliResult r =
+      RunCli("import-transponders --satellite 0 --scan-table " + table + " " + list, dir);
+  unsetenv("LANGUAGE");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_THAT(r.err, testing::HasSubstr("line 3 gives POLARIZATION a value this program does not know"));
+  EXPECT_TRUE(before.StillHolds());
+}
+
 // --- Upload ---------------------------------------------------------------------------
 
 class UploadEdges : public test::SimulatedReceiverTest {
@@ -189,6 +308,93 @@ TEST_F(UploadEdges, UploadFilesNeverFollowPlantedLinks) {
   EXPECT_FALSE(fs::is_symlink(folder + "/VXRupload.txt"));
   EXPECT_THAT(ReadFile(folder + "/VXRupload.txt"), StartsWith("[SATELLITE_NAME_LIST]"));
   EXPECT_EQ(TempDir::FileNamesIn(folder), std::vector<std::string>{"VXRupload.txt"});
+}
+
+TEST_F(UploadEdges, ListingEndingOnThePromptIsWholeOnlyWithEverySection) {
+  // The list as the receiver holds it, without "[END]", and what it prints of it.
+  const std::string list = listgen::SmallList();
+  const std::string held = list.substr(0, list.rfind(kEndHeader));
+  const std::string printed = held.substr(held.find('['));
+  const std::string throughDigitalTp = printed.substr(0, printed.find("\r\n", printed.find("[DIGITAL TP]")));
+  const int linesThroughDigitalTp =
+      static_cast<int>(std::count(throughDigitalTp.begin(), throughDigitalTp.end(), '\n')) + 1;
+  struct Case {
+    int promptLine;  // 0: the bare prompt on a line of its own
+    int lines;       // -1: the whole list
+  };
+  for (const Case& c : {Case{0, -1}, Case{18, -1}, Case{40, -1}, Case{18, linesThroughDigitalTp}}) {
+    SCOPED_TRACE(testing::Message() << c.promptLine << " " << c.lines);
+    reporter.Clear();
+    sim::SimOptions o;
+    o.channelList = held;
+    o.listingEnd = sim::ListingEnd::PromptOnly;
+    o.promptLineLength = c.promptLine;
+    o.listingLines = c.lines;
+    StartReceiver(o);
+    const bool complete = c.lines < 0;
+    EXPECT_EQ(Upload(dir.File("private")), complete);
+    EXPECT_TRUE(StopReceiver().continueReceived);
+    if (!complete) {
+      EXPECT_EQ(reporter.boxes, std::vector<std::string>{kNotComplete});
+      EXPECT_TRUE(Untouched());
+      continue;
+    }
+    EXPECT_EQ(reporter.boxes, std::vector<std::string>{"Uploading SUCESS"});
+    // Every byte of the listing is kept; the end block stands where the prompt line was.
+    EXPECT_EQ(ReadFile(dir.File("upload.txt")), printed + " \r\n[END]\r\n\r\n");
+    std::vector<std::string> uploaded, original;
+    CListDB uploadedDb(reporter, options, dir.File("upload.txt"));
+    CListDB originalDb(reporter, options, dir.Write("original.txt", list));
+    ASSERT_TRUE(LoadSectionList(uploadedDb, uploaded));
+    ASSERT_TRUE(LoadSectionList(originalDb, original));
+    EXPECT_EQ(uploaded, original);
+    dir.Write("upload.txt", "the previous upload");
+  }
+}
+
+TEST_F(UploadEdges, PlantedLinkIsNotFollowed) {
+  const std::string victim = dir.Write("victim.txt", "somebody's file");
+  const std::string link = PlantedLink(dir, "upload.txt", victim);
+  if (link.empty()) GTEST_SKIP() << "giving a link to another user needs root";
+  ScriptConsole(Listing());
+  EXPECT_FALSE(UploadChannelListTo(db, link, dir.File("private")));
+  ASSERT_EQ(reporter.boxes.size(), 1u);
+  EXPECT_EQ(reporter.boxes[0], WithFailure(Format("Fail to open output file %s\n", link.c_str()),
+                                           {link, Format(kRefusedLinkReason, link.c_str())}));
+  EXPECT_EQ(ReadFile(victim), "somebody's file");
+}
+
+TEST_F(UploadEdges, StopSignalEndsTheCommandLinesUploadAsACancelledOne) {
+  sim::SimOptions o;
+  const std::string list = listgen::SmallList();
+  o.channelList = list.substr(0, list.rfind(kEndHeader));
+  o.listingEnd = sim::ListingEnd::Never;
+  o.baud = 115200;  // the endless listing would fill the buffer in about 35 s
+  StartReceiver(o);
+  setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
+  const std::string err = dir.File("stderr.log");
+  posix_spawn_file_actions_t files;
+  posix_spawn_file_actions_init(&files);
+  posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&files, STDERR_FILENO, err.c_str(), O_WRONLY | O_CREAT, 0600);
+  const std::string device = receiver->DevicePath();
+  const std::string target = dir.File("upload.txt");
+  const char* argv[] = {LUMOSCOPE_CLI_PATH, "upload", "--device", device.c_str(), "-o",
+                        target.c_str(),     nullptr};
+  pid_t cli = 0;
+  ASSERT_EQ(posix_spawn(&cli, LUMOSCOPE_CLI_PATH, &files, nullptr, const_cast<char**>(argv), environ), 0);
+  posix_spawn_file_actions_destroy(&files);
+  unsetenv("XDG_RUNTIME_DIR");
+  std::this_thread::sleep_for(std::chrono::seconds(2));  // well into the listing
+  kill(cli, SIGTERM);
+  int status = 0;
+  waitpid(cli, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM);
+  EXPECT_EQ(ReadFile(err), std::string(kUploadCancelledMessage) + "\n");
+  EXPECT_TRUE(Untouched());
+  EXPECT_TRUE(StopReceiver().continueReceived);
+  EXPECT_TRUE(!fs::exists(dir.File("lumoscope")) || fs::is_empty(dir.File("lumoscope")));
 }
 
 TEST_F(UploadEdges, FolderOthersCanEnterIsRefused) {
@@ -278,7 +484,8 @@ TEST(Edges, BackupThatCannotBeMadeRefusesTheSave) {
   TempDir dir;
   RecordingReporter reporter;
   AppOptions options;
-  const std::string path = dir.Write("list.txt", listgen::SmallList());
+  // Not in the program's own layout: the save has something to write.
+  const std::string path = dir.Write("list.txt", ReorderedList(listgen::SmallList()));
   fs::create_directory(dir.File("list.bak"));
   const Untouched before(path);
   CListDB db(reporter, options, path);
@@ -395,6 +602,131 @@ TEST(Edges, FailureBetweenTheHalvesOfAPreinstalledCompileLeavesNoImage) {
   EXPECT_EQ(ReadFile(path), text);
 }
 
+TEST(Edges, ImagesStoppedAtAnyStepOfTakingTheirPlaceAreNeverBesideAnotherListsImage) {
+  using Images = std::map<std::string, std::string>;
+  const std::string earlier = "earlier list", ours = "this list";
+  // What stays when the program is killed after each step (0: not killed). Between the two
+  // removals, one system call apart, the earlier ".bin" is still there alone.
+  const std::pair<int, Images> cases[] = {{1, {{"list.bin", earlier}}},
+                                          {2, {}},
+                                          {3, {{"list.hex", ours}}},
+                                          {4, {{"list.hex", ours}, {"list.bin", ours}}},
+                                          {0, {{"list.hex", ours}, {"list.bin", ours}}}};
+  for (const auto& [step, expected] : cases) {
+    const int stopAfter = step;  // for the lambda below
+    SCOPED_TRACE(stopAfter);
+    TempDir dir;
+    const std::string hex = dir.Write("list.hex", earlier);
+    const std::string bin = dir.Write("list.bin", earlier);
+    const std::string hexTemp = dir.Write("new.hex", ours);
+    const std::string binTemp = dir.Write("new.bin", ours);
+    const pid_t child = fork();
+    if (child == 0) {
+      int steps = 0;
+      SilentReporter silent;
+      PublishImages(silent, hexTemp, hex, binTemp, bin, [&] {
+        if (++steps == stopAfter) _exit(0);  // killed here
+      });
+      _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    Images left;
+    for (const char* name : {"list.hex", "list.bin"})
+      if (FileExists(dir.File(name))) left[name] = ReadFile(dir.File(name));
+    EXPECT_EQ(left, expected);
+  }
+}
+
+TEST(Edges, PlantedLinkIsNotFollowedByTheCommandLine) {
+  TempDir dir;
+  const std::string victim = dir.Write("victim.txt", ReorderedList(listgen::SmallList()));
+  const std::string list = dir.Write("list.txt", listgen::SmallList());
+  for (const char* command : {"export -o %s ", "format %s"}) {
+    const std::string link = PlantedLink(dir, "out.txt", victim);
+    if (link.empty()) GTEST_SKIP() << "giving a link to another user needs root";
+    const Untouched before(victim);
+    const std::string args =
+        Format(command, link.c_str()) + (std::string(command).starts_with("export") ? list : "");
+    const test::CliResult r = RunCli(args, dir);
+    EXPECT_EQ(r.exitCode, 1) << command;
+    EXPECT_THAT(r.err, testing::HasSubstr(RefusedLink(link))) << command;
+    EXPECT_TRUE(before.StillHolds()) << command;
+    EXPECT_FALSE(IsWritableFile(link));
+    fs::remove(link);
+  }
+}
+
+TEST(Edges, CommandWhoseResultIsTheFileWritesNothing) {
+  TempDir dir;
+  const std::string table = std::string(LUMOSCOPE_SOURCE_DIR) + "/tests/data/scan-tables/Testsat-19.2E";
+  const std::string path = dir.File("list.txt");
+  // Run twice, each of these has nothing left to do the second time.
+  for (const std::string& args :
+       {"format " + path, "sort --by 4 " + path, "set " + path + " --satellite-name 1 name=Testsat",
+        "order --like " + path + " " + path,
+        "import-transponders --new-satellite --scan-table " + table + " " + path}) {
+    SCOPED_TRACE(args);
+    dir.Write("list.txt", ListNeedingResave(listgen::SmallList()));
+    std::remove(dir.File("list.bak").c_str());
+    ASSERT_EQ(RunCli(args, dir).exitCode, 0);
+    const Untouched list(path);
+    const std::string backup = FileExists(dir.File("list.bak")) ? ReadFile(dir.File("list.bak")) : "";
+    const test::CliResult again = RunCli(args, dir);
+    EXPECT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_THAT(again.out, testing::HasSubstr(Format(cli::kListUnchangedMessage, path.c_str())));
+    EXPECT_TRUE(list.StillHolds());
+    EXPECT_EQ(FileExists(dir.File("list.bak")) ? ReadFile(dir.File("list.bak")) : "", backup);
+  }
+}
+
+TEST(Edges, ReadOnlyListIsNotReplaced) {
+  TempDir dir;
+  const std::string table = std::string(LUMOSCOPE_SOURCE_DIR) + "/tests/data/scan-tables/Testsat-19.2E";
+  const std::string path = dir.Write("list.txt", ReorderedList(listgen::SmallList()));
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  const Untouched before(path);
+  const std::string commands[] = {"format " + path,
+                                  "sort --by 4 " + path,
+                                  "pad " + path,
+                                  "set " + path + " --satellite-name 1 name=Other",
+                                  "import-transponders --new-satellite --scan-table " + table + " " + path,
+                                  "order --like " + path + " " + path,
+                                  "tidy --null-channels " + path,
+                                  "upload --device /dev/null -o " + path};
+  for (const std::string& command : commands) {
+    const test::CliResult r = RunCli(command, dir);
+    EXPECT_EQ(r.exitCode, 1) << command;
+    EXPECT_EQ(r.err, Format(cli::kListReadOnlyMessage, path.c_str()) + "\n") << command;
+    EXPECT_TRUE(before.StillHolds()) << command;
+  }
+  EXPECT_FALSE(FileExists(dir.File("list.bak")));
+}
+
+TEST(Edges, ReportThatCannotBeWrittenIsAFailure) {
+  TempDir dir;
+  const std::string table = std::string(LUMOSCOPE_SOURCE_DIR) + "/tests/data/scan-tables/Testsat-19.2E";
+  const std::string path = dir.File("list.txt");
+  const std::string full = Format(cli::kOutputFailed, std::strerror(ENOSPC)) + "\n";
+  struct Case {
+    std::string args;
+    int exitCode;
+    std::string err;
+  };
+  const Case cases[] = {
+      {"tidy --null-channels " + path, 2, full},
+      {"order --like " + path + " " + path, 2, full},
+      {"import-transponders --new-satellite --scan-table " + table + " " + path, 2, full},
+      {"export " + path, 2, Format("%s\nstandard output: %s\n", kExportFailed, std::strerror(ENOSPC))},
+      {"check " + path, 0, ""},  // says nothing when the list is good: nothing to fail
+  };
+  for (const Case& c : cases) {
+    dir.Write("list.txt", ReorderedList(listgen::SmallList()));
+    const test::CliResult r = RunCliInto(c.args, "/dev/full", dir);
+    EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
+    EXPECT_EQ(r.err, c.err) << c.args;
+  }
+}
+
 TEST(Edges, TwoEditsOfOneListAtOnceBothLand) {
   TempDir dir;
   listgen::ListShape shape;
@@ -465,6 +797,36 @@ TEST_F(WindowEdges, BakHoldsTheListAsItWasBeforeTheDocumentFirstWroteIt) {
   EXPECT_EQ(ReadFile(readOnly), original);
   EXPECT_FALSE(FileExists(dir.File("readonly.bak")));
   EXPECT_TRUE(reporter.boxes.empty());
+}
+
+TEST_F(WindowEdges, CommentBlockAtTheTopIsKeptThroughOpenEditAndSave) {
+  const std::string block = "# Customer Mueller, dish 80cm\r\n\t# LNB changed 2024\r\n";
+  const std::string original = block + " \r\n" + ListNeedingResave(listgen::SmallList());
+  const std::string path = dir.Write("list.txt", original);
+  // Written first, as it stands, without the blank lines after it; then the list as always.
+  const std::string head = block + "\r\n\r\n[SATELLITE_NAME_LIST]\r\n";
+  ASSERT_TRUE(doc.OpenFile(path));  // re-saved at once: it keeps all the person wrote
+  EXPECT_THAT(ReadFile(path), StartsWith(head));
+  ASSERT_TRUE(view.PadToHundreds());
+  ASSERT_TRUE(doc.SaveList());
+  EXPECT_THAT(ReadFile(path), StartsWith(head));
+  EXPECT_EQ(ReadFile(dir.File("list.bak")), original);
+  ASSERT_EQ(RunCli("sort --by 4 " + path, dir).exitCode, 0);
+  EXPECT_THAT(ReadFile(path), StartsWith(head));
+}
+
+TEST_F(WindowEdges, CommentAmongTheRecordsMakesTheOpenModifiedInsteadOfASave) {
+  std::string original = ListNeedingResave(listgen::SmallList());
+  const std::string header = "[DIGITAL CHANNEL]\r\n";
+  original.insert(original.find(header) + header.size(), "# moved to the bouquet of the sports club\r\n");
+  const std::string path = dir.Write("list.txt", original);
+  const Untouched before(path);
+  ASSERT_TRUE(doc.OpenFile(path));
+  EXPECT_TRUE(before.StillHolds());
+  EXPECT_TRUE(view.IsModified());
+  ASSERT_TRUE(doc.SaveList());  // the person's own decision
+  EXPECT_FALSE(view.IsModified());
+  EXPECT_EQ(ReadFile(dir.File("list.bak")), original);
 }
 
 TEST_F(WindowEdges, OverwritingAnotherProgramsChangeIsAsked) {

@@ -53,16 +53,6 @@ TEST_F(UploadTest, SavedListPrintsFromItsFirstHeader) {
   StopReceiver();
 }
 
-TEST_F(UploadTest, ListingEndingOnThePromptGetsTheEndBlock) {
-  StartReceiver(WithList(sim::ListingEnd::PromptOnly));
-  EXPECT_TRUE(Upload());
-  const std::string list = kList;
-  // Reception ends after six empty reads; the end block goes 18 bytes back.
-  EXPECT_EQ(test::ReadFile(uploadPath),
-            list.substr(0, list.size() - 18) + " \r\n[END]\r\n\r\n" + list.substr(list.size() - 6));
-  EXPECT_TRUE(StopReceiver().continueReceived);
-}
-
 TEST_F(UploadTest, SilentReceiverGetsThePowerMessageAndNothingIsWritten) {
   sim::SimOptions o;
   o.silent = true;

@@ -1,10 +1,12 @@
 // Transponders from DVB scan tables: reading the tables of both formats, finding the
 // installed ones, and adding their entries to a satellite of the list.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "base/ListLimits.h"
+#include "base/SectionLocator.h"
 #include "editing/ScanTableCatalog.h"
 #include "editing/TransponderImport.h"
 #include "tests/support/TempDir.h"
@@ -22,11 +24,11 @@ ScanTable ReadTable(const std::string& path) {
   return table.value_or(ScanTable{});
 }
 
-// Satellite 3 has 11493 H (the table's 11494 H); satellite 5 is elsewhere.
-WorkingListBuilder TwoSatellites() {
+// Satellite 3 (at 19.2E) has 11493 H (the table's 11494 H); satellite 5 is elsewhere.
+WorkingListBuilder TwoSatellites(const std::string& firstName = "Testsat 19.2E") {
   WorkingListBuilder b;
   b.SatNames(32)
-      .Satellite("3", "Testsat 19.2E")
+      .Satellite("3", firstName)
       .Satellite("5", "Other 13E", "10600", "09750", "1", "0130")
       .Transponder("7", "3", "11493", "22000", "H")
       .Transponder("12", "5", "11778", "27500", "V")
@@ -57,28 +59,38 @@ TEST(ScanTable, BothFormatsGiveTheSameEntries) {
   EXPECT_EQ(v5.entries[5].delivery, ScanDelivery::Other);
 }
 
-TEST(ScanTable, RefusesWhatIsNoTableWithoutHandingItToTheLibrary) {
+TEST(ScanTable, RefusesWhatIsNoTableNamingTheLine) {
   TempDir dir;
-  // libdvbv5 would abort the program on these long words and values; it never sees them.
-  const std::string longWord =
-      dir.Write("long", "[CHANNEL]\n\tDELIVERY_SYSTEM = " + std::string(200, 'D') + "\n");
-  const std::string longValue = dir.Write(
-      "value", "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS # a comment is part of the value for the library\n");
-  const std::string bracket =
-      dir.Write("bracket", "S 11494000 H 22000000 5/6\n[" + std::string(200, 'x') + "\n");
-  const std::string binary = dir.Write("binary", std::string("S 1\0 H 2 3/4\n", 13));
-  const std::string garbage = dir.Write("garbage", "FREQUENCY = 12\n");
-  for (const std::string& path :
-       {longWord, longValue, bracket, binary, garbage, dir.File("missing"), dir.Path().string()}) {
+  struct Case {
+    std::string text;
+    const char* why;
+  };
+  const Case cases[] = {
+      {"[CHANNEL]\n\tDELIVERY_SYSTEM = " + std::string(300, 'D') + "\n", "line 2 is longer than"},
+      {"[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS # not a comment after a value\n", "line 2 gives DELIVERY_SYSTEM"},
+      {"[CHANNEL]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 11494 MHz\n", "line 3 gives FREQUENCY"},
+      {"S 11494000 H 22000000 5/6\n[" + std::string(20, 'x') + "\n", "line 2 is not a transponder line"},
+      {std::string("S 1\0 H 2 3/4\n", 13), "line 1 holds a zero byte"},
+      {"FREQUENCY = 12\n", "line 1 is not a transponder line"},
+      {"[A]\nFREQUENCY\n", "line 2 is neither a [group]"},
+      {"# nothing but a comment\n", "neither in the dvbv5 format"},
+  };
+  for (const Case& c : cases) {
+    const std::string path = dir.Write("table", c.text);
     std::string error;
-    EXPECT_FALSE(ReadScanTable(path, error)) << path;
-    EXPECT_NE(error.find(path), std::string::npos) << error;
+    EXPECT_FALSE(ReadScanTable(path, error)) << c.why;
+    EXPECT_THAT(error, testing::HasSubstr(path)) << c.why;
+    EXPECT_THAT(error, testing::HasSubstr(c.why));
+  }
+  for (const std::string& path : {dir.File("missing"), dir.Path().string()}) {
+    std::string error;
+    EXPECT_FALSE(ReadScanTable(path, error));
+    EXPECT_THAT(error, testing::HasSubstr(path));
   }
 }
 
-// The library's own tests for comments, blank lines and line ends are not a person's: an
-// indented comment (here one that once overran its buffers), a blank line holding a tab or a
-// carriage return, and Windows line ends are all read as a person means them.
+// Comments, blank lines and line ends as a person means them: an indented comment, a
+// blank line holding a tab or a carriage return, and Windows line ends.
 TEST(ScanTable, CommentsBlankLinesAndLineEndsAsAPersonMeansThem) {
   const std::string junk = "\t#sDTRANSSSI" + std::string(60, '\xff') + "M";
   const std::string oneLine =
@@ -163,7 +175,7 @@ TEST(TransponderImport, RefusedWholeWhenTheListWouldPassItsLimits) {
 }
 
 TEST(TransponderImport, MakesANewSatelliteFromTheTablesName) {
-  FakeListView view(TwoSatellites().Build());
+  FakeListView view(TwoSatellites("Testsat").Build());  // at 19.2E, but of another name
   const auto report = ImportTransponders(view, ReadTable(kTables + "/Testsat-19.2E"), {std::nullopt});
   ASSERT_TRUE(report);
   EXPECT_TRUE(report->newSatellite);
@@ -171,9 +183,40 @@ TEST(TransponderImport, MakesANewSatelliteFromTheTablesName) {
   EXPECT_EQ(report->added, 4u);  // nothing is there yet on a new satellite; 11779 V still repeats
   const auto sat = std::find(view.fields.begin(), view.fields.end(), "SATELLITE END") - 7;
   EXPECT_EQ(std::vector<std::string>(sat, sat + 7),
-            (std::vector<std::string>{"6", "Testsat 19.2E", "N", "10600", "9750", "19", "0192"}));
+            (std::vector<std::string>{"6", "Testsat 19.2E", "N", "10600", "9750", "19", "192"}));
   EXPECT_EQ(Transponders(view.fields).back()[1], "6");
   EXPECT_EQ(view.undo.size(), 1u);
+}
+
+TEST(TransponderImport, KeepsOnlyFrequenciesAnLnbReceivesAndNamesTheLinesOfTheOthers) {
+  std::string error;
+  const std::optional<ScanTable> table = ParseScanTable(
+      "S 12207 H 27500000 3/4\nS 4090 V 27500000 3/4\nS 3400000 H 27500000 3/4\nS 22200000 V 27500000 3/4\n"
+      "S 22200001 V 27500000 3/4\nS 12750000 H 27500000 3/4\n",
+      "Testsat-19.2E", error);
+  ASSERT_TRUE(table) << error;
+  FakeListView view(TwoSatellites().Build());
+  const auto report = ImportTransponders(view, *table, {"3"});
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->added, 3u);  // the edges of the C, Ka and Ku bands
+  using Skipped = std::vector<std::pair<int, uint32_t>>;
+  EXPECT_EQ(report->outOfBand, (Skipped{{1, 12207}, {2, 4090}, {5, 22200001}}));
+  EXPECT_THAT(ImportReportText(*report, NameCodec()),
+              testing::HasSubstr("3 skipped: a frequency outside the bands a satellite LNB receives"));
+  EXPECT_THAT(ImportReportText(*report, NameCodec()),
+              testing::HasSubstr("line 1 (12207 kHz), line 2 (4090 kHz), line 5 (22200001 kHz)."));
+}
+
+TEST(TransponderImport, NewSatelliteOfTheSamePositionAndNameIsTheOneTheListHas) {
+  FakeListView view(TwoSatellites().Build());  // satellite 3 is "Testsat 19.2E" at 19.2E
+  const auto report = ImportTransponders(view, ReadTable(kTables + "/Testsat-19.2E"), {std::nullopt});
+  ASSERT_TRUE(report);
+  EXPECT_TRUE(report->reusedSatellite);
+  EXPECT_FALSE(report->newSatellite);
+  EXPECT_EQ(report->satelliteIndex, "3");
+  EXPECT_EQ(report->added, 3u);  // as when satellite 3 is chosen
+  EXPECT_EQ(SectionLocator(view.fields)[Section::Satellite].Records(), 2u);
+  EXPECT_THAT(ImportReportText(*report, NameCodec()), testing::HasSubstr("The list already has a satellite"));
 }
 
 TEST(TransponderImport, SatelliteNamesFromTableNames) {

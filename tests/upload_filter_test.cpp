@@ -16,18 +16,18 @@ TEST(UploadFilter, KeepsTheTextAfterTheBarsThroughEachLineEnd) {
   EXPECT_EQ(FilterUploadText(raw), "[SATELLITE_NAME_LIST]\r\n1,A|B\r\n[END]   ");
 }
 
-TEST(UploadFilter, ListingEndingOnThePromptGetsTheEndBlockOverItsLast18Bytes) {
-  const std::string last = "0123456789ABCDEFGHIJ";  // 20 bytes before CR LF
-  const std::string raw = "x||[SATELLITE_NAME_LIST]\r\nx||" + last + "\r\n\r\nSTB>";
-  const std::string filtered = FilterUploadText(raw);
-  const std::string kept = "[SATELLITE_NAME_LIST]\r\n" + last + "\r\n";
-  // The block goes 18 bytes back from the end and the file keeps its length.
-  EXPECT_EQ(filtered, kept.substr(0, kept.size() - 18) + " \r\n[END]\r\n\r\n" + kept.substr(kept.size() - 6));
-}
-
-TEST(UploadFilter, MoveBackNeverGoesBeforeTheStart) {
-  EXPECT_EQ(FilterUploadText("a||bc\r\n>"), " \r\n[END]\r\n\r\n");
-  EXPECT_EQ(FilterUploadText(">"), " \r\n[END]\r\n\r\n");
+TEST(UploadFilter, ListingEndingOnThePromptGetsTheEndBlockInPlaceOfThePromptLine) {
+  const std::string block = " \r\n[END]\r\n\r\n";
+  const std::string listing = "x||[SATELLITE_NAME_LIST]\r\nx||0123456789ABCDEFGHIJ\r\n";
+  const std::string kept = "[SATELLITE_NAME_LIST]\r\n0123456789ABCDEFGHIJ\r\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {listing + "\r\nSTB>", kept + block},  // the prompt on a line of its own
+      {listing + "x||STB>", kept + block},   // the prompt line copied after the bars
+      {listing + "x||" + std::string(40, '-') + ">", kept + block},
+      {"a||bc\r\n>", "bc\r\n" + block},
+      {">", block},
+  };
+  for (const auto& [raw, filtered] : cases) EXPECT_EQ(FilterUploadText(raw), filtered) << raw;
 }
 
 TEST(UploadFilter, NulBecomesBlankAndTheLastByteCountsAgain) {

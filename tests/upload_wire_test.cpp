@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/Sections.h"
 #include "database/ListDB.h"
 #include "tests/support/FakeLink.h"
 #include "tests/support/RecordingReporter.h"
@@ -24,8 +25,13 @@ class UploadOnFakeLine : public ::testing::Test {
 TEST_F(UploadOnFakeLine, TypesTheWakeUpDumpAndContinueCommandsAndEndsAfterSixEmptyReads) {
   factory.device.Arrive(0, ">");  // the console answers the wake-up
   const int64_t listingAt = 2000 * kMs;
-  factory.device.Arrive(
-      listingAt, "dumpch\r\nCH_DUMP||[SATELLITE_NAME_LIST]\r\nCH_DUMP||#-------------------------+\r\nSTB>");
+  std::string listing = "dumpch\r\n";
+  std::string list;
+  for (const SectionFormat& section : kSectionFormats) {
+    listing += "CH_DUMP||" + std::string(section.header) + "\r\n";
+    list += std::string(section.header) + "\r\n";
+  }
+  factory.device.Arrive(listingAt, listing + "STB>");
   const std::string path = dir.File("up.txt");
   EXPECT_TRUE(UploadChannelListTo(db, path, dir.Path()));
   EXPECT_EQ(reporter.boxes, std::vector<std::string>{"Uploading SUCESS"});
@@ -33,10 +39,10 @@ TEST_F(UploadOnFakeLine, TypesTheWakeUpDumpAndContinueCommandsAndEndsAfterSixEmp
                                         "dumpch\r\n\r\n"
                                         "go\r\n");
   // Without "[END]" reception ends at the sixth read of a second without a byte; one of
-  // them came before the listing. The listing ended on the prompt: the end block goes
-  // over the last 18 bytes.
+  // them came before the listing. The listing ended on the prompt after every section:
+  // the end block follows it.
   EXPECT_EQ(factory.clock.now, listingAt + 5 * 1000 * kMs);
-  EXPECT_EQ(test::ReadFile(path), "[SATELLITE_NAME_LIST]\r\n#---------- \r\n[END]\r\n\r\n---+\r\n");
+  EXPECT_EQ(test::ReadFile(path), list + " \r\n[END]\r\n\r\n");
   EXPECT_EQ(factory.openedPaths.size(), 2u);  // once for the listing, once for "go"
 }
 

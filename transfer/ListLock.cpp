@@ -9,6 +9,8 @@
 #include <chrono>
 #include <thread>
 
+#include "base/Interruption.h"
+
 namespace lumoscope {
 
 ListLock::~ListLock() {
@@ -43,6 +45,7 @@ bool ListLock::Acquire(IReporter& reporter, const SleepMs& sleep, int64_t waitMs
   for (int64_t waited = 0;; waited += kListLockRetryMs) {
     if (TryOnce() != Attempt::Busy) return true;
     if (waited >= waitMs) break;
+    if (Interruption() != 0) return false;  // nothing was done yet: the command just ends
     if (sleep) {
       sleep(kListLockRetryMs);
     } else {

@@ -32,11 +32,15 @@ bool LoadSectionList(CListDB& db, std::vector<std::string>& list) {
     return false;
   }
   bool resave = false;
+  ListTextNotes notes;
   // A refused list leaves the database as it was: it may still stand for the list
   // that is open.
-  if (!ParseSectionList(text, db.Reporter(), list, resave)) return false;
+  if (!ParseSectionList(text, db.Reporter(), list, resave, &notes)) return false;
   db.RememberFileVersion(version);
   db.resaveFlag = resave;
+  db.leadingText.clear();
+  for (const std::string& line : notes.leadingLines) db.leadingText += line + "\r\n";
+  db.saveLosesText = notes.textLostBySave;
   return true;
 }
 

@@ -67,6 +67,33 @@ long LeadingNumber(std::string_view text) {
   return negative ? -v : v;
 }
 
+// A line the program writes under a section header for the person (a caption), which a
+// save writes again.
+bool IsProgramCaption(std::string_view line) {
+  for (const SectionFormat& format : kSectionFormats) {
+    for (std::string_view captions = format.captions; !captions.empty();) {
+      const size_t end = captions.find("\r\n");
+      if (captions.substr(0, end) == line) return true;
+      captions.remove_prefix(end == std::string_view::npos ? captions.size() : end + 2);
+    }
+  }
+  return false;
+}
+
+bool IsBlank(std::string_view text) {
+  return text.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
+}
+
+// The bytes of a line as they stand in the file, without its line end.
+std::string_view RawLine(std::string_view text, size_t from, size_t to) {
+  std::string_view line = text.substr(from, to - from);
+  if (line.ends_with('\n')) {
+    line.remove_suffix(1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+  }
+  return line;
+}
+
 std::string UpperCopy(std::string_view text) {
   std::string s(text);
   for (char& c : s)
@@ -76,11 +103,15 @@ std::string UpperCopy(std::string_view text) {
 
 class Parser {
  public:
-  Parser(IReporter& reporter, bool& resave) : reporter_(reporter), resave_(resave) {}
+  Parser(IReporter& reporter, bool& resave, ListTextNotes& notes)
+      : reporter_(reporter), resave_(resave), notes_(notes) {}
 
   bool Run(std::string_view text, std::vector<std::string>& list);
 
  private:
+  // Notes what of the line at [from, to) of `text` a save keeps; `line` is the line as
+  // prepared for reading.
+  void NoteText(std::string_view text, size_t from, size_t to, const std::string& line);
   bool Record(Section section, std::string_view line);
   // HexToInt, telling the person when the text holds a character that is no digit.
   long HexValue(const std::string& text) const;
@@ -90,6 +121,8 @@ class Parser {
 
   IReporter& reporter_;
   bool& resave_;
+  ListTextNotes& notes_;
+  bool headerSeen_ = false;  // any header, "[END]" included
   int lineNumber_ = 0;
   std::optional<Section> section_;  // none before the first header
   bool endSeen_ = false;
@@ -182,10 +215,26 @@ bool Parser::Record(Section section, std::string_view line) {
   return true;
 }
 
+void Parser::NoteText(std::string_view text, size_t from, size_t to, const std::string& line) {
+  const bool header = line.starts_with('[') && (IsEndHeader(line) || SectionOfHeader(line));
+  headerSeen_ = headerSeen_ || header;
+  if (!headerSeen_) {
+    notes_.leadingLines.emplace_back(RawLine(text, from, to));
+  } else if (IsSkippedLine(line)) {
+    notes_.textLostBySave =
+        notes_.textLostBySave || !(IsBlank(line) || IsProgramCaption(RawLine(text, from, to)));
+  } else if (!header) {
+    // An unknown bracketed line, or a record with a comment behind it.
+    notes_.textLostBySave =
+        notes_.textLostBySave || line.starts_with('[') || line.find('#') != std::string::npos;
+  }
+}
+
 bool Parser::Run(std::string_view text, std::vector<std::string>& list) {
   TextLineSplitter splitter(text);
   std::string line;
   for (;;) {
+    const size_t from = splitter.Position();
     const TextLineSplitter::Status status = splitter.Next(line);
     if (status == TextLineSplitter::Status::End) break;
     ++lineNumber_;
@@ -193,10 +242,12 @@ bool Parser::Run(std::string_view text, std::vector<std::string>& list) {
       reporter_.MessageBox(Format(kCheckLineMessage, lineNumber_));
       return false;
     }
+    NoteText(text, from, splitter.Position(), line);
     if (IsSkippedLine(line)) continue;
     if (line[0] == '[') {
       if (IsEndHeader(line)) {
         endSeen_ = true;
+        notes_.textLostBySave = notes_.textLostBySave || !IsBlank(text.substr(splitter.Position()));
         break;
       }
       const std::optional<Section> header = SectionOfHeader(line);
@@ -211,6 +262,7 @@ bool Parser::Run(std::string_view text, std::vector<std::string>& list) {
     if (!section_) continue;
     if (!Record(*section_, line)) return false;
   }
+  while (!notes_.leadingLines.empty() && IsBlank(notes_.leadingLines.back())) notes_.leadingLines.pop_back();
   Emit(list);
   Complete(list);
   return true;
@@ -253,9 +305,12 @@ void Parser::Complete(std::vector<std::string>& list) const {
 }  // namespace
 
 bool ParseSectionList(std::string_view text, IReporter& reporter, std::vector<std::string>& list,
-                      bool& resave) {
+                      bool& resave, ListTextNotes* notes) {
   resave = false;
-  Parser parser(reporter, resave);
+  ListTextNotes ignored;
+  ListTextNotes& kept = notes != nullptr ? *notes : ignored;
+  kept = {};
+  Parser parser(reporter, resave, kept);
   return parser.Run(text, list);
 }
 

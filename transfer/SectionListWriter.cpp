@@ -41,21 +41,26 @@ bool KeepBackup(const std::string& realPath, const std::string& backupPath, File
 
 }  // namespace
 
-bool SaveSectionList(CListDB& db, const std::vector<std::string>& list) {
+SaveOutcome SaveSectionListOutcome(CListDB& db, const std::vector<std::string>& list) {
   const std::string& path = db.FilePath();
   const std::string backupPath = DerivedPath(path, kExtBak);
-  const std::string text = FormatSectionList(list);
+  const std::string text = db.leadingText + FormatSectionList(list);
 
+  std::string onDisk;
+  if (ReadFileContents(path, onDisk) && onDisk == text) {
+    db.RememberFileVersion();
+    return SaveOutcome::Unchanged;
+  }
   ReplacingFile out(path);
   if (!out.IsOpen()) {
     db.Reporter().MessageBox(WithFailure(Format(msg::kCantOpenTemp, path.c_str()), out.Failure()));
-    return false;
+    return SaveOutcome::Failed;
   }
   if (!db.BackupKept(path)) {
     FileFailure failure;
     if (!KeepBackup(out.RealTarget(), backupPath, failure)) {
       db.Reporter().MessageBox(WithFailure(Format(kBackupFailed, backupPath.c_str()), failure));
-      return false;
+      return SaveOutcome::Failed;
     }
     db.MarkBackupKept(path);
   }
@@ -63,10 +68,14 @@ bool SaveSectionList(CListDB& db, const std::vector<std::string>& list) {
     db.Reporter().MessageBox(
         WithFailure(Format("Can't write the text file : %s\n", path.c_str()), out.Failure()) +
         Format("\nThe previous list is kept in %s\n", backupPath.c_str()));
-    return false;
+    return SaveOutcome::Failed;
   }
   db.RememberFileVersion();
-  return true;
+  return SaveOutcome::Written;
+}
+
+bool SaveSectionList(CListDB& db, const std::vector<std::string>& list) {
+  return SaveSectionListOutcome(db, list) != SaveOutcome::Failed;
 }
 
 }  // namespace lumoscope

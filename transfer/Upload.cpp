@@ -77,11 +77,13 @@ struct Reception {
   bool endedOnPrompt = false;  // the last byte was the console's prompt
 };
 
-// The listing came to its end: the marker, or the prompt that the tail rule completes.
-// A listing that just stops (cable pulled, receiver frozen, buffer full) is not a list
-// anybody should flash back.
-bool IsComplete(const Reception& r) {
-  return r.end == ReceptionEnd::Marker || (r.end == ReceptionEnd::Silence && r.endedOnPrompt);
+// The listing came to its end: the marker, or the prompt that the tail rule completes
+// once every section has arrived. A listing that just stops (cable pulled, receiver
+// frozen, buffer full) or breaks off before its last section is not a list anybody
+// should flash back.
+bool IsComplete(const Reception& r, std::string_view filtered) {
+  return r.end == ReceptionEnd::Marker ||
+         (r.end == ReceptionEnd::Silence && r.endedOnPrompt && HasEverySection(filtered));
 }
 
 // Reads up to `n` bytes from the start of the file; the errno of a failure, or 0.
@@ -206,7 +208,7 @@ bool ConsoleUpload::Run() {
     RemoveWorkFiles();
     return false;
   }
-  if (!IsComplete(reception) || head != kListHeader) {
+  if (!IsComplete(reception, text) || head != kListHeader) {
     RemoveWorkFiles();
     reporter_.MessageBox("ERROR: Uploading is not complete. try again");
     return false;

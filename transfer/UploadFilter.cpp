@@ -1,15 +1,16 @@
 #include "transfer/UploadFilter.h"
 
-#include <algorithm>
+#include <array>
+
+#include "base/Sections.h"
 
 namespace lumoscope {
 namespace {
 
 constexpr char kBar = '|';
-// The end block written over the tail of a listing that ended on the prompt, and how far
-// back it goes: it replaces the receiver's last status line.
+// The end block that takes the place of the prompt line of a listing that ended on the
+// prompt.
 constexpr std::string_view kEndBlock = " \r\n[END]\r\n\r\n";
-constexpr size_t kEndBlockMoveBack = 18;
 
 // Reads the raw listing byte by byte. A read at the end yields nothing and leaves the
 // last byte read in place, which the tail rule relies on.
@@ -30,21 +31,16 @@ class RawReader {
 
 class FilteredWriter {
  public:
-  void Put(char c) {
-    const char out = c == '\0' ? ' ' : c;
-    if (pos_ < text_.size()) {
-      text_[pos_] = out;
-    } else {
-      text_.push_back(out);
-    }
-    ++pos_;
+  void Put(char c) { text_.push_back(c == '\0' ? ' ' : c); }
+  // Drops what follows the last line end: the line the receiver's prompt is on.
+  void DropLastOpenLine() {
+    const size_t lineEnd = text_.rfind('\n');
+    text_.resize(lineEnd == std::string::npos ? 0 : lineEnd + 1);
   }
-  void MoveBack(size_t n) { pos_ -= std::min(n, pos_); }
   std::string Take() { return std::move(text_); }
 
  private:
   std::string text_;
-  size_t pos_ = 0;
 };
 
 }  // namespace
@@ -68,12 +64,26 @@ std::string FilterUploadText(std::string_view raw) {
   }
   const char last = in.Next();
   if (last == kConsolePrompt) {
-    out.MoveBack(kEndBlockMoveBack);
+    out.DropLastOpenLine();
     for (char c : kEndBlock) out.Put(c);
   } else {
     out.Put(last);
   }
   return out.Take();
+}
+
+bool HasEverySection(std::string_view filtered) {
+  std::array<bool, kSectionCount> seen{};
+  for (size_t start = 0; start < filtered.size();) {
+    size_t end = filtered.find('\n', start);
+    if (end == std::string_view::npos) end = filtered.size();
+    if (const std::optional<Section> section = SectionOfHeader(filtered.substr(start, end - start)))
+      seen[SectionIndex(*section)] = true;
+    start = end + 1;
+  }
+  for (const bool s : seen)
+    if (!s) return false;
+  return true;
 }
 
 }  // namespace lumoscope

@@ -8,14 +8,19 @@
 
 namespace lumoscope {
 
-// The receiver's console prompt. A listing that ends on it (instead of "[END]") has come
-// to its end, and the tail rule below completes it.
+// The receiver's console prompt. A listing that ends on it (instead of "[END]") may have
+// come to its end; the tail rule below completes it.
 inline constexpr char kConsolePrompt = '>';
 
 // The filtered text of a raw listing, with the tail rule applied: when the listing
-// ended on the receiver's prompt (">") instead of "[END]", the last 18 bytes of the
-// filtered text are overwritten by " \r\n[END]\r\n\r\n" (never before its start);
-// otherwise the last byte read is written once more. A NUL becomes a blank.
+// ended on the receiver's prompt (">") instead of "[END]", what follows the last line
+// end of the filtered text (the prompt line, when it was copied) is replaced by
+// " \r\n[END]\r\n\r\n", and no byte of the listing before it; otherwise the last byte
+// read is written once more. A NUL becomes a blank.
 std::string FilterUploadText(std::string_view raw);
+
+// True when the filtered text has the header line of every section of the format: only
+// then is a listing that ended on the prompt, without "[END]", the whole list.
+bool HasEverySection(std::string_view filtered);
 
 }  // namespace lumoscope

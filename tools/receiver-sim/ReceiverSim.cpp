@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstring>
 
 #include "base/Crc.h"
@@ -21,6 +22,8 @@ constexpr int64_t kUsPerSecond = 1'000'000;
 
 constexpr uint8_t kEscapeKey = 0x1B;
 constexpr std::string_view kPrompt = "\r\nSTB>";
+// The prompt's name, the end of a prompt line of a chosen length.
+constexpr std::string_view kPromptName = "STB";
 constexpr std::string_view kListingPrefix = "CH_DUMP||";
 constexpr std::string_view kStatusLine = "scanning flash...\r\n";
 // What the receiver answers instead of ACK when it does not like a message, and instead
@@ -308,6 +311,8 @@ bool ReceiverSimulator::ReceivePacket(const std::string& firstEight) {
 void ReceiverSimulator::ServeConsole() {
   bool awake = false;
   bool continued = false;
+  // The listing's own prompt answers the line ends the PC typed after the dump command.
+  bool listingJustEnded = false;
   std::string line;
   int quietSlicesWhileStopping = 0;
   for (;;) {
@@ -328,24 +333,30 @@ void ReceiverSimulator::ServeConsole() {
       if (static_cast<uint8_t>(c) == kEscapeKey) {
         awake = true;
         muted_ = false;
+        listingJustEnded = false;
         line.clear();
         Print(std::string(kPrompt));
       } else if (!awake || c == '\n' || c == '\0') {
         continue;
       } else if (c == '\r') {
-        if (line == "dumpch") {
+        if (line.empty() && listingJustEnded) {
+          // Answered already.
+        } else if (line == "dumpch") {
           PrintListing();
+          listingJustEnded = true;
           if (options_.listingEnd == ListingEnd::Freeze) {
             // A frozen receiver takes what it is sent and does nothing with it.
             DrainUntilStop();
             return;
           }
         } else if (line == "go") {
+          listingJustEnded = false;
           result_.continueReceived = true;
           Print("\r\n");
           awake = false;
           continued = true;
         } else {
+          listingJustEnded = false;
           Print(std::string(kPrompt));
         }
         line.clear();
@@ -373,8 +384,11 @@ void ReceiverSimulator::PrintListing() {
   size_t start = list.starts_with('[') ? 0 : list.find("\n[");
   start = start == std::string::npos ? list.size() : (start == 0 ? 0 : start + 1);
   const bool cutShort = options_.listingEnd == ListingEnd::Stop || options_.listingEnd == ListingEnd::Freeze;
+  const int lines = options_.listingLines >= 0 ? options_.listingLines
+                    : cutShort                 ? kDefaultCutListingLines
+                                               : INT_MAX;
   for (int printed = 0; start < list.size(); ++printed) {
-    if (cutShort && printed >= options_.listingLines) break;
+    if (printed >= lines) break;
     size_t end = list.find('\n', start);
     if (end == std::string::npos) end = list.size();
     std::string text = list.substr(start, end - start);
@@ -387,7 +401,14 @@ void ReceiverSimulator::PrintListing() {
       Send(std::string(kListingPrefix) + std::string(kEndHeader) + "\r\n" + std::string(kPrompt));
       break;
     case ListingEnd::PromptOnly:
-      Send(std::string(kPrompt));
+      if (options_.promptLineLength > 0) {
+        const auto length = static_cast<size_t>(options_.promptLineLength);
+        std::string line = std::string(kPromptName).substr(0, length - 1);
+        line.insert(0, length - 1 - line.size(), '-');
+        Send(std::string(kListingPrefix) + line + ">");
+      } else {
+        Send(std::string(kPrompt));
+      }
       break;
     case ListingEnd::Never:
       while (!Stopping() && pty_.PeerPresent()) Send(std::string(kStatusLine));

@@ -25,12 +25,15 @@ namespace lumoscope::sim {
 // How the console's listing ends.
 enum class ListingEnd {
   Marker,      // "[END]" on its own prefixed line, then the prompt
-  PromptOnly,  // the prompt, without "[END]"
+  PromptOnly,  // the prompt line (see promptLineLength), without "[END]"
   Never,       // status lines without end
-  Stop,        // nothing more after `listingLines` lines, as when the cable is pulled: the
-               // console says nothing until it is woken again, but still takes "go"
-  Freeze,      // the receiver hangs after `listingLines` lines: it takes and answers nothing
+  Stop,        // nothing more, as when the cable is pulled: the console says nothing
+               // until it is woken again, but still takes "go"
+  Freeze,      // the receiver hangs: it takes and answers nothing
 };
+
+// Lines of the list printed before a Stop or Freeze when no number is given.
+inline constexpr int kDefaultCutListingLines = 2;
 
 struct SimOptions {
   // The channel list the console prints (lines separated by LF or CR LF).
@@ -54,8 +57,13 @@ struct SimOptions {
   // Falls silent (still taking bytes off the line) after this many packets; -1: never.
   int hangUpAfterPackets = -1;
   ListingEnd listingEnd = ListingEnd::Marker;
-  // Lines of the list printed before a Stop or Freeze listing ends.
-  int listingLines = 2;
+  // Lines of the list printed before the listing ends; -1: the whole list (but
+  // kDefaultCutListingLines before a Stop or Freeze).
+  int listingLines = -1;
+  // How a PromptOnly listing ends: 0 prints the bare prompt on a line of its own; N > 0
+  // prints the listing prefix and then a prompt line of N characters ending in ">", as a
+  // receiver does whose prompt follows its last prefix.
+  int promptLineLength = 0;
   // Line rate to pace the traffic at, in bits per second (10 bits per byte on an 8N1
   // line); 0 runs as fast as the pseudo-terminal goes.
   int baud = 0;

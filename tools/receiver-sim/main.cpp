@@ -38,7 +38,11 @@ constexpr const char* kOptions =
     "  --listing end|prompt|never|stop|freeze\n"
     "                            how the console listing ends (default end); stop: it just\n"
     "                            stops, freeze: the receiver hangs (after --listing-lines)\n"
-    "  --listing-lines N         lines printed before a stop or freeze (default 2)\n";
+    "  --listing-lines N         lines of the list printed before the listing ends\n"
+    "                            (default: all of them; 2 before a stop or freeze)\n"
+    "  --prompt-line N           with --listing prompt: the prompt line that ends the\n"
+    "                            listing has N characters and follows the listing prefix\n"
+    "                            (default 0: the bare prompt on a line of its own)\n";
 
 bool ParseInt(const char* text, int& out) {
   char* end = nullptr;
@@ -98,12 +102,13 @@ bool ParseArgs(int argc, char** argv, lumoscope::sim::SimOptions& o) {
                  (a == "--bad-announcement-acks" && number(o.badAnnouncementAcks)) ||
                  (a == "--bad-frame-acks" && number(o.badFrameAcks)) ||
                  (a == "--hang-up-after" && number(o.hangUpAfterPackets)) ||
-                 (a == "--listing-lines" && number(o.listingLines)))) {
+                 (a == "--listing-lines" && number(o.listingLines)) ||
+                 (a == "--prompt-line" && number(o.promptLineLength)))) {
       return false;
     }
   }
   return o.readyShift >= 0 && o.readyShift <= 7 && o.baud >= 0 && o.readyIntervalMs > 0 &&
-         o.listingLines >= 0;
+         o.listingLines >= -1 && o.promptLineLength >= 0;
 }
 
 void PrintUsage(std::FILE* to, const std::string& name) {
