@@ -7,12 +7,13 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
 
 # clang with its sanitizer and fuzzer runtimes for `asan` and `fuzz`; clang-format for the
-# format check; GoogleTest, Google Benchmark, CLI11, Qt 6 and nlohmann-json (the JSON export)
-# for the build; a virtual X display (xvfb-run needs xauth) for the screenshots; the Debian
-# package tools and the validators of its test.
+# format check; GoogleTest, Google Benchmark, CLI11, Qt 6 (with its SVG module for the
+# toolbar's pictures), nlohmann-json (the JSON export) and ICU (names matched without
+# regard to accents) for the build; a virtual X display (xvfb-run needs xauth) for the
+# screenshots; the Debian package tools and the validators of its test.
 DEBIAN_PACKAGES := build-essential cmake ninja-build clang libclang-rt-dev clang-format \
-  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev qt6-base-dev libgl-dev \
-  nlohmann-json3-dev xvfb xauth dpkg-dev lintian desktop-file-utils appstream
+  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev qt6-base-dev qt6-svg-dev libgl-dev \
+  nlohmann-json3-dev libicu-dev xvfb xauth dpkg-dev lintian desktop-file-utils appstream
 # What only the tests need: the installed DVB scan tables, which the program works without,
 # and groff, which renders the man page for the test that compares it with --help.
 TEST_PACKAGES := dtv-scan-tables groff-base

@@ -1,8 +1,10 @@
 #include "base/NameText.h"
 
 #include <iconv.h>
-#include <locale.h>
-#include <wctype.h>
+#include <unicode/uchar.h>
+#include <unicode/unorm2.h>
+#include <unicode/ustring.h>
+#include <unicode/utf16.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -106,11 +108,57 @@ void AppendUtf8(std::string& out, unsigned long codePoint) {
   }
 }
 
-// The C library's Unicode character classes (glibc has C.UTF-8 built in); null where
-// it is missing, and then only ASCII letters fold.
-locale_t UnicodeCtype() {
-  static const locale_t ctype = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
-  return ctype;
+// Letters whose mark is drawn through them (a stroke, a missing dot): no canonical
+// decomposition separates them from their base letter, so they are named here, with the
+// base letter they are matched as. All of the name encodings' letters of this kind.
+struct StrokedLetter {
+  UChar32 letter;
+  UChar32 base;
+};
+constexpr StrokedLetter kStrokedLetters[] = {
+    {0x0110, 'd'}, {0x0111, 'd'},  // Đ đ
+    {0x0131, 'i'},                 // ı
+    {0x0141, 'l'}, {0x0142, 'l'},  // Ł ł
+    {0x00D8, 'o'}, {0x00F8, 'o'},  // Ø ø
+};
+
+// A code point as names are matched: its canonical decomposition (ICU's NFD) without
+// the marks (accents, breves, cedillas), each part case-folded (ß becomes "ss").
+void AppendFolded(std::string& out, UChar32 codePoint) {
+  constexpr int32_t kRoom = 8;  // the longest canonical decomposition has four parts
+  UErrorCode status = U_ZERO_ERROR;
+  static const UNormalizer2* const decomposition = unorm2_getNFDInstance(&status);
+  UChar parts[kRoom];
+  int32_t length = -1;
+  status = U_ZERO_ERROR;
+  if (decomposition != nullptr)
+    length = unorm2_getDecomposition(decomposition, codePoint, parts, kRoom, &status);
+  if (length < 0 || U_FAILURE(status)) {
+    length = 0;
+    U16_APPEND_UNSAFE(parts, length, codePoint);
+  }
+  for (int32_t i = 0; i < length;) {
+    UChar32 part = 0;
+    U16_NEXT(parts, i, length, part);
+    if (u_charType(part) == U_NON_SPACING_MARK) continue;
+    for (const StrokedLetter& s : kStrokedLetters)
+      if (s.letter == part) part = s.base;
+    UChar one[2];
+    int32_t oneLength = 0;
+    U16_APPEND_UNSAFE(one, oneLength, part);
+    UChar folded[kRoom];
+    status = U_ZERO_ERROR;
+    const int32_t foldedLength = u_strFoldCase(folded, kRoom, one, oneLength, U_FOLD_CASE_DEFAULT, &status);
+    if (U_FAILURE(status)) {
+      AppendUtf8(out, static_cast<unsigned long>(part));
+      continue;
+    }
+    for (int32_t k = 0; k < foldedLength;) {
+      UChar32 f = 0;
+      U16_NEXT(folded, k, foldedLength, f);
+      AppendUtf8(out, static_cast<unsigned long>(f));
+    }
+  }
 }
 
 // `character "ř" (U+0159)`; a control character is named by its number only.
@@ -223,21 +271,19 @@ std::string TextToUtf8(std::string_view text, const NameCodec& names) {
 
 std::string FoldCase(std::string_view utf8) {
   constexpr char kCaseOffset = 'a' - 'A';
-  const locale_t ctype = UnicodeCtype();
   std::string out;
   out.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
     const char c = utf8[i];
     unsigned long codePoint = 0;
-    const size_t length = static_cast<unsigned char>(c) < kFirstNonAscii || ctype == nullptr
-                              ? 0
-                              : NextCodePoint(utf8.substr(i), codePoint);
+    const size_t length =
+        static_cast<unsigned char>(c) < kFirstNonAscii ? 0 : NextCodePoint(utf8.substr(i), codePoint);
     if (length == 0) {
       out += c >= 'A' && c <= 'Z' ? static_cast<char>(c + kCaseOffset) : c;
       ++i;
       continue;
     }
-    AppendUtf8(out, static_cast<unsigned long>(towlower_l(static_cast<wint_t>(codePoint), ctype)));
+    AppendFolded(out, static_cast<UChar32>(codePoint));
     i += length;
   }
   return out;

@@ -4,7 +4,8 @@
 // convert them). What a person reads and types, and what the program hands to other
 // programs (exports, printouts, reports), is UTF-8. The name encoding says which single-
 // byte character set the receiver uses: ISO-8859-1 unless the person chose another in the
-// options. The conversions are glibc's iconv; nothing here is a hand-made table.
+// options. The conversions are glibc's iconv and the matching of names uses ICU's Unicode
+// data; no character table is made by hand (but for the few letters with a stroke).
 #include <array>
 #include <optional>
 #include <string>
@@ -27,21 +28,23 @@ enum class NameEncoding {
 inline constexpr NameEncoding kDefaultNameEncoding = NameEncoding::Iso8859_1;
 
 // The encodings offered, in the order the option dialog lists them. The name is the one
-// iconv knows, the one the settings store keeps and the one the command line takes.
+// iconv knows, the one the settings store keeps and the one the command line takes; the
+// label is how the option dialog offers it, with the script it is for.
 struct NameEncodingInfo {
   NameEncoding encoding;
   std::string_view name;
+  std::string_view label;
 };
 inline constexpr std::array<NameEncodingInfo, 9> kNameEncodings{{
-    {NameEncoding::Iso8859_1, "ISO-8859-1"},
-    {NameEncoding::Iso8859_2, "ISO-8859-2"},
-    {NameEncoding::Iso8859_5, "ISO-8859-5"},
-    {NameEncoding::Iso8859_7, "ISO-8859-7"},
-    {NameEncoding::Iso8859_9, "ISO-8859-9"},
-    {NameEncoding::Iso8859_15, "ISO-8859-15"},
-    {NameEncoding::Windows1250, "WINDOWS-1250"},
-    {NameEncoding::Windows1251, "WINDOWS-1251"},
-    {NameEncoding::Windows1252, "WINDOWS-1252"},
+    {NameEncoding::Iso8859_1, "ISO-8859-1", "ISO-8859-1 (Western European)"},
+    {NameEncoding::Iso8859_2, "ISO-8859-2", "ISO-8859-2 (Central European)"},
+    {NameEncoding::Iso8859_5, "ISO-8859-5", "ISO-8859-5 (Cyrillic)"},
+    {NameEncoding::Iso8859_7, "ISO-8859-7", "ISO-8859-7 (Greek)"},
+    {NameEncoding::Iso8859_9, "ISO-8859-9", "ISO-8859-9 (Turkish)"},
+    {NameEncoding::Iso8859_15, "ISO-8859-15", "ISO-8859-15 (Western European with the euro sign)"},
+    {NameEncoding::Windows1250, "WINDOWS-1250", "Windows-1250 (Central European)"},
+    {NameEncoding::Windows1251, "WINDOWS-1251", "Windows-1251 (Cyrillic)"},
+    {NameEncoding::Windows1252, "WINDOWS-1252", "Windows-1252 (Western European)"},
 }};
 
 std::string_view NameEncodingName(NameEncoding encoding);
@@ -81,9 +84,10 @@ bool IsUtf8(std::string_view text);
 // when it is UTF-8, else decoded with `names` like the list's names.
 std::string TextToUtf8(std::string_view text, const NameCodec& names);
 
-// A UTF-8 text with every letter in lower case (the C library's Unicode case mapping, so
-// Latin, Greek and Cyrillic names alike), for matching in any case; bytes that are no
-// valid UTF-8 stay as they are.
+// A UTF-8 text as names are matched, by the filter, the keyboard search and every
+// comparison of names: each letter in one case and without its accents ("Télé" and
+// "tele", "Süd" and "sud", Greek and Cyrillic alike), through ICU's Unicode data. Bytes
+// that are no valid UTF-8 stay as they are.
 std::string FoldCase(std::string_view utf8);
 
 }  // namespace lumoscope

@@ -1,18 +1,25 @@
 #pragma once
 // Titles and widths of the two channel views (digital and analog channels joined with
-// their transponder and satellite), in their three width sets.
+// their transponder and satellite, and their program number last), in their three
+// width sets.
 #include <array>
 
 #include "listview/ListView.h"
 
 namespace lumoscope {
 
-extern const std::array<const char*, kDigitalRowWidth> kDigitalTitles;
-extern const std::array<int, kDigitalRowWidth> kDigitalInitialWidths;
-extern const std::array<const char*, kAnalogRowWidth> kAnalogTitles;
-extern const std::array<int, kAnalogRowWidth> kAnalogInitialWidths;
+extern const std::array<const char*, kDigitalViewColumns> kDigitalTitles;
+extern const std::array<int, kDigitalViewColumns> kDigitalInitialWidths;
+extern const std::array<const char*, kAnalogViewColumns> kAnalogTitles;
+extern const std::array<int, kAnalogViewColumns> kAnalogInitialWidths;
 
-// The detail toggle rewrites every width except the last (Degree), which keeps its value.
+// The last column of each channel view: the receiver's program number.
+inline constexpr int kDigitalProgramColumn = kDigitalRowWidth;
+inline constexpr int kAnalogProgramColumn = kAnalogRowWidth;
+inline constexpr const char* kProgramNumberTitle = "Prog. No.";
+
+// The detail toggle rewrites every width of the joined row except its last (Degree);
+// Degree and the program number keep theirs.
 inline constexpr int kDigitalDetailWidths = kDigitalRowWidth - 1;
 inline constexpr int kAnalogDetailWidths = kAnalogRowWidth - 1;
 extern const std::array<int, kDigitalDetailWidths> kDigitalDetailOn;

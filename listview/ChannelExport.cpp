@@ -9,6 +9,7 @@
 #include "base/SectionLocator.h"
 #include "listview/ChannelColumns.h"
 #include "listview/ChannelTables.h"
+#include "listview/ProgramNumbers.h"
 
 namespace lumoscope {
 
@@ -76,12 +77,15 @@ static_assert(EachColumnOnce<kAnalogRowWidth>(&ExportColumn::analog));
 
 constexpr const char* kKindTitle = "Kind";
 constexpr const char* kKindKey = "kind";
+// The receiver's program number, after every column of the joined rows.
+constexpr const char* kProgramNumberKey = "program_number";
 
 // Every channel of the list: its kind and its joined row.
 struct ChannelRows {
   std::vector<std::string> digital;
   std::vector<std::string> analog;
   size_t serviceRows = 0;  // the first digital rows are CHANNEL records, the rest CHANNEL_PID
+  ProgramNumbers numbers;
   size_t DigitalCount() const { return digital.size() / kDigitalRowWidth; }
   size_t AnalogCount() const { return analog.size() / kAnalogRowWidth; }
   const std::string* DigitalRow(size_t r) const { return digital.data() + r * kDigitalRowWidth; }
@@ -95,6 +99,7 @@ ChannelRows Rows(const std::vector<std::string>& fields) {
   ChannelRows rows;
   JoinChannelTables(fields, rows.digital, rows.analog);
   rows.serviceRows = SectionLocator(fields)[Section::DigitalChannel].Records();
+  rows.numbers = NumberPrograms(fields, rows.digital, rows.analog);
   return rows;
 }
 
@@ -124,14 +129,15 @@ void AppendCsvRecord(std::string& out, const std::vector<std::string>& cells) {
 }
 
 // One row of the table: the kind, then each column's cell from `row` (nothing where the
-// kind has no such column).
-std::vector<std::string> CsvCells(const char* kind, const std::string* row, bool digital,
+// kind has no such column), then the program number.
+std::vector<std::string> CsvCells(const char* kind, const std::string* row, int number, bool digital,
                                   const NameCodec& names) {
   std::vector<std::string> cells{kind};
   for (const ExportColumn& c : kExportColumns) {
     const int at = digital ? c.digital : c.analog;
     cells.push_back(at == kNone ? std::string() : names.Decode(row[at]));
   }
+  cells.push_back(ProgramNumberText(number));
   return cells;
 }
 
@@ -140,40 +146,46 @@ std::string Csv(const ChannelRows& rows, const NameCodec& names) {
   for (const ExportColumn& c : kExportColumns)
     header.emplace_back(c.analogTitle ? kAnalogTitles[static_cast<size_t>(c.analog)]
                                       : kDigitalTitles[static_cast<size_t>(c.digital)]);
+  header.emplace_back(kProgramNumberTitle);
   std::string out;
   AppendCsvRecord(out, header);
   for (size_t r = 0; r < rows.DigitalCount(); ++r)
-    AppendCsvRecord(out, CsvCells(rows.DigitalKind(r), rows.DigitalRow(r), true, names));
+    AppendCsvRecord(out,
+                    CsvCells(rows.DigitalKind(r), rows.DigitalRow(r), rows.numbers.digital[r], true, names));
   for (size_t r = 0; r < rows.AnalogCount(); ++r)
-    AppendCsvRecord(out, CsvCells(ChannelKindName(Section::AnalogTp), rows.AnalogRow(r), false, names));
+    AppendCsvRecord(out, CsvCells(ChannelKindName(Section::AnalogTp), rows.AnalogRow(r),
+                                  rows.numbers.analog[r], false, names));
   return out;
 }
 
 // The keys follow the order of the columns, so the objects read like the table.
-nlohmann::ordered_json JsonObject(const std::string* row, bool digital, const NameCodec& names) {
+nlohmann::ordered_json JsonObject(const std::string* row, int number, bool digital, const NameCodec& names) {
   nlohmann::ordered_json object = nlohmann::ordered_json::object();
   for (const ExportColumn& c : kExportColumns) {
     const int at = digital ? c.digital : c.analog;
     if (at != kNone) object[c.key] = names.Decode(row[at]);
   }
+  object[kProgramNumberKey] = ProgramNumberText(number);
   return object;
 }
 
 // Every object starts with its kind, as every row of the table does.
-nlohmann::ordered_json JsonObject(const char* kind, const std::string* row, bool digital,
+nlohmann::ordered_json JsonObject(const char* kind, const std::string* row, int number, bool digital,
                                   const NameCodec& names) {
   nlohmann::ordered_json object{{kKindKey, kind}};
-  object.update(JsonObject(row, digital, names));
+  object.update(JsonObject(row, number, digital, names));
   return object;
 }
 
 std::string Json(const ChannelRows& rows, const NameCodec& names) {
   nlohmann::ordered_json digital = nlohmann::ordered_json::array();
   for (size_t r = 0; r < rows.DigitalCount(); ++r)
-    digital.push_back(JsonObject(rows.DigitalKind(r), rows.DigitalRow(r), true, names));
+    digital.push_back(
+        JsonObject(rows.DigitalKind(r), rows.DigitalRow(r), rows.numbers.digital[r], true, names));
   nlohmann::ordered_json analog = nlohmann::ordered_json::array();
   for (size_t r = 0; r < rows.AnalogCount(); ++r)
-    analog.push_back(JsonObject(ChannelKindName(Section::AnalogTp), rows.AnalogRow(r), false, names));
+    analog.push_back(JsonObject(ChannelKindName(Section::AnalogTp), rows.AnalogRow(r), rows.numbers.analog[r],
+                                false, names));
   const nlohmann::ordered_json document{{"format", kExportJsonFormat},
                                         {"version", kExportJsonVersion},
                                         {"digital", std::move(digital)},

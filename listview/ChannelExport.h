@@ -7,12 +7,14 @@
 // row and one row per channel. Its first column, "Kind", says which table the row comes
 // from ("digital", "pid" or "analog"); the columns both kinds have (number, name, type,
 // satellite, frequency, polarisation, ...) come first, then those of the digital
-// channels, then those of the analog ones, left empty on rows of the other kind.
+// channels, then those of the analog ones, left empty on rows of the other kind; last,
+// "Prog. No.", the receiver's program number (empty for a channel it does not show).
 //
 // JSON: {"format": "lumoscope-channel-list", "version": 1, "digital": [...], "analog": [...]}
 // with one object per channel, every value a string exactly as the list holds it. The
 // digital objects have "kind" ("digital" or "pid") and the digital columns, the analog
-// objects the analog columns; the keys are fixed (see kExportColumns in the source).
+// objects the analog columns, and both "program_number"; the keys are fixed (see
+// kExportColumns in the source).
 #include <string>
 #include <vector>
 

@@ -111,6 +111,7 @@ void JoinChannelTables(const std::vector<std::string>& fields, std::vector<std::
 
 void CLumoscopeListView::BuildChannelTables() {
   JoinChannelTables(m_fields, m_digitalRows, m_analogRows);
+  m_programNumbers = NumberPrograms(m_fields, m_digitalRows, m_analogRows);
   ++m_tablesGeneration;
 }
 

@@ -13,6 +13,10 @@ namespace lumoscope {
 
 inline constexpr int kDigitalRowWidth = 20;
 inline constexpr int kAnalogRowWidth = 23;
+// The channel views show each joined row and, in one more column at the end, the
+// channel's program number (ProgramNumbers).
+inline constexpr int kDigitalViewColumns = kDigitalRowWidth + 1;
+inline constexpr int kAnalogViewColumns = kAnalogRowWidth + 1;
 
 // Columns of a digital row: the channel's own fields (a CHANNEL record has no PIDs, a
 // CHANNEL_PID record no SVC ID), its transponder's, then its satellite's.

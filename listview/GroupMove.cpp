@@ -103,7 +103,7 @@ void CLumoscopeListView::Drop(ClientPoint point) {
   const int target = down ? drop - 1 : drop;
 
   if (rows.size() < 2) {
-    PushUndo("Move Channel");
+    PushUndo(kMoveUndoLabel);
     if (!MoveRecordInPlace(from, drop)) DropUndo();
   } else {
     const int k = static_cast<int>(rows.size()) - 1;

@@ -54,6 +54,9 @@ class IListControl {
   virtual int CountPerPage() const = 0;  // rows that fit in the client area
   virtual bool IsSelected(int row) const = 0;
   virtual void SelectAndFocus(int row) = 0;
+  // No row selected. A refill starts with none; an edit that shows the rows it touched
+  // clears the selection first in any case.
+  virtual void ClearSelection() {}
   virtual RowRect ItemRect(int row) const = 0;
   virtual void EnsureVisible(int row) = 0;
 

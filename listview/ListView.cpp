@@ -40,7 +40,10 @@ void CLumoscopeListView::SetNameEncoding(NameEncoding encoding) {
   if (encoding == m_names.Encoding()) return;
   m_names = NameCodec(encoding);
   ++m_tablesGeneration;  // the filter searches the names as decoded
-  if (IsLoaded()) FillList();
+  if (!IsLoaded()) return;
+  // The names read otherwise, and take another room.
+  m_control->FitColumns(false);
+  FillList();
 }
 
 bool CLumoscopeListView::IsLoaded() const {
@@ -141,10 +144,11 @@ void CLumoscopeListView::FillChannelView() {
   const int width = digital ? kDigitalRowWidth : kAnalogRowWidth;
   const int typeColumn = digital ? kDigitalTypeColumn : kAnalogTypeColumn;
   if (digital) {
-    FillColumns(kDigitalTitles.data(), m_digitalWidths.data(), width);
+    FillColumns(kDigitalTitles.data(), m_digitalWidths.data(), kDigitalViewColumns);
   } else {
-    FillColumns(kAnalogTitles.data(), m_analogWidths.data(), width);
+    FillColumns(kAnalogTitles.data(), m_analogWidths.data(), kAnalogViewColumns);
   }
+  const std::vector<int>& numbers = digital ? m_programNumbers.digital : m_programNumbers.analog;
   const std::vector<std::string>& rows = digital ? m_digitalRows : m_analogRows;
   // The columns that hold names: the channel's, its bouquet and its satellite's.
   std::array<bool, std::max(kDigitalRowWidth, kAnalogRowWidth)> isName{};
@@ -161,6 +165,7 @@ void CLumoscopeListView::FillChannelView() {
     m_control->InsertItem(item, row[0], row[typeColumn] == kTv ? kImageTv : kImageRadio);
     for (int c = 1; c < width; ++c)
       m_control->SetItemText(item, c, isName[static_cast<size_t>(c)] ? m_names.Decode(row[c]) : row[c]);
+    m_control->SetItemText(item, width, ProgramNumberText(numbers[static_cast<size_t>(shown[r])]));
   }
 }
 

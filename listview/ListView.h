@@ -24,6 +24,7 @@
 #include "listview/DragState.h"
 #include "listview/ListControl.h"
 #include "listview/ListCounts.h"
+#include "listview/ProgramNumbers.h"
 #include "listview/RowFilter.h"
 #include "listview/UndoRing.h"
 #include "listview/ViewCommands.h"
@@ -41,6 +42,16 @@ inline constexpr const char* kDefaultUploadFilePath = "C:\\Windows\\Temp\\VXRupl
 // Said in the status bar when rows are dragged while the list is filtered.
 inline constexpr const char* kNoDragWhileFiltered =
     "Channels cannot be moved by dragging while the list is filtered; clear the filter (Esc) first.";
+// The undo step of a channel moved by dragging or from the keyboard.
+inline constexpr const char* kMoveUndoLabel = "Move Channel";
+// Why channels are not moved from the keyboard (the status bar, or a message box after a
+// number was asked for).
+inline constexpr const char* kNoMoveWhileFiltered =
+    "Channels cannot be moved while the list is filtered; clear the filter (Esc) first.";
+inline constexpr const char* kMoveOneBlock = "Select one unbroken block of channels to move them.";
+inline constexpr const char* kMoveWithinSection =
+    "Service-ID channels and PID channels each move only among their own kind.";
+inline constexpr const char* kNoSuchNumber = "The list has no channel number %ld.";
 
 class CLumoscopeListView : public IDocumentView, public INewChannelHost {
  public:
@@ -135,10 +146,24 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void OnLButtonUp(ClientPoint point);
   void MoveRecord(int from, int to);
 
+  // --- Moves from the keyboard (channel view, the filter off): the selected rows, one
+  // unbroken block, one place up (places -1) or down (+1), or to directly above the row
+  // numbered `number` (the number after the largest: to the end), under the rules of
+  // dragging. Each is one undo step ("Move Channel"); the moved rows end selected and in
+  // view. A refusal says why (the status bar; a message box for a number); false then.
+  bool CanMoveRows() const;
+  // Whether the selected rows may move now; when not, the status bar says why.
+  bool CheckSelectionMovable() const { return SelectedBlock().has_value(); }
+  bool MoveSelectedBy(int places);
+  bool MoveSelectedToNumber(long number);
+  // The largest channel number of the display shown.
+  long LargestNumber() const;
+
   // --- Filter (the rows of the display shown whose number, name, SVC ID, frequency,
   // bouquet or satellite contain the text, in any case; in a section, any field). The
   // rows the control shows are those rows; every row command takes the rows shown and
-  // acts on their own records. The filter stays until it is cleared, through every change.
+  // acts on their own records. The filter stays until it is cleared, through every change;
+  // the rows selected stay selected where they are shown when the text changes or goes.
   void SetFilter(const std::string& textUtf8);
   const std::string& FilterText() const { return m_filter.Text(); }
   bool Filtered() const { return m_filter.Active(); }
@@ -192,9 +217,12 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void Restore(std::optional<UndoRing::Step> step);
   // The first string of the channel record at `row` of the whole display, or -1.
   long ChannelRecordAt(int row) const;
-  // After an edit of the record at `fullRow` of the whole display: its row shown, in
-  // view and selected (nothing is selected when the filter now hides it).
-  void ShowEdited(int fullRow);
+  // After an edit: these rows of the whole display (ascending) are the ones selected, the
+  // first focused and the block in view; rows the filter hides stay unselected.
+  void ShowRows(const std::vector<int>& fullRows);
+  // The display shown, as the undo steps remember it.
+  int DisplayCode() const { return m_viewType * 2 + (m_showDigital ? 1 : 0); }
+  UndoRing::Place CurrentPlace() const { return {DisplayCode(), SelectedRows()}; }
   std::vector<std::string> NullRecordFrom(long first, Section kind) const;
 
   // Keys
@@ -208,6 +236,17 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void PadSection(Section section);
   bool MoveRecordInPlace(int from, int to);
   void Drop(ClientPoint point);
+  // The selected block for a keyboard move, with the rows [begin, end) of the display it
+  // may move among; nothing (the status bar says why) when it may not move.
+  struct MoveBlock {
+    int first;
+    int count;
+    int begin;
+    int end;
+  };
+  std::optional<MoveBlock> SelectedBlock() const;
+  // Moves the block to directly above row `before` (begin..end) in one undo step.
+  bool MoveBlockBefore(const MoveBlock& block, int before);
 
   // Filter helpers: the rows of the display and the text each is searched in.
   void ApplyFilter();
@@ -231,6 +270,8 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   std::vector<std::string> m_fields;
   std::vector<std::string> m_digitalRows;
   std::vector<std::string> m_analogRows;
+  // The receiver's program number of each joined row, shown in the views' last column.
+  ProgramNumbers m_programNumbers;
   // Counts the rebuilds of the tables and the changes of the name encoding: the filter's
   // search texts belong to one of them.
   uint64_t m_tablesGeneration = 0;
@@ -245,8 +286,8 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   bool m_groupMoveEnabled = true;
   DragState m_drag;
 
-  std::array<int, kDigitalRowWidth> m_digitalWidths{};
-  std::array<int, kAnalogRowWidth> m_analogWidths{};
+  std::array<int, kDigitalViewColumns> m_digitalWidths{};
+  std::array<int, kAnalogViewColumns> m_analogWidths{};
 
   UndoRing m_undo;
   // Whether the list differs from what is stored; an undo or redo step gives back the

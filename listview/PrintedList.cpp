@@ -10,6 +10,7 @@
 #include "base/Reporter.h"
 #include "base/SectionLocator.h"
 #include "listview/ChannelTables.h"
+#include "listview/ProgramNumbers.h"
 
 namespace lumoscope {
 
@@ -29,31 +30,29 @@ std::string Title(const std::string* satellite, const NameCodec& names) {
   return title;
 }
 
-class Numbering {
+// The printed channels of one list, gathered by satellite.
+class Groups {
  public:
-  Numbering(const std::vector<std::string>& fields, const NameCodec& names) : names_(names) {
+  Groups(const std::vector<std::string>& fields, const NameCodec& names) : names_(names) {
     const SectionSpan sats = SectionLocator(fields)[Section::Satellite];
-    for (size_t r = 0; r < sats.Records(); ++r) {
-      const std::string* s = fields.data() + sats.At(r);
-      const long index = DecimalValue(s[field::kIndex]);
-      // The first record of an index counts, as the lookups of the channel views do.
-      if (Trimmed(s[field::kSatBlank]) != kNo || group_.count(index) > 0) continue;
+    // One group per satellite the receiver shows, in the order of the list.
+    std::map<size_t, long> indexOfRecord;
+    for (const auto& [index, record] : ShownSatellites(fields)) indexOfRecord.emplace(record, index);
+    for (const auto& [record, index] : indexOfRecord) {
       group_[index] = groups_.size();
-      groups_.push_back({Title(s, names), {}});
+      groups_.push_back({Title(fields.data() + sats.At(record), names), {}});
     }
   }
 
-  void Add(const std::string* row, int sat, int type, int name, int blank, std::string tuning) {
-    const auto group = group_.find(DecimalValue(row[sat]));
-    if (group == group_.end()) return;  // the receiver ignores it: no number
-    const bool tv = row[type] == kTv;
-    const int number = ++(tv ? tvNumber_ : radioNumber_);
+  void Add(const std::string* row, int number, int sat, int type, int name, int blank, std::string tuning) {
+    if (number == kNoProgramNumber) return;   // the receiver ignores it
     if (Trimmed(row[blank]) == kYes) return;  // a null channel keeps its number free
-    groups_[group->second].channels.push_back(
+    const bool tv = row[type] == kTv;
+    groups_[group_.at(DecimalValue(row[sat]))].channels.push_back(
         {number, names_.Decode(row[name]), tv ? kTvPrinted : kRadioPrinted, std::move(tuning)});
   }
 
-  std::vector<PrintedSatellite> Groups() && {
+  std::vector<PrintedSatellite> Printed() && {
     std::vector<PrintedSatellite> out;
     for (PrintedSatellite& g : groups_) {
       if (g.channels.empty()) continue;
@@ -69,10 +68,8 @@ class Numbering {
 
  private:
   const NameCodec& names_;
-  std::map<long, size_t> group_;
+  std::map<long, size_t> group_;  // satellite index -> group
   std::vector<PrintedSatellite> groups_;
-  int tvNumber_ = 0;
-  int radioNumber_ = 0;
 };
 
 }  // namespace
@@ -82,20 +79,23 @@ std::vector<PrintedSatellite> BuildPrintedList(const std::vector<std::string>& f
   std::vector<std::string> digitalRows;
   std::vector<std::string> analogRows;
   JoinChannelTables(fields, digitalRows, analogRows);
-  Numbering numbering(fields, names);
-  for (size_t i = 0; i + kDigitalRowWidth <= digitalRows.size(); i += kDigitalRowWidth) {
-    const std::string* row = digitalRows.data() + i;
-    numbering.Add(row, digitalcol::kSatIndex, digitalcol::kType, digitalcol::kName, digitalcol::kBlank,
-                  Format("%s MHz %s, %s kS/s", row[digitalcol::kFrequency].c_str(),
-                         row[digitalcol::kPolarization].c_str(), row[digitalcol::kSymbolRate].c_str()));
+  const ProgramNumbers numbers = NumberPrograms(fields, digitalRows, analogRows);
+  Groups groups(fields, names);
+  for (size_t r = 0; r < numbers.digital.size(); ++r) {
+    const std::string* row = digitalRows.data() + r * kDigitalRowWidth;
+    groups.Add(row, numbers.digital[r], digitalcol::kSatIndex, digitalcol::kType, digitalcol::kName,
+               digitalcol::kBlank,
+               Format("%s MHz %s, %s kS/s", row[digitalcol::kFrequency].c_str(),
+                      row[digitalcol::kPolarization].c_str(), row[digitalcol::kSymbolRate].c_str()));
   }
-  for (size_t i = 0; i + kAnalogRowWidth <= analogRows.size(); i += kAnalogRowWidth) {
-    const std::string* row = analogRows.data() + i;
-    numbering.Add(row, analogcol::kSatIndex, analogcol::kType, analogcol::kName, analogcol::kBlank,
-                  Format("%s MHz %s, analog", row[analogcol::kFrequency].c_str(),
-                         row[analogcol::kPolarization].c_str()));
+  for (size_t r = 0; r < numbers.analog.size(); ++r) {
+    const std::string* row = analogRows.data() + r * kAnalogRowWidth;
+    groups.Add(row, numbers.analog[r], analogcol::kSatIndex, analogcol::kType, analogcol::kName,
+               analogcol::kBlank,
+               Format("%s MHz %s, analog", row[analogcol::kFrequency].c_str(),
+                      row[analogcol::kPolarization].c_str()));
   }
-  return std::move(numbering).Groups();
+  return std::move(groups).Printed();
 }
 
 }  // namespace lumoscope

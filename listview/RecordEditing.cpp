@@ -18,11 +18,16 @@ long CLumoscopeListView::ChannelRecordAt(int row) const {
   return static_cast<long>(span.At(static_cast<size_t>(row)));
 }
 
-void CLumoscopeListView::ShowEdited(int fullRow) {
-  const int shown = ShownRow(fullRow);
-  if (shown < 0 || shown >= m_control->ItemCount()) return;
-  m_control->EnsureVisible(shown);
-  m_control->SelectAndFocus(shown);
+void CLumoscopeListView::ShowRows(const std::vector<int>& fullRows) {
+  std::vector<int> shown;
+  for (const int full : fullRows)
+    if (const int row = ShownRow(full); row >= 0 && row < m_control->ItemCount()) shown.push_back(row);
+  m_control->ClearSelection();
+  if (shown.empty()) return;
+  // The last first, so the first ends focused; the block's end, then its start, in view.
+  for (auto row = shown.rbegin(); row != shown.rend(); ++row) m_control->SelectAndFocus(*row);
+  m_control->EnsureVisible(shown.back());
+  m_control->EnsureVisible(shown.front());
 }
 
 bool CLumoscopeListView::EditChannelAt(int row) {
@@ -31,7 +36,7 @@ bool CLumoscopeListView::EditChannelAt(int row) {
   const long first = ChannelRecordAt(full);
   if (first < 0) return false;
   const bool changed = EditChannel(*this, *m_dialogs, static_cast<size_t>(first)) == EditOutcome::Changed;
-  ShowEdited(full);
+  ShowRows({full});
   return changed;
 }
 
@@ -51,7 +56,7 @@ bool CLumoscopeListView::EditCell(int row, int column, const std::string& text) 
   const FieldRule& rule = FieldRulesOf(section)[static_cast<size_t>(column)];
   const int full = FullRow(row);
   if (!SetRecordField(*this, section, static_cast<size_t>(full), rule, text)) return false;
-  ShowEdited(full);
+  ShowRows({full});
   return true;
 }
 

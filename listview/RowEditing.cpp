@@ -121,6 +121,8 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
   // operations keep their result, and say so when the list no longer fits it.
   const bool grows = key == ViewKey::Insert || key == ViewKey::F2 || key == ViewKey::F4;
   const std::optional<ListFill> before = grows ? std::optional(FillOfList(m_fields)) : std::nullopt;
+  // The rows a new channel or a paste brought, shown selected after the refresh.
+  std::vector<int> touched;
 
   switch (key) {
     case ViewKey::Delete:
@@ -137,14 +139,21 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
       InsertNullRows(rows[0], rows.size());
       break;
     }
-    case ViewKey::F2:
+    case ViewKey::F2: {
       // A new channel needs a free channel number.
       if (digital ? WouldOverflow(1, 0) : WouldOverflow(0, 1)) {
         m_reporter->MessageBox(kListFullMessage);
         return true;
       }
+      // It becomes the last of its section (the service-ID channels, or the analog ones),
+      // which may be far down the list: it is shown selected.
+      const Section kind = digital ? Section::DigitalChannel : Section::AnalogTp;
+      const size_t records = SectionLocator(m_fields)[kind].Records();
       CreateNewChannel(*this, *m_dialogs);
+      if (const size_t now = SectionLocator(m_fields)[kind].Records(); now > records)
+        touched = {static_cast<int>(now) - 1};
       break;
+    }
     case ViewKey::F3:
       PushUndo("Cut Channel");
       CutRows(rows);
@@ -157,6 +166,8 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
       }
       PushUndo("Paste Channel");
       if (!PasteRows(rows[0], digital)) return false;
+      // The pasted rows take the place of the selected one, which follows them.
+      for (long i = 0; i < added; ++i) touched.push_back(rows[0] + static_cast<int>(i));
       break;
     }
     case ViewKey::Enter:
@@ -165,9 +176,13 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
   }
 
   Refresh(true);
-  if (last - 1 >= 0) m_control->EnsureVisible(std::min(last - 1, m_control->ItemCount() - 1));
-  // The selection stays where it was on screen (in a filtered list, among the rows shown).
-  if (!rows.empty() && firstShown < m_control->ItemCount()) m_control->SelectAndFocus(firstShown);
+  if (!touched.empty()) {
+    ShowRows(touched);
+  } else {
+    if (last - 1 >= 0) m_control->EnsureVisible(std::min(last - 1, m_control->ItemCount() - 1));
+    // The selection stays where it was on screen (in a filtered list, among the rows shown).
+    if (!rows.empty() && firstShown < m_control->ItemCount()) m_control->SelectAndFocus(firstShown);
+  }
   if (before) WarnWhenNoLongerFits(*before, m_fields, *m_reporter);
   return true;
 }

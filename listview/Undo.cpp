@@ -1,13 +1,15 @@
 // Undo and redo: the view records a step on the UndoRing before each edit, and gives
 // back the newest (Undo) or the newest undone one (Redo). The modified state is kept
 // apart: each step gives back the state its list had, and a save makes the list
-// unmodified while its steps remain.
+// unmodified while its steps remain. Each step also keeps the rows that were selected,
+// and selects them again when it gives its list back: after undoing a move, a deletion
+// or a cut, the rows it brought back are the ones selected.
 #include "listview/ListView.h"
 
 namespace lumoscope {
 
 void CLumoscopeListView::PushUndo(const std::string& label) {
-  m_undo.Push(label, m_fields, m_modified);
+  m_undo.Push(label, m_fields, m_modified, CurrentPlace());
   m_modified = true;
 }
 
@@ -17,14 +19,15 @@ void CLumoscopeListView::Restore(std::optional<UndoRing::Step> step) {
   m_modified = step->modified;
   // The restored list keeps the numbers it had when the step was recorded.
   Refresh(false);
+  if (step->place.display == DisplayCode()) ShowRows(step->place.rows);
 }
 
 void CLumoscopeListView::Undo() {
-  Restore(m_undo.Undo(m_fields, m_modified));
+  Restore(m_undo.Undo(m_fields, m_modified, CurrentPlace()));
 }
 
 void CLumoscopeListView::Redo() {
-  Restore(m_undo.Redo(m_fields, m_modified));
+  Restore(m_undo.Redo(m_fields, m_modified, CurrentPlace()));
 }
 
 void CLumoscopeListView::DropUndo() {

@@ -5,16 +5,17 @@
 
 namespace lumoscope {
 
-UndoRing::Stored UndoRing::Store(std::string label, const std::vector<std::string>& fields, bool modified) {
+UndoRing::Stored UndoRing::Store(std::string label, const std::vector<std::string>& fields, bool modified,
+                                 Place place) {
   // The newest step is most often the list one edit ago.
   const std::vector<StringPool::Id>* like = !undo_.empty()   ? &undo_.back().ids
                                             : !redo_.empty() ? &redo_.back().ids
                                                              : nullptr;
-  return {std::move(label), pool_.InternAll(fields, like), modified};
+  return {std::move(label), pool_.InternAll(fields, like), modified, std::move(place)};
 }
 
 UndoRing::Step UndoRing::Restore(Stored&& stored) const {
-  return {std::move(stored.label), pool_.TextsOf(stored.ids), stored.modified};
+  return {std::move(stored.label), pool_.TextsOf(stored.ids), stored.modified, std::move(stored.place)};
 }
 
 void UndoRing::ForgetOldest() {
@@ -31,7 +32,7 @@ void UndoRing::ForgetSetAside() {
   setAside_.reset();
 }
 
-void UndoRing::Push(std::string label, const std::vector<std::string>& fields, bool modified) {
+void UndoRing::Push(std::string label, const std::vector<std::string>& fields, bool modified, Place place) {
   SetAside aside{std::move(redo_), std::nullopt};
   redo_.clear();
   if (undo_.size() >= depth_) {
@@ -39,7 +40,7 @@ void UndoRing::Push(std::string label, const std::vector<std::string>& fields, b
     undo_.pop_front();
   }
   setAside_ = std::move(aside);
-  undo_.push_back(Store(std::move(label), fields, modified));
+  undo_.push_back(Store(std::move(label), fields, modified, std::move(place)));
 }
 
 std::optional<UndoRing::Stored> UndoRing::PopNewest() {
@@ -69,21 +70,23 @@ std::optional<UndoRing::Step> UndoRing::TakeBack() {
   return step;
 }
 
-std::optional<UndoRing::Step> UndoRing::Undo(const std::vector<std::string>& current, bool modified) {
+std::optional<UndoRing::Step> UndoRing::Undo(const std::vector<std::string>& current, bool modified,
+                                             Place place) {
   if (undo_.empty()) return std::nullopt;
   ForgetSetAside();
   Stored newest = std::move(undo_.back());
   undo_.pop_back();
-  redo_.push_back(Store(newest.label, current, modified));
+  redo_.push_back(Store(newest.label, current, modified, std::move(place)));
   return Restore(std::move(newest));
 }
 
-std::optional<UndoRing::Step> UndoRing::Redo(const std::vector<std::string>& current, bool modified) {
+std::optional<UndoRing::Step> UndoRing::Redo(const std::vector<std::string>& current, bool modified,
+                                             Place place) {
   if (redo_.empty()) return std::nullopt;
   ForgetSetAside();
   Stored newest = std::move(redo_.back());
   redo_.pop_back();
-  undo_.push_back(Store(newest.label, current, modified));
+  undo_.push_back(Store(newest.label, current, modified, std::move(place)));
   ForgetOldest();
   return Restore(std::move(newest));
 }

@@ -21,16 +21,26 @@
 
 namespace lumoscope {
 
+// Where the person was when a list was recorded: the display shown (in the caller's own
+// code) and its rows selected, so that the list, given back, shows the same rows.
+struct UndoPlace {
+  int display = -1;
+  std::vector<int> rows;
+};
+
 class UndoRing {
  public:
   // The number of steps kept unless the options choose another, and the most they offer.
   static constexpr size_t kDefaultDepth = kDefaultUndoSteps;
   static constexpr size_t kMaxDepth = kMaxUndoSteps;
 
+  using Place = UndoPlace;
+
   struct Step {
     std::string label;
     std::vector<std::string> fields;  // the working list the step gives back
     bool modified = false;            // whether that list differed from what was stored
+    Place place;                      // the rows selected in it
   };
 
   explicit UndoRing(size_t depth = kDefaultDepth) { SetDepth(depth); }
@@ -38,18 +48,19 @@ class UndoRing {
   // Remembers the list before an edit; the oldest step is dropped when the ring is full.
   // The redo steps (and a step pushed out of a full ring) are set aside: any other call
   // forgets them, Drop brings them back.
-  void Push(std::string label, const std::vector<std::string>& fields, bool modified);
+  void Push(std::string label, const std::vector<std::string>& fields, bool modified, Place place = {});
   // Takes the newest step back without undoing it: the edit it was recorded for changed
   // nothing after all. The ring is as it was before that Push. Gives the step's modified
   // state; nothing when there is no step.
   std::optional<bool> Drop();
   // The same for an edit refused after it changed the list: gives the step, to be restored.
   std::optional<Step> TakeBack();
-  // The newest step, to be restored; `current` (the list it replaces, and whether that
-  // was modified) becomes the newest redo step under the step's label.
-  std::optional<Step> Undo(const std::vector<std::string>& current, bool modified);
+  // The newest step, to be restored; `current` (the list it replaces, whether that was
+  // modified, and where the person is in it) becomes the newest redo step under the
+  // step's label.
+  std::optional<Step> Undo(const std::vector<std::string>& current, bool modified, Place place = {});
   // The newest redo step, to be restored; `current` becomes the newest undo step again.
-  std::optional<Step> Redo(const std::vector<std::string>& current, bool modified);
+  std::optional<Step> Redo(const std::vector<std::string>& current, bool modified, Place place = {});
   void Clear();
 
   // 1 to kMaxDepth; the oldest steps beyond a smaller depth are dropped.
@@ -74,9 +85,10 @@ class UndoRing {
     std::string label;
     std::vector<StringPool::Id> ids;
     bool modified = false;
+    Place place;
   };
 
-  Stored Store(std::string label, const std::vector<std::string>& fields, bool modified);
+  Stored Store(std::string label, const std::vector<std::string>& fields, bool modified, Place place);
   // Takes the newest step off and brings back what its Push set aside.
   std::optional<Stored> PopNewest();
   Step Restore(Stored&& stored) const;

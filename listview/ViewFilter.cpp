@@ -28,8 +28,12 @@ bool IsNull(const std::string& blank) {
 
 void CLumoscopeListView::SetFilter(const std::string& textUtf8) {
   if (textUtf8 == m_filter.Text()) return;
+  // The person keeps their place: the rows selected stay selected where they are shown,
+  // also when the filter is cleared.
+  const std::vector<int> selected = SelectedRows();
   m_filter.SetText(textUtf8);
   FillList();
+  ShowRows(selected);
 }
 
 size_t CLumoscopeListView::DisplayRows() const {

@@ -118,6 +118,14 @@ std::string CLumoscopeDoc::InitialFolder() const {
   return folder == settings::kRecentFolderDefault ? std::string() : folder;
 }
 
+std::string CLumoscopeDoc::SaveAsFolder() const {
+  if (!IsUploadFileOpen()) return FolderOf(currentPath_);
+  // The uploaded list lies in the private upload folder, which is emptied at logout: it
+  // is saved where the person keeps lists, or where the file dialog starts by itself.
+  const std::string recent = InitialFolder();
+  return recent == FolderOf(uploadPath_) ? std::string() : recent;
+}
+
 std::unique_ptr<CListDB> CLumoscopeDoc::NewDatabase(std::string path) const {
   auto db = std::make_unique<CListDB>(reporter_, options_, std::move(path));
   db->linkFactory = linkFactory_;
@@ -246,8 +254,7 @@ bool CLumoscopeDoc::SaveList(bool markSaved) {
 }
 
 bool CLumoscopeDoc::SaveAs() {
-  std::optional<std::string> chosen =
-      chooser_.ChooseSaveFile(kSaveAsTitle, kTextFileFilter, FolderOf(currentPath_));
+  std::optional<std::string> chosen = chooser_.ChooseSaveFile(kSaveAsTitle, kTextFileFilter, SaveAsFolder());
   if (!chosen) return false;
   if (LowerExtension(*chosen) != "txt") {
     reporter_.MessageBox(kExtensionMustBeTxt);
@@ -382,8 +389,8 @@ bool CLumoscopeDoc::Upload() {
   std::unique_ptr<CListDB> uploaded = NewDatabase(uploadPath_);
   // The upload's own files live beside the upload file, in the user's private folder.
   const bool ok = UploadChannelListTo(*uploaded, uploadPath_, FolderOf(uploadPath_));
-  reporter_.SetProgress(0, kProgressRemove);
   wait.End();
+  EndTransfer(ok);
 
   return ok && ShowUploadedList(std::move(uploaded));
 }

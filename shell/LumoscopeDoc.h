@@ -127,6 +127,9 @@ class CLumoscopeDoc final : public IViewDocument {
   SaveChoice OfferSaveModified();
   bool IsUploadFileOpen() const;
   std::string InitialFolder() const;
+  // Where Save As starts: the list's folder; for the uploaded list the folder of the last
+  // list opened (empty when there is none: the file dialog's own start, the documents).
+  std::string SaveAsFolder() const;
   std::unique_ptr<CListDB> NewDatabase(std::string path) const;
   // `keepsSaved`: the compile leaves the saved list in the text file (no restore after it).
   SaveListFn SaveListStep(bool keepsSaved);

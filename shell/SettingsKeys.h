@@ -48,6 +48,12 @@ inline constexpr const char* kRecentListKeys[] = {"List1", "List2", "List3", "Li
 inline constexpr const char* kUndoStepsKey = "Undo Steps";
 inline constexpr const char* kNameEncodingKey = "Name Encoding";
 
+// The window: whether the toolbar is shown (0 or 1) and the side it is docked at (the
+// toolkit's own code of the area; the top unless kept otherwise).
+inline constexpr const char* kWindowSection = "Window";
+inline constexpr const char* kToolbarShownKey = "Toolbar Shown";
+inline constexpr const char* kToolbarAreaKey = "Toolbar Area";
+
 // The device behind each port name on this machine, one key per port name.
 inline constexpr const char* kDeviceSection = "CommPort Devices";
 inline constexpr const char* kDeviceKeys[] = {"COM1", "COM2", "COM3", "COM4"};

@@ -9,7 +9,7 @@ namespace {
 
 TEST_F(ListViewTest, DigitalChannelViewJoinsTransponderAndSatellite) {
   Load(Standard());
-  ASSERT_EQ(control.columns.size(), 20u);
+  ASSERT_EQ(control.columns.size(), static_cast<size_t>(kDigitalViewColumns));
   EXPECT_EQ(control.columns[11].title, "freqency");
   EXPECT_EQ(control.columns[5].width, 120);
   EXPECT_EQ(control.columns[1].width, 0);
@@ -70,7 +70,7 @@ TEST_F(ListViewTest, SectionViewsReplaceColumnsAndShowDegreesForDisplay) {
   EXPECT_EQ(control.columns[3].title, "Signal Band");
   EXPECT_EQ(control.columns[4].width, 120);
   ASSERT_TRUE(view.ExecuteCommand(cmd::kViewAnalogChannels));
-  ASSERT_EQ(control.columns.size(), 23u);
+  ASSERT_EQ(control.columns.size(), static_cast<size_t>(kAnalogViewColumns));
   EXPECT_EQ(control.columns[18].title, "SatName");
   EXPECT_EQ(control.Cell(1, 18), "Hot");
   EXPECT_EQ(view.CommandText(cmd::kToggleDigitalAnalog), "View Digital Channel");

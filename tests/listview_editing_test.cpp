@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "base/ListLimits.h"
 #include "editing/ChannelForms.h"
 #include "tests/support/ListViewFixture.h"
@@ -81,6 +83,8 @@ TEST_F(ListViewTest, CutMixedRowsPastesEachKindAtItsOwnRows) {
   EXPECT_TRUE(view.OnKeyDown(ViewKey::F4));
   EXPECT_EQ(Names("CHANNEL_PID"), (Strings{"P1", "P2"}));
   EXPECT_FALSE(view.IsCommandEnabled(cmd::kPaste));
+  EXPECT_EQ(control.selected, (std::set<int>{4}));  // the pasted row, in view
+  EXPECT_EQ(control.scrolledTo.back(), 4);
 }
 
 TEST_F(ListViewTest, FailedPasteLeavesItsUndoStepAndPassesTheKey) {

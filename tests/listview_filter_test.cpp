@@ -69,6 +69,44 @@ TEST_F(FilterTest, ShowsTheRowsThatContainTheTextInAnyFieldItSearches) {
   EXPECT_EQ(ShownNames(), Strings{"Radio \xD0\x99t\xD0\xB9"});
 }
 
+// A technician types without accents: the filter and the keyboard search find the names
+// that have them.
+TEST_F(FilterTest, AccentsAndCaseAreIgnored) {
+  FieldsBuilder b = Standard();
+  b.Channel("2", "2", "TV",
+            "S\xFC"
+            "d")
+      .Channel("2", "2", "TV", "T\xE9l\xE9");  // Latin-1
+  Load(b);
+  const std::string sud =
+      "S\xC3\xBC"
+      "d";
+  const std::string tele = "T\xC3\xA9l\xC3\xA9";
+  for (const char* typed : {"sud",
+                            "S\xC3\x9C"
+                            "D"}) {
+    view.SetFilter(typed);
+    EXPECT_EQ(ShownNames(), Strings{sud}) << typed;
+  }
+  view.SetFilter("tele");
+  EXPECT_EQ(ShownNames(), Strings{tele});
+  view.SetFilter("");
+  EXPECT_EQ(view.FindName("te", 0), 5);
+}
+
+// Esc clears the filter: the rows selected among those shown stay selected, in view.
+TEST_F(FilterTest, ClearingTheFilterKeepsTheSelectedRowsInView) {
+  Load(Standard());
+  control.pageSize = 2;
+  view.SetFilter("p");
+  SelectShown({1});  // P2, the sixth row
+  view.SetFilter("");
+  EXPECT_EQ(control.selected, (std::set<int>{5}));
+  EXPECT_EQ(control.focused, 5);
+  EXPECT_LE(control.top, 5);
+  EXPECT_GT(control.top + control.pageSize, 5);
+}
+
 TEST_F(FilterTest, RowCommandsActOnTheSelectedRowsShownAndTheFilterStays) {
   Load(Standard());
   view.SetFilter("b");  // B, and nothing else: "Sky", "Astra" hold no b
@@ -210,7 +248,7 @@ TEST_F(FilterTest, CountsOfTheRowsShownAndSelected) {
   c = view.Counts();
   EXPECT_EQ(ShownText(c), "Showing 6 of 7");  // every channel of transponder 1
   EXPECT_EQ(KindsText(c), "4 TV, 1 radio, 1 null");
-  EXPECT_EQ(SelectionText(c), "No row selected");  // the refill cleared it
+  EXPECT_EQ(SelectionText(c), "2 rows selected");  // A and C, still shown, stay selected
 
   view.ExecuteCommand(cmd::kViewAnalogChannels);
   view.SetFilter("");

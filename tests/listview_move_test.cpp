@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "base/Reporter.h"
 #include "tests/support/ListViewFixture.h"
 
 namespace lumoscope::test {
@@ -110,6 +113,86 @@ TEST_F(MoveTest, DragsOnlyStartInTheChannelViewAndNeedALoadedList) {
   EXPECT_FALSE(view.Dragging());
   document.loaded = false;
   EXPECT_FALSE(view.OnLButtonDown(control.PointOnRow(0)));  // swallowed
+}
+
+// Ctrl+Up and Ctrl+Down: one undo step each; the moved rows end selected, and undoing or
+// redoing the step selects the rows it gives back.
+TEST_F(MoveTest, KeyboardMovesOnePlaceAndUndoSelectsTheRowsAgain) {
+  control.Select({1});
+  ASSERT_TRUE(view.MoveSelectedBy(+1));
+  EXPECT_EQ(Names(), (Strings{"A", "C", "B", "D"}));
+  EXPECT_EQ(control.selected, (std::set<int>{2}));
+  EXPECT_EQ(control.ColumnTexts(0), (Strings{"1", "2", "3", "4", "5", "6"}));
+  EXPECT_EQ(view.CommandText(cmd::kUndo), std::string("Undo (1 - ") + kMoveUndoLabel + ")");
+  view.Undo();
+  EXPECT_EQ(Names(), (Strings{"A", "B", "C", "D"}));
+  EXPECT_EQ(control.selected, (std::set<int>{1}));
+  view.Redo();
+  EXPECT_EQ(control.selected, (std::set<int>{2}));
+
+  control.Select({1, 2});
+  ASSERT_TRUE(view.MoveSelectedBy(-1));
+  EXPECT_EQ(Names(), (Strings{"C", "B", "A", "D"}));
+  EXPECT_EQ(control.selected, (std::set<int>{0, 1}));
+  EXPECT_EQ(control.focused, 0);
+  EXPECT_TRUE(reporter.notes.empty());
+}
+
+// Keyboard moves keep the rules of dragging, and say why when they refuse.
+TEST_F(MoveTest, KeyboardMovesStayWithinTheirKindAndNeedOneBlockAndNoFilter) {
+  struct Case {
+    std::set<int> selected;
+    int places;
+    const char* note;  // nullptr: refused without a word (an end of the list)
+  };
+  const Case cases[] = {
+      {{0}, -1, nullptr},             // the top
+      {{5}, +1, nullptr},             // the bottom
+      {{3}, +1, kMoveWithinSection},  // the last service-ID channel
+      {{4}, -1, kMoveWithinSection},  // the first PID channel
+      {{3, 4}, -1, kMoveWithinSection},
+      {{0, 2}, +1, kMoveOneBlock},
+  };
+  for (const Case& c : cases) {
+    control.selected = c.selected;
+    reporter.notes.clear();
+    EXPECT_FALSE(view.MoveSelectedBy(c.places));
+    EXPECT_EQ(reporter.notes, c.note ? Strings{c.note} : Strings{}) << *c.selected.begin();
+  }
+  view.SetFilter("b");
+  control.Select({0});
+  reporter.notes.clear();
+  EXPECT_FALSE(view.CanMoveRows());
+  EXPECT_FALSE(view.MoveSelectedBy(+1));
+  EXPECT_EQ(reporter.notes, Strings{kNoMoveWhileFiltered});
+  EXPECT_EQ(Names(), (Strings{"A", "B", "C", "D"}));
+  EXPECT_FALSE(view.IsModified());
+}
+
+// "Move to Number...": above the row that has the number now; the number after the largest
+// is the end of the list, and the first PID channel's number the end of the others.
+TEST_F(MoveTest, MoveToNumberLandsAboveThatNumber) {
+  control.Select({3});
+  ASSERT_TRUE(view.MoveSelectedToNumber(1));
+  EXPECT_EQ(Names(), (Strings{"D", "A", "B", "C"}));
+  EXPECT_EQ(control.selected, (std::set<int>{0}));
+  ASSERT_TRUE(view.MoveSelectedToNumber(5));
+  EXPECT_EQ(Names(), (Strings{"A", "B", "C", "D"}));
+  EXPECT_EQ(control.selected, (std::set<int>{3}));
+  control.Select({4});
+  ASSERT_TRUE(view.MoveSelectedToNumber(view.LargestNumber() + 1));
+  EXPECT_EQ(Names("CHANNEL_PID"), (Strings{"P2", "P1"}));
+
+  control.Select({4});
+  EXPECT_FALSE(view.MoveSelectedToNumber(2));
+  EXPECT_FALSE(view.MoveSelectedToNumber(99));
+  EXPECT_EQ(reporter.boxes, (Strings{kMoveWithinSection, Format(kNoSuchNumber, 99L)}));
+
+  view.ExecuteCommand(cmd::kViewAnalogChannels);
+  control.Select({2});
+  ASSERT_TRUE(view.MoveSelectedToNumber(1));
+  EXPECT_EQ(Names("ANALOG"), (Strings{"Z", "X", "Y"}));
+  EXPECT_EQ(view.UndoCount(), 4);
 }
 
 }  // namespace

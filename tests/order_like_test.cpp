@@ -110,14 +110,27 @@ INSTANTIATE_TEST_SUITE_P(Reference, OrderLikeTest, ::testing::Bool(),
                            return param.param ? "Names" : "List";
                          });
 
-// Names match with blanks and case ignored, in every script the name encodings offer.
-TEST(ChannelNameKeyTest, BlanksAndCaseIgnoredInEveryScript) {
+// Names match with blanks, case and accents ignored, in every script the name encodings
+// offer.
+TEST(ChannelNameKeyTest, BlanksCaseAndAccentsIgnoredInEveryScript) {
   const std::pair<const char*, const char*> same[] = {
       {"Das Erste HD", "das erste hd"},
       {"\xD0\x9F\xD0\x95\xD0\xA0\xD0\x92\xD0\xAB\xD0\x99",
        "\xD0\xBF\xD0\xB5\xD1\x80\xD0\xB2\xD1\x8B\xD0\xB9"},
-      {"\xC3\x84RZTE TV", "\xC3\xA4rzte\tTV"},
-      {"\xCE\x95\xCE\xA1\xCE\xA4", "\xCE\xB5\xCF\x81\xCF\x84"}};
+      {"\xC3\x84RZTE TV", "arzte\tTV"},  // Ä
+      {"\xCE\x95\xCE\xA1\xCE\xA4", "\xCE\xB5\xCF\x81\xCF\x84"},
+      {"T\xC3\xA9l\xC3\xA9 S\xC3\xBC"
+       "d",
+       "tele sud"},  // é, ü
+      {"\xC5\x81\xC3\xB3"
+       "d\xC5\xBA",
+       "lodz"},  // Ł, ó, ź
+      {"Stra\xC3\x9F"
+       "e",
+       "STRASSE"},  // ß
+      {"\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1",
+       "\xCE\xB5\xCE\xBB\xCE\xBB\xCE\xB1\xCE\xB4\xCE\xB1"},                       // ά
+      {"\xD0\x81\xD0\xBB\xD0\xBA\xD0\xB0", "\xD0\xB5\xD0\xBB\xD0\xBA\xD0\xB0"}};  // Ё
   for (const auto& [a, b] : same) EXPECT_EQ(NameKey(a), NameKey(b)) << a;
   EXPECT_NE(NameKey("ZDF"), NameKey("ZDF HD"));
 }

@@ -1,13 +1,21 @@
 // The printed channel list: grouped by satellite, numbered as the receiver numbers.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
+#include "listview/ChannelColumns.h"
+#include "listview/ChannelExport.h"
 #include "listview/PrintedList.h"
+#include "tests/support/FakeListControl.h"
+#include "tests/support/FakeViewDocument.h"
+#include "tests/support/RecordingReporter.h"
 #include "tests/support/WorkingListBuilder.h"
 
 namespace lumoscope::test {
 namespace {
 
-TEST(PrintedList, GroupsBySatelliteWithTheReceiversNumbers) {
+// Satellites shown and one marked blank; TV, radio, null, PID and analog channels.
+std::vector<std::string> MixedList() {
   WorkingListBuilder b;
   b.SatNames(32)
       .Satellite("0", "Astra", "10600", "09750", "19", "0192")
@@ -23,8 +31,11 @@ TEST(PrintedList, GroupsBySatelliteWithTheReceiversNumbers) {
   b.channels.insert(b.channels.end(), {"3", "1", "0", "1C", "TV", "_", "0", "Y"});
   b.Channel("4", "1", "0", "B").Channel("5", "3", "2", "X").Channel("6", "2", "1", "C");
   b.PidChannel("7", "1", "0").Analog("1", "1", "ANA");
+  return b.Build();
+}
 
-  const std::vector<PrintedSatellite> groups = BuildPrintedList(b.Build(), NameCodec());
+TEST(PrintedList, GroupsBySatelliteWithTheReceiversNumbers) {
+  const std::vector<PrintedSatellite> groups = BuildPrintedList(MixedList(), NameCodec());
   ASSERT_EQ(groups.size(), 2u);
   EXPECT_EQ(groups[0].title, "Astra (E019.2)");
   EXPECT_EQ(groups[1].title, "Caf\u00e9");
@@ -37,6 +48,43 @@ TEST(PrintedList, GroupsBySatelliteWithTheReceiversNumbers) {
   EXPECT_EQ(second, (std::vector<std::string>{"4 C TV", "6 ANA TV"}));
   EXPECT_EQ(groups[0].channels[0].tuning, "11494 MHz H, 22000 kS/s");
   EXPECT_EQ(groups[1].channels[1].tuning, "3900 MHz H, analog");
+}
+
+// The screen, the paper and the export tell the customer the same numbers.
+TEST(PrintedList, ChannelViewsAndExportShowThePrintedNumbers) {
+  RecordingReporter reporter;
+  FakeListControl control;
+  FakeViewDocument document;
+  CLumoscopeListView view(control, reporter);
+  view.SetDocument(&document);
+  view.Fields() = MixedList();
+  view.RefreshWithRenumber();
+  const auto exported =
+      nlohmann::json::parse(ExportChannelList(view.Fields(), ExportFormat::Json, NameCodec()));
+
+  int checked = 0;
+  for (const bool digital : {true, false}) {
+    view.ExecuteCommand(digital ? cmd::kViewDigitalChannels : cmd::kViewAnalogChannels);
+    const int nameColumn = digital ? digitalcol::kName : analogcol::kName;
+    const int numberColumn = digital ? kDigitalProgramColumn : kAnalogProgramColumn;
+    ASSERT_EQ(control.columns.at(static_cast<size_t>(numberColumn)).title, kProgramNumberTitle);
+    const auto& objects = exported[digital ? "digital" : "analog"];
+    ASSERT_EQ(objects.size(), control.rows.size());
+    for (const PrintedSatellite& group : BuildPrintedList(view.Fields(), NameCodec()))
+      for (const PrintedChannel& channel : group.channels)
+        for (size_t r = 0; r < control.rows.size(); ++r) {
+          if (control.Cell(static_cast<int>(r), nameColumn) != channel.name) continue;
+          EXPECT_EQ(control.Cell(static_cast<int>(r), numberColumn), std::to_string(channel.number))
+              << channel.name;
+          EXPECT_EQ(objects[r]["program_number"], std::to_string(channel.number)) << channel.name;
+          ++checked;
+        }
+  }
+  EXPECT_EQ(checked, 6);
+  // The channel on the blank satellite has no number anywhere.
+  view.ExecuteCommand(cmd::kViewDigitalChannels);
+  EXPECT_EQ(control.Cell(4, digitalcol::kName), "X");
+  EXPECT_EQ(control.Cell(4, kDigitalProgramColumn), "");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -63,6 +64,20 @@ constexpr int kActivityFull = 1000;
 // A listing starts with the satellite name list.
 constexpr std::string_view kListHeader = FormatOf(Section::SatNameList).header;
 
+// The steps the message window shows, so that after a failure the person sees how far
+// the upload came and what it was waiting for.
+constexpr const char* kStepWake = "Waking the receiver's console...\r\n";
+constexpr const char* kStepAsk = "The receiver answered; asking for its channel list (dumpch)\r\n";
+constexpr const char* kStepWait = "Waiting for the list...\r\n";
+constexpr const char* kStepReceived = "%zu lines received (%zu bytes)\r\n";
+constexpr const char* kStepEndMarker = "The list ended with [END]\r\n";
+constexpr const char* kStepEndPrompt = "The receiver showed its prompt again\r\n";
+constexpr const char* kStepEndSilence = "The receiver fell silent before the end of the list\r\n";
+constexpr const char* kStepEndFull = "The list did not end within %zu bytes\r\n";
+constexpr const char* kStepStopped = "Stopped\r\n";
+constexpr const char* kStepContinue = "Letting the receiver continue (go)\r\n";
+constexpr const char* kStepDone = "The list is complete\r\n";
+
 // Why reception ended.
 enum class ReceptionEnd {
   Marker,      // "[END]" came
@@ -118,6 +133,9 @@ class ConsoleUpload {
 
  private:
   void Type(const uint8_t* data, size_t n) { port_->Write(data, n); }
+  void Step(const std::string& text) { reporter_.ShowMessage(text); }
+  // What came, and why reception ended.
+  void TellReception(const std::vector<uint8_t>& buffer, const Reception& reception);
   template <size_t N>
   void Type(const std::array<uint8_t, N>& bytes) {
     Type(bytes.data(), N);
@@ -168,6 +186,7 @@ bool ConsoleUpload::OpenConsolePort(size_t rxQueueBytes, size_t txQueueBytes) {
 
 bool ConsoleUpload::Cancelled(bool listAsked) {
   port_.reset();
+  Step(kStepStopped);
   // The console waits for "go" once it was asked for its list, finished or not.
   if (listAsked) LetReceiverContinue();
   RemoveWorkFiles();
@@ -177,7 +196,10 @@ bool ConsoleUpload::Cancelled(bool listAsked) {
 }
 
 bool ConsoleUpload::Run() {
+  // Each transfer starts the message window afresh.
+  Step(std::string(kClearAllMessage));
   if (!OpenConsolePort(kUploadRxQueueBytes, kUploadTxQueueBytes)) return false;
+  Step(kStepWake);
   const bool awake = WakeConsole();
   if (cancel_.Requested()) return Cancelled(false);
   if (!awake) {
@@ -194,8 +216,11 @@ bool ConsoleUpload::Run() {
     reporter_.MessageBox("Fail to Memory Allocation for Upload");
     return false;
   }
+  Step(kStepAsk);
   AskForList();
+  Step(kStepWait);
   const Reception reception = Receive(buffer);
+  TellReception(buffer, reception);
   if (reception.end == ReceptionEnd::Cancelled) return Cancelled(true);
   port_.reset();
   cancel_.End();
@@ -204,6 +229,7 @@ bool ConsoleUpload::Run() {
   std::string head;
   if (!StoreAndFilter(buffer, reception.length, text, head)) return false;
   // The receiver waits for "go" whatever came of the listing.
+  Step(kStepContinue);
   if (!LetReceiverContinue()) {
     RemoveWorkFiles();
     return false;
@@ -214,8 +240,25 @@ bool ConsoleUpload::Run() {
     return false;
   }
   if (!Publish(text)) return false;
+  Step(kStepDone);
   reporter_.MessageBox("Uploading SUCESS");
   return true;
+}
+
+void ConsoleUpload::TellReception(const std::vector<uint8_t>& buffer, const Reception& reception) {
+  const auto end = buffer.begin() + static_cast<std::ptrdiff_t>(reception.length);
+  const auto lines = static_cast<size_t>(std::count(buffer.begin(), end, static_cast<uint8_t>('\n')));
+  Step(Format(kStepReceived, lines, reception.length));
+  switch (reception.end) {
+    case ReceptionEnd::Marker:
+      return Step(kStepEndMarker);
+    case ReceptionEnd::Silence:
+      return Step(reception.endedOnPrompt ? kStepEndPrompt : kStepEndSilence);
+    case ReceptionEnd::BufferFull:
+      return Step(Format(kStepEndFull, buffer.size()));
+    case ReceptionEnd::Cancelled:
+      return;  // said by Cancelled()
+  }
 }
 
 bool ConsoleUpload::WakeConsole() {

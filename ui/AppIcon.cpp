@@ -45,25 +45,4 @@ QIcon AppIcon() {
   return icon;
 }
 
-QIcon GlyphIcon(const QString& glyph, const QColor& colour) {
-  QIcon icon;
-  for (int size : {16, 24, 32}) {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(colour.darker(140));
-    p.setBrush(colour);
-    p.drawRoundedRect(QRectF(0.5, 0.5, size - 1.0, size - 1.0), size * 0.2, size * 0.2);
-    QFont f = p.font();
-    f.setBold(true);
-    f.setPixelSize(glyph.size() <= 1 ? size * 3 / 4 : (glyph.size() == 2 ? size / 2 : size * 3 / 8));
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, glyph);
-    icon.addPixmap(pm);
-  }
-  return icon;
-}
-
 }  // namespace lumoscope::ui

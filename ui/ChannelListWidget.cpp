@@ -6,10 +6,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolTip>
 #include <algorithm>
+#include <array>
+#include <limits>
 
 #include "listview/ListView.h"
 #include "listview/ViewCommands.h"
@@ -24,20 +27,18 @@ constexpr int kRowPadding = 4;
 // list scrolls one row per tick, so rows can be dropped beyond the visible page.
 constexpr int kAutoScrollMargin = 12;
 constexpr int kAutoScrollIntervalMs = 60;
-// Room a cell takes besides its text: the style's margins on both sides, and the
-// decoration gap next to the icon of the first column.
-constexpr int kCellMargins = 8;
+// Characters below this are ASCII, measured from a table of their widths.
+constexpr int kFirstNonAscii = 0x80;
+// How far, in pixels, the sum of a text's character widths may fall short of the room the
+// delegate asks for it (rounding, kerning), and how many texts of a column at most are
+// measured by the delegate: those whose sum comes this close to the widest.
+constexpr qreal kEstimateSlackPx = 6;
+constexpr size_t kMostMeasuredPerColumn = 256;
 // Room beside a column title beyond the header margins, in pixels: the divider and a
 // little air, so the title is not clipped at its last letter.
 constexpr int kTitleExtraPx = 6;
 // The line that shows where dragged rows will land.
 constexpr int kDropIndicatorWidth = 2;
-// A column fitted to its values is never wider than this, in pixels: one odd value must
-// not push the others out of sight (its tooltip shows it whole).
-constexpr int kMaxFittedWidth = 400;
-// The longest texts of a column that are measured when it is fitted: in a proportional
-// font the widest is nearly always among the longest.
-constexpr size_t kMeasuredPerColumn = 16;
 
 // Colours travel as 0x00BBGGRR: red in the low byte.
 constexpr unsigned kByteMask = 0xFF;
@@ -153,22 +154,54 @@ void ChannelListWidget::FitColumns(bool newList) {
   if (newList) draggedWidths_.clear();
 }
 
+int ChannelListWidget::CellWidth(const QModelIndex& index) const {
+  // What the table's own delegate asks for the cell (its text, its icon and the style's
+  // margins), and the grid line the cell gives up.
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  return itemDelegateForIndex(index)->sizeHint(option, index).width() + (showGrid() ? 1 : 0);
+}
+
+bool ChannelListWidget::ShowsWhole(int row, int column) const {
+  FlushPending();
+  const QModelIndex index = model_->index(row, column);
+  return !index.isValid() || CellWidth(index) <= columnWidth(column);
+}
+
 int ChannelListWidget::WidestCell(int column) const {
-  // The longest texts by length, then the widest of them on screen.
-  std::vector<const std::string*> longest;
-  const auto shorter = [](const std::string* a, const std::string* b) { return a->size() > b->size(); };
+  // Every text of the column is measured; those of ASCII characters (nearly all) by adding
+  // up the widths of their characters, which is fast enough for a whole large list. That
+  // sum is close to, but not exactly, what the delegate asks for on screen: the texts
+  // within a few pixels of the widest then get the delegate's own measure.
+  const QFontMetricsF metrics(font());
+  std::array<qreal, kFirstNonAscii> ascii{};
+  for (int c = 0; c < kFirstNonAscii; ++c)
+    ascii[static_cast<size_t>(c)] = metrics.horizontalAdvance(QChar(c));
+  std::vector<std::pair<qreal, int>> estimates;
+  estimates.reserve(static_cast<size_t>(model_->Rows()));
   for (int r = 0; r < model_->Rows(); ++r) {
-    const std::string& cell = model_->Cell(r, column);
-    if (longest.size() == kMeasuredPerColumn && cell.size() <= longest.back()->size()) continue;
-    longest.insert(std::upper_bound(longest.begin(), longest.end(), &cell, shorter), &cell);
-    if (longest.size() > kMeasuredPerColumn) longest.pop_back();
+    const std::string& text = model_->Cell(r, column);
+    qreal width = 0;
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+      return static_cast<unsigned char>(c) < static_cast<unsigned char>(kFirstNonAscii);
+    });
+    if (plain) {
+      for (const char c : text) width += ascii[static_cast<size_t>(c)];
+    } else {
+      width = metrics.horizontalAdvance(CellText(text));
+    }
+    estimates.emplace_back(width, r);
   }
-  int widest = 0;
-  for (const std::string* text : longest)
-    widest = std::max(widest, fontMetrics().horizontalAdvance(CellText(*text)));
-  int room = widest + kCellMargins;
-  if (column == 0) room += iconSize().width() + kCellMargins / 2;
-  return room;
+  if (estimates.empty()) return 1;
+  // The candidates, widest first, as many as are close to the widest (at most a few).
+  const auto wider = [](const auto& a, const auto& b) { return a.first > b.first; };
+  const size_t few = std::min(estimates.size(), kMostMeasuredPerColumn);
+  std::partial_sort(estimates.begin(), estimates.begin() + static_cast<std::ptrdiff_t>(few), estimates.end(),
+                    wider);
+  int widest = 1;
+  for (size_t k = 0; k < few && estimates[k].first >= estimates[0].first - kEstimateSlackPx; ++k)
+    widest = std::max(widest, CellWidth(model_->index(estimates[k].second, column)));
+  return widest;
 }
 
 std::vector<int> ChannelListWidget::FittedWidths(const std::vector<int>& wanted) const {
@@ -182,8 +215,9 @@ std::vector<int> ChannelListWidget::FittedWidths(const std::vector<int>& wanted)
     if (dragged != draggedWidths_.end() && dragged->second.count(c) > 0) {
       width = dragged->second.at(c);
     } else {
-      // Never below 1: 0 would hide it. The title's room is added where it is applied.
-      width = std::max(1, std::min(WidestCell(c), kMaxFittedWidth));
+      // Never below 1: 0 would hide it. The title's room is added where it is applied. A
+      // value wider than the screen is cut (its tooltip shows it whole); none narrower.
+      width = std::max(1, std::min(WidestCell(c), FittedWidthLimit()));
     }
   }
   return widths;
@@ -264,6 +298,11 @@ void ChannelListWidget::SelectAndFocus(int row) {
                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
+void ChannelListWidget::ClearSelection() {
+  FlushPending();
+  selectionModel()->clearSelection();
+}
+
 RowRect ChannelListWidget::ItemRect(int row) const {
   FlushPending();
   if (row < 0 || row >= model_->Rows()) return {};
@@ -317,11 +356,13 @@ void ChannelListWidget::SetPointer(PointerShape shape) {
 // --- Cut-off cells ------------------------------------------------------------------------
 
 QString ChannelListWidget::CutOffText(const QModelIndex& index) const {
-  if (!index.isValid()) return {};
-  const QString text = CellText(model_->Cell(index.row(), index.column()));
-  int room = columnWidth(index.column()) - kCellMargins;
-  if (index.column() == 0) room -= iconSize().width() + kCellMargins / 2;
-  return fontMetrics().horizontalAdvance(text) > room ? text : QString();
+  if (!index.isValid() || CellWidth(index) <= columnWidth(index.column())) return {};
+  return CellText(model_->Cell(index.row(), index.column()));
+}
+
+int ChannelListWidget::FittedWidthLimit() const {
+  const QScreen* shown = screen();
+  return shown != nullptr ? shown->availableGeometry().width() : std::numeric_limits<int>::max();
 }
 
 bool ChannelListWidget::viewportEvent(QEvent* event) {
@@ -397,6 +438,20 @@ bool ChannelListWidget::event(QEvent* event) {
 
 void ChannelListWidget::keyPressEvent(QKeyEvent* event) {
   Flush();  // the view model and the table's own navigation both need the laid-out rows
+  // The window's keys for moving channels reach the list only while their commands are
+  // off (the filter is on, or nothing may move): the view model says why.
+  if (view_ != nullptr && view_->ViewType() == 0 && event->modifiers() == Qt::ControlModifier) {
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+      view_->MoveSelectedBy(event->key() == Qt::Key_Up ? -1 : +1);
+      event->accept();
+      return;
+    }
+    if (event->key() == Qt::Key_M) {
+      view_->CheckSelectionMovable();
+      event->accept();
+      return;
+    }
+  }
   const ViewKey key = EditingKey(event->key());
   if (view_ != nullptr && key != ViewKey::Other) {
     if (view_->OnKeyDown(key)) {
@@ -408,7 +463,28 @@ void ChannelListWidget::keyPressEvent(QKeyEvent* event) {
       return;
     }
   }
+  const bool selected = selectionModel()->hasSelection();
   QTableView::keyPressEvent(event);
+  // The first step of the keyboard in a list with nothing selected selects the row it
+  // lands on, also when that is the current row already (Home on the first row), so
+  // that Enter and the row commands have a row.
+  const QModelIndex current = currentIndex();
+  if (!selected && !selectionModel()->hasSelection() && current.isValid() && IsStepKey(event->key()))
+    selectionModel()->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+bool ChannelListWidget::IsStepKey(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      return true;
+    default:
+      return false;
+  }
 }
 
 // --- Editing in place ---------------------------------------------------------------------

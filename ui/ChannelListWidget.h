@@ -58,6 +58,8 @@ class ChannelListWidget final : public QTableView, public IListControl {
   PointerShape Pointer() const { return pointer_; }
   // The row above which a drag would drop its rows, or -1 when no drag is under way.
   int DropIndicatorRow() const { return dropIndicatorRow_; }
+  // Whether the column is wide enough to show the cell's text without cutting it.
+  bool ShowsWhole(int row, int column) const;
 
   // --- IListControl
   void SetUpReport() override;
@@ -72,6 +74,7 @@ class ChannelListWidget final : public QTableView, public IListControl {
   int CountPerPage() const override;
   bool IsSelected(int row) const override;
   void SelectAndFocus(int row) override;
+  void ClearSelection() override;
   RowRect ItemRect(int row) const override;
   void EnsureVisible(int row) override;
   void FitColumns(bool newList) override;
@@ -99,7 +102,11 @@ class ChannelListWidget final : public QTableView, public IListControl {
   // The widths of a display whose columns fit their widest value: those the view model
   // hides stay hidden, and those the person dragged for this display keep their width.
   std::vector<int> FittedWidths(const std::vector<int>& wanted) const;
+  // The room a cell needs to be shown whole, and the widest of a column's cells.
+  int CellWidth(const QModelIndex& index) const;
   int WidestCell(int column) const;
+  // No column is fitted wider than the screen.
+  int FittedWidthLimit() const;
   int RowHeight() const;
   // False when the view model swallowed the press (no list loaded).
   bool LeftPress(QPoint point);
@@ -108,6 +115,8 @@ class ChannelListWidget final : public QTableView, public IListControl {
   // The whole text of a cell that its column is too narrow for, or an empty string.
   QString CutOffText(const QModelIndex& index) const;
   static ViewKey EditingKey(int qtKey);
+  // The keys that step from row to row.
+  static bool IsStepKey(int qtKey);
   // F2 in a section view: the current cell, or the row's first cell that can be edited.
   bool EditCurrentRow();
   void CommitCell(int row, int column, const QString& text);

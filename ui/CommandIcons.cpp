@@ -1,63 +1,118 @@
 #include "ui/CommandIcons.h"
 
-#include <QColor>
-#include <QStyle>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <array>
+#include <map>
 
+#include "listview/ViewCommands.h"
 #include "shell/DocumentCommands.h"
-#include "ui/AppIcon.h"
 #include "ui/CommandLayout.h"
 
-namespace lumoscope::ui {
+// The drawings are a resource of this static library: they are registered once, before
+// the first icon is drawn (the registration lives outside every namespace).
+static void RegisterIconResources() {
+  static const bool registered = [] {
+    Q_INIT_RESOURCE(icons);
+    return true;
+  }();
+  (void)registered;
+}
 
-QIcon CommandIcon(int id, const QStyle& style) {
-  switch (id) {
-    case cmd::kOpen:
-      return style.standardIcon(QStyle::SP_DialogOpenButton);
-    case cmd::kSave:
-      return style.standardIcon(QStyle::SP_DialogSaveButton);
-    case cmd::kSaveAs:
-      return GlyphIcon(QStringLiteral("As"), QColor(0x2e, 0x6d, 0xb4));
-    case kPrintCommand:
-      return GlyphIcon(QStringLiteral("P"), QColor(0x80, 0x80, 0x80));
-    case cmd::kAbout:
-      return style.standardIcon(QStyle::SP_MessageBoxInformation);
-    case cmd::kBasicCompile:
-      return GlyphIcon(QStringLiteral("B"), QColor(0x8a, 0x5a, 0x00));
-    case cmd::kPreinstalledOneList:
-      return GlyphIcon(QStringLiteral("P1"), QColor(0x8a, 0x5a, 0x00));
-    case cmd::kPreinstalledSplitList:
-      return GlyphIcon(QStringLiteral("PS"), QColor(0x8a, 0x5a, 0x00));
-    case cmd::kDownloadCurrentList:
-      return GlyphIcon(QStringLiteral("\u2193"), QColor(0xb0, 0x30, 0x30));
-    case cmd::kDownloadOthers:
-      return GlyphIcon(QStringLiteral("\u21ca"), QColor(0xb0, 0x30, 0x30));
-    case cmd::kUpload:
-      return GlyphIcon(QStringLiteral("\u2191"), QColor(0x2e, 0x8b, 0x57));
-    case viewcmd::kMakeNewChannel:
-      return GlyphIcon(QStringLiteral("+"), QColor(0x2e, 0x8b, 0x57));
-    case viewcmd::kInsertNullChannel:
-      return GlyphIcon(QStringLiteral("_"), QColor(0x55, 0x55, 0x55));
-    case viewcmd::kDeleteChannel:
-      return style.standardIcon(QStyle::SP_TrashIcon);
-    case viewcmd::kUndo:
-      return style.standardIcon(QStyle::SP_ArrowBack);
-    case viewcmd::kSortSatTypeName:
-      return GlyphIcon(QStringLiteral("S1"), QColor(0x5b, 0x3f, 0x99));
-    case viewcmd::kSortSatTypeFreqName:
-      return GlyphIcon(QStringLiteral("S2"), QColor(0x5b, 0x3f, 0x99));
-    case viewcmd::kSortSatTypeBouquetName:
-      return GlyphIcon(QStringLiteral("S3"), QColor(0x5b, 0x3f, 0x99));
-    case viewcmd::kViewDigital:
-      return GlyphIcon(QStringLiteral("D"), QColor(0x1f, 0x4e, 0x8c));
-    case viewcmd::kViewAnalog:
-      return GlyphIcon(QStringLiteral("A"), QColor(0x1f, 0x4e, 0x8c));
-    case viewcmd::kViewSatellites:
-      return GlyphIcon(QStringLiteral("Sat"), QColor(0x1f, 0x4e, 0x8c));
-    case cmd::kSettingOption:
-      return GlyphIcon(QStringLiteral("\u2699"), QColor(0x44, 0x44, 0x44));
-    default:
-      return {};
+namespace lumoscope::ui {
+namespace {
+
+struct CommandPicture {
+  int id;
+  const char* themeName;  // freedesktop icon name, or nullptr: always the drawing
+  const char* drawing;    // file name under :/icons; every command has one
+};
+
+constexpr std::array<CommandPicture, 29> kPictures{{
+    {lumoscope::cmd::kOpen, "document-open", "open.svg"},
+    {lumoscope::cmd::kSave, "document-save", "save.svg"},
+    {lumoscope::cmd::kSaveAs, "document-save-as", "save-as.svg"},
+    {kPrintCommand, "document-print", "print.svg"},
+    {lumoscope::cmd::kAbout, "help-about", "about.svg"},
+    {kContextHelpCommand, "help-contextual", "whats-this.svg"},
+    {kQuitCommand, "application-exit", "quit.svg"},
+    {lumoscope::cmd::kSettingOption, "preferences-system", "options.svg"},
+    {lumoscope::cmd::kBasicCompile, nullptr, "compile-basic.svg"},
+    {lumoscope::cmd::kPreinstalledOneList, nullptr, "compile-one-list.svg"},
+    {lumoscope::cmd::kPreinstalledSplitList, nullptr, "compile-split-list.svg"},
+    {lumoscope::cmd::kDownloadCurrentList, nullptr, "download-list.svg"},
+    {lumoscope::cmd::kDownloadOthers, nullptr, "download-file.svg"},
+    {lumoscope::cmd::kUpload, nullptr, "upload-list.svg"},
+    {viewcmd::kMakeNewChannel, "list-add", "new-channel.svg"},
+    {viewcmd::kInsertNullChannel, nullptr, "insert-null.svg"},
+    {viewcmd::kDeleteChannel, "edit-delete", "delete.svg"},
+    {viewcmd::kUndo, "edit-undo", "undo.svg"},
+    {lumoscope::cmd::kRedo, "edit-redo", "redo.svg"},
+    {viewcmd::kSortSatTypeName, nullptr, "sort-name.svg"},
+    {viewcmd::kSortSatTypeFreqName, nullptr, "sort-frequency.svg"},
+    {viewcmd::kSortSatTypeBouquetName, nullptr, "sort-bouquet.svg"},
+    {viewcmd::kViewDigital, nullptr, "view-digital.svg"},
+    {viewcmd::kViewAnalog, nullptr, "view-analog.svg"},
+    {viewcmd::kViewSatellites, nullptr, "view-satellites.svg"},
+    {listcmd::kFilter, "edit-find", "filter.svg"},
+    {listcmd::kMoveUp, "go-up", "move-up.svg"},
+    {listcmd::kMoveDown, "go-down", "move-down.svg"},
+    {listcmd::kMoveToNumber, "go-jump", "move-to.svg"},
+}};
+
+// Sizes the toolbar and the menus ask for, on ordinary and doubled screens.
+constexpr int kDrawnSizes[] = {16, 22, 24, 32, 48, 64};
+
+const CommandPicture* Find(int id) {
+  for (const CommandPicture& p : kPictures)
+    if (p.id == id) return &p;
+  return nullptr;
+}
+
+// A drawing made into pixmaps once, at every size the desktop asks for (the icon then
+// needs no image plugin).
+QIcon Drawing(const char* file) {
+  static std::map<QString, QIcon> drawn;
+  const QString name = QString::fromLatin1(file);
+  if (auto it = drawn.find(name); it != drawn.end()) return it->second;
+  RegisterIconResources();
+  QSvgRenderer renderer(QStringLiteral(":/icons/") + name);
+  QIcon icon;
+  if (renderer.isValid()) {
+    for (int size : kDrawnSizes) {
+      QPixmap pixmap(size, size);
+      pixmap.fill(Qt::transparent);
+      QPainter painter(&pixmap);
+      painter.setRenderHint(QPainter::Antialiasing);
+      renderer.render(&painter);
+      painter.end();
+      icon.addPixmap(pixmap);
+    }
   }
+  drawn.emplace(name, icon);
+  return icon;
+}
+
+}  // namespace
+
+QIcon DrawnCommandIcon(int id) {
+  const CommandPicture* p = Find(id);
+  return p == nullptr ? QIcon() : Drawing(p->drawing);
+}
+
+QIcon CommandIcon(int id) {
+  const CommandPicture* p = Find(id);
+  if (p == nullptr) return {};
+  const QIcon drawn = DrawnCommandIcon(id);
+  if (p->themeName == nullptr) return drawn;
+  return QIcon::fromTheme(QString::fromLatin1(p->themeName), drawn);
+}
+
+QList<int> CommandsWithIcons() {
+  QList<int> ids;
+  for (const CommandPicture& p : kPictures) ids << p.id;
+  return ids;
 }
 
 }  // namespace lumoscope::ui

@@ -19,10 +19,23 @@ inline constexpr int kDeleteChannel = 32821;
 inline constexpr int kUndo = 32845;
 }  // namespace viewcmd
 
+// The window's own commands of the list.
+namespace listcmd {
+// Shows the filter field above the list (Ctrl+F).
+inline constexpr int kFilter = 32883;
+// Moves the selected channels one place up (Ctrl+Up), down (Ctrl+Down), or to before a
+// number (Ctrl+M).
+inline constexpr int kMoveUp = 32875;
+inline constexpr int kMoveDown = 32876;
+inline constexpr int kMoveToNumber = 32877;
+}  // namespace listcmd
+
 // Framework commands the toolbar carries that no command of this program answers
 // (printing), and context help.
 inline constexpr int kPrintCommand = 57607;
 inline constexpr int kContextHelpCommand = 57669;
+// Quit (Ctrl+Q) in the File menu: the same as the menu bar's Exit.
+inline constexpr int kQuitCommand = 57665;
 
 inline constexpr int kSeparator = 0;
 

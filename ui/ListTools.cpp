@@ -81,20 +81,18 @@ void ListTools::Execute(int id) {
 }
 
 void ListTools::AddMenus(QMenuBar& bar) {
-  QAction* editItem = nullptr;
-  for (QAction* a : bar.actions())
-    if (a->text() == QStringLiteral("&Edit")) editItem = a;
-  auto* file = new QMenu(QStringLiteral("&File"), &bar);
-  file->addAction(frame_.CommandAction(toolcmd::kExport));
-  file->addSeparator();
-  file->addAction(frame_.CommandAction(toolcmd::kPrintPreview));
-  file->addAction(frame_.CommandAction(toolcmd::kPrint));
-  file->addAction(frame_.CommandAction(toolcmd::kSaveAsPdf));
-  connect(file, &QMenu::aboutToShow, &frame_, &CMainFrame::UpdateCommandStates);
-  bar.insertMenu(editItem, file);
-  if (editItem != nullptr) {
-    editItem->menu()->addSeparator();
-    editItem->menu()->addAction(frame_.CommandAction(toolcmd::kImportTransponders));
+  // In the File menu after Save As, before Quit.
+  QMenu* file = frame_.FileMenu();
+  QAction* end = frame_.FileMenuEnd();
+  file->insertAction(end, frame_.CommandAction(toolcmd::kExport));
+  file->insertSeparator(end);
+  for (int id : {toolcmd::kPrintPreview, toolcmd::kPrint, toolcmd::kSaveAsPdf})
+    file->insertAction(end, frame_.CommandAction(id));
+  file->insertSeparator(frame_.CommandAction(toolcmd::kExport));
+  for (QAction* a : bar.actions()) {
+    if (a->text() != QStringLiteral("&Edit")) continue;
+    a->menu()->addSeparator();
+    a->menu()->addAction(frame_.CommandAction(toolcmd::kImportTransponders));
   }
 }
 

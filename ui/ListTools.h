@@ -32,7 +32,7 @@ class ListTools : public CommandGroup {
   bool IsEnabled(int id) const override;
   void Execute(int id) override;
 
-  // The File menu (before Edit) and the import at the end of the Edit menu.
+  // Export and printing in the File menu, the import at the end of the Edit menu.
   void AddMenus(QMenuBar& bar) override;
 
   // Where the installed scan tables are looked for (tests point it elsewhere).

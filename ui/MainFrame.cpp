@@ -23,6 +23,7 @@
 #include "shell/DocumentCommands.h"
 #include "shell/EditingSettings.h"
 #include "shell/PortSettings.h"
+#include "shell/SettingsKeys.h"
 #include "ui/AboutDialog.h"
 #include "ui/AppIcon.h"
 #include "ui/CommandIcons.h"
@@ -45,6 +46,7 @@ constexpr int kLockPollMs = 250;
 // Where the title shows the unsaved-changes mark.
 constexpr const char* kModifiedMark = "[*]";
 constexpr const char* kListExtension = ".txt";
+constexpr const char* kQuitPrompt = "Quit the application";
 
 QString Q(const std::string& s) {
   return QString::fromStdString(s);
@@ -109,11 +111,17 @@ CMainFrame::CMainFrame(ISettingsStore& settings, std::string uploadPath, IFileCh
   CreateActions();
   CreateToolBar();
   CreateButtonBar();
+  RestoreToolBar();
   CreateMenus();
   UpdateCommandStates();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  // The toolbar goes with the window's base part, after this part: it must not report
+  // to it any more.
+  disconnect(toolBar_->toggleViewAction(), nullptr, this, nullptr);
+  disconnect(toolBar_, nullptr, this, nullptr);
+}
 
 IReporter& CMainFrame::Reporter() {
   return *folding_;
@@ -149,7 +157,7 @@ QAction* CMainFrame::MakeAction(int id) {
   action->setText(Q(tip.empty() ? prompt : tip));
   action->setStatusTip(Q(prompt));
   action->setToolTip(Q(tip.empty() ? prompt : tip));
-  action->setIcon(CommandIcon(id, *style()));
+  action->setIcon(CommandIcon(id));
   action->setData(id);
   connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
   addAction(action);  // keys work while the toolbar is hidden
@@ -159,6 +167,7 @@ QAction* CMainFrame::MakeAction(int id) {
 
 void CMainFrame::CreateActions() {
   for (const CommandInfo& c : DocumentCommandTable()) MakeAction(c.id);
+  MakeAction(kQuitCommand);
   for (const CommandInfo& c : FrameCommandTable()) MakeAction(c.id);
   for (const ViewCommandText& t : kViewCommandTexts) MakeAction(t.id);
   MakeAction(kPrintCommand)->setText(QStringLiteral("Print"));
@@ -166,6 +175,14 @@ void CMainFrame::CreateActions() {
 
   actions_[cmd::kOpen]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   actions_[cmd::kSave]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  actions_[kQuitCommand]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  actions_[kQuitCommand]->setText(QStringLiteral("&Quit"));
+  actions_[kQuitCommand]->setStatusTip(QString::fromLatin1(kQuitPrompt));
+  actions_[kQuitCommand]->setToolTip(QString::fromLatin1(kQuitPrompt));
+  // How the File menu names them; the toolbar shows their pictures and tool tips.
+  actions_[cmd::kOpen]->setText(QStringLiteral("&Open..."));
+  actions_[cmd::kSave]->setText(QStringLiteral("&Save"));
+  actions_[cmd::kSaveAs]->setText(QStringLiteral("Save &As..."));
   actions_[viewcmd::kUndo]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   actions_[viewcmd::kInsertNullChannel]->setText(QStringLiteral("&Insert Null Channel"));
   actions_[viewcmd::kDeleteChannel]->setText(QStringLiteral("&Delete Channel"));
@@ -173,6 +190,9 @@ void CMainFrame::CreateActions() {
 
 void CMainFrame::CreateMenus() {
   QMenuBar* bar = menuBar();
+  // Where a person looks first for Open and Save; the receiver editor's own items follow.
+  fileMenu_ = bar->addMenu(QStringLiteral("&File"));
+  connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
   // A top-level item of its own: the menu bar would show the command's icon instead of
   // its name. It follows the command's enable state.
   QAction* openItem = bar->addAction(QStringLiteral("&Open"));
@@ -181,6 +201,13 @@ void CMainFrame::CreateMenus() {
   connect(actions_[cmd::kOpen], &QAction::enabledChanged, openItem, &QAction::setEnabled);
   recentMenu_ = new RecentListsMenu(*bar, doc_->Recent(), Reporter(),
                                     [this](const std::string& path) { OpenListFile(path); });
+  fileMenu_->addAction(actions_[cmd::kOpen]);
+  fileMenu_->addMenu(recentMenu_->Menu());
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(actions_[cmd::kSave]);
+  fileMenu_->addAction(actions_[cmd::kSaveAs]);
+  fileMenuEnd_ = fileMenu_->addSeparator();
+  fileMenu_->addAction(actions_[kQuitCommand]);
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   edit->addAction(actions_[viewcmd::kInsertNullChannel]);
   edit->addAction(actions_[viewcmd::kDeleteChannel]);
@@ -191,7 +218,7 @@ void CMainFrame::CreateMenus() {
   view->addAction(buttonBar_->toggleViewAction());
   view->addAction(MessageWindow()->toggleViewAction());
   auto* exit = bar->addAction(QStringLiteral("E&xit"));
-  exit->setStatusTip(QStringLiteral("Quit the application"));
+  exit->setStatusTip(QString::fromLatin1(kQuitPrompt));
   connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
@@ -204,6 +231,7 @@ void CMainFrame::CreateToolBar() {
       toolBar_->addSeparator();
     } else if (id == kContextHelpCommand) {
       QAction* help = QWhatsThis::createAction(toolBar_);
+      help->setIcon(CommandIcon(kContextHelpCommand));
       help->setStatusTip(QStringLiteral("Display help for clicked on buttons, menus and windows"));
       toolBar_->addAction(help);
     } else {
@@ -211,6 +239,24 @@ void CMainFrame::CreateToolBar() {
     }
   }
   toolBar_->hide();
+}
+
+void CMainFrame::RestoreToolBar() {
+  // The first start keeps the toolbar hidden; after that it is where the person left it.
+  if (settings_.GetInt(settings::kWindowSection, settings::kToolbarShownKey, 0) != 0) toolBar_->show();
+  const int area = settings_.GetInt(settings::kWindowSection, settings::kToolbarAreaKey, Qt::TopToolBarArea);
+  if (area != Qt::TopToolBarArea && (area & Qt::AllToolBarAreas) != 0)
+    addToolBar(static_cast<Qt::ToolBarArea>(area), toolBar_);
+  connect(toolBar_->toggleViewAction(), &QAction::toggled, this, &CMainFrame::RememberToolBar);
+  connect(toolBar_, &QToolBar::topLevelChanged, this, &CMainFrame::RememberToolBar);
+  connect(toolBar_, &QToolBar::orientationChanged, this, &CMainFrame::RememberToolBar);
+}
+
+void CMainFrame::RememberToolBar() {
+  // The View menu's switch says whether the person wants it, whatever hides the window.
+  settings_.SetInt(settings::kWindowSection, settings::kToolbarShownKey,
+                   toolBar_->toggleViewAction()->isChecked() ? 1 : 0);
+  settings_.SetInt(settings::kWindowSection, settings::kToolbarAreaKey, toolBarArea(toolBar_));
 }
 
 void CMainFrame::CreateButtonBar() {
@@ -270,6 +316,10 @@ void CMainFrame::SetCentralView(QWidget* view) {
 
 void CMainFrame::RouteCommand(int id) {
   if (QAction* a = CommandAction(id); a != nullptr && !a->isEnabled()) return;
+  if (id == kQuitCommand) {
+    close();  // as Exit: the questions about the open list come first
+    return;
+  }
   OperationScope operation(Reporter());
   if (view_.execute && view_.execute(id)) {
   } else if (doc_->Execute(id)) {
@@ -289,7 +339,7 @@ void CMainFrame::UpdateCommandStates() {
       enabled = *fromView;
     } else if (doc_->HandlesCommand(id)) {
       enabled = doc_->IsEnabled(id);
-    } else if (id == cmd::kSettingOption || id == cmd::kAbout) {
+    } else if (id == cmd::kSettingOption || id == cmd::kAbout || id == kQuitCommand) {
       enabled = true;
     }
     action->setEnabled(enabled);
@@ -389,10 +439,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (doc_->CanClose())
+  if (doc_->CanClose()) {
+    RememberToolBar();
     event->accept();
-  else
+  } else {
     event->ignore();
+  }
 }
 
 }  // namespace lumoscope::ui

@@ -22,6 +22,7 @@
 class QAction;
 class QDockWidget;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -55,6 +56,10 @@ class CMainFrame : public QMainWindow {
   // The Cancel button and Esc of the transfers; the window's own link factory asks it.
   TransferStopper& Stopper() { return *stopper_; }
   RecentListsMenu& RecentMenu() { return *recentMenu_; }
+  // The File menu: Open..., Recent Lists, Save, Save As..., Quit. More commands go before
+  // FileMenuEnd(), the separator above Quit.
+  QMenu* FileMenu() const { return fileMenu_; }
+  QAction* FileMenuEnd() const { return fileMenuEnd_; }
   // Where more panes of the status bar go: after the message pane, before the lock-key
   // indicators.
   static constexpr int kFirstStatusPane = 1;
@@ -121,6 +126,9 @@ class CMainFrame : public QMainWindow {
   void CreateButtonBar();
   void CreateStatusBar();
   void RefreshLockIndicators();
+  // The toolbar's visibility and place are kept per user.
+  void RestoreToolBar();
+  void RememberToolBar();
 
   ISettingsStore& settings_;
   AppOptions options_;
@@ -141,6 +149,8 @@ class CMainFrame : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   QToolBar* buttonBar_ = nullptr;
   RecentListsMenu* recentMenu_ = nullptr;  // owned by the menu bar
+  QMenu* fileMenu_ = nullptr;              // owned by the menu bar
+  QAction* fileMenuEnd_ = nullptr;
   QLabel* readyLabel_ = nullptr;
   QLabel* capsIndicator_ = nullptr;
   QLabel* numIndicator_ = nullptr;

@@ -117,6 +117,8 @@ MainWindowWiring::MainWindowWiring(ISettingsStore& settings, std::string uploadP
   upkeep_->AddMenus(*frame_->menuBar());
   tools_ = new ListTools(*frame_, *view_, *list_);
   tools_->AddMenus(*frame_->menuBar());
+  moves_ = new RowMoves(*frame_, *view_);
+  moves_->AddMenus(*frame_->menuBar());
   BindCommands();
 }
 
@@ -130,7 +132,8 @@ MainWindowWiring::~MainWindowWiring() {
 }
 
 CommandGroup* MainWindowWiring::GroupOf(int id) const {
-  for (CommandGroup* group : {static_cast<CommandGroup*>(upkeep_), static_cast<CommandGroup*>(tools_)})
+  for (CommandGroup* group : {static_cast<CommandGroup*>(upkeep_), static_cast<CommandGroup*>(tools_),
+                              static_cast<CommandGroup*>(moves_)})
     if (group->Handles(id)) return group;
   return nullptr;
 }

@@ -11,21 +11,18 @@
 #include "shell/FileChooser.h"
 #include "shell/SettingsStore.h"
 #include "ui/ChannelListWidget.h"
+#include "ui/CommandLayout.h"
 #include "ui/FilterBar.h"
 #include "ui/ListStatusPanes.h"
 #include "ui/ListTools.h"
 #include "ui/ListUpkeep.h"
 #include "ui/MainFrame.h"
 #include "ui/QtChannelDialogs.h"
+#include "ui/RowMoves.h"
 
 class QMenu;
 
 namespace lumoscope::ui {
-
-namespace listcmd {
-// Shows the filter field above the list (Ctrl+F).
-inline constexpr int kFilter = 32883;
-}  // namespace listcmd
 
 class MainWindowWiring : public QObject {
   Q_OBJECT
@@ -44,6 +41,7 @@ class MainWindowWiring : public QObject {
   CLumoscopeDoc& Document() { return frame_->Document(); }
   ListUpkeep& Upkeep() { return *upkeep_; }
   ListTools& Tools() { return *tools_; }
+  RowMoves& Moves() { return *moves_; }
   FilterBar& Filter() { return *filterBar_; }
   ListStatusPanes& StatusPanes() { return *panes_; }
 
@@ -78,6 +76,7 @@ class MainWindowWiring : public QObject {
   std::unique_ptr<QtChannelDialogs> dialogs_;
   ListUpkeep* upkeep_ = nullptr;  // owned by the frame
   ListTools* tools_ = nullptr;    // owned by the frame
+  RowMoves* moves_ = nullptr;     // owned by the frame
   bool coloursApplied_ = false;
   bool updatePending_ = false;
   bool statusPending_ = false;

@@ -113,7 +113,7 @@ OptionDialog::OptionDialog(const OptionDialogState& state, QWidget* parent, Colo
   editingLayout->addRow(QStringLiteral("Undo Steps"), undoSteps_);
   nameEncoding_ = new QComboBox(editing);
   for (const NameEncodingInfo& e : kNameEncodings) {
-    nameEncoding_->addItem(QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size())));
+    nameEncoding_->addItem(QString::fromLatin1(e.label.data(), static_cast<qsizetype>(e.label.size())));
     if (e.encoding == state_.nameEncoding) nameEncoding_->setCurrentIndex(nameEncoding_->count() - 1);
   }
   nameEncoding_->setToolTip(

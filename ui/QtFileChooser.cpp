@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include "shell/FileFilter.h"
 #include "shell/SettingsKeys.h"
@@ -45,7 +46,8 @@ QString QtFileChooser::StartFolder(const std::string& initialFolder) const {
       settings_.GetString(settings::kListSection, settings::kRecentFolderKey, settings::kRecentFolderDefault);
   if (recent != settings::kRecentFolderDefault && QDir(QFile::decodeName(recent.c_str())).exists())
     return QFile::decodeName(recent.c_str());
-  return QDir::homePath();
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 std::optional<std::string> QtFileChooser::ChooseOpenFile(const std::string& title, const std::string& filter,

@@ -47,7 +47,7 @@ TidyDialog::TidyDialog(const std::vector<std::string>& fields, const ListFinding
   duplicates_ = ChoiceBox(QStringLiteral("Duplicates: channels the list has twice (%1); the first one stays"),
                           findings.duplicates.size(), true, this);
   unusedTransponders_ = ChoiceBox(QStringLiteral("Transponders no channel uses (%1)"),
-                                  findings.unusedTransponders.size(), true, this);
+                                  findings.unusedTransponders.size(), false, this);
   nullChannels_ = ChoiceBox(
       QStringLiteral("Null channels (%1): places kept in the numbering; the channels after them move up"),
       findings.nullChannels.size() + findings.nullAnalogChannels.size(), false, this);

@@ -1,9 +1,10 @@
 #pragma once
 // "Tidy Up": what a tidy-up would remove from the list, chosen with check boxes, and the
-// exact records that will go shown before anything changes. Duplicates and unused
-// transponders are offered checked; null channels are kept places a technician pads on
-// purpose and are offered unchecked. Channels of one transponder with the same name are
-// only shown: they may be wanted.
+// exact records that will go shown before anything changes. Duplicates are offered
+// checked. Unused transponders are offered unchecked: right after Import Transponders a
+// list has many that no channel uses yet, put there on purpose. Null channels are kept
+// places a technician pads on purpose and are offered unchecked too. Channels of one
+// transponder with the same name are only shown: they may be wanted.
 #include <QDialog>
 #include <string>
 #include <vector>

@@ -53,6 +53,10 @@ class FakeListControl : public IListControl {
     selected.insert(row);
     focused = row;
   }
+  void ClearSelection() override {
+    selected.clear();
+    focused = -1;
+  }
   RowRect ItemRect(int row) const override {
     const int y = (row - top) * kRowHeight;
     return {0, y, kRowWidth, y + kRowHeight};

@@ -1,6 +1,7 @@
 #pragma once
 // The assembled window as the window tests start from it: private settings, a scratch
 // folder for the lists, and a file chooser that answers from a script.
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -38,6 +39,15 @@ struct WindowFixture {
     settingsDir.reset();
   }
   std::string WorkFile(const std::string& name) const { return work->path().toStdString() + "/" + name; }
+  // The texts of one column of the list, top to bottom, as the list shows them now.
+  QStringList ShownColumn(int column) const {
+    ui::ChannelListWidget& list = window->List();
+    list.Flush();
+    QStringList texts;
+    for (int r = 0; r < list.Model().Rows(); ++r)
+      texts << QString::fromStdString(list.Model().Cell(r, column));
+    return texts;
+  }
 
   std::unique_ptr<PrivateSettings> settingsDir;
   std::unique_ptr<QTemporaryDir> work;

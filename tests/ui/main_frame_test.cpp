@@ -19,6 +19,7 @@
 #include "ui/MainFrame.h"
 #include "ui/QtFileChooser.h"
 #include "ui/QtSettingsStore.h"
+#include "ui/RecentListsMenu.h"
 
 using namespace lumoscope;
 using namespace lumoscope::ui;
@@ -98,15 +99,23 @@ class MainFrameTest : public QObject {
   void menusKeysAndTheToolbarSwitch() {
     QStringList titles;
     for (QAction* a : frame_->menuBar()->actions()) titles << a->text();
-    QCOMPARE(titles, (QStringList{"&Open", "&Recent Lists", "&Edit", "&View", "E&xit"}));
-    QMenu* edit = frame_->menuBar()->actions().at(2)->menu();
+    QCOMPARE(titles, (QStringList{"&File", "&Open", "&Recent Lists", "&Edit", "&View", "E&xit"}));
+    // The File menu carries the same commands as the toolbar, the keys and Exit.
+    const QList<QAction*> file = frame_->FileMenu()->actions();
+    QCOMPARE(file.at(0), frame_->CommandAction(cmd::kOpen));
+    QCOMPARE(file.at(1), frame_->RecentMenu().Menu()->menuAction());
+    QCOMPARE(file.at(3), frame_->CommandAction(cmd::kSave));
+    QCOMPARE(file.at(4), frame_->CommandAction(cmd::kSaveAs));
+    QCOMPARE(file.last(), frame_->CommandAction(kQuitCommand));
+    QCOMPARE(file.last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QMenu* edit = frame_->menuBar()->actions().at(3)->menu();
     QCOMPARE(edit->actions().at(0)->text(), QStringLiteral("&Insert Null Channel"));
     QCOMPARE(edit->actions().at(1)->text(), QStringLiteral("&Delete Channel"));
     QCOMPARE(frame_->CommandAction(cmd::kSave)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     QCOMPARE(frame_->CommandAction(cmd::kDownloadOthers)->statusTip(),
              QStringLiteral("Download Program or  compiled channel list file or Hex file [PC=>Settop]"));
 
-    QMenu* view = frame_->menuBar()->actions().at(3)->menu();
+    QMenu* view = frame_->menuBar()->actions().at(4)->menu();
     QAction* toolbarItem = view->actions().at(0);
     QCOMPARE(toolbarItem->text(), QStringLiteral("Toolbar"));
     toolbarItem->trigger();

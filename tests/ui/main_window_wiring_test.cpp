@@ -63,13 +63,7 @@ class MainWindowWiringTest : public QObject {
     List().Flush();
     return List().Model().Rows();
   }
-  QStringList Names() {
-    List().Flush();
-    QStringList names;
-    for (int r = 0; r < List().Model().Rows(); ++r)
-      names << QString::fromStdString(List().Model().Cell(r, kNameColumn));
-    return names;
-  }
+  QStringList Names() const { return fixture_.ShownColumn(kNameColumn); }
   QPoint RowCentre(int row) {
     const RowRect r = List().ItemRect(row);
     return {std::max(r.left, 0) + 30, (r.top + r.bottom) / 2};
@@ -267,7 +261,11 @@ class MainWindowWiringTest : public QObject {
   }
 
   void downloadAndUploadAgainstTheSimulatedReceiver() {
-    OpenSample();
+    // The list lies in a folder of its own, apart from the upload's.
+    std::filesystem::create_directory(WorkFile("lists"));
+    fixture_.chooser->answers.push_back(CopySample("lists/sample.txt"));
+    QTest::mouseClick(Frame().CommandButton(cmd::kOpen), Qt::LeftButton);
+    QCOMPARE(Rows(), kSampleDigitalRows);
     PosixLinkFactory factory{LinkBounds{kTestReadBoundUs, kTestUploadEmptyReadUs}};
     Frame().Document().SetLinkFactory(&factory);
     Frame().Options().portNumber = 1;
@@ -306,6 +304,12 @@ class MainWindowWiringTest : public QObject {
     QVERIFY2(answerer.texts == QStringList{QStringLiteral("Uploading SUCESS")},
              qPrintable(answerer.texts.join("|")));
     QVERIFY(console.Result().listingPrinted);
+    // The upload wrote its own steps; Save As started where the opened list lies, not in
+    // the private upload folder.
+    QVERIFY(Frame().MessageText()->toPlainText().contains(QStringLiteral("Waiting for the list")));
+    QVERIFY(!Frame().MessageText()->toPlainText().contains(QStringLiteral("DN_HEADER")));
+    QVERIFY(fixture_.chooser->requests.back().save);
+    QCOMPARE(fixture_.chooser->requests.back().initialFolder, WorkFile("lists"));
     QCOMPARE(Rows(), kSampleDigitalRows);
     QVERIFY(Exists(WorkFile("fromreceiver.txt")));
     QCOMPARE(uitest::ShownTitle(Frame()),

@@ -94,6 +94,9 @@ class OptionsDialogTest : public QObject {
       QCOMPARE(d->PortList()->currentText(), QStringLiteral("COM3"));
       QVERIFY(d->ThirtyTwoButton()->isChecked());
       QCOMPARE(d->DeviceList(2)->currentText(), QStringLiteral("/dev/pts/5"));
+      // The name encodings say which script they are for.
+      QCOMPARE(d->NameEncodingList()->findText(QStringLiteral("ISO-8859-5 (Cyrillic)")), 2);
+      QVERIFY(d->NameEncodingList()->findText(QStringLiteral("Windows-1250 (Central European)")) >= 0);
       d->reject();
     });
   }

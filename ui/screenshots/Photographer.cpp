@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -129,6 +130,7 @@ bool Photographer::Take(const Shot& shot) {
       return Fail(shot, "cannot copy the example list");
     if (!window.OpenFile(copy.toStdString())) return Fail(shot, "the example list does not open");
   }
+  if (shot.toolbar) frame.ToolBar()->show();
   if (shot.display != 0) frame.RouteCommand(shot.display);
   if (shot.filter != nullptr) {
     window.Filter().Open();

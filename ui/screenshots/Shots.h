@@ -28,6 +28,7 @@ struct Shot {
   int editColumn = -1;             // the cell of selectedRow being edited in place, -1: none
   const char* receiver = nullptr;  // a simulated receiver on COM1, its console listing this example list
   const char* filter = nullptr;    // typed into the filter field (Ctrl+F) before the command
+  bool toolbar = false;            // the toolbar shown (View > Toolbar)
 };
 
 inline constexpr std::array kShots{
@@ -37,6 +38,18 @@ inline constexpr std::array kShots{
          .display = cmd::kViewDigitalChannels,
          .selectedRow = 2},
     Shot{.file = "empty-window.png"},
+    // The toolbar's pictures, and the File menu with the commands of the list file.
+    Shot{.file = "toolbar.png",
+         .list = "europe-digital.txt",
+         .display = cmd::kViewDigitalChannels,
+         .selectedRow = 3,
+         .toolbar = true},
+    Shot{.file = "file-menu.png",
+         .list = "europe-digital.txt",
+         .display = cmd::kViewDigitalChannels,
+         .picture = Picture::WindowWithMenu,
+         .menu = "&File",
+         .toolbar = true},
     Shot{.file = "analog-channels.png", .list = "astra-analog.txt", .display = cmd::kViewAnalogChannels},
     Shot{.file = "satellites.png", .list = "europe-digital.txt", .display = cmd::kViewSatellites},
     Shot{.file = "transponders.png", .list = "europe-digital.txt", .display = cmd::kViewDigitalTps},

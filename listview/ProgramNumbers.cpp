@@ -1,0 +1,64 @@
+#include "listview/ProgramNumbers.h"
+
+#include "base/FieldConversions.h"
+#include "base/Keywords.h"
+#include "base/RecordFields.h"
+#include "base/SectionLocator.h"
+#include "listview/ChannelTables.h"
+
+namespace lumoscope {
+
+std::map<long, size_t> ShownSatellites(const std::vector<std::string>& fields) {
+  std::map<long, size_t> shown;
+  const SectionSpan sats = SectionLocator(fields)[Section::Satellite];
+  for (size_t r = 0; r < sats.Records(); ++r) {
+    const std::string* s = fields.data() + sats.At(r);
+    // Of several shown records with one index, the first counts.
+    if (Trimmed(s[field::kSatBlank]) == kNo) shown.emplace(DecimalValue(s[field::kIndex]), r);
+  }
+  return shown;
+}
+
+namespace {
+
+class Counter {
+ public:
+  explicit Counter(const std::vector<std::string>& fields) : shown_(ShownSatellites(fields)) {}
+
+  void Number(const std::vector<std::string>& rows, int width, int satColumn, int typeColumn,
+              std::vector<int>& out) {
+    out.clear();
+    out.reserve(rows.size() / static_cast<size_t>(width));
+    for (size_t i = 0; i + static_cast<size_t>(width) <= rows.size(); i += static_cast<size_t>(width)) {
+      const std::string* row = rows.data() + i;
+      if (shown_.count(DecimalValue(row[satColumn])) == 0) {
+        out.push_back(kNoProgramNumber);
+        continue;
+      }
+      out.push_back(++(row[typeColumn] == kTv ? tv_ : radio_));
+    }
+  }
+
+ private:
+  std::map<long, size_t> shown_;
+  int tv_ = 0;
+  int radio_ = 0;
+};
+
+}  // namespace
+
+ProgramNumbers NumberPrograms(const std::vector<std::string>& fields,
+                              const std::vector<std::string>& digitalRows,
+                              const std::vector<std::string>& analogRows) {
+  ProgramNumbers numbers;
+  Counter counter(fields);
+  counter.Number(digitalRows, kDigitalRowWidth, digitalcol::kSatIndex, digitalcol::kType, numbers.digital);
+  counter.Number(analogRows, kAnalogRowWidth, analogcol::kSatIndex, analogcol::kType, numbers.analog);
+  return numbers;
+}
+
+std::string ProgramNumberText(int number) {
+  return number == kNoProgramNumber ? std::string() : std::to_string(number);
+}
+
+}  // namespace lumoscope
