@@ -25,23 +25,10 @@ constexpr const char* kUnknownFormat =
     "symbolrate:vpid:apid:sid\").";
 constexpr const char* kNoServices = "The channel file %s holds no service.";
 
-constexpr size_t kMaxNumberDigits = 10;
-constexpr size_t kMaxHexDigits = 8;
 // The fields of a zap line, and of a VDR line from the oldest layout to the newest.
 constexpr size_t kZapFields = 8;
 constexpr size_t kMinVdrFields = 10;
 constexpr size_t kMaxVdrFields = 14;
-
-constexpr std::array<std::pair<std::string_view, ScanPolarization>, 8> kPolarizationNames{{
-    {"H", ScanPolarization::Horizontal},
-    {"V", ScanPolarization::Vertical},
-    {"L", ScanPolarization::CircularLeft},
-    {"R", ScanPolarization::CircularRight},
-    {"HORIZONTAL", ScanPolarization::Horizontal},
-    {"VERTICAL", ScanPolarization::Vertical},
-    {"LEFT", ScanPolarization::CircularLeft},
-    {"RIGHT", ScanPolarization::CircularRight},
-}};
 
 // The format of a file, told by its first line that is neither blank nor a comment: a
 // "[group]" is dvbv5; a line of eight fields with a polarisation third is zap; a VDR line
@@ -68,12 +55,6 @@ std::optional<ChannelFileFormat> FormatOf(std::string_view text) {
     return false;
   });
   return format;
-}
-
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return upper;
 }
 
 }  // namespace
@@ -103,42 +84,9 @@ std::vector<std::string_view> SplitFields(std::string_view line, char separator,
   return fields;
 }
 
-std::optional<uint32_t> DecimalField(std::string_view text, uint32_t max) {
-  if (text.empty() || text.size() > kMaxNumberDigits ||
-      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-    return std::nullopt;
-  uint64_t value = 0;
-  for (const char c : text) value = value * 10 + static_cast<uint64_t>(c - '0');
-  if (value > max) return std::nullopt;
-  return static_cast<uint32_t>(value);
-}
-
-std::optional<uint32_t> HexField(std::string_view text) {
-  if (text.starts_with("0x") || text.starts_with("0X")) text.remove_prefix(2);
-  if (text.empty() || text.size() > kMaxHexDigits || !std::all_of(text.begin(), text.end(), [](char c) {
-        return std::isxdigit(static_cast<unsigned char>(c));
-      }))
-    return std::nullopt;
-  uint32_t value = 0;
-  for (const char c : text) {
-    const int digit = std::isdigit(static_cast<unsigned char>(c)) != 0
-                          ? c - '0'
-                          : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10;
-    value = value << 4 | static_cast<uint32_t>(digit);
-  }
-  return value;
-}
-
 uint32_t InSmallerUnit(uint32_t value) {
   constexpr uint32_t kPerUnit = 1000;
   return value >= kSmallerUnitFrom || value > UINT32_MAX / kPerUnit ? value : value * kPerUnit;
-}
-
-std::optional<ScanPolarization> PolarizationNamed(std::string_view text) {
-  const std::string upper = Upper(text);
-  for (const auto& [name, p] : kPolarizationNames)
-    if (upper == name) return p;
-  return std::nullopt;
 }
 
 bool ParseServiceLines(std::string_view text, std::vector<ScannedService>& services, KeyValueError& error,

@@ -1,6 +1,6 @@
 #pragma once
 // The parsers of the three channel-file formats (ChannelFile.h) and the reading of the
-// values they share. Each takes a whole file's text; on what it cannot take it returns
+// lines they share. Each takes a whole file's text; on what it cannot take it returns
 // false with `error` saying where (the line; 0 for the file as a whole) and what is wrong,
 // worded to follow "line N".
 #include <cstdint>
@@ -11,6 +11,7 @@
 
 #include "base/KeyValueGroups.h"
 #include "editing/ChannelFile.h"
+#include "editing/ScanValues.h"
 
 namespace lumoscope {
 
@@ -22,19 +23,11 @@ bool ParseZapChannels(std::string_view text, std::vector<ScannedService>& servic
 // last). Views into the line.
 std::vector<std::string_view> SplitFields(std::string_view line, char separator, size_t maxFields);
 
-// A decimal number of at most 10 digits, at most `max`; nothing for anything else.
-std::optional<uint32_t> DecimalField(std::string_view text, uint32_t max = UINT32_MAX);
-// A hexadecimal number of at most 8 digits.
-std::optional<uint32_t> HexField(std::string_view text);
-
 // The tools write satellite frequencies in MHz in the line formats and in kHz in dvbv5,
 // symbol rates in kS/s or in symbols per second: a value this large is in the smaller unit.
 inline constexpr uint32_t kSmallerUnitFrom = 1'000'000;
 // A frequency in MHz or kHz as kHz; a symbol rate in kS/s or symbols/s as symbols/s.
 uint32_t InSmallerUnit(uint32_t value);
-
-// A polarisation written as a letter or a word in any case: H, V, L, R, HORIZONTAL, ...
-std::optional<ScanPolarization> PolarizationNamed(std::string_view text);
 
 // Walks the lines of a line format: a line longer than kMaxChannelLineLength or with a
 // zero byte refuses the file, blank lines and "#" comments are skipped. `parse` gets each

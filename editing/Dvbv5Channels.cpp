@@ -24,12 +24,6 @@ namespace {
 constexpr KeyValueLimits kChannelFileLimits{kMaxChannelFileBytes,   kMaxChannelLineLength, 32, 255, 64,
                                             kMaxChannelFileServices};
 
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return upper;
-}
-
 class GroupService {
  public:
   GroupService(const KeyValueGroup& group, KeyValueError& error) : group_(group), error_(error) {}
@@ -72,8 +66,9 @@ bool GroupService::Parse(ScannedService& s) {
   }
   if (const KeyValue* provider = group_.Find("PROVIDER")) s.provider = std::string(provider->value);
   if (const KeyValue* delivery = group_.Find("DELIVERY_SYSTEM")) {
-    const std::string system = Upper(delivery->value);
-    s.satellite = system == "DVBS" || system == "DVBS2";
+    const std::optional<ScanDelivery> system = DeliveryNamed(delivery->value);
+    if (!system) return Bad(*delivery);
+    s.satellite = *system != ScanDelivery::Other;
   }
   if (const KeyValue* polarization = group_.Find("POLARIZATION")) {
     const std::optional<ScanPolarization> p = PolarizationNamed(polarization->value);
