@@ -142,7 +142,8 @@ int Report(const ListDifferences& differences, const DiffArgs& a, const std::str
 // The list against the receiver's: uploaded into the private folder (or -o FILE), read and
 // compared; the uploaded list is kept only in FILE.
 int DiffWithReceiver(const DiffArgs& a) {
-  ConsoleReporter reporter;
+  // The upload's steps go to stderr: the standard output carries the comparison.
+  ConsoleReporter reporter(Answer::No, stderr);
   if (!a.output.empty() && SameFile(a.output, a.first)) {
     reporter.MessageBox(Format(kOutputIsTheList, a.output.c_str()));
     return kExitTrouble;
