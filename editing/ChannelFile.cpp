@@ -5,7 +5,6 @@
 #include <cctype>
 #include <utility>
 
-#include "base/FileContents.h"
 #include "base/Reporter.h"
 #include "editing/ChannelFileFormats.h"
 
@@ -152,19 +151,12 @@ std::optional<ChannelFile> ParseChannelFile(std::string_view contents, const std
 }
 
 std::optional<ChannelFile> ReadChannelFile(const std::string& path, std::string& error) {
-  // The size first: a file far too large is refused before any of it is read.
-  const FileIdentity identity = IdentityOf(path);
-  if (identity.exists && identity.size > static_cast<int64_t>(kMaxChannelFileBytes)) {
-    error = Format(kTooLarge, path.c_str(), static_cast<long long>(identity.size), kMaxChannelFileBytes);
-    return std::nullopt;
-  }
-  std::string contents;
-  FileFailure failure;
-  if (!ReadInputFile(path, contents, failure, nullptr, kMaxChannelFileBytes)) {
-    error = WithFailure(kUnreadable, failure);
-    return std::nullopt;
-  }
-  return ParseChannelFile(contents, path, error);
+  const std::optional<std::string> contents = ReadToolFile(
+      path, kMaxChannelFileBytes,
+      [&path](long long size) { return Format(kTooLarge, path.c_str(), size, kMaxChannelFileBytes); },
+      kUnreadable, error);
+  if (!contents) return std::nullopt;
+  return ParseChannelFile(*contents, path, error);
 }
 
 }  // namespace lumoscope

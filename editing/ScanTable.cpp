@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <utility>
 
-#include "base/FileContents.h"
 #include "base/KeyValueGroups.h"
 #include "base/Reporter.h"
 #include "editing/ScanValues.h"
@@ -157,18 +156,11 @@ bool TableParser::OneLine(std::string_view line, int number, std::vector<ScanEnt
 }  // namespace
 
 std::optional<ScanTable> ReadScanTable(const std::string& path, std::string& error) {
-  const FileIdentity file = IdentityOf(path);
-  if (file.exists && file.size > static_cast<int64_t>(kMaxScanTableBytes)) {
-    error = Format(kTooLarge, path.c_str(), static_cast<long long>(file.size));
-    return std::nullopt;
-  }
-  std::string contents;
-  FileFailure failure;
-  if (!ReadInputFile(path, contents, failure, nullptr, kMaxScanTableBytes)) {
-    error = WithFailure(kUnreadable, failure);
-    return std::nullopt;
-  }
-  return ParseScanTable(contents, path, error);
+  const std::optional<std::string> contents = ReadToolFile(
+      path, kMaxScanTableBytes, [&path](long long size) { return Format(kTooLarge, path.c_str(), size); },
+      kUnreadable, error);
+  if (!contents) return std::nullopt;
+  return ParseScanTable(*contents, path, error);
 }
 
 std::optional<ScanTable> ParseScanTable(std::string_view contents, const std::string& path,

@@ -5,6 +5,8 @@
 #include <cctype>
 #include <utility>
 
+#include "base/FileContents.h"
+
 namespace lumoscope {
 
 namespace {
@@ -74,6 +76,23 @@ std::optional<ScanDelivery> DeliveryNamed(std::string_view text) {
   if (upper == "DVBS") return ScanDelivery::DvbS;
   if (upper == "DVBS2") return ScanDelivery::DvbS2;
   return ScanDelivery::Other;
+}
+
+std::optional<std::string> ReadToolFile(const std::string& path, size_t maxBytes,
+                                        const std::function<std::string(long long size)>& tooLarge,
+                                        const char* unreadable, std::string& error) {
+  const FileIdentity file = IdentityOf(path);
+  if (file.exists && file.size > static_cast<int64_t>(maxBytes)) {
+    error = tooLarge(static_cast<long long>(file.size));
+    return std::nullopt;
+  }
+  std::string contents;
+  FileFailure failure;
+  if (!ReadInputFile(path, contents, failure, nullptr, maxBytes)) {
+    error = WithFailure(unreadable, failure);
+    return std::nullopt;
+  }
+  return contents;
 }
 
 }  // namespace lumoscope

@@ -2,7 +2,9 @@
 // The values the Linux DVB tools write into their scan tables and channel files, read the
 // same way wherever they stand: decimal and hexadecimal numbers of bounded length, the
 // polarisations by letter or word, keywords in any case.
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +26,13 @@ std::optional<ScanPolarization> PolarizationNamed(std::string_view text);
 // (DVBT, DVBC/ANNEX_A, ATSC, ...) is for another kind of receiver. Nothing for a value
 // that is no such word.
 std::optional<ScanDelivery> DeliveryNamed(std::string_view text);
+
+// The bytes of a file of the DVB tools of at most `maxBytes`: a larger one is refused by its
+// size before any of it is read. Nothing on failure, `error` then being `tooLarge` of the
+// file's size, or `unreadable` with the reason.
+std::optional<std::string> ReadToolFile(const std::string& path, size_t maxBytes,
+                                        const std::function<std::string(long long size)>& tooLarge,
+                                        const char* unreadable, std::string& error);
 
 // The text with its letters in upper case, for keywords of any case.
 std::string UpperWord(std::string_view text);
