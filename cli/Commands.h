@@ -19,7 +19,7 @@ void AddConvertCommands(CLI::App& app, int& exitCode);       // hex2bin, format
 void AddTransferCommands(CLI::App& app, int& exitCode);      // download, upload
 void AddEditCommands(CLI::App& app, int& exitCode);          // sort, pad
 void AddSetCommand(CLI::App& app, int& exitCode);            // set
-void AddImportExportCommands(CLI::App& app, int& exitCode);  // import-transponders, export
+void AddImportExportCommands(CLI::App& app, int& exitCode);  // import-transponders, import-channels, export
 void AddUpkeepCommands(CLI::App& app, int& exitCode);        // order, lint, tidy, diff
 
 // --max-sat 32|40: the receiver's number of satellites, which the list's satellite name

@@ -23,17 +23,17 @@ Answer ConsoleReporter::AskYesNoCancel(const std::string& /*text*/, const std::s
 
 void ConsoleReporter::ShowMessage(const std::string& text) {
   if (text == kClearAllMessage || text == kShowMessageWindow || text == kHideMessageWindow) return;
-  cli::WriteOutput(stdout, progressShown_ ? "\n" + text : text);
+  cli::WriteOutput(steps_, progressShown_ ? "\n" + text : text);
   progressShown_ = false;
 }
 
 void ConsoleReporter::SetProgress(int position, int mode) {
-  if (!isatty(STDOUT_FILENO)) return;
+  if (!isatty(fileno(steps_))) return;
   if (mode != kProgressShow) {
-    if (progressShown_) std::fputc('\n', stdout);
+    if (progressShown_) std::fputc('\n', steps_);
     progressShown_ = false;
     lastProgress_ = -1;
-    std::fflush(stdout);
+    std::fflush(steps_);
     return;
   }
   const int pct = position < 0 ? 0 : (position > 100 ? 100 : position);
@@ -43,8 +43,8 @@ void ConsoleReporter::SetProgress(int position, int mode) {
   const int filled = pct * kWidth / 100;
   std::string bar(static_cast<size_t>(filled), '#');
   bar.append(static_cast<size_t>(kWidth - filled), '.');
-  std::fprintf(stdout, "\r[%s] %3d%%", bar.c_str(), pct);
-  std::fflush(stdout);
+  std::fprintf(steps_, "\r[%s] %3d%%", bar.c_str(), pct);
+  std::fflush(steps_);
   progressShown_ = true;
 }
 

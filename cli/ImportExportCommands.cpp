@@ -1,5 +1,6 @@
-// Bringing transponders into a list from the DVB scan tables, and taking the channels out
-// of it as a CSV table or JSON for spreadsheets and other programs.
+// Bringing transponders into a list from the DVB scan tables and channels from the channel
+// files of a Linux DVB scan, and taking the channels out of it as a CSV table or JSON for
+// spreadsheets and other programs.
 #include <unistd.h>
 
 #include <cstring>
@@ -13,6 +14,7 @@
 #include "cli/BatchList.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
+#include "editing/ChannelImport.h"
 #include "editing/ScanTableCatalog.h"
 #include "editing/TransponderImport.h"
 #include "shell/ListExport.h"
@@ -42,6 +44,28 @@ int ImportTransponders(const ImportOptions& o) {
   return EditList(o.path, ListOptions(o.maxSatellites), [&](CLumoscopeListView& view) {
     const std::optional<TransponderImportReport> report = lumoscope::ImportTransponders(view, *table, target);
     if (report) view.Reporter().ShowMessage(ImportReportText(*report, view.Names()));
+    return report.has_value();
+  });
+}
+
+struct ChannelImportArgs {
+  std::string path;
+  std::string file;
+  ChannelImportOptions import;
+  ListReading reading;
+};
+
+int ImportChannels(const ChannelImportArgs& a) {
+  std::string error;
+  const std::optional<ChannelFile> file = ReadChannelFile(a.file, error);
+  if (!file) {
+    ConsoleReporter().MessageBox(error);
+    return kExitFailure;
+  }
+  return EditList(a.path, a.reading.Options(), [&](CLumoscopeListView& view) {
+    const std::optional<ChannelImportReport> report =
+        lumoscope::ImportChannels(view, *file, a.file, a.import);
+    if (report) view.Reporter().ShowMessage(ChannelImportReportText(*report, view.Names()));
     return report.has_value();
   });
 }
@@ -98,6 +122,27 @@ void AddImportExportCommands(CLI::App& app, int& exitCode) {
       throw CLI::RequiredError("--satellite or --new-satellite");
     exitCode = ImportTransponders(*importOptions);
   });
+
+  auto channels = std::make_shared<ChannelImportArgs>();
+  CLI::App* channelsCommand = app.add_subcommand(
+      "import-channels",
+      "Add the services of a Linux DVB scan (a channel file of dvbv5-scan, VDR's channels.conf as w_scan "
+      "writes it, or the zap format) to a satellite of the list as channels");
+  channelsCommand
+      ->add_option(
+          "--satellite", channels->import.satelliteIndex,
+          "Index of the satellite the channels go to; of a file that names positions (VDR), only the "
+          "services of the satellite's position are taken")
+      ->required();
+  channelsCommand->add_flag(
+      "--pids", channels->import.pids,
+      "Make PID channels (video, audio and PCR PIDs) instead of channels by service ID");
+  channelsCommand->add_flag("--include-encrypted", channels->import.includeEncrypted,
+                            "Take encrypted services too (those the file names CA IDs for)");
+  AddListReadingOptions(*channelsCommand, channels->reading);
+  channelsCommand->add_option("LIST", channels->path, "The list's text file")->required();
+  channelsCommand->add_option("FILE", channels->file, "The channel file")->required();
+  channelsCommand->callback([channels, &exitCode] { exitCode = ImportChannels(*channels); });
 
   auto exportOptions = std::make_shared<ExportOptions>();
   CLI::App* exportCommand = app.add_subcommand(

@@ -9,63 +9,15 @@
 #include "cli/BatchList.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
+#include "cli/LinkOptions.h"
 #include "database/ListDB.h"
 #include "transfer/Download.h"
 #include "transfer/HexToBin.h"
-#include "transfer/PosixLinkFactory.h"
 #include "transfer/PrivateFolder.h"
 #include "transfer/Upload.h"
-#include "transfer/WireTrace.h"
 
 namespace lumoscope::cli {
 namespace {
-
-struct LinkArgs {
-  std::string device;
-  int port = 1;
-  bool trace = false;
-};
-
-void AddLinkOptions(CLI::App& cmd, LinkArgs& args) {
-  CLI::Option* device =
-      cmd.add_option("--device", args.device, "serial device of the receiver (e.g. /dev/ttyUSB0)");
-  CLI::Option* port =
-      cmd.add_option("--port", args.port, "port number 1..4 (COM1..COM4 = /dev/ttyS0../dev/ttyS3)");
-  device->excludes(port);
-  cmd.add_flag("--trace", args.trace, "write every byte on the line to stderr as hex and ASCII");
-}
-
-// Ctrl+C or SIGTERM stops a transfer the way the window's Cancel does: the port
-// released within a second, nothing written.
-class InterruptionCancel final : public ITransferCancel {
- public:
-  void Begin() override {}
-  void End() override {}
-  bool Poll() override { return Requested(); }
-  bool Requested() const override { return Interruption() != 0; }
-};
-
-// The options and link factory of one transfer.
-struct Link {
-  AppOptions options;
-  PosixLinkFactory factory;
-  InterruptionCancel cancel;
-  std::unique_ptr<HexDumpTrace> trace;
-};
-
-void SetUpLink(const LinkArgs& args, Link& link) {
-  link.factory.SetCancel(&link.cancel);
-  link.options.portNumber = args.port;
-  if (!args.device.empty()) {
-    link.options.portNumber = 1;
-    link.options.devicePaths[0] = args.device;
-  }
-  if (args.trace) {
-    link.trace = std::make_unique<HexDumpTrace>(
-        [](const std::string& line) { std::fwrite(line.data(), 1, line.size(), stderr); });
-    link.factory.SetTrace(link.trace.get());
-  }
-}
 
 bool HasExtension(const std::string& path, const char* ext) {
   const std::string lower = [&] {

@@ -1,9 +1,10 @@
 // Keeping lists in shape from the command line: order (channels in the order of a
 // reference), lint (what a tidy-up would find), tidy (remove it) and diff (compare two
-// lists). order and tidy edit like sort and pad: under the list's lock, written once,
-// and not at all when nothing changes. lint and diff only read.
+// lists, or a list with the receiver's). order and tidy edit like sort and pad: under the
+// list's lock, written once, and not at all when nothing changes. lint and diff only read.
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -11,15 +12,21 @@
 #include <vector>
 
 #include "base/Options.h"
+#include "base/ReplacingFile.h"
 #include "base/WriteAll.h"
 #include "cli/BatchList.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleReporter.h"
+#include "cli/LinkOptions.h"
 #include "cli/ProgramOutput.h"
+#include "database/ListDB.h"
 #include "listview/ListDiff.h"
 #include "listview/ListTidy.h"
 #include "listview/OrderLike.h"
 #include "listview/OtherList.h"
+#include "listview/ReceiverComparison.h"
+#include "transfer/PortSelection.h"
+#include "transfer/PrivateFolder.h"
 
 namespace lumoscope::cli {
 
@@ -27,6 +34,9 @@ namespace {
 
 // lint and diff, as diff(1) does, keep 1 for their finding and say "trouble" with this.
 constexpr int kExitTrouble = kExitUsage;
+
+constexpr const char* kOutputIsTheList =
+    "The receiver's list cannot be kept in %s: that is the list it is compared with. Choose another file.";
 
 bool Print(const std::string& text, IReporter& reporter) {
   if (const int failed = WriteAll(STDOUT_FILENO, text); failed != 0) {
@@ -116,20 +126,53 @@ struct DiffArgs {
   std::string second;
   std::string format = "text";
   ListReading reading;
+  bool receiver = false;
+  LinkArgs link;
+  std::string output;  // where the receiver's list is kept; empty: not kept
 };
 
+int Report(const ListDifferences& differences, const DiffArgs& a, const std::string& secondName,
+           IReporter& reporter) {
+  const std::string text =
+      a.format == "json" ? DifferencesJson(differences, a.first, secondName) : DifferencesText(differences);
+  if (!Print(text, reporter)) return kExitTrouble;
+  return differences.Equal() ? kExitSuccess : kExitFailure;
+}
+
+// The list against the receiver's: uploaded into the private folder (or -o FILE), read and
+// compared; the uploaded list is kept only in FILE.
+int DiffWithReceiver(const DiffArgs& a) {
+  // The upload's steps go to stderr: the standard output carries the comparison.
+  ConsoleReporter reporter(Answer::No, stderr);
+  if (!a.output.empty() && SameFile(a.output, a.first)) {
+    reporter.MessageBox(Format(kOutputIsTheList, a.output.c_str()));
+    return kExitTrouble;
+  }
+  Link link;
+  link.options = a.reading.Options();
+  SetUpLink(a.link, link);
+  const std::optional<std::vector<std::string>> first = LoadOtherList(a.first, link.options, reporter);
+  if (!first) return kExitTrouble;
+  CListDB db(reporter, link.options);
+  db.linkFactory = &link.factory;
+  const std::string folder = UploadFolderPath();
+  const std::string target = a.output.empty() ? folder + "/" + kReceiverListFileName : a.output;
+  const std::optional<ListDifferences> differences = CompareWithReceiver(db, *first, target, folder);
+  reporter.SetProgress(0, kProgressRemove);
+  if (a.output.empty()) std::remove(target.c_str());
+  if (!differences) return kExitTrouble;
+  return Report(*differences, a, "receiver on " + PortDevicePath(link.options).value_or("?"), reporter);
+}
+
 int Diff(const DiffArgs& a) {
+  if (a.receiver) return DiffWithReceiver(a);
   ConsoleReporter reporter;
   const AppOptions options = a.reading.Options();
   const std::optional<std::vector<std::string>> first = LoadOtherList(a.first, options, reporter);
   const std::optional<std::vector<std::string>> second =
       first ? LoadOtherList(a.second, options, reporter) : std::nullopt;
   if (!second) return kExitTrouble;
-  const ListDifferences differences = CompareLists(*first, *second, NameCodec(options.nameEncoding));
-  const std::string text =
-      a.format == "json" ? DifferencesJson(differences, a.first, a.second) : DifferencesText(differences);
-  if (!Print(text, reporter)) return kExitTrouble;
-  return differences.Equal() ? kExitSuccess : kExitFailure;
+  return Report(CompareLists(*first, *second, NameCodec(options.nameEncoding)), a, a.second, reporter);
 }
 
 }  // namespace
@@ -188,14 +231,27 @@ void AddUpkeepCommands(CLI::App& app, int& exitCode) {
       "(number "
       "changed), retuned (the same service and name on another transponder, or another symbol rate; analog: "
       "another frequency, band or carrier) and changed (any other field, named with both values), and "
-      "satellites, satellite names and unused transponders; exit 0 when equal, 1 when they differ, 2 on "
-      "usage "
-      "errors or a list that cannot be read");
+      "satellites, satellite names and unused transponders; with --receiver, a list against the list the "
+      "receiver holds; exit 0 when equal, 1 when they differ, 2 on usage errors, a list that cannot be read "
+      "or a receiver that cannot be read");
   diffCommand->add_option("--format", diff->format, "text or json")->check(CLI::IsMember({"text", "json"}));
   AddListReadingOptions(*diffCommand, diff->reading);
+  CLI::Option* receiver = diffCommand->add_flag(
+      "--receiver", diff->receiver,
+      "Compare A with the list the receiver holds, uploaded through its console (the receiver's display "
+      "must show \"___1\")");
+  const LinkOptionSet link = AddLinkOptions(*diffCommand, diff->link);
+  CLI::Option* output = diffCommand->add_option(
+      "-o,--output", diff->output,
+      "Keep the receiver's list in this file (replaced whole); without it, it is not kept");
+  for (CLI::Option* option : {link.device, link.port, link.trace, output}) option->needs(receiver);
   diffCommand->add_option("A", diff->first, "The first list's text file")->required();
-  diffCommand->add_option("B", diff->second, "The second list's text file")->required();
-  diffCommand->callback([diff, &exitCode] { exitCode = Diff(*diff); });
+  CLI::Option* second = diffCommand->add_option("B", diff->second, "The second list's text file");
+  second->excludes(receiver);
+  diffCommand->callback([diff, &exitCode] {
+    if (!diff->receiver && diff->second.empty()) throw CLI::RequiredError("B (or --receiver)");
+    exitCode = Diff(*diff);
+  });
 }
 
 }  // namespace lumoscope::cli

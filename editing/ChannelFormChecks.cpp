@@ -36,6 +36,26 @@ bool IsDigit(char c) {
 
 }  // namespace
 
+std::string StorableName(const std::string& text, const NameCodec& names, NamePlace place) {
+  const std::string utf8 = TextToUtf8(text, names);
+  std::string stored;
+  for (size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    const std::string character = utf8.substr(i, length);
+    i += length;
+    if (length == 1) {
+      const bool parts = (lead == '#' && place == NamePlace::SatelliteLine) || lead == '~' || lead == '"' ||
+                         std::iscntrl(lead) != 0;
+      stored += parts ? ' ' : character[0];
+      continue;
+    }
+    std::string problem;
+    stored += names.Encode(character, problem).value_or("?");
+  }
+  return stored;
+}
+
 std::optional<std::string> CheckTuningDigits(const std::string& value, const char* field) {
   if (value.size() < kMinTuningDigits || value.size() > kMaxTuningDigits || !AllOf(value, std::isdigit))
     return Format("%s must be 4 or 5 digits (0-9), such as 11727.", field);

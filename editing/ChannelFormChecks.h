@@ -30,6 +30,13 @@ enum class NamePlace { Record, SatelliteLine };
 // on a satellite's line, and none of the section markers.
 std::optional<std::string> CheckName(const std::string& value, const char* field,
                                      NamePlace place = NamePlace::Record);
+// A name from outside (a scan table's file name, a service's name in a channel file: UTF-8,
+// or else in the list's encoding) in the bytes a name of the list can hold: a character
+// the name encoding has is stored as its byte, any other as "?"; double quotes, "~" (read
+// back as a blank), control characters and, on a satellite's line, "#" (a comment there)
+// part words like blanks. The length is left as it is.
+std::string StorableName(const std::string& text, const NameCodec& names,
+                         NamePlace place = NamePlace::Record);
 // A typed (UTF-8) name: every character must have its byte in the name encoding (the
 // refusal names the first that has none), and the bytes must pass CheckName. `stored`
 // receives the bytes when the name is fine.

@@ -4,6 +4,9 @@
 #include <cctype>
 #include <limits>
 
+#include "base/FieldConversions.h"
+#include "base/RecordFields.h"
+
 namespace lumoscope {
 
 long LeadingInteger(const std::string& text) {
@@ -30,6 +33,15 @@ std::optional<long> LargestInField(const std::vector<std::string>& fields, const
     largest = largest ? std::max(*largest, v) : v;
   }
   return largest;
+}
+
+std::optional<size_t> FindSatelliteRecord(const std::vector<std::string>& fields,
+                                          const SectionSpan& satellites, const std::string& index) {
+  const std::string wanted = Trimmed(index);
+  if (wanted.empty() || wanted.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  for (size_t r = 0; r < satellites.Records(); ++r)
+    if (LeadingInteger(fields[satellites.At(r, field::kIndex)]) == LeadingInteger(wanted)) return r;
+  return std::nullopt;
 }
 
 }  // namespace lumoscope

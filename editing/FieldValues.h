@@ -17,4 +17,11 @@ long LeadingInteger(const std::string& text);
 std::optional<long> LargestInField(const std::vector<std::string>& fields, const SectionSpan& span,
                                    int field);
 
+// The record number of the satellite with this Index, compared as numbers like the
+// compile; nothing when there is none, or the index is not a number.
+std::optional<size_t> FindSatelliteRecord(const std::vector<std::string>& fields,
+                                          const SectionSpan& satellites, const std::string& index);
+inline constexpr const char* kNoSuchSatelliteMessage =
+    "The list has no satellite with the index %s. Nothing was changed.";
+
 }  // namespace lumoscope

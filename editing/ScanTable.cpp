@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <utility>
 
-#include "base/FileContents.h"
 #include "base/KeyValueGroups.h"
 #include "base/Reporter.h"
+#include "editing/ScanValues.h"
 
 namespace lumoscope {
 
@@ -27,56 +27,8 @@ constexpr const char* kUnknownValue = "gives %s a value this program does not kn
 // The bounds of a table. Installed tables have lines of at most 200 characters, values of
 // at most 60 and groups of at most 26 values.
 constexpr KeyValueLimits kTableLimits{kMaxScanTableBytes, 256, 32, 128, 64, kMaxScanTableGroups};
-// The largest value a frequency or symbol rate in Hz or symbols per second takes: 10 digits.
-constexpr size_t kMaxNumberDigits = 10;
-
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return upper;
-}
-
-std::optional<uint32_t> Number(std::string_view text) {
-  if (text.empty() || text.size() > kMaxNumberDigits ||
-      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-    return std::nullopt;
-  uint64_t value = 0;
-  for (const char c : text) value = value * 10 + static_cast<uint64_t>(c - '0');
-  if (value > UINT32_MAX) return std::nullopt;
-  return static_cast<uint32_t>(value);
-}
-
-// The polarisations by their names in either format: the groups' word, the one-line letter.
-constexpr std::array<std::pair<std::string_view, ScanPolarization>, 9> kPolarizations{{
-    {"HORIZONTAL", ScanPolarization::Horizontal},
-    {"VERTICAL", ScanPolarization::Vertical},
-    {"LEFT", ScanPolarization::CircularLeft},
-    {"RIGHT", ScanPolarization::CircularRight},
-    {"OFF", ScanPolarization::None},
-    {"H", ScanPolarization::Horizontal},
-    {"V", ScanPolarization::Vertical},
-    {"L", ScanPolarization::CircularLeft},
-    {"R", ScanPolarization::CircularRight},
-}};
-
-std::optional<ScanPolarization> Polarization(std::string_view text) {
-  const std::string upper = Upper(text);
-  for (const auto& [name, p] : kPolarizations)
-    if (upper == name) return p;
-  return std::nullopt;
-}
-
-// A delivery system is one word; those of a satellite are DVBS and DVBS2, every other
-// one (DVBT, DVBC/ANNEX_A, ATSC, ...) is for another kind of receiver.
-std::optional<ScanDelivery> Delivery(std::string_view text) {
-  if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) {
-        return std::isalnum(static_cast<unsigned char>(c)) || c == '/' || c == '_' || c == '-';
-      }))
-    return std::nullopt;
-  const std::string upper = Upper(text);
-  if (upper == "DVBS") return ScanDelivery::DvbS;
-  if (upper == "DVBS2") return ScanDelivery::DvbS2;
-  return ScanDelivery::Other;
+std::optional<uint32_t> Decimal(std::string_view text) {
+  return DecimalField(text);
 }
 
 class TableParser {
@@ -146,11 +98,11 @@ bool TableParser::Groups(std::vector<ScanEntry>& entries) {
   for (const KeyValueGroup& group : groups) {
     ScanEntry e;
     e.line = group.line;
-    if (!Value(group, "DELIVERY_SYSTEM", Delivery, ScanDelivery::Other, e.delivery)) return false;
+    if (!Value(group, "DELIVERY_SYSTEM", DeliveryNamed, ScanDelivery::Other, e.delivery)) return false;
     if (e.delivery != ScanDelivery::Other &&
-        (!Value(group, "FREQUENCY", Number, uint32_t{0}, e.frequencyKHz) ||
-         !Value(group, "SYMBOL_RATE", Number, uint32_t{0}, e.symbolRate) ||
-         !Value(group, "POLARIZATION", Polarization, ScanPolarization::None, e.polarization)))
+        (!Value(group, "FREQUENCY", Decimal, uint32_t{0}, e.frequencyKHz) ||
+         !Value(group, "SYMBOL_RATE", Decimal, uint32_t{0}, e.symbolRate) ||
+         !Value(group, "POLARIZATION", PolarizationNamed, ScanPolarization::None, e.polarization)))
       return false;
     entries.push_back(e);
   }
@@ -184,11 +136,11 @@ bool TableParser::OneLine(std::string_view line, int number, std::vector<ScanEnt
   }
   ScanEntry e;
   e.line = number;
-  const std::string system = Upper(words[0]);
+  const std::string system = UpperWord(words[0]);
   if (system == "S" || system == "S1" || system == "S2") {
-    const auto frequency = Number(words[1]);
-    const auto polarization = Polarization(words[2]);
-    const auto symbolRate = Number(words[3]);
+    const auto frequency = DecimalField(words[1]);
+    const auto polarization = PolarizationNamed(words[2]);
+    const auto symbolRate = DecimalField(words[3]);
     if (count < 4 || !frequency || !polarization || !symbolRate) return Refuse(number, kNotAnEntryLine);
     e.delivery = system == "S2" ? ScanDelivery::DvbS2 : ScanDelivery::DvbS;
     e.frequencyKHz = *frequency;
@@ -204,18 +156,11 @@ bool TableParser::OneLine(std::string_view line, int number, std::vector<ScanEnt
 }  // namespace
 
 std::optional<ScanTable> ReadScanTable(const std::string& path, std::string& error) {
-  const FileIdentity file = IdentityOf(path);
-  if (file.exists && file.size > static_cast<int64_t>(kMaxScanTableBytes)) {
-    error = Format(kTooLarge, path.c_str(), static_cast<long long>(file.size));
-    return std::nullopt;
-  }
-  std::string contents;
-  FileFailure failure;
-  if (!ReadInputFile(path, contents, failure, nullptr, kMaxScanTableBytes)) {
-    error = WithFailure(kUnreadable, failure);
-    return std::nullopt;
-  }
-  return ParseScanTable(contents, path, error);
+  const std::optional<std::string> contents = ReadToolFile(
+      path, kMaxScanTableBytes, [&path](long long size) { return Format(kTooLarge, path.c_str(), size); },
+      kUnreadable, error);
+  if (!contents) return std::nullopt;
+  return ParseScanTable(*contents, path, error);
 }
 
 std::optional<ScanTable> ParseScanTable(std::string_view contents, const std::string& path,

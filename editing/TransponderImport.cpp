@@ -25,62 +25,13 @@ namespace {
 
 constexpr const char* kSectionMissing =
     "The transponders cannot be imported: the %s section of the channel list is missing or damaged.";
-constexpr const char* kNoSuchSatellite = "The list has no satellite with the index %s. Nothing was changed.";
 constexpr const char* kSatellitesFull =
     "The list is full: every satellite index from 0 to 49 is taken. Nothing was changed.";
 constexpr const char* kNoPositionInName =
     "No satellite can be made from the scan table \"%s\": its name does not end in an orbital position such "
     "as 19.2E. Choose one of the list's satellites instead.";
 
-// A D_TP's frequency and symbol rate have 4 or 5 digits (a 4-digit value is a 5-digit one
-// with a leading 0).
-constexpr long kMaxTuningValue = 99999;
-constexpr long kPerMega = 1000;  // kHz per MHz, and symbols per second per kS/s
 constexpr int kSatelliteIndexLimit = 49;
-// Entries out of the bands named one by one in the report; the rest are counted.
-constexpr size_t kOutOfBandShown = 10;
-
-struct Tuning {
-  long frequency;   // MHz
-  long symbolRate;  // kS/s
-  std::string_view polarization;
-};
-
-long Rounded(uint32_t value) {
-  return static_cast<long>((value + kPerMega / 2) / kPerMega);
-}
-
-std::string Digits(long value) {
-  std::string text = std::to_string(value);
-  if (text.size() < 4) text.insert(0, 4 - text.size(), '0');
-  return text;
-}
-
-// The transponder an entry describes, or nothing when the list cannot hold it.
-std::optional<Tuning> TuningOf(const ScanEntry& entry) {
-  Tuning t{Rounded(entry.frequencyKHz), Rounded(entry.symbolRate), {}};
-  switch (entry.polarization) {
-    case ScanPolarization::Horizontal:
-    case ScanPolarization::CircularLeft:
-      t.polarization = kHorizontal;
-      break;
-    case ScanPolarization::Vertical:
-    case ScanPolarization::CircularRight:
-      t.polarization = kVertical;
-      break;
-    case ScanPolarization::None:
-      return std::nullopt;
-  }
-  if (t.frequency < 1 || t.frequency > kMaxTuningValue || t.symbolRate < 1 || t.symbolRate > kMaxTuningValue)
-    return std::nullopt;
-  return t;
-}
-
-bool InLnbBand(uint32_t frequencyKHz) {
-  for (const LnbBand& band : kLnbBands)
-    if (frequencyKHz >= band.lowKHz && frequencyKHz <= band.highKHz) return true;
-  return false;
-}
 
 // The satellite a new one made from the table would repeat: same name, same orbital position.
 std::optional<size_t> SameSatellite(const std::vector<std::string>& fields, const SectionSpan& satellites,
@@ -92,43 +43,6 @@ std::optional<size_t> SameSatellite(const std::vector<std::string>& fields, cons
         SatellitePosition(name, fields[satellites.At(r, field::kSatDegree)]) == position)
       return r;
   }
-  return std::nullopt;
-}
-
-bool IsCircular(ScanPolarization p) {
-  return p == ScanPolarization::CircularLeft || p == ScanPolarization::CircularRight;
-}
-
-struct KnownTransponder {
-  long frequency;
-  std::string polarization;
-};
-
-std::vector<KnownTransponder> TranspondersOf(const std::vector<std::string>& fields,
-                                             const SectionSpan& digital, long satellite) {
-  std::vector<KnownTransponder> known;
-  for (size_t r = 0; r < digital.Records(); ++r) {
-    if (LeadingInteger(fields[digital.At(r, field::kTpSat)]) != satellite) continue;
-    known.push_back({LeadingInteger(fields[digital.At(r, field::kTpFrequency)]),
-                     Trimmed(fields[digital.At(r, field::kTpPolar)])});
-  }
-  return known;
-}
-
-bool AlreadyKnown(const std::vector<KnownTransponder>& known, const Tuning& t) {
-  for (const KnownTransponder& k : known)
-    if (k.polarization == t.polarization && std::labs(k.frequency - t.frequency) <= kSameTransponderMHz)
-      return true;
-  return false;
-}
-
-// Record number of the satellite with this Index, compared as numbers like the compile.
-std::optional<size_t> SatelliteRecord(const std::vector<std::string>& fields, const SectionSpan& satellites,
-                                      const std::string& index) {
-  const std::string wanted = Trimmed(index);
-  if (wanted.empty() || wanted.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-  for (size_t r = 0; r < satellites.Records(); ++r)
-    if (LeadingInteger(fields[satellites.At(r, field::kIndex)]) == LeadingInteger(wanted)) return r;
   return std::nullopt;
 }
 
@@ -145,29 +59,6 @@ std::optional<long> FreeSatelliteIndex(const std::vector<std::string>& fields,
   for (long i = 0; i <= kSatelliteIndexLimit; ++i)
     if (!used[static_cast<size_t>(i)]) return i;
   return std::nullopt;
-}
-
-// A table's file name (UTF-8, or else in the list's encoding) in the bytes a satellite's
-// name can hold: a character the list's name encoding has is stored as its byte, any other
-// as "?". "#" (a comment on a satellite's line), "~" (read back as a blank), double
-// quotes and control characters part words like blanks.
-std::string StorableTableName(const std::string& tableName, const NameCodec& names) {
-  const std::string utf8 = TextToUtf8(tableName, names);
-  std::string stored;
-  for (size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    const std::string character = utf8.substr(i, length);
-    i += length;
-    if (length == 1) {
-      const bool parts = lead == '#' || lead == '~' || lead == '"' || std::iscntrl(lead) != 0;
-      stored += parts ? ' ' : character[0];
-      continue;
-    }
-    std::string problem;
-    stored += names.Encode(character, problem).value_or("?");
-  }
-  return stored;
 }
 
 // The words of a table's name before its position: "Eutelsat-Hotbird-13.0E" -> Eutelsat, Hotbird.
@@ -214,7 +105,7 @@ std::string ShortName(std::vector<std::string> words, std::string position) {
 std::optional<TableSatellite> SatelliteFromTableName(const std::string& tableName, const NameCodec& names) {
   const std::optional<int> tenths = PositionAtEndOfName(tableName);
   if (!tenths) return std::nullopt;
-  std::vector<std::string> words = NameWords(StorableTableName(tableName, names));
+  std::vector<std::string> words = NameWords(StorableName(tableName, names, NamePlace::SatelliteLine));
   words.pop_back();  // the position
   TableSatellite s;
   s.name = ShortName(std::move(words), OrbitalPositionText(*tenths));
@@ -249,9 +140,9 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
   std::optional<TableSatellite> made;
   std::optional<size_t> record;
   if (target.satelliteIndex) {
-    record = SatelliteRecord(fields, satellites, *target.satelliteIndex);
+    record = FindSatelliteRecord(fields, satellites, *target.satelliteIndex);
     if (!record) {
-      reporter.MessageBox(Format(kNoSuchSatellite, target.satelliteIndex->c_str()));
+      reporter.MessageBox(Format(kNoSuchSatelliteMessage, target.satelliteIndex->c_str()));
       return std::nullopt;
     }
   } else {
@@ -304,19 +195,20 @@ std::optional<TransponderImportReport> ImportTransponders(INewChannelHost& host,
       report.outOfBand.emplace_back(entry.line, entry.frequencyKHz);
       continue;
     }
-    const std::optional<Tuning> tuning = TuningOf(entry);
+    const std::optional<ListTuning> tuning =
+        ListTuningOf(entry.frequencyKHz, entry.symbolRate, entry.polarization);
     if (!tuning) {
       ++report.unusable;
       continue;
     }
     if (IsCircular(entry.polarization)) ++report.circular;
-    if (AlreadyKnown(known, *tuning)) {
+    if (SameTransponder(known, *tuning) != nullptr) {
       ++report.alreadyThere;
       continue;
     }
-    known.push_back({tuning->frequency, std::string(tuning->polarization)});
-    records.push_back({std::to_string(nextIndex++), report.satelliteIndex, Digits(tuning->frequency),
-                       Digits(tuning->symbolRate), std::string(tuning->polarization),
+    known.push_back({tuning->frequency, tuning->symbolRate, std::string(tuning->polarization), {}});
+    records.push_back({std::to_string(nextIndex++), report.satelliteIndex, TuningDigits(tuning->frequency),
+                       TuningDigits(tuning->symbolRate), std::string(tuning->polarization),
                        entry.delivery == ScanDelivery::DvbS2 ? "DVB-S2" : "DVB-S"});
   }
   report.added = records.size();
@@ -364,14 +256,9 @@ std::string ImportReportText(const TransponderImportReport& r, const NameCodec& 
   if (r.otherSystems > 0) text += Format("%zu skipped: not for a satellite receiver.\n", r.otherSystems);
   if (!r.outOfBand.empty()) {
     text += Format(
-        "%zu skipped: a frequency outside the bands a satellite LNB receives (C band 3,400-4,200 "
-        "MHz, Ku band 10,700-12,750 MHz, Ka band 17,300-22,200 MHz; the table gives kHz):",
-        r.outOfBand.size());
-    const size_t shown = std::min(r.outOfBand.size(), kOutOfBandShown);
-    for (size_t i = 0; i < shown; ++i)
-      text += Format("%s line %d (%u kHz)", i == 0 ? "" : ",", r.outOfBand[i].first, r.outOfBand[i].second);
-    if (shown < r.outOfBand.size()) text += Format(" and %zu more", r.outOfBand.size() - shown);
-    text += ".\n";
+        "%zu skipped: a frequency outside the bands a satellite LNB receives (%s; the table gives kHz):",
+        r.outOfBand.size(), kLnbBandsText);
+    text += OutOfBandLines(r.outOfBand) + ".\n";
   }
   if (r.unusable > 0)
     text += Format("%zu skipped: no polarisation, or a frequency or symbol rate the list cannot hold.\n",

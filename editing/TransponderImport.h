@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/NameText.h"
+#include "editing/ImportedTuning.h"
 #include "editing/NewChannelHost.h"
 #include "editing/ScanTable.h"
 
@@ -21,20 +22,6 @@ inline constexpr const char* kImportUndoLabel = "Import TPs";
 // The universal LNB most dishes have: its two local oscillators in MHz.
 inline constexpr const char* kUniversalLnbHigh = "10600";
 inline constexpr const char* kUniversalLnbLow = "9750";
-
-// Entries the list has on the satellite already: same polarisation, frequency this close
-// in MHz.
-inline constexpr long kSameTransponderMHz = 2;
-
-// The bands a satellite LNB receives, in kHz as the tables write frequencies: C band,
-// Ku band and Ka band. A frequency outside them is a slip in the table (MHz written where
-// kHz belongs) or a terrestrial one, never a transponder of the satellite.
-struct LnbBand {
-  uint32_t lowKHz;
-  uint32_t highKHz;
-};
-inline constexpr LnbBand kLnbBands[] = {
-    {3'400'000, 4'200'000}, {10'700'000, 12'750'000}, {17'300'000, 22'200'000}};
 
 // The satellite the transponders go to: the Index field of one of the list's satellites,
 // or nothing for a new satellite made from the table's name.

@@ -78,7 +78,7 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${LUMOSCOPE_DOC_DIR} F
                                                                                 PATTERN "*.png"
                                                                                 PATTERN "architecture.md" EXCLUDE)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${LUMOSCOPE_DOC_DIR}/examples FILES_MATCHING
-        PATTERN "*.txt")
+        PATTERN "*.txt" PATTERN "*.conf")
 
 if(TARGET lumoscope)
   # The scalable icon and the menu entry are installed with the program (ui/); these are

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <utility>
 
 #include "base/DerivedNames.h"
+#include "base/FileFailure.h"
+#include "listview/ReceiverComparison.h"
 #include "shell/CompileCommands.h"
 #include "shell/DocumentCommands.h"
 #include "shell/SettingsKeys.h"
@@ -323,6 +327,7 @@ bool CLumoscopeDoc::DownloadCurrentList() {
   EndTransfer(ok);
   // A cancelled download has said so, and what to do.
   if (!ok && !TransferCancelled()) reporter_.MessageBox(kDownloadFailed);
+  if (ok && downloadListener_) downloadListener_();
   return ok;
 }
 
@@ -387,9 +392,42 @@ bool CLumoscopeDoc::Upload() {
   wait.End();
   EndTransfer(ok);
 
-  if (!ok || !ShowList(std::move(uploaded))) return false;
+  return ok && ShowUploadedList(std::move(uploaded));
+}
+
+bool CLumoscopeDoc::ShowUploadedList(std::unique_ptr<CListDB> db) {
+  if (!ShowList(std::move(db))) return false;
   SaveAs();
   return true;
+}
+
+std::string CLumoscopeDoc::ReceiverListPath() const {
+  return FolderOf(uploadPath_) + "/" + kReceiverListFileName;
+}
+
+std::optional<ListDifferences> CLumoscopeDoc::CompareWithReceiver() {
+  if (view_ == nullptr || !loaded_) return std::nullopt;
+  WaitGuard wait(reporter_);
+  const std::string received = ReceiverListPath();
+  std::unique_ptr<CListDB> db = NewDatabase(received);
+  std::optional<ListDifferences> differences =
+      lumoscope::CompareWithReceiver(*db, view_->Fields(), received, FolderOf(uploadPath_));
+  wait.End();
+  EndTransfer(differences.has_value());
+  return differences;
+}
+
+bool CLumoscopeDoc::OpenReceiverList() {
+  const std::string received = ReceiverListPath();
+  if (!std::filesystem::exists(received) || OfferSaveModified() == SaveChoice::Cancelled) return false;
+  // Both live in the private folder: the receiver's list takes the upload file's name.
+  if (std::rename(received.c_str(), uploadPath_.c_str()) != 0) {
+    reporter_.MessageBox(
+        WithFailure(Format("The receiver's list could not be opened from %s.", received.c_str()),
+                    FailureFromErrno(uploadPath_, errno)));
+    return false;
+  }
+  return ShowUploadedList(NewDatabase(uploadPath_));
 }
 
 }  // namespace lumoscope

@@ -5,12 +5,14 @@
 // IReporter, file dialogs through IFileChooser and the list through IDocumentView.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/Options.h"
 #include "base/Reporter.h"
 #include "database/ListDB.h"
 #include "listview/DocumentView.h"
+#include "listview/ListDiff.h"
 #include "shell/CompileCommands.h"
 #include "shell/FileChooser.h"
 #include "shell/RecentLists.h"
@@ -51,6 +53,8 @@ class CLumoscopeDoc final : public IViewDocument {
   void SetTitleSink(std::function<void(const std::string&)> sink) { titleSink_ = std::move(sink); }
   // Handed to every database the document creates (transfers through it); may be null.
   void SetLinkFactory(ISerialLinkFactory* factory) { linkFactory_ = factory; }
+  // Told when Download Current Channellist has put the list into the receiver.
+  void SetDownloadListener(std::function<void()> listener) { downloadListener_ = std::move(listener); }
 
   // Command routing: Execute returns false when `id` is not one of the document's
   // commands; IsEnabled applies the command's enable rule.
@@ -75,6 +79,14 @@ class CLumoscopeDoc final : public IViewDocument {
   bool DownloadCurrentList();
   bool DownloadOthers();
   bool Upload();
+  // Compares the list as shown with the list the receiver holds (CompareWithReceiver):
+  // the receiver's list is uploaded beside the upload file (ReceiverListPath). Nothing
+  // when the receiver could not be read; the person has been told why.
+  std::optional<ListDifferences> CompareWithReceiver();
+  // The receiver's list of the last comparison takes the open list's place as an
+  // uploaded list does (it becomes the upload file, and Save As follows). False when the
+  // person kept the open list, or there is no receiver's list.
+  bool OpenReceiverList();
 
   // Asked when the window closes: false keeps the window open (the person cancelled,
   // or saving the modified list failed).
@@ -85,6 +97,7 @@ class CLumoscopeDoc final : public IViewDocument {
   const std::string& PreviousPath() const { return previousPath_; }
   bool IsCompiled() const { return compiled_; }
   const std::string& UploadPath() const { return uploadPath_; }
+  std::string ReceiverListPath() const;
   // The lists opened last (also those saved under a new name).
   RecentLists& Recent() { return recent_; }
   // The person stopped the last transfer.
@@ -107,6 +120,9 @@ class CLumoscopeDoc final : public IViewDocument {
   // Makes `db` the open list's database and has the view load its file; a refused file
   // puts the document back as it was. False when refused.
   bool ShowList(std::unique_ptr<CListDB> db);
+  // Shows a list just fetched from the receiver, kept in the upload file, and offers Save
+  // As for it.
+  bool ShowUploadedList(std::unique_ptr<CListDB> db);
   // Offers to save a modified list before it is replaced.
   SaveChoice OfferSaveModified();
   bool IsUploadFileOpen() const;
@@ -133,6 +149,7 @@ class CLumoscopeDoc final : public IViewDocument {
   IDocumentView* view_ = nullptr;
   std::function<void(const std::string&)> titleSink_;
   ISerialLinkFactory* linkFactory_ = nullptr;
+  std::function<void()> downloadListener_;
 
   bool loaded_ = false;
   std::string currentPath_;

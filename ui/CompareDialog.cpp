@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -42,9 +43,15 @@ CompareDialog::CompareDialog(const ListDifferences& differences, const QString& 
   layout->addWidget(changes_);
   summary_ = new QLabel(QString::fromStdString(DifferencesSummary(differences)), this);
   layout->addWidget(summary_);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  buttons_ = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons_);
+}
+
+QPushButton* CompareDialog::AddAction(const QString& text) {
+  QPushButton* button = buttons_->addButton(text, QDialogButtonBox::ActionRole);
+  connect(button, &QPushButton::clicked, this, [this] { done(kActionChosen); });
+  return button;
 }
 
 }  // namespace lumoscope::ui

@@ -5,7 +5,9 @@
 
 #include "listview/ListDiff.h"
 
+class QDialogButtonBox;
 class QLabel;
+class QPushButton;
 class QTreeWidget;
 
 namespace lumoscope::ui {
@@ -18,9 +20,15 @@ class CompareDialog : public QDialog {
   QTreeWidget* Changes() const { return changes_; }
   QLabel* Summary() const { return summary_; }
 
+  // The result of exec() when the person chose the action button.
+  static constexpr int kActionChosen = 2;
+  // A button beside Close that ends the dialog with kActionChosen.
+  QPushButton* AddAction(const QString& text);
+
  private:
   QTreeWidget* changes_;
   QLabel* summary_;
+  QDialogButtonBox* buttons_;
 };
 
 }  // namespace lumoscope::ui

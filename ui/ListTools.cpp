@@ -15,19 +15,23 @@
 
 #include "base/FileFailure.h"
 #include "base/ReplacingFile.h"
+#include "editing/ChannelImport.h"
 #include "editing/ScanTableCatalog.h"
 #include "editing/TransponderImport.h"
 #include "listview/PrintedList.h"
 #include "listview/SatelliteChoices.h"
 #include "shell/ListExport.h"
+#include "ui/ChannelImportDialog.h"
 #include "ui/TransponderImportDialog.h"
 
 namespace lumoscope::ui {
 namespace {
 
-constexpr std::array<CommandGroup::Item, 5> kToolItems{{
+constexpr std::array<CommandGroup::Item, 6> kToolItems{{
     {toolcmd::kImportTransponders, "&Import Transponders...",
      "Add the transponders of a DVB scan table to a satellite"},
+    {toolcmd::kImportChannels, "Import Scanned &Channels...",
+     "Add the services of a Linux DVB scan (dvbv5, VDR or zap channel file) to a satellite as channels"},
     {toolcmd::kExport, "&Export...", "Write the channels as a CSV table or as JSON"},
     {toolcmd::kPrintPreview, "Print Pre&view...", "Show the printed channel list, and print it from there"},
     {toolcmd::kPrint, "&Print...", "Print the channel list, grouped by satellite"},
@@ -35,6 +39,9 @@ constexpr std::array<CommandGroup::Item, 5> kToolItems{{
 }};
 
 constexpr const char* kImportCaption = "Import Transponders";
+constexpr const char* kChannelsCaption = "Import Scanned Channels";
+constexpr const char* kChannelFileTitle = "Import Scanned Channels - Channel File";
+constexpr const char* kChannelFileFilter = "Channel File(*.conf)|*.conf|All Files(*.*)|*|";
 constexpr const char* kPdfTitle = "Save the Channel List as PDF";
 constexpr const char* kPdfFilter = "PDF File(*.PDF)|*.pdf||";
 constexpr const char* kPdfFailed = "The PDF file could not be written.";
@@ -67,6 +74,8 @@ void ListTools::Execute(int id) {
   switch (id) {
     case toolcmd::kImportTransponders:
       return ImportTransponders();
+    case toolcmd::kImportChannels:
+      return ImportChannels();
     case toolcmd::kExport:
       return Export();
     case toolcmd::kPrint:
@@ -89,6 +98,7 @@ void ListTools::AddMenus(QMenuBar& bar) {
   for (int id : {toolcmd::kPrintPreview, toolcmd::kPrint, toolcmd::kSaveAsPdf})
     file->insertAction(end, frame_.CommandAction(id));
   file->insertSeparator(frame_.CommandAction(toolcmd::kExport));
+  file->insertAction(frame_.CommandAction(toolcmd::kExport), frame_.CommandAction(toolcmd::kImportChannels));
   for (QAction* a : bar.actions()) {
     if (a->text() != QStringLiteral("&Edit")) continue;
     a->menu()->addSeparator();
@@ -105,13 +115,18 @@ ChannelListPrinter ListTools::Printer() {
   return ChannelListPrinter(BuildPrintedList(view_.Fields(), view_.Names()), title);
 }
 
-void ListTools::ImportTransponders() {
-  const std::vector<SatelliteChoice> satellites = SatelliteChoices(view_.Fields());
+int ListTools::SelectedSatellite(const std::vector<SatelliteChoice>& satellites) {
   int selected = -1;
   if (const std::optional<std::string> index = SelectedSatelliteIndex(view_, control_)) {
     for (size_t i = 0; i < satellites.size(); ++i)
       if (satellites[i].index == *index) selected = static_cast<int>(i);
   }
+  return selected;
+}
+
+void ListTools::ImportTransponders() {
+  const std::vector<SatelliteChoice> satellites = SatelliteChoices(view_.Fields());
+  const int selected = SelectedSatellite(satellites);
   TransponderImportDialog dialog(satellites, selected, view_.Names(), scanTableFolder_, frame_.Chooser(),
                                  &frame_);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -120,6 +135,26 @@ void ListTools::ImportTransponders() {
   if (!table) return frame_.Reporter().MessageBox(error, kImportCaption);
   if (const auto report = lumoscope::ImportTransponders(view_, *table, dialog.Target()))
     frame_.Reporter().MessageBox(ImportReportText(*report, view_.Names()), kImportCaption);
+}
+
+void ListTools::ImportChannels() {
+  const std::optional<std::string> path = frame_.Chooser().ChooseOpenFile(
+      kChannelFileTitle, kChannelFileFilter, FolderOf(frame_.Document().CurrentPath()));
+  if (!path) return;
+  std::string error;
+  const std::optional<ChannelFile> file = ReadChannelFile(*path, error);
+  if (!file) return frame_.Reporter().MessageBox(error, kChannelsCaption);
+  const std::vector<SatelliteChoice> satellites = SatelliteChoices(view_.Fields());
+  const QString name = QFile::decodeName(std::filesystem::path(*path).filename().c_str());
+  ChannelImportDialog dialog(satellites, SelectedSatellite(satellites), view_.Names(),
+                             QStringLiteral("%1: %2 services in the %3 format.")
+                                 .arg(name)
+                                 .arg(file->services.size())
+                                 .arg(QString::fromLatin1(ChannelFileFormatName(file->format))),
+                             &frame_);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (const auto report = lumoscope::ImportChannels(view_, *file, name.toStdString(), dialog.Options()))
+    frame_.Reporter().MessageBox(ChannelImportReportText(*report, view_.Names()), kChannelsCaption);
 }
 
 void ListTools::Export() {

@@ -1,12 +1,14 @@
 #pragma once
 // The window's commands that take the list beyond single edits: importing transponders
-// from a DVB scan table, exporting the channels, and printing them (on paper, in a
+// from a DVB scan table and channels from the channel file of a scan, exporting the
+// channels, and printing them (on paper, in a
 // preview, or into a PDF file). They live in the File and Edit menus; Print is also the
 // toolbar's printer button.
 #include <string>
 
 #include "listview/ListControl.h"
 #include "listview/ListView.h"
+#include "listview/SatelliteChoices.h"
 #include "ui/ChannelListPrinter.h"
 #include "ui/CommandGroup.h"
 #include "ui/CommandLayout.h"
@@ -21,6 +23,7 @@ inline constexpr int kExport = 32881;
 inline constexpr int kSaveAsPdf = 32882;
 inline constexpr int kPrint = kPrintCommand;
 inline constexpr int kPrintPreview = 57609;
+inline constexpr int kImportChannels = 32884;
 }  // namespace toolcmd
 
 class ListTools : public CommandGroup {
@@ -32,7 +35,8 @@ class ListTools : public CommandGroup {
   bool IsEnabled(int id) const override;
   void Execute(int id) override;
 
-  // Export and printing in the File menu, the import at the end of the Edit menu.
+  // The import of scanned channels, export and printing in the File menu, the import of
+  // transponders at the end of the Edit menu.
   void AddMenus(QMenuBar& bar) override;
 
   // Where the installed scan tables are looked for (tests point it elsewhere).
@@ -43,6 +47,9 @@ class ListTools : public CommandGroup {
 
  private:
   void ImportTransponders();
+  void ImportChannels();
+  // The position in the satellite choices of the satellite selected in the list, or -1.
+  int SelectedSatellite(const std::vector<SatelliteChoice>& satellites);
   void Export();
   void PrintList();
   void PrintPreview();

@@ -11,6 +11,7 @@
 #include "listview/ListTidy.h"
 #include "listview/OrderLike.h"
 #include "listview/OtherList.h"
+#include "shell/DocumentCommands.h"
 #include "shell/LumoscopeDoc.h"
 #include "ui/CompareDialog.h"
 #include "ui/TidyDialog.h"
@@ -18,12 +19,14 @@
 namespace lumoscope::ui {
 namespace {
 
-constexpr std::array<CommandGroup::Item, 3> kUpkeepItems{{
+constexpr std::array<CommandGroup::Item, 4> kUpkeepItems{{
     {upkeepcmd::kOrderLike, "Order &Like...",
      "Put the channels in the order of another list or of a file of channel names"},
     {upkeepcmd::kTidyUp, "&Tidy Up...", "Remove duplicates, transponders no channel uses or null channels"},
     {upkeepcmd::kCompareWith, "&Compare With...",
      "Show the channels added, removed, renamed, moved and retuned in another list"},
+    {upkeepcmd::kCompareWithReceiver, "Compare With &Receiver...",
+     "Upload the receiver's list and show what differs from the list as shown"},
 }};
 
 constexpr const char* kOrderLikeTitle = "Order Like a Reference";
@@ -31,11 +34,20 @@ constexpr const char* kReferenceFilter =
     "VXR Formatted Text File(*.TXT)|*.txt|Channel Names, One per Line(*.*)|*|";
 constexpr const char* kCompareTitle = "Compare With";
 constexpr const char* kTidyCaption = "Tidy Up";
+constexpr const char* kReceiverName = "the receiver";
+constexpr const char* kOpenReceiverList = "&Open the Receiver's List";
 
 }  // namespace
 
+std::string WithUploadPrompt(const char* question) {
+  const CommandInfo* upload = FindCommand(cmd::kUpload);
+  return Format(question, upload != nullptr ? std::string(upload->prompt).c_str() : "");
+}
+
 ListUpkeep::ListUpkeep(CMainFrame& frame, CLumoscopeListView& view)
-    : CommandGroup(frame, kUpkeepItems), view_(view) {}
+    : CommandGroup(frame, kUpkeepItems), view_(view) {
+  frame_.Document().SetDownloadListener([this] { OfferReceiverComparison(); });
+}
 
 bool ListUpkeep::IsEnabled(int /*id*/) const {
   return view_.IsLoaded();
@@ -49,6 +61,8 @@ void ListUpkeep::Execute(int id) {
       return TidyUp();
     case upkeepcmd::kCompareWith:
       return CompareWith();
+    case upkeepcmd::kCompareWithReceiver:
+      return CompareWithReceiver();
     default:
       return;
   }
@@ -99,6 +113,24 @@ void ListUpkeep::CompareWith() {
   CompareDialog dialog(CompareLists(view_.Fields(), *other, view_.Names()),
                        QFileInfo(QString::fromStdString(*path)).fileName(), &frame_);
   dialog.exec();
+}
+
+void ListUpkeep::CompareWithReceiver() {
+  if (frame_.Reporter().AskYesNo(WithUploadPrompt(kReceiverReadyQuestion), kReceiverCaption) == Answer::Yes)
+    ShowReceiverComparison();
+}
+
+void ListUpkeep::OfferReceiverComparison() {
+  if (frame_.Reporter().AskYesNo(WithUploadPrompt(kAfterDownloadQuestion), kReceiverCaption) == Answer::Yes)
+    ShowReceiverComparison();
+}
+
+void ListUpkeep::ShowReceiverComparison() {
+  const std::optional<ListDifferences> differences = frame_.Document().CompareWithReceiver();
+  if (!differences) return;
+  CompareDialog dialog(*differences, QString::fromLatin1(kReceiverName), &frame_);
+  dialog.AddAction(QString::fromLatin1(kOpenReceiverList));
+  if (dialog.exec() == CompareDialog::kActionChosen) frame_.Document().OpenReceiverList();
 }
 
 }  // namespace lumoscope::ui

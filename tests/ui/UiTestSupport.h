@@ -62,15 +62,17 @@ inline void AnswerNextBox(QMessageBox::StandardButton button, QString* text = nu
   });
 }
 
-// Answers every message box with its default button while it lives, keeping the texts.
+// Answers every message box with its default button while it lives, keeping the texts;
+// a question that has the button `questions` gets that one.
 class BoxAnswerer : public QObject {
  public:
-  BoxAnswerer() {
-    connect(&timer_, &QTimer::timeout, this, [this] {
+  explicit BoxAnswerer(QMessageBox::StandardButton questions = QMessageBox::NoButton) {
+    connect(&timer_, &QTimer::timeout, this, [this, questions] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (box == nullptr || !box->isVisible()) return;
       texts << box->text();
-      QAbstractButton* b = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
+      QAbstractButton* b = box->button(questions);
+      if (b == nullptr) b = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
       b->click();
     });
     timer_.start(5);

@@ -1,6 +1,7 @@
 // The window's import, export and print commands: reachable from the menus once a list
 // is open, the import dialog with its preselected table, and the printout's pages.
 #include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "shell/DocumentCommands.h"
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/ChannelImportDialog.h"
 #include "ui/MainWindowWiring.h"
 #include "ui/TransponderImportDialog.h"
 
@@ -76,7 +78,8 @@ class ListToolsTest : public QObject {
     QCOMPARE(bar.at(3)->text(), QStringLiteral("&Edit"));
     // In the File menu after Save As and before Quit.
     const QList<QAction*> file = Frame().FileMenu()->actions();
-    for (int id : {toolcmd::kExport, toolcmd::kPrintPreview, toolcmd::kPrint, toolcmd::kSaveAsPdf}) {
+    for (int id : {toolcmd::kImportChannels, toolcmd::kExport, toolcmd::kPrintPreview, toolcmd::kPrint,
+                   toolcmd::kSaveAsPdf}) {
       QVERIFY2(file.indexOf(Action(id)) > file.indexOf(Action(cmd::kSaveAs)),
                qPrintable(QString::number(id)));
       QVERIFY2(file.indexOf(Action(id)) < file.indexOf(Frame().FileMenuEnd()),
@@ -85,11 +88,11 @@ class ListToolsTest : public QObject {
     QCOMPARE(bar.at(3)->menu()->actions().last(), Action(toolcmd::kImportTransponders));
     QVERIFY(Frame().ToolBar()->actions().contains(Action(toolcmd::kPrint)));
 
-    for (int id : {toolcmd::kImportTransponders, toolcmd::kExport, toolcmd::kPrint, toolcmd::kSaveAsPdf})
-      QVERIFY(!Action(id)->isEnabled());
+    const int needList[] = {toolcmd::kImportTransponders, toolcmd::kImportChannels, toolcmd::kExport,
+                            toolcmd::kPrint, toolcmd::kSaveAsPdf};
+    for (int id : needList) QVERIFY(!Action(id)->isEnabled());
     OpenSample();
-    for (int id : {toolcmd::kImportTransponders, toolcmd::kExport, toolcmd::kPrint, toolcmd::kSaveAsPdf})
-      QVERIFY(Action(id)->isEnabled());
+    for (int id : needList) QVERIFY(Action(id)->isEnabled());
   }
 
   void importPreselectsTheSelectedSatellitesTableAndIsOneUndoStep() {
@@ -115,6 +118,29 @@ class ListToolsTest : public QObject {
     QVERIFY(Action(cmd::kUndo)->isEnabled());
     Action(cmd::kUndo)->trigger();
     QCOMPARE(Transponders(), before);
+  }
+
+  void importScannedChannelsToTheSelectedSatelliteIsOneUndoStep() {
+    OpenSample();
+    Action(cmd::kViewSatellites)->trigger();
+    fixture_.window->List().SelectAndFocus(0);  // Astra 19.2E
+    const std::vector<std::string> before = Fields();
+    fixture_.chooser->answers.push_back(std::string(LUMOSCOPE_SOURCE_DIR) +
+                                        "/examples/scans/vdr-channels.conf");
+    QString about, report;
+    uitest::OnNextModal([&](QWidget* w) {
+      auto* dialog = qobject_cast<ChannelImportDialog*>(w);
+      if (dialog == nullptr) return;
+      QCOMPARE(dialog->SatelliteList()->currentIndex(), 0);
+      dialog->PidsBox()->setChecked(true);
+      uitest::AnswerNextBox(QMessageBox::Ok, &report);
+      dialog->Buttons()->button(QDialogButtonBox::Ok)->click();
+    });
+    Action(toolcmd::kImportChannels)->trigger();
+    QVERIFY2(report.contains(QStringLiteral("6 PID channels added")), qPrintable(report));
+    QCOMPARE(fixture_.window->View().UndoCount(), 1);
+    Action(cmd::kUndo)->trigger();
+    QVERIFY(Fields() == before);
   }
 
   void withoutInstalledTablesTheDialogSaysHowToGetThemAndTakesAFile() {

@@ -1,20 +1,29 @@
-// The window's Order Like, Tidy Up and Compare With: reachable from the Edit menu once a
-// list is open, each change one undo step, and the dialogs showing what they are about.
+// The window's Order Like, Tidy Up, Compare With and Compare With Receiver: reachable from
+// the Edit menu once a list is open, each change one undo step, and the dialogs showing
+// what they are about.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "listview/ChannelIdentity.h"
 #include "listview/ListDiff.h"
+#include "shell/DocumentCommands.h"
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/WindowFixture.h"
+#include "tools/receiver-sim/ReceiverSim.h"
+#include "transfer/PosixLinkFactory.h"
 #include "ui/CompareDialog.h"
 #include "ui/TidyDialog.h"
 
@@ -24,7 +33,10 @@ using namespace lumoscope::ui;
 namespace {
 
 const std::string kExamples = std::string(LUMOSCOPE_SOURCE_DIR) + "/examples/";
-constexpr int kUpkeepCommands[] = {upkeepcmd::kOrderLike, upkeepcmd::kTidyUp, upkeepcmd::kCompareWith};
+constexpr int kUpkeepCommands[] = {upkeepcmd::kOrderLike, upkeepcmd::kTidyUp, upkeepcmd::kCompareWith,
+                                   upkeepcmd::kCompareWithReceiver};
+// Short bounds on a silent receiver, long enough for a loaded machine.
+constexpr LinkBounds kTestLinkBounds{500'000, 100'000};
 constexpr int kSampleNullChannels = 4;  // three digital, one analog
 
 }  // namespace
@@ -129,6 +141,57 @@ class ListUpkeepTest : public QObject {
         QVERIFY(summary != QString::fromStdString(DifferencesSummary(expected)));
       }
     }
+  }
+
+  void comparesWithTheReceiverAfterADownloadAndOpensTheReceiversList() {
+    OpenSample();
+    PosixLinkFactory factory{kTestLinkBounds};
+    Frame().Document().SetLinkFactory(&factory);
+    sim::ReceiverSimulator receiver{sim::SimOptions{}};
+    QVERIFY(receiver.Open());
+    Frame().Options().portNumber = 1;
+    Frame().Options().devicePaths[0] = receiver.DevicePath();
+    receiver.Start();
+    // Every question is answered Yes (the offer after the download once the receiver was
+    // switched off and on), every message OK; the comparison's dialog is closed, or opens
+    // the receiver's list.
+    const QString offer = QString::fromStdString(WithUploadPrompt(kAfterDownloadQuestion));
+    QStringList boxes;
+    int rows = -1;
+    bool openReceiverList = false;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&] {
+      QWidget* w = QApplication::activeModalWidget();
+      if (w == nullptr || !w->isVisible()) return;
+      if (auto* box = qobject_cast<QMessageBox*>(w)) {
+        boxes << box->text();
+        if (box->text() == offer) receiver.PowerCycle();
+        QAbstractButton* yes = box->button(QMessageBox::Yes);
+        (yes != nullptr ? yes : box->buttons().value(0))->click();
+      } else if (auto* dialog = qobject_cast<CompareDialog*>(w)) {
+        rows = dialog->Changes()->topLevelItemCount();
+        dialog->done(openReceiverList ? CompareDialog::kActionChosen : QDialog::Rejected);
+      }
+    });
+    answerer.start(5);
+
+    Action(cmd::kDownloadCurrentList)->trigger();
+    QVERIFY2(boxes.contains(offer), qPrintable(boxes.join("|")));
+    QCOMPARE(rows, 0);
+
+    // A channel renamed on the receiver; the command asks for the receiver to be ready.
+    std::string edited = receiver.ChannelList();
+    edited.replace(edited.find("\"ZDF HD\""), 8, "\"ZDF 2\"");
+    receiver.SetChannelList(edited);
+    boxes.clear();
+    openReceiverList = true;
+    Action(upkeepcmd::kCompareWithReceiver)->trigger();
+    receiver.Stop();
+    QVERIFY(boxes.contains(QString::fromStdString(WithUploadPrompt(kReceiverReadyQuestion))));
+    QCOMPARE(rows, 1);
+    // The receiver's list is open as an uploaded one (its Save As cancelled here).
+    QCOMPARE(Frame().Document().CurrentPath(), Frame().Document().UploadPath());
+    QVERIFY(std::find(Fields().begin(), Fields().end(), "ZDF 2") != Fields().end());
   }
 };
 

@@ -266,7 +266,8 @@ class MainWindowWiringTest : public QObject {
     PosixLinkFactory factory{test::kTestLinkBounds};
     Frame().Document().SetLinkFactory(&factory);
     Frame().Options().portNumber = 1;
-    uitest::BoxAnswerer answerer;
+    // The comparison with the receiver offered after the download is declined here.
+    uitest::BoxAnswerer answerer(QMessageBox::No);
 
     sim::ReceiverSimulator flash{sim::SimOptions{}};
     QVERIFY(flash.Open());
@@ -274,7 +275,8 @@ class MainWindowWiringTest : public QObject {
     flash.Start();
     QTest::mouseClick(Frame().CommandButton(cmd::kDownloadCurrentList), Qt::LeftButton);
     flash.Stop();
-    QCOMPARE(answerer.texts, (QStringList{kConversionDone, kDownloadDone}));
+    QCOMPARE(answerer.texts, (QStringList{kConversionDone, kDownloadDone,
+                                          QString::fromStdString(WithUploadPrompt(kAfterDownloadQuestion))}));
     answerer.texts.clear();
     QVERIFY(flash.Result().verdictWasPok);
     // The download wrote its steps, then the command put the window away again.

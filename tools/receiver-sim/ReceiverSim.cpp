@@ -76,6 +76,19 @@ void ReceiverSimulator::Stop() {
   if (thread_.joinable()) thread_.join();
 }
 
+void ReceiverSimulator::PowerCycle() {
+  WhileOff([this] {
+    if (const std::optional<std::string> listing = ListingOfFlash(flashed_)) options_.channelList = *listing;
+    mode_ = Mode::BootLoader;
+    muted_ = false;
+    rx_.clear();
+  });
+}
+
+void ReceiverSimulator::SetChannelList(std::string list) {
+  WhileOff([this, &list] { options_.channelList = std::move(list); });
+}
+
 void ReceiverSimulator::Run() {
   while (!Stopping()) {
     if (options_.silent) {
@@ -200,6 +213,7 @@ void ReceiverSimulator::ServeDownload() {
       const bool good = !options_.reportFailure && result_.headerReceived &&
                         result_.packetsStored == result_.headerPacketCount &&
                         total == result_.headerTotalBytes;
+      if (good) flashed_ = result_.image;
       const ControlMessage& verdict = good ? kPok : kPer;
       Send(verdict.data(), verdict.size());
       result_.verdictSent = true;

@@ -7,6 +7,8 @@
 // - the text console: it wakes on the escape key, answers with its prompt, prints the
 //   channel list on "dumpch" ("CH_DUMP||" in front of each line, then "[END]" and the
 //   prompt) and goes on after "go".
+// Switched off and on (PowerCycle), it runs the list of the image last flashed into it,
+// and its console prints that list from then on.
 // Faults can be switched on to see how the PC copes.
 #include <atomic>
 #include <cstdint>
@@ -15,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "tools/receiver-sim/ImageListing.h"
 #include "tools/receiver-sim/PseudoTerminal.h"
 
 namespace lumoscope::sim {
@@ -113,6 +116,17 @@ class ReceiverSimulator {
   // Valid after Stop() (or once Run() returned).
   const SimResult& Result() const { return result_; }
 
+  // Switches the receiver off and on: it stops answering for that moment, forgets what
+  // it was doing, and then runs the list of the last image it stored (and acknowledged
+  // with POK), when that image holds a list it can read. Runs on again if it was running.
+  void PowerCycle();
+  // The list the console prints on "dumpch" now (it changes only while the receiver is
+  // off).
+  const std::string& ChannelList() const { return options_.channelList; }
+  // Gives the receiver another list, as a person does who edits channels with the remote
+  // control. Runs on again if it was running.
+  void SetChannelList(std::string list);
+
  private:
   enum class Mode { BootLoader, Console };
 
@@ -135,14 +149,25 @@ class ReceiverSimulator {
   void ServeConsole();
   void PrintListing();
 
+  // Stops the receiver for a change of its state, and starts it again afterwards when it
+  // was running.
+  template <typename Change>
+  void WhileOff(const Change& change) {
+    const bool running = thread_.joinable();
+    Stop();
+    change();
+    if (running) Start();
+  }
+
   SimOptions options_;
   PseudoTerminal pty_;
   std::atomic<bool> stop_{false};
   std::thread thread_;
   SimResult result_;
   Mode mode_ = Mode::BootLoader;
-  bool muted_ = false;  // the console's output is cut off (ListingEnd::Stop)
-  std::string rx_;      // bytes of the PC not yet used
+  bool muted_ = false;     // the console's output is cut off (ListingEnd::Stop)
+  std::string rx_;         // bytes of the PC not yet used
+  FlashContents flashed_;  // the last image stored with POK
   uint8_t headerByte9_ = 0;
   uint16_t nextSequence_ = 0;
   int64_t txLineFreeUs_ = 0;

@@ -1,6 +1,6 @@
 // receiver-sim: a satellite receiver on a pseudo-terminal. Prints the device path to give
 // lumoscope-cli (--device PATH) or the desktop's port options, then answers flash
-// downloads and console uploads until interrupted.
+// downloads and console uploads until interrupted. SIGHUP switches it off and on.
 #include <signal.h>
 
 #include <cstdio>
@@ -23,6 +23,8 @@ constexpr const char* kOptions =
     "  --list FILE               channel list the console prints on \"dumpch\"\n"
     "  --baud N                  pace the line at N bit/s (115200 for the real rate)\n"
     "  --ready-interval MS       pause between two ready messages (default 200)\n"
+    "SIGHUP (kill -HUP) switches the receiver off and on: it then runs, and its console\n"
+    "prints, the list last downloaded into it.\n"
     "faults:\n"
     "  --shift K                 K bytes of noise before the first ready message (0..7)\n"
     "  --wrong-answers N         answer the PC's ACK N times with something else than NXT\n"
@@ -138,6 +140,7 @@ int main(int argc, char** argv) {
   sigemptyset(&stopSignals);
   sigaddset(&stopSignals, SIGINT);
   sigaddset(&stopSignals, SIGTERM);
+  sigaddset(&stopSignals, SIGHUP);
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
   lumoscope::sim::ReceiverSimulator receiver(options);
@@ -148,8 +151,10 @@ int main(int argc, char** argv) {
   std::printf("%s\n", receiver.DevicePath().c_str());
   std::fflush(stdout);
   receiver.Start();
-  int sig = 0;
-  sigwait(&stopSignals, &sig);
+  for (int sig = SIGHUP; sig == SIGHUP;) {
+    sigwait(&stopSignals, &sig);
+    if (sig == SIGHUP) receiver.PowerCycle();
+  }
   receiver.Stop();
 
   const lumoscope::sim::SimResult& r = receiver.Result();
