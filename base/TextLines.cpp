@@ -4,10 +4,18 @@
 #include <cctype>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 namespace lumoscope {
 
 TextLineSplitter::Status TextLineSplitter::Next(std::string& line) {
+  std::string_view text;
+  const Status status = Next(text);
+  if (status == Status::Line) line.assign(text);
+  return status;
+}
+
+TextLineSplitter::Status TextLineSplitter::Next(std::string_view& line) {
   if (pos_ >= data_.size()) return Status::End;
   const size_t lf = data_.find('\n', pos_);
   const size_t stop = lf == std::string_view::npos ? data_.size() : lf;
@@ -17,50 +25,79 @@ TextLineSplitter::Status TextLineSplitter::Next(std::string& line) {
   std::string_view text = data_.substr(pos_, end - pos_);
   const size_t nul = text.find('\0');
   if (nul != std::string_view::npos) text = text.substr(0, nul);
-  line.assign(text);
+  line = text;
   pos_ = lf == std::string_view::npos ? data_.size() : lf + 1;
   return Status::Line;
 }
 
-bool PrepareQuotes(std::string& line) {
-  const size_t first = line.find('"');
-  if (first == std::string::npos) return true;
-  const auto quotes = std::count(line.begin() + static_cast<std::ptrdiff_t>(first), line.end(), '"');
-  const bool single = (quotes == 1);
-
-  // The name opens at the first quote.
-  size_t i = first;
-  if (i + 1 < line.size() && line[i + 1] == '"') {
-    // An empty pair becomes the ordinary two-character token "--".
-    line[i] = '-';
-    line[i + 1] = '-';
-    i += 2;
-  } else {
-    size_t close = std::string::npos;
-    for (++i; i < line.size(); ++i) {
-      char& c = line[i];
-      if (c == '"') {
-        close = i;
-        break;
-      }
-      if (c != ' ') continue;
-      c = '~';
-      if (single) {
-        // A lone quote: the name ends after its first word and one more character.
-        if (i + 1 >= line.size()) return false;
-        close = i + 1;
-        break;
-      }
+PreparedLines::PreparedLines(std::string_view data) : data_(data) {
+  text_.reserve(data.size());
+  TextLineSplitter splitter(data);
+  std::string_view line;
+  std::vector<std::pair<size_t, size_t>> places;  // offset and length in text_
+  for (int number = 1;; ++number) {
+    const size_t from = splitter.Position();
+    const TextLineSplitter::Status status = splitter.Next(line);
+    if (status == TextLineSplitter::Status::End) break;
+    // Each line is prepared where it lands, at the end of the text.
+    const size_t start = text_.size();
+    if (status == TextLineSplitter::Status::Line) text_ += line;
+    if (status == TextLineSplitter::Status::TooLong || !PrepareQuotes(text_, start)) {
+      text_.resize(start);
+      refused_ = number;
+      break;
     }
-    if (close == std::string::npos) return false;  // the name is still open at the line end
-    i = close + 1;
-    // Every later quote becomes a blank; then the name loses its own two quotes.
-    std::replace(line.begin() + static_cast<std::ptrdiff_t>(i), line.end(), '"', ' ');
-    line.erase(close, 1);
-    line.erase(first, 1);
+    const std::string_view prepared = std::string_view(text_).substr(start);
+    places.emplace_back(start, prepared.size());
+    const size_t next = splitter.Position();
+    std::string_view raw = data.substr(from, next - from);
+    if (raw.ends_with('\n')) raw.remove_suffix(raw.ends_with("\r\n") ? 2 : 1);
+    lines_.push_back({number, {}, IsSkippedLine(prepared), raw, next});
+  }
+  // Only now does the text stay where it is.
+  for (size_t i = 0; i < lines_.size(); ++i)
+    lines_[i].text = std::string_view(text_).substr(places[i].first, places[i].second);
+}
+
+bool PrepareQuotes(std::string& line) {
+  return PrepareQuotes(line, 0);
+}
+
+bool PrepareQuotes(std::string& line, size_t from) {
+  const size_t first = line.find('"', from);
+  if (first == std::string::npos) return true;
+  if (first + 1 < line.size() && line[first + 1] == '"') {
+    // An empty pair becomes the ordinary two-character token "--".
+    line[first] = '-';
+    line[first + 1] = '-';
+    std::replace(line.begin() + static_cast<std::ptrdiff_t>(first) + 2, line.end(), '"', ' ');
     return true;
   }
-  std::replace(line.begin() + static_cast<std::ptrdiff_t>(i), line.end(), '"', ' ');
+  // The name opens at the first quote.
+  const bool single = line.find('"', first + 1) == std::string::npos;
+  size_t close = std::string::npos;
+  for (size_t i = first + 1; i < line.size(); ++i) {
+    char& c = line[i];
+    if (c == '"') {
+      close = i;
+      break;
+    }
+    if (c != ' ') continue;
+    c = '~';
+    if (single) {
+      // A lone quote: the name ends after its first word and one more character.
+      if (i + 1 >= line.size()) return false;
+      close = i + 1;
+      break;
+    }
+  }
+  if (close == std::string::npos) return false;  // the name is still open at the line end
+  // Every later quote becomes a blank; then the name loses its opening quote and its
+  // closing character.
+  if (line.find('"', close + 1) != std::string::npos)
+    std::replace(line.begin() + static_cast<std::ptrdiff_t>(close) + 1, line.end(), '"', ' ');
+  line.erase(close, 1);
+  line.erase(first, 1);
   return true;
 }
 

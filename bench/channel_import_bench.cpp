@@ -16,6 +16,7 @@
 #include "base/Reporter.h"
 #include "base/SectionLocator.h"
 #include "base/SilentReporter.h"
+#include "bench/BenchTargets.h"
 #include "editing/ChannelImport.h"
 #include "editing/ImportedTuning.h"
 #include "tests/support/WorkingListBuilder.h"
@@ -62,6 +63,8 @@ std::vector<std::string> WithRoomForTheChannels(std::vector<std::string> fields)
 }
 
 void Import(benchmark::State& state, const std::vector<std::string>& list) {
+  constexpr double kTargetMs = 100;
+  bench::TimeTarget(state, kTargetMs);
   const std::string conf = ChannelsConf(list);
   std::string refusal;
   for (auto _ : state) {

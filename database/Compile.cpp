@@ -1,6 +1,7 @@
-// CListDB::Compile: the files around one compile. The text file is read whole; the
-// normal image passes through the ".tmp" file as the receiver tool always did, and the
-// hex file is written under a temporary name beside it and renamed only when it is
+// CListDB::Compile: the files around one compile. The text file is read whole. The
+// normal image's blocks pass through the ".tmp" file: the image's header goes in front
+// of them and holds counts that are known only once the last record is read. The hex
+// file is written under a temporary name beside it and renamed only when it is
 // complete, so a failed compile never leaves a partial ".hex" or ".tmp" behind. Both are
 // made anew: a link in the place of either is replaced, never followed into another
 // file. A validate-only check touches no file but the text file, and only reads it.
@@ -12,6 +13,7 @@
 #include "base/DerivedNames.h"
 #include "base/FileContents.h"
 #include "base/ReplacingFile.h"
+#include "base/TextLines.h"
 #include "database/Compiler.h"
 #include "database/ListDB.h"
 #include "database/ReaderMessages.h"
@@ -26,6 +28,14 @@ void CreateDerived(std::optional<ReplacingFile>& file, const std::string& path) 
 }
 
 }  // namespace
+
+bool CListDB::Check(const PreparedLines& lines) {
+  CompileRequest request;
+  request.validateOnly = true;
+  request.splitList = splitList;
+  request.maxSatellites = Options().MaxSatellites();
+  return CompileLines(lines, request, Reporter()).ok;
+}
 
 int CListDB::Compile(int mode) {
   return CompileInto(mode, DerivedPath(path_, kExtHex));
@@ -42,12 +52,11 @@ int CListDB::CompileInto(int mode, const std::string& hexPath) {
     reporter.MessageBox(WithFailure(Format(msg::kCantOpenInput, path_.c_str()), failure));
     return 0;
   }
+  if (validateOnly) return Check(PreparedLines(text)) ? 1 : 0;
   CompileRequest request;
   request.normal = normal;
-  request.validateOnly = validateOnly;
   request.splitList = splitList;
   request.maxSatellites = Options().MaxSatellites();
-  if (validateOnly) return CompileText(text, request, reporter).ok ? 1 : 0;
 
   const std::string tmpPath = DerivedPath(path_, kExtTmp);
 

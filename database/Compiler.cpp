@@ -17,6 +17,10 @@ std::vector<uint8_t> NormalHeader(const CompileCounters& c) {
 }
 
 CompileResult CompileText(std::string_view text, const CompileRequest& request, IReporter& reporter) {
+  return CompileLines(PreparedLines(text), request, reporter);
+}
+
+CompileResult CompileLines(const PreparedLines& lines, const CompileRequest& request, IReporter& reporter) {
   CompileResult result;
   const bool normal = request.normal && !request.validateOnly;
   ReaderSettings settings;
@@ -25,7 +29,7 @@ CompileResult CompileText(std::string_view text, const CompileRequest& request, 
   settings.maxSatellites = request.maxSatellites;
   ImageBuilder builder(normal);
   TextReader reader(reporter, settings, request.validateOnly ? nullptr : &builder);
-  result.ok = reader.Read(text);
+  result.ok = reader.Read(lines);
   result.counters = reader.Counters();
   if (!result.ok || request.validateOnly) return result;
   if (normal) {

@@ -28,6 +28,8 @@ struct CompileResult {
 };
 
 CompileResult CompileText(std::string_view text, const CompileRequest& request, IReporter& reporter);
+// The same on lines already split and prepared (the loader checks the lines it then reads).
+CompileResult CompileLines(const PreparedLines& lines, const CompileRequest& request, IReporter& reporter);
 
 // The normal image's header: the six counters, 16 bits each, little-endian.
 std::vector<uint8_t> NormalHeader(const CompileCounters& counters);

@@ -1,53 +1,74 @@
 #include "database/LineScanner.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <limits>
 
 namespace lumoscope {
 namespace {
 
+// What each byte is to the scanner, looked up rather than worked out for every byte of
+// every line: C white space, and the value of a (hexadecimal) digit, -1 for none.
+struct ByteClasses {
+  std::array<bool, 256> space{};
+  std::array<int8_t, 256> digit{};
+  constexpr ByteClasses() {
+    for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'}) space[static_cast<unsigned char>(c)] = true;
+    digit.fill(-1);
+    for (int d = 0; d < 10; ++d) digit[static_cast<size_t>('0' + d)] = static_cast<int8_t>(d);
+    for (int d = 0; d < 6; ++d) {
+      digit[static_cast<size_t>('a' + d)] = static_cast<int8_t>(10 + d);
+      digit[static_cast<size_t>('A' + d)] = static_cast<int8_t>(10 + d);
+    }
+  }
+};
+constexpr ByteClasses kBytes;
+
 bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+  return kBytes.space[static_cast<unsigned char>(c)];
 }
 
 int DigitValue(char c, int base) {
-  int v;
-  if (c >= '0' && c <= '9') {
-    v = c - '0';
-  } else if (c >= 'a' && c <= 'f') {
-    v = c - 'a' + 10;
-  } else if (c >= 'A' && c <= 'F') {
-    v = c - 'A' + 10;
-  } else {
-    return -1;
-  }
+  const int v = kBytes.digit[static_cast<unsigned char>(c)];
   return v < base ? v : -1;
 }
 
-// strtol-like conversion starting at `pos`: optional sign, for base 16 an optional
-// 0x, then at least one digit. The magnitude saturates at the largest 64-bit value.
-bool ReadInteger(std::string_view text, size_t& pos, int base, int64_t& value) {
-  size_t p = pos;
+// strtol-like conversion at `p`: optional sign, for base 16 an optional 0x, then at
+// least one digit. The magnitude saturates at the largest 64-bit value. Moves `p` past
+// the number; false (and `p` where it was) when there is no digit.
+bool ReadInteger(const char*& p, const char* end, int base, int64_t& value) {
+  const char* q = p;
   bool negative = false;
-  if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
-    negative = text[p] == '-';
-    ++p;
-  }
-  if (base == 16 && p + 1 < text.size() && text[p] == '0' && (text[p + 1] == 'x' || text[p + 1] == 'X') &&
-      p + 2 < text.size() && DigitValue(text[p + 2], 16) >= 0)
-    p += 2;
+  if (q < end && (*q == '+' || *q == '-')) negative = *q++ == '-';
+  if (base == 16 && end - q > 2 && q[0] == '0' && (q[1] == 'x' || q[1] == 'X') && DigitValue(q[2], 16) >= 0)
+    q += 2;
+  const char* const digits = q;
+  while (q < end && DigitValue(*q, base) >= 0) ++q;
+  if (q == digits) return false;
+  // Up to 15 digits of either base fit without a check; beyond, each digit is checked:
+  // past `most` / base (or at it, with a digit above the remainder) the value would go
+  // beyond the largest one.
+  constexpr std::ptrdiff_t kDigitsThatFit = 15;
+  constexpr auto kMost = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
+  const auto b = static_cast<uint64_t>(base);
   uint64_t magnitude = 0;
-  bool saturated = false;
-  const size_t first = p;
-  for (int d; p < text.size() && (d = DigitValue(text[p], base)) >= 0; ++p) {
-    const auto limit = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
-    if (magnitude > (limit - static_cast<uint64_t>(d)) / static_cast<uint64_t>(base)) saturated = true;
-    if (!saturated) magnitude = magnitude * static_cast<uint64_t>(base) + static_cast<uint64_t>(d);
+  if (q - digits <= kDigitsThatFit) {
+    for (const char* d = digits; d < q; ++d)
+      magnitude = magnitude * b + static_cast<uint64_t>(DigitValue(*d, base));
+  } else {
+    for (const char* d = digits; d < q; ++d) {
+      const auto digit = static_cast<uint64_t>(DigitValue(*d, base));
+      if (magnitude > (kMost - digit) / b) {
+        magnitude = kMost;
+        break;
+      }
+      magnitude = magnitude * b + digit;
+    }
   }
-  if (p == first) return false;
-  if (saturated) magnitude = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
   const auto signedValue = static_cast<int64_t>(magnitude);
   value = negative ? -signedValue : signedValue;
-  pos = p;
+  p = q;
   return true;
 }
 
@@ -55,30 +76,27 @@ bool ReadInteger(std::string_view text, size_t& pos, int base, int64_t& value) {
 
 ScannedLine ScanLine(std::string_view text, std::string_view format) {
   ScannedLine out;
-  size_t pos = 0;
+  const char* p = text.data();
+  const char* const end = p + text.size();
   int field = 0;
   for (size_t f = 0; f < format.size(); ++f) {
-    const char fc = format[f];
-    if (IsSpace(fc)) {
-      while (pos < text.size() && IsSpace(text[pos])) ++pos;
-      continue;
-    }
-    if (fc != '%' || f + 1 >= format.size() || field >= kMaxScanFields) break;
+    // A blank of the format skips white space, as every conversion does first anyway.
+    if (IsSpace(format[f])) continue;
+    if (format[f] != '%' || f + 1 >= format.size() || field >= kMaxScanFields) break;
     const char conv = format[++f];
-    // Every conversion used here skips leading white space first.
-    while (pos < text.size() && IsSpace(text[pos])) ++pos;
-    if (pos >= text.size()) {
+    while (p < end && IsSpace(*p)) ++p;
+    if (p >= end) {
       if (field == 0) out.count = -1;
       return out;
     }
     const auto slot = static_cast<size_t>(field);
     if (conv == 's') {
-      const size_t start = pos;
-      while (pos < text.size() && !IsSpace(text[pos])) ++pos;
-      out.token[slot] = text.substr(start, pos - start);
+      const char* const start = p;
+      while (p < end && !IsSpace(*p)) ++p;
+      out.token[slot] = std::string_view(start, static_cast<size_t>(p - start));
     } else {
       int64_t v = 0;
-      if (!ReadInteger(text, pos, conv == 'x' ? 16 : 10, v)) return out;
+      if (!ReadInteger(p, end, conv == 'x' ? 16 : 10, v)) return out;
       // The C reader stores into an int or unsigned int: keep the low 32 bits.
       if (conv == 'd')
         out.number[slot] = static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v)));

@@ -1,9 +1,11 @@
 #pragma once
-// Reads the fields of a record line the way the receiver tool's C reader did with
-// sscanf: a format of %d (signed decimal), %u (unsigned decimal), %x (hexadecimal,
-// optional 0x), %s (one token) and blanks (any run of white space, also none). The
-// count of values read stops at the first field that cannot be read, so a short or
-// malformed line is recognised by its count.
+// Reads the fields of a record line with the conversions of C's sscanf: a format of %d
+// (signed decimal), %u (unsigned decimal), %x (hexadecimal, optional 0x), %s (one
+// token) and blanks (any run of white space, also none). The lists in use were written
+// for readers that work this way, so a number followed by letters, a hexadecimal field
+// with or without 0x and the like read as they always have. The count of values read
+// stops at the first field that cannot be read, so a short or malformed line is
+// recognised by its count.
 #include <array>
 #include <cstdint>
 #include <string_view>

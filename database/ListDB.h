@@ -13,6 +13,7 @@
 namespace lumoscope {
 
 class ISerialLinkFactory;  // transfer/: opens the serial device behind a port
+class PreparedLines;
 
 // Compile modes.
 inline constexpr int kCompileBasic = 0;
@@ -54,6 +55,9 @@ class CListDB {
   int Compile(int mode);
   // The same into the hex file `hexPath` instead of the list's own ".hex".
   int CompileInto(int mode, const std::string& hexPath);
+  // The validate-only check of lines already read from the text file and prepared; true
+  // when they pass (otherwise the person has been told why).
+  bool Check(const PreparedLines& lines);
 
   // The version of the text file this database last read or wrote. Another program's
   // save changes the file's identity or modification time.

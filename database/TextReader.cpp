@@ -67,22 +67,28 @@ bool TextReader::FailNameLength(const char* fmt) {
 }
 
 bool TextReader::Read(std::string_view text) {
-  TextLineSplitter lines(text);
-  std::string line;
-  for (;;) {
-    const TextLineSplitter::Status status = lines.Next(line);
-    if (status == TextLineSplitter::Status::End) break;
-    ++lineNumber_;
-    if (status == TextLineSplitter::Status::TooLong) return Fail(kCheckLineMessage);
-    if (!PrepareQuotes(line)) return Fail(kCheckLineMessage);
-    if (IsSkippedLine(line)) continue;
-    if (line[0] == '[') {
-      const Step step = Header(line);
+  return Read(PreparedLines(text));
+}
+
+bool TextReader::Read(const PreparedLines& lines) {
+  bool ended = false;
+  for (const PreparedLines::Line& line : lines.Lines()) {
+    lineNumber_ = line.number;
+    if (line.skipped) continue;
+    if (line.text[0] == '[') {
+      const Step step = Header(line.text);
       if (step == Step::Fail) return false;
-      if (step == Step::Stop) break;
+      if (step == Step::Stop) {
+        ended = true;
+        break;
+      }
       continue;
     }
-    if (!Record(line)) return false;
+    if (!Record(line.text)) return false;
+  }
+  if (!ended && lines.RefusedLine() > 0) {
+    lineNumber_ = lines.RefusedLine();
+    return Fail(kCheckLineMessage);
   }
   if (image_) image_->EndMarker();
   return true;
@@ -136,7 +142,7 @@ TextReader::Step TextReader::Header(std::string_view line) {
   return Step::Continue;
 }
 
-bool TextReader::Record(std::string& line) {
+bool TextReader::Record(std::string_view line) {
   if (!section_) return Fail(msg::kInvalidState);
   switch (*section_) {
     case Section::SatNameList:
@@ -322,6 +328,55 @@ bool TextReader::AnalogTpLine(std::string_view line) {
   return true;
 }
 
+// What sets the checks of the two digital service lines apart: their messages, and where
+// the normal compile checks the index (the PID channels' after their transponder).
+struct TextReader::ServiceRules {
+  std::vector<uint16_t>* map;
+  int64_t slots;
+  const char* normalBlank;
+  const char* normalTpReference;
+  bool normalIndexLast;
+  const char* basicBlank;
+  const char* basicName;
+};
+
+bool TextReader::MapService(const ServiceRules& rules, int64_t index) {
+  ++counters_.digitalServices;
+  if (!InRange(index, rules.slots)) return Fail(msg::kIndexOutOfRange);
+  uint16_t& slot = (*rules.map)[static_cast<size_t>(index)];
+  if (slot != 0) return Fail(msg::kSameSvcIndex);
+  slot = counters_.digitalServices;
+  return true;
+}
+
+template <typename ServiceRecord>
+bool TextReader::ServiceChecks(ServiceRecord& r, int64_t index, int type, int blank, std::string_view name,
+                               const ServiceRules& rules) {
+  r.blank = blank == 1;
+  if (settings_.normal) {
+    if (type < 0) return Fail(msg::kSvcType);
+    r.type = static_cast<ServiceType>(type);
+    if (!TakeProgramNumber(r.type, r.programNumber)) return Fail(msg::kTooManyServices);
+    if (blank < 0) return Fail(rules.normalBlank);
+    if (!rules.normalIndexLast && !MapService(rules, index)) return false;
+    if (!r.blank && !TpMapped(r.tpIndex)) return Fail(rules.normalTpReference);
+    if (!r.blank && TpPosition(r.tpIndex) > kMaxNormalTpPosition) return Fail(msg::kTpPositionTooHigh);
+    // A null channel keeps the D_TP index as written (its low 12 bits).
+    r.tpPosition = r.blank ? r.tpIndex : TpPosition(r.tpIndex);
+    if (rules.normalIndexLast && !MapService(rules, index)) return false;
+  } else {
+    if (!MapService(rules, index)) return false;
+    if (blank < 0) return Fail(rules.basicBlank);
+    if (!r.blank && !TpMapped(r.tpIndex)) return Fail(msg::kTpReference);
+    if (type < 0) return Fail(msg::kBasicSvcType);
+    r.type = static_cast<ServiceType>(type);
+  }
+  if (name.size() > kMaxNameLength)
+    return FailNameLength(settings_.normal ? msg::kNameExceeds : rules.basicName);
+  SetName(r.name, name);
+  return true;
+}
+
 bool TextReader::ChannelLine(std::string_view line) {
   const ScannedLine s = ScanLine(line, kChannelFormat);
   if (s.count > field::kChSat && !Usable(s.Int(field::kChSat))) return true;
@@ -332,37 +387,11 @@ bool TextReader::ChannelLine(std::string_view line) {
   r.satIndex = s.Int(field::kChSat);
   r.svcId = s.Unsigned(field::kChSvcId);
   r.activeAudio = s.Int(field::kChAudio);
-  const int type = KeywordCode(s.Token(field::kChType), kServiceTypes);
-  const int blank = KeywordCode(s.Token(field::kChBlank), kYesNo);
-  r.blank = blank == 1;
-
-  auto mapIndex = [&]() {
-    ++counters_.digitalServices;
-    if (r.svcIndex >= static_cast<uint32_t>(kChannelSlots)) return Fail(msg::kIndexOutOfRange);
-    uint16_t& slot = channelMap_[r.svcIndex];
-    if (slot != 0) return Fail(msg::kSameSvcIndex);
-    slot = counters_.digitalServices;
-    return true;
-  };
-  if (settings_.normal) {
-    if (type < 0) return Fail(msg::kSvcType);
-    r.type = static_cast<ServiceType>(type);
-    if (!TakeProgramNumber(r.type, r.programNumber)) return Fail(msg::kTooManyServices);
-    if (blank < 0) return Fail(msg::kBlank);
-    if (!mapIndex()) return false;
-    if (!r.blank && !TpMapped(r.tpIndex)) return Fail(msg::kTpReference);
-    if (!r.blank && TpPosition(r.tpIndex) > kMaxNormalTpPosition) return Fail(msg::kTpPositionTooHigh);
-    // A null channel keeps the D_TP index as written (its low 12 bits).
-    r.tpPosition = r.blank ? r.tpIndex : TpPosition(r.tpIndex);
-  } else {
-    if (!mapIndex()) return false;
-    if (blank < 0) return Fail(msg::kBlank);
-    if (!r.blank && !TpMapped(r.tpIndex)) return Fail(msg::kTpReference);
-    if (type < 0) return Fail(msg::kBasicSvcType);
-    r.type = static_cast<ServiceType>(type);
-  }
-  if (s.Token(field::kChName).size() > kMaxNameLength) return FailNameLength(msg::kNameExceeds);
-  SetName(r.name, s.Token(field::kChName));
+  const ServiceRules rules{&channelMap_, kChannelSlots, msg::kBlank,      msg::kTpReference,
+                           false,        msg::kBlank,   msg::kNameExceeds};
+  if (!ServiceChecks(r, r.svcIndex, KeywordCode(s.Token(field::kChType), kServiceTypes),
+                     KeywordCode(s.Token(field::kChBlank), kYesNo), s.Token(field::kChName), rules))
+    return false;
   if (image_) image_->DigitalChannel(r);
   return true;
 }
@@ -379,37 +408,11 @@ bool TextReader::PidChannelLine(std::string_view line) {
   r.audioPid = s.Int(field::kPidAudio);
   r.pcrPid = s.Int(field::kPidPcr);
   r.activeAudio = s.Int(field::kPidActiveAudio);
-  const int type = KeywordCode(s.Token(field::kPidType), kServiceTypes);
-  const int blank = KeywordCode(s.Token(field::kPidBlank), kYesNo);
-  r.blank = blank == 1;
-
-  auto mapIndex = [&]() {
-    ++counters_.digitalServices;
-    if (!InRange(r.svcIndex, kPidChannelSlots)) return Fail(msg::kIndexOutOfRange);
-    uint16_t& slot = pidMap_[static_cast<size_t>(r.svcIndex)];
-    if (slot != 0) return Fail(msg::kSameSvcIndex);
-    slot = counters_.digitalServices;
-    return true;
-  };
-  if (settings_.normal) {
-    if (type < 0) return Fail(msg::kSvcType);
-    r.type = static_cast<ServiceType>(type);
-    if (!TakeProgramNumber(r.type, r.programNumber)) return Fail(msg::kTooManyServices);
-    if (blank < 0) return Fail(msg::kPidBlank);
-    if (!r.blank && !TpMapped(r.tpIndex)) return Fail(msg::kPidTpReference);
-    if (!r.blank && TpPosition(r.tpIndex) > kMaxNormalTpPosition) return Fail(msg::kTpPositionTooHigh);
-    r.tpPosition = r.blank ? r.tpIndex : TpPosition(r.tpIndex);
-    if (!mapIndex()) return false;
-    if (s.Token(field::kPidName).size() > kMaxNameLength) return FailNameLength(msg::kNameExceeds);
-  } else {
-    if (!mapIndex()) return false;
-    if (blank < 0) return Fail(msg::kBasicPidBlank);
-    if (!r.blank && !TpMapped(r.tpIndex)) return Fail(msg::kTpReference);
-    if (type < 0) return Fail(msg::kBasicSvcType);
-    r.type = static_cast<ServiceType>(type);
-    if (s.Token(field::kPidName).size() > kMaxNameLength) return FailNameLength(msg::kBasicPidNameExceeds);
-  }
-  SetName(r.name, s.Token(field::kPidName));
+  const ServiceRules rules{&pidMap_, kPidChannelSlots,    msg::kPidBlank,           msg::kPidTpReference,
+                           true,     msg::kBasicPidBlank, msg::kBasicPidNameExceeds};
+  if (!ServiceChecks(r, r.svcIndex, KeywordCode(s.Token(field::kPidType), kServiceTypes),
+                     KeywordCode(s.Token(field::kPidBlank), kYesNo), s.Token(field::kPidName), rules))
+    return false;
   if (image_) image_->PidChannel(r);
   return true;
 }

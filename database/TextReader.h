@@ -12,6 +12,7 @@
 
 #include "base/Reporter.h"
 #include "base/Sections.h"
+#include "base/TextLines.h"
 #include "database/ImageEncoder.h"
 #include "database/LineScanner.h"
 #include "database/Records.h"
@@ -44,6 +45,8 @@ class TextReader {
   // Reads and checks the whole text. False at the first failed check, after its
   // message box (a duplicate A_TP index used to fail silently; it has its own message).
   bool Read(std::string_view text);
+  // The same on lines already split and prepared.
+  bool Read(const PreparedLines& lines);
 
   const CompileCounters& Counters() const { return counters_; }
   int LineNumber() const { return lineNumber_; }
@@ -55,13 +58,20 @@ class TextReader {
   bool FailNameLength(const char* fmt);
   // Follows a section header: its markers into the image, the counters it resets.
   Step Header(std::string_view line);
-  bool Record(std::string& line);
+  bool Record(std::string_view line);
   bool NameListLine(std::string_view line);
   bool SatelliteLine(std::string_view line);
   bool DigitalTpLine(std::string_view line);
   bool AnalogTpLine(std::string_view line);
   bool ChannelLine(std::string_view line);
   bool PidChannelLine(std::string_view line);
+  // The checks the two digital service lines share, in their order, and the record's
+  // type, blank flag, transponder position and name from them.
+  struct ServiceRules;
+  bool MapService(const ServiceRules& rules, int64_t index);
+  template <typename ServiceRecord>
+  bool ServiceChecks(ServiceRecord& r, int64_t index, int type, int blank, std::string_view name,
+                     const ServiceRules& rules);
 
   bool Usable(int satIndex) const;
   // Program number for a service of the given type (normal compile: false past 4095).

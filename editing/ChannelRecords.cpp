@@ -11,7 +11,7 @@ namespace lumoscope {
 namespace {
 
 // The keyword at a position of a dialog's list; a position past the end takes the last
-// keyword, as the receiver's editor always did.
+// keyword, so whatever the dialog hands back, the record gets a keyword the reader takes.
 template <size_t N>
 std::string KeywordAt(const KeywordList<N>& keywords, int position) {
   if (position < 0 || static_cast<size_t>(position) >= N) return std::string(keywords[N - 1]);

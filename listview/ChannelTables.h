@@ -5,8 +5,11 @@
 // ANALOG record) have 23: the record's 18 fields and its satellite. The channel views
 // show them, and the export writes them.
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "base/SectionLocator.h"
 #include "base/Sections.h"
 
 namespace lumoscope {
@@ -77,5 +80,32 @@ const char* ChannelKindName(Section section);
 // Rebuilds both tables from the working section list.
 void JoinChannelTables(const std::vector<std::string>& fields, std::vector<std::string>& digitalRows,
                        std::vector<std::string>& analogRows);
+
+// The rows of single channels, for a refresh that rebuilds only the rows an edit touched.
+// The transponders and satellites are looked up by their Index text (the first record of
+// that Index): the first few by walking their section, and once more rows come, through
+// lookup tables made then.
+class ChannelJoiner {
+ public:
+  explicit ChannelJoiner(const std::vector<std::string>& fields);
+  ChannelJoiner(const std::vector<std::string>& fields, const SectionLocator& sections);
+
+  // Appends the row of the record of `section` (a channel section) at `first`.
+  void Append(std::vector<std::string>& out, Section section, size_t first);
+
+ private:
+  using IndexMap = std::unordered_map<std::string_view, size_t>;
+  // The first string of the record of `span` whose Index is `index`; -1 for none.
+  long Find(const SectionSpan& span, IndexMap& map, const std::string& index);
+  void AppendTransponder(std::vector<std::string>& out, const std::string& tpIndex);
+  void AppendSatellite(std::vector<std::string>& out, const std::string& satIndex);
+
+  const std::vector<std::string>& fields_;
+  SectionSpan satellites_;
+  SectionSpan transponders_;
+  size_t walks_ = 0;  // lookups made by walking a section
+  IndexMap sats_;
+  IndexMap tps_;
+};
 
 }  // namespace lumoscope

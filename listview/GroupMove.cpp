@@ -49,7 +49,7 @@ void CLumoscopeListView::OnLButtonUp(ClientPoint point) {
   m_drag.End();
 }
 
-bool CLumoscopeListView::MoveRecordInPlace(int from, int to) {
+std::optional<FieldsSplice> CLumoscopeListView::MoveRecordInPlace(int from, int to) {
   const SectionLocator sections(m_fields);
   const SectionSpan& ch = sections[Section::DigitalChannel];
   const auto channels = static_cast<long>(ch.Records());
@@ -59,7 +59,7 @@ bool CLumoscopeListView::MoveRecordInPlace(int from, int to) {
   if (m_showDigital) {
     if ((from < channels && to >= channels) || (from >= channels && to < channels)) {
       m_reporter->MessageBox(kCrossingMessage);
-      return false;
+      return std::nullopt;
     }
     if (from < channels) {
       span = &ch;
@@ -72,18 +72,20 @@ bool CLumoscopeListView::MoveRecordInPlace(int from, int to) {
     span = &sections[Section::AnalogTp];
   }
   const auto records = static_cast<long>(span->Records());
-  if (rowFrom < 0 || rowTo < 0 || rowFrom >= records || rowTo >= records) return false;
+  if (rowFrom < 0 || rowTo < 0 || rowFrom >= records || rowTo >= records) return std::nullopt;
   const auto width = static_cast<long>(span->width);
   const auto a = m_fields.begin() + static_cast<long>(span->First()) + rowFrom * width;
   const auto d = m_fields.begin() + static_cast<long>(span->First()) + rowTo * width;
+  const auto at = [this](auto it) { return static_cast<size_t>(it - m_fields.begin()); };
   if (a < d) {
     std::rotate(a, a + width, d);  // ends directly above the target, at row to - 1
-  } else if (d < a) {
-    std::rotate(d, a, a + width);  // ends at row to, directly above the target
-  } else {
-    return false;
+    return FieldsSplice{at(a), at(d) - at(a), at(d) - at(a)};
   }
-  return true;
+  if (d < a) {
+    std::rotate(d, a, a + width);  // ends at row to, directly above the target
+    return FieldsSplice{at(d), at(a + width) - at(d), at(a + width) - at(d)};
+  }
+  return std::nullopt;
 }
 
 void CLumoscopeListView::MoveRecord(int from, int to) {
@@ -102,22 +104,35 @@ void CLumoscopeListView::Drop(ClientPoint point) {
   const bool down = from < drop;
   const int target = down ? drop - 1 : drop;
 
+  // The strings the moves put in another order, all within one section.
+  std::optional<FieldsSplice> moved;
+  const auto note = [&moved](const std::optional<FieldsSplice>& s) {
+    if (!s) return;
+    if (!moved) {
+      moved = s;
+      return;
+    }
+    const size_t low = std::min(moved->at, s->at);
+    const size_t high = std::max(moved->at + moved->removed, s->at + s->removed);
+    moved = FieldsSplice{low, high - low, high - low};
+  };
   if (rows.size() < 2) {
     PushUndo(kMoveUndoLabel);
-    if (!MoveRecordInPlace(from, drop)) DropUndo();
+    note(MoveRecordInPlace(from, drop));
+    if (!moved) DropUndo();
   } else {
     const int k = static_cast<int>(rows.size()) - 1;
     if (rows.back() - rows.front() != k) return;  // not one block: nothing moves
     PushUndo("Group Move");
     for (int j = 0; j <= k; ++j) {
       if (down) {
-        MoveRecordInPlace(rows[static_cast<size_t>(k - j)], drop - j);
+        note(MoveRecordInPlace(rows[static_cast<size_t>(k - j)], drop - j));
       } else {
-        MoveRecordInPlace(rows[static_cast<size_t>(j)], drop + j);
+        note(MoveRecordInPlace(rows[static_cast<size_t>(j)], drop + j));
       }
     }
   }
-  Refresh(true);
+  Refresh(true, moved ? FieldsChange::Splices({*moved}) : FieldsChange::Nothing());
   m_control->EnsureVisible(target);
   m_control->SelectAndFocus(target);
   if (lastVisible - 1 >= 0) m_control->EnsureVisible(lastVisible - 1);

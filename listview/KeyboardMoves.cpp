@@ -58,16 +58,21 @@ bool CLumoscopeListView::MoveBlockBefore(const MoveBlock& block, int before) {
   };
   PushUndo(kMoveUndoLabel);
   int first = before;
+  // The strings between the block and its new place change places, nothing else.
+  const auto low = before < block.first ? at(before) : at(block.first);
+  const auto high = before < block.first ? at(block.first + block.count) : at(before);
+  const auto moved = FieldsSplice{static_cast<size_t>(low - m_fields.begin()),
+                                  static_cast<size_t>(high - low), static_cast<size_t>(high - low)};
   if (before < block.first) {
     std::rotate(at(before), at(block.first), at(block.first + block.count));
   } else {
     std::rotate(at(block.first), at(block.first + block.count), at(before));
     first = before - block.count;
   }
-  Refresh(true);
-  std::vector<int> moved(static_cast<size_t>(block.count));
-  for (int i = 0; i < block.count; ++i) moved[static_cast<size_t>(i)] = first + i;
-  ShowRows(moved);
+  Refresh(true, FieldsChange::Splices({moved}));
+  std::vector<int> rows(static_cast<size_t>(block.count));
+  for (int i = 0; i < block.count; ++i) rows[static_cast<size_t>(i)] = first + i;
+  ShowRows(rows);
   return true;
 }
 

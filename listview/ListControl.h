@@ -4,6 +4,7 @@
 // command line a control that shows nothing.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lumoscope {
 
@@ -49,6 +50,17 @@ class IListControl {
   virtual void InsertItem(int row, const std::string& text, int image) = 0;
   virtual void SetItemText(int row, int column, const std::string& text) = 0;
   virtual int ItemCount() const = 0;
+
+  // Changes to the rows in place of a refill, for the rows an edit changed. What they
+  // leave is what a refill would show; like a refill, they start with ClearSelection (no
+  // row selected, none focused).
+  // Removes `count` rows from `row` on.
+  virtual void DeleteItems(int row, int count) = 0;
+  // Inserts `count` rows with empty cells before `row`; their icons and texts follow.
+  virtual void InsertItems(int row, int count) = 0;
+  virtual void SetItemImage(int row, int image) = 0;
+  // Puts the rows in a new order: row k becomes the old row order[k].
+  virtual void MoveItems(const std::vector<int>& order) = 0;
 
   virtual int TopIndex() const = 0;      // first visible row
   virtual int CountPerPage() const = 0;  // rows that fit in the client area

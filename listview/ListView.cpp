@@ -84,12 +84,6 @@ bool CLumoscopeListView::Reload() {
   return true;
 }
 
-void CLumoscopeListView::Refresh(bool renumber) {
-  if (renumber) Renumber();
-  BuildChannelTables();
-  FillList();
-}
-
 void CLumoscopeListView::FillColumns(const char* const* titles, const int* widths, int count) {
   m_control->DeleteAllItems();
   for (int c = m_control->ColumnCount() - 1; c >= 0; --c) m_control->DeleteColumn(c);
@@ -103,6 +97,7 @@ void CLumoscopeListView::FillList() {
   } else {
     FillChannelView();
   }
+  m_filled = FilledDisplay{m_viewType, m_showDigital, m_filter.Active()};
   if (m_shownListener) m_shownListener();
 }
 
@@ -142,31 +137,38 @@ void CLumoscopeListView::FillSectionView(Section section) {
 void CLumoscopeListView::FillChannelView() {
   const bool digital = m_showDigital;
   const int width = digital ? kDigitalRowWidth : kAnalogRowWidth;
-  const int typeColumn = digital ? kDigitalTypeColumn : kAnalogTypeColumn;
   if (digital) {
     FillColumns(kDigitalTitles.data(), m_digitalWidths.data(), kDigitalViewColumns);
   } else {
     FillColumns(kAnalogTitles.data(), m_analogWidths.data(), kAnalogViewColumns);
   }
-  const std::vector<int>& numbers = digital ? m_programNumbers.digital : m_programNumbers.analog;
   const std::vector<std::string>& rows = digital ? m_digitalRows : m_analogRows;
-  // The columns that hold names: the channel's, its bouquet and its satellite's.
-  std::array<bool, std::max(kDigitalRowWidth, kAnalogRowWidth)> isName{};
-  if (digital) {
-    for (int c : {digitalcol::kName, digitalcol::kBouquet, digitalcol::kSatName})
-      isName[static_cast<size_t>(c)] = true;
-  } else {
-    for (int c : {analogcol::kName, analogcol::kSatName}) isName[static_cast<size_t>(c)] = true;
-  }
   const std::vector<int>& shown = m_filter.Shown();
   for (size_t r = 0; r < shown.size(); ++r) {
-    const std::string* row = rows.data() + static_cast<size_t>(shown[r]) * static_cast<size_t>(width);
     const int item = static_cast<int>(r);
-    m_control->InsertItem(item, row[0], row[typeColumn] == kTv ? kImageTv : kImageRadio);
-    for (int c = 1; c < width; ++c)
-      m_control->SetItemText(item, c, isName[static_cast<size_t>(c)] ? m_names.Decode(row[c]) : row[c]);
-    m_control->SetItemText(item, width, ProgramNumberText(numbers[static_cast<size_t>(shown[r])]));
+    const std::string* row = rows.data() + static_cast<size_t>(shown[r]) * static_cast<size_t>(width);
+    m_control->InsertItem(item, row[0], ChannelImage(row, digital));
+    FillChannelCells(item, static_cast<size_t>(shown[r]), digital);
   }
+}
+
+int CLumoscopeListView::ChannelImage(const std::string* row, bool digital) {
+  return row[digital ? kDigitalTypeColumn : kAnalogTypeColumn] == kTv ? kImageTv : kImageRadio;
+}
+
+void CLumoscopeListView::FillChannelCells(int item, size_t fullRow, bool digital) {
+  const int width = digital ? kDigitalRowWidth : kAnalogRowWidth;
+  const std::string* row =
+      (digital ? m_digitalRows : m_analogRows).data() + fullRow * static_cast<size_t>(width);
+  // The columns that hold names: the channel's, its bouquet and its satellite's.
+  const auto isName = [digital](int c) {
+    return digital ? c == digitalcol::kName || c == digitalcol::kBouquet || c == digitalcol::kSatName
+                   : c == analogcol::kName || c == analogcol::kSatName;
+  };
+  for (int c = 1; c < width; ++c)
+    m_control->SetItemText(item, c, isName(c) ? m_names.Decode(row[c]) : row[c]);
+  const std::vector<int>& numbers = digital ? m_programNumbers.digital : m_programNumbers.analog;
+  m_control->SetItemText(item, width, ProgramNumberText(numbers[fullRow]));
 }
 
 // ---------------------------------------------------------------------------

@@ -22,6 +22,7 @@
 #include "listview/CutBuffers.h"
 #include "listview/DocumentView.h"
 #include "listview/DragState.h"
+#include "listview/FieldsChange.h"
 #include "listview/ListControl.h"
 #include "listview/ListCounts.h"
 #include "listview/ProgramNumbers.h"
@@ -73,7 +74,15 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void NotifyChangesStored() override;
   bool ReloadFields() override { return Reload(); }
   void ResetUndo() override;
-  std::vector<std::string>& Fields() override { return m_fields; }
+  // Whoever takes the list to change it refreshes the view afterwards (RefreshWithRenumber
+  // or RefreshKeepingNumbers, which build everything anew).
+  std::vector<std::string>& Fields() override {
+    m_undo.ForgetCurrent();
+    m_tablesStale = true;
+    return m_fields;
+  }
+  // The list to read: reading it this way keeps what the view knows of it.
+  const std::vector<std::string>& Fields() const { return m_fields; }
   bool IsModified() const override { return m_modified; }
   void NotifySaved() override;
   // Loads the list from the database's text file into m_fields; a file the loader
@@ -97,7 +106,10 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void FillList();
   void BuildChannelTables();
   void Renumber();
-  void Refresh(bool renumber);  // [Renumber,] BuildChannelTables, FillList
+  // [Renumber,] BuildChannelTables, FillList. An edit that says what it changed has only
+  // the rows it touched rebuilt and refilled (and the numbers that changed), with the same
+  // result.
+  void Refresh(bool renumber, const FieldsChange& change = FieldsChange::Whole());
 
   // --- Commands
   bool IsCommandEnabled(int id) const;
@@ -214,7 +226,7 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   bool WouldOverflow(long addDigital, long addAnalog) const;
   bool ExceedsLimits() const { return WouldOverflow(0, 0); }
   void MarkClean();
-  void Restore(std::optional<UndoRing::Step> step);
+  void Restore(const std::optional<UndoRing::Restored>& restored);
   // The first string of the channel record at `row` of the whole display, or -1.
   long ChannelRecordAt(int row) const;
   // After an edit: these rows of the whole display (ascending) are the ones selected, the
@@ -225,16 +237,19 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   UndoRing::Place CurrentPlace() const { return {DisplayCode(), SelectedRows()}; }
   std::vector<std::string> NullRecordFrom(long first, Section kind) const;
 
-  // Keys
-  void DeleteRows(const std::vector<int>& rows);
-  bool InsertNullRows(int row, size_t count);
-  void CutRows(const std::vector<int>& rows);
+  // Keys; each gives what it changed, for the refresh.
+  FieldsChange DeleteRows(const std::vector<int>& rows);
+  FieldsChange InsertNullRows(int row, size_t count);
+  FieldsChange CutRows(const std::vector<int>& rows);
   long PasteSize(int row, bool digital) const;
+  // The strings pasted before the row's record; nothing when nothing of its kind was cut.
+  std::optional<FieldsSplice> PasteAt(int row, bool digital);
 
   // Sorting and moving without the refresh
-  void SortInPlace(int mode);
+  FieldsChange SortInPlace(int mode);
   void PadSection(Section section);
-  bool MoveRecordInPlace(int from, int to);
+  // The strings the move put in another order (nothing when it moved nothing).
+  std::optional<FieldsSplice> MoveRecordInPlace(int from, int to);
   void Drop(ClientPoint point);
   // The selected block for a keyboard move, with the rows [begin, end) of the display it
   // may move among; nothing (the status bar says why) when it may not move.
@@ -248,6 +263,16 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   // Moves the block to directly above row `before` (begin..end) in one undo step.
   bool MoveBlockBefore(const MoveBlock& block, int before);
 
+  // Renumber, telling the undo steps' copy of the list each number it writes.
+  void NumberChannels();
+  // Refresh without telling the undo steps' copy of the list (an undo or redo has set it).
+  void RefreshRows(bool renumber, const FieldsChange& change);
+  // The refresh of the rows a change touched; false when it cannot be done so and
+  // everything must be built anew.
+  bool RefreshInPlace(const FieldsChange& change);
+  // Whether the control shows every row of the channel view as it was last filled.
+  bool ControlShowsChannelRows() const;
+
   // Filter helpers: the rows of the display and the text each is searched in.
   void ApplyFilter();
   size_t DisplayRows() const;
@@ -259,6 +284,10 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   void FillColumns(const char* const* titles, const int* widths, int count);
   void FillSectionView(Section section);
   void FillChannelView();
+  // A row of the channel view: its icon, and the cells after the first (the number):
+  // those of joined row `row`, and its program number.
+  static int ChannelImage(const std::string* row, bool digital);
+  void FillChannelCells(int item, size_t row, bool digital);
 
   IListControl* m_control;
   IReporter* m_reporter;
@@ -270,11 +299,24 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   std::vector<std::string> m_fields;
   std::vector<std::string> m_digitalRows;
   std::vector<std::string> m_analogRows;
+  // Where the sections stood when the tables were last brought up to date, and whether
+  // the list was given out for changes since (the tables may then be out of date).
+  std::optional<SectionLocator> m_tableSections;
+  bool m_tablesStale = true;
   // The receiver's program number of each joined row, shown in the views' last column.
   ProgramNumbers m_programNumbers;
   // Counts the rebuilds of the tables and the changes of the name encoding: the filter's
   // search texts belong to one of them.
   uint64_t m_tablesGeneration = 0;
+  // What the control was last filled with: the view type and channel kind, and whether a
+  // filter chose the rows.
+  struct FilledDisplay {
+    int viewType;
+    bool digital;
+    bool filtered;
+    bool operator==(const FilledDisplay&) const = default;
+  };
+  std::optional<FilledDisplay> m_filled;
   RowFilter m_filter;
   std::function<void()> m_shownListener;
 

@@ -16,6 +16,11 @@ class NullListControl final : public IListControl {
   void InsertItem(int /*row*/, const std::string& /*text*/, int /*image*/) override { ++items_; }
   void SetItemText(int /*row*/, int /*column*/, const std::string& /*text*/) override {}
   int ItemCount() const override { return items_; }
+  void ClearSelection() override {}
+  void DeleteItems(int /*row*/, int count) override { items_ -= count; }
+  void InsertItems(int /*row*/, int count) override { items_ += count; }
+  void SetItemImage(int /*row*/, int /*image*/) override {}
+  void MoveItems(const std::vector<int>& /*order*/) override {}
   int TopIndex() const override { return 0; }
   int CountPerPage() const override { return kRowsPerPage; }
   bool IsSelected(int /*row*/) const override { return false; }

@@ -29,9 +29,16 @@ class Counter {
               std::vector<int>& out) {
     out.clear();
     out.reserve(rows.size() / static_cast<size_t>(width));
+    // Rows of one satellite mostly follow each other: its answer is kept for the next row.
+    const std::string* lastSat = nullptr;
+    bool lastShown = false;
     for (size_t i = 0; i + static_cast<size_t>(width) <= rows.size(); i += static_cast<size_t>(width)) {
       const std::string* row = rows.data() + i;
-      if (shown_.count(DecimalValue(row[satColumn])) == 0) {
+      if (lastSat == nullptr || *lastSat != row[satColumn]) {
+        lastSat = &row[satColumn];
+        lastShown = shown_.count(DecimalValue(*lastSat)) > 0;
+      }
+      if (!lastShown) {
         out.push_back(kNoProgramNumber);
         continue;
       }

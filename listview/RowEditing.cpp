@@ -124,10 +124,11 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
   // The rows a new channel or a paste brought, shown selected after the refresh.
   std::vector<int> touched;
 
+  FieldsChange change = FieldsChange::Nothing();
   switch (key) {
     case ViewKey::Delete:
       PushUndo("Delete Channel");
-      DeleteRows(rows);
+      change = DeleteRows(rows);
       break;
     case ViewKey::Insert: {
       const long added = static_cast<long>(rows.size());
@@ -136,7 +137,7 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
         return true;
       }
       PushUndo("Insert Null Channel");
-      InsertNullRows(rows[0], rows.size());
+      change = InsertNullRows(rows[0], rows.size());
       break;
     }
     case ViewKey::F2: {
@@ -150,13 +151,14 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
       const Section kind = digital ? Section::DigitalChannel : Section::AnalogTp;
       const size_t records = SectionLocator(m_fields)[kind].Records();
       CreateNewChannel(*this, *m_dialogs);
+      change = FieldsChange::Whole();
       if (const size_t now = SectionLocator(m_fields)[kind].Records(); now > records)
         touched = {static_cast<int>(now) - 1};
       break;
     }
     case ViewKey::F3:
       PushUndo("Cut Channel");
-      CutRows(rows);
+      change = CutRows(rows);
       break;
     case ViewKey::F4: {
       const long added = PasteSize(rows[0], digital);
@@ -165,7 +167,9 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
         return true;
       }
       PushUndo("Paste Channel");
-      if (!PasteRows(rows[0], digital)) return false;
+      const std::optional<FieldsSplice> pasted = PasteAt(rows[0], digital);
+      if (!pasted) return false;
+      change = FieldsChange::Splices({*pasted});
       // The pasted rows take the place of the selected one, which follows them.
       for (long i = 0; i < added; ++i) touched.push_back(rows[0] + static_cast<int>(i));
       break;
@@ -175,7 +179,7 @@ bool CLumoscopeListView::OnKeyDown(ViewKey key) {
       return false;
   }
 
-  Refresh(true);
+  Refresh(true, change);
   if (!touched.empty()) {
     ShowRows(touched);
   } else {
@@ -195,7 +199,7 @@ void CLumoscopeListView::DeleteRow(int row, bool digital) {
   m_fields.erase(m_fields.begin() + a, m_fields.begin() + a + static_cast<long>(RecordWidth(*kind)));
 }
 
-void CLumoscopeListView::DeleteRows(const std::vector<int>& rows) {
+FieldsChange CLumoscopeListView::DeleteRows(const std::vector<int>& rows) {
   // Removing the rows one by one (each removal moving the later rows up) removes
   // exactly the selected records; doing it in one pass keeps large selections fast.
   const SectionLocator sections(m_fields);
@@ -216,6 +220,13 @@ void CLumoscopeListView::DeleteRows(const std::vector<int>& rows) {
   }
   for (; read < m_fields.size(); ++read, ++write) m_fields[write] = std::move(m_fields[read]);
   m_fields.resize(write);
+  std::vector<FieldsSplice> removed;
+  for (const auto& [first, width] : records) {
+    // A record selected twice (never by the control, but by a caller) goes once.
+    if (!removed.empty() && removed.back().at == static_cast<size_t>(first)) continue;
+    removed.push_back({static_cast<size_t>(first), width, 0});
+  }
+  return FieldsChange::Splices(std::move(removed));
 }
 
 void CLumoscopeListView::InsertNullRow(int row, bool digital) {
@@ -227,20 +238,20 @@ void CLumoscopeListView::InsertNullRow(int row, bool digital) {
   m_fields.insert(m_fields.begin() + a + static_cast<long>(null.size()), null.begin(), null.end());
 }
 
-bool CLumoscopeListView::InsertNullRows(int row, size_t count) {
+FieldsChange CLumoscopeListView::InsertNullRows(int row, size_t count) {
   // Each null channel copies the one before it, so all of them equal the first one;
   // they go one after another directly after the row's record.
   const SectionLocator sections(m_fields);
   const long a = RowToFieldIndexIn(sections, row, m_showDigital);
   const std::optional<Section> kind = KindAt(sections, a);
-  if (a < 0 || !kind) return false;
+  if (a < 0 || !kind) return FieldsChange::Nothing();
   const std::vector<std::string> null = NullRecordFrom(a, *kind);
   std::vector<std::string> block;
   block.reserve(count * null.size());
   for (size_t i = 0; i < count; ++i) block.insert(block.end(), null.begin(), null.end());
   m_fields.insert(m_fields.begin() + a + static_cast<long>(null.size()),
                   std::make_move_iterator(block.begin()), std::make_move_iterator(block.end()));
-  return true;
+  return FieldsChange::Splices({{static_cast<size_t>(a) + null.size(), 0, count * null.size()}});
 }
 
 void CLumoscopeListView::CutRow(int row, bool digital) {
@@ -251,10 +262,10 @@ void CLumoscopeListView::CutRow(int row, bool digital) {
   m_cut.Add(*kind, m_fields.data() + a, RecordWidth(*kind));
 }
 
-void CLumoscopeListView::CutRows(const std::vector<int>& rows) {
+FieldsChange CLumoscopeListView::CutRows(const std::vector<int>& rows) {
   m_cut.Clear();
   for (int row : rows) CutRow(row, m_showDigital);
-  DeleteRows(rows);
+  return DeleteRows(rows);
 }
 
 long CLumoscopeListView::PasteSize(int row, bool digital) const {
@@ -264,15 +275,20 @@ long CLumoscopeListView::PasteSize(int row, bool digital) const {
 }
 
 bool CLumoscopeListView::PasteRows(int row, bool digital) {
+  return PasteAt(row, digital).has_value();
+}
+
+std::optional<FieldsSplice> CLumoscopeListView::PasteAt(int row, bool digital) {
   const SectionLocator sections(m_fields);
   const long a = RowToFieldIndexIn(sections, row, digital);
   const std::optional<Section> kind = KindAt(sections, a);
-  if (a < 0 || !kind || m_cut.Count(*kind) == 0) return false;
+  if (a < 0 || !kind || m_cut.Count(*kind) == 0) return std::nullopt;
   std::vector<std::string> pasted = m_cut.Take(*kind);
-  if (pasted.empty()) return false;
+  if (pasted.empty()) return std::nullopt;
+  const size_t count = pasted.size();
   m_fields.insert(m_fields.begin() + a, std::make_move_iterator(pasted.begin()),
                   std::make_move_iterator(pasted.end()));
-  return true;
+  return FieldsSplice{static_cast<size_t>(a), 0, count};
 }
 
 }  // namespace lumoscope

@@ -1,17 +1,20 @@
 // The four channel sorts. Each section is ordered by the receiver's exchange sort
 // (for every i, every later record that must come first is exchanged with record i;
 // equal records are never exchanged). Its exact result, equal keys included, is what
-// the numbering of existing lists depends on, so it is reproduced: every record's keys
-// are reduced once to a rank (equal keys, equal rank), and the exchange sort then runs
-// over small integers and record indices instead of comparing and moving strings.
+// the numbering of existing lists depends on, so it is reproduced (ExchangeSort.h):
+// every record's keys are read once and reduced to a rank (equal keys, equal rank).
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <numeric>
+#include <string_view>
+#include <type_traits>
 
 #include "base/FieldConversions.h"
 #include "base/Keywords.h"
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
+#include "listview/ExchangeSort.h"
 #include "listview/ListView.h"
 #include "listview/RecordMoves.h"
 
@@ -26,11 +29,8 @@ constexpr int kBySatTypeBouquetName = 3;
 constexpr int kByName = 4;
 
 // Columns of a joined digital row that modes 2 and 3 read.
-constexpr int kRowSat = 2;
-constexpr int kRowType = 4;
-constexpr int kRowName = 5;
-constexpr int kRowFrequency = 11;
-constexpr int kRowBouquet = 14;
+constexpr int kRowFrequency = digitalcol::kFrequency;
+constexpr int kRowBouquet = digitalcol::kBouquet;
 
 struct SortKey {
   long sat = 0;
@@ -47,53 +47,77 @@ struct SortRule {
   bool nameAscending;
 };
 
-// True when `a` (the later record) must come before `b`.
-bool Before(const SortKey& a, const SortKey& b, const SortRule& rule) {
-  if (rule.bySat && a.sat != b.sat) return a.sat < b.sat;
-  if (a.type != b.type) return a.type > b.type;  // kTv ("TV") before kRadio ("RADIO")
-  if (rule.byFrequency && a.frequency != b.frequency) return a.frequency < b.frequency;
-  if (rule.byBouquet && a.bouquet != b.bouquet) return a.bouquet < b.bouquet;
-  return rule.nameAscending ? a.name < b.name : a.name > b.name;
+// Each value's place among the distinct values, in their order: equal values get equal
+// places, and places compare as the values do.
+std::vector<uint64_t> Places(const std::vector<long>& values) {
+  std::vector<long> distinct = values;
+  std::sort(distinct.begin(), distinct.end());
+  distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+  std::vector<uint64_t> places;
+  places.reserve(values.size());
+  for (const long v : values) {
+    const auto at = std::lower_bound(distinct.begin(), distinct.end(), v);
+    places.push_back(static_cast<uint64_t>(at - distinct.begin()));
+  }
+  return places;
 }
 
-// The final order (record numbers) the exchange sort gives for these keys.
-std::vector<int> ExchangeSortOrder(const std::vector<SortKey>& keys, const SortRule& rule) {
-  const int n = static_cast<int>(keys.size());
-  std::vector<int> byKey(static_cast<size_t>(n));
-  std::iota(byKey.begin(), byKey.end(), 0);
-  const auto less = [&](int x, int y) {
-    return Before(keys[static_cast<size_t>(x)], keys[static_cast<size_t>(y)], rule);
+// The same for texts (types and bouquets, of which there are few), compared byte by byte.
+std::vector<uint64_t> Places(const std::vector<std::string_view>& values) {
+  std::map<std::string_view, uint64_t> distinct;
+  for (const std::string_view v : values) distinct.emplace(v, 0);
+  uint64_t place = 0;
+  for (auto& entry : distinct) entry.second = place++;
+  std::vector<uint64_t> places;
+  places.reserve(values.size());
+  for (const std::string_view v : values) places.push_back(distinct.find(v)->second);
+  return places;
+}
+
+// The final order (record numbers) the exchange sort gives for these keys. The keys
+// before the name are packed into one number per record (their places, the type's
+// reversed: "TV" before "RADIO"), so records are compared by one number and only then,
+// where that ties, by name.
+std::vector<int> SortedOrder(const std::vector<SortKey>& keys, const SortRule& rule) {
+  const size_t n = keys.size();
+  constexpr int kPlaceBits = 20;  // more than the records of any section
+  const auto column = [&](auto member) {
+    using Value = std::conditional_t<std::is_same_v<std::decay_t<decltype(keys[0].*member)>, long>, long,
+                                     std::string_view>;
+    std::vector<Value> values;
+    values.reserve(n);
+    for (const SortKey& k : keys) values.push_back(k.*member);
+    return Places(values);
   };
-  std::sort(byKey.begin(), byKey.end(), less);
-  std::vector<int> rank(static_cast<size_t>(n));
+  std::vector<uint64_t> packed(n, 0);
+  const auto pack = [&](const std::vector<uint64_t>& places) {
+    for (size_t i = 0; i < n; ++i) packed[i] = (packed[i] << kPlaceBits) | places[i];
+  };
+  if (rule.bySat) pack(column(&SortKey::sat));
+  std::vector<uint64_t> types = column(&SortKey::type);
+  const uint64_t lastType = types.empty() ? 0 : *std::max_element(types.begin(), types.end());
+  for (uint64_t& t : types) t = lastType - t;
+  pack(types);
+  if (rule.byFrequency) pack(column(&SortKey::frequency));
+  if (rule.byBouquet) pack(column(&SortKey::bouquet));
+
+  std::vector<int> byKey(n);
+  std::iota(byKey.begin(), byKey.end(), 0);
+  // True when record x must come before record y.
+  const auto before = [&](int x, int y) {
+    const auto a = static_cast<size_t>(x);
+    const auto b = static_cast<size_t>(y);
+    if (packed[a] != packed[b]) return packed[a] < packed[b];
+    return rule.nameAscending ? keys[a].name < keys[b].name : keys[a].name > keys[b].name;
+  };
+  std::sort(byKey.begin(), byKey.end(), before);
+  std::vector<int> rank(n);
   int r = 0;
-  for (int i = 0; i < n; ++i) {
-    if (i > 0 && less(byKey[static_cast<size_t>(i - 1)], byKey[static_cast<size_t>(i)])) ++r;
-    rank[static_cast<size_t>(byKey[static_cast<size_t>(i)])] = r;
+  for (size_t i = 0; i < n; ++i) {
+    if (i > 0 && before(byKey[i - 1], byKey[i])) ++r;
+    rank[static_cast<size_t>(byKey[i])] = r;
   }
-  // Rank in the high half, record number in the low half: one comparison with the
-  // current record's rank (low half cleared) says whether a later record comes first.
-  constexpr int kRankShift = 32;
-  std::vector<std::uint64_t> slots(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) {
-    slots[static_cast<size_t>(i)] = (static_cast<std::uint64_t>(rank[static_cast<size_t>(i)]) << kRankShift) |
-                                    static_cast<std::uint32_t>(i);
-  }
-  std::uint64_t* a = slots.data();
-  for (int i = 0; i + 1 < n; ++i) {
-    std::uint64_t current = a[i];
-    std::uint64_t currentRank = current >> kRankShift << kRankShift;
-    for (int j = i + 1; j < n; ++j) {
-      if (a[j] < currentRank) {
-        std::swap(current, a[j]);
-        currentRank = current >> kRankShift << kRankShift;
-      }
-    }
-    a[i] = current;
-  }
-  std::vector<int> order(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) order[static_cast<size_t>(i)] = static_cast<int>(a[i] & 0xFFFFFFFFu);
-  return order;
+  return ExchangeSortOrder(rank);
 }
 
 SortKey KeyOf(const std::string* record, int satF, int typeF, int nameF) {
@@ -106,63 +130,57 @@ SortKey KeyOf(const std::string* record, int satF, int typeF, int nameF) {
 
 }  // namespace
 
-void CLumoscopeListView::SortInPlace(int mode) {
-  if (mode < kBySatTypeName || mode > kByName) return;
-  const bool joined = mode == kBySatTypeFreqName || mode == kBySatTypeBouquetName;
-  // The digital sorts by frequency and bouquet read the joined rows, which carry the
-  // transponder's values; rebuild them so they match the list exactly.
-  if (joined) BuildChannelTables();
+FieldsChange CLumoscopeListView::SortInPlace(int mode) {
+  if (mode < kBySatTypeName || mode > kByName) return FieldsChange::Nothing();
+  FieldsChange change = FieldsChange::Nothing();
+  const bool byTransponder = mode == kBySatTypeFreqName || mode == kBySatTypeBouquetName;
   const SectionLocator sections(m_fields);
-  const SectionSpan& ch = sections[Section::DigitalChannel];
-  const SectionSpan& pid = sections[Section::PidChannel];
-  const SectionSpan& an = sections[Section::AnalogTp];
-
   const SortRule digitalRule{mode != kByName, mode == kBySatTypeFreqName, mode == kBySatTypeBouquetName,
-                             joined ? true : m_sortAscending};
-  const SortRule analogRule{mode != kByName, joined, false, m_sortAscending};
+                             byTransponder ? true : m_sortAscending};
+  const SortRule analogRule{mode != kByName, byTransponder, false, m_sortAscending};
+  // The digital sorts by frequency and bouquet read the transponder's values from the
+  // joined rows; they are brought up to date first if the list was changed without them.
+  if (byTransponder && m_tablesStale) BuildChannelTables();
 
-  const auto sortDigital = [&](const SectionSpan& span, int satF, int typeF, int nameF, size_t firstRow) {
+  const auto sortSection = [&](Section section, int satF, int typeF, int nameF, const SortRule& rule) {
+    const SectionSpan& span = sections[section];
     if (!span.Found()) return;
-    const size_t n = span.Records();
-    std::vector<SortKey> keys(n);
-    for (size_t r = 0; r < n; ++r) {
-      if (joined) {
-        const std::string* row = m_digitalRows.data() + (firstRow + r) * kDigitalRowWidth;
-        SortKey& k = keys[r];
-        k = KeyOf(row, kRowSat, kRowType, kRowName);
-        k.frequency = DecimalValue(row[kRowFrequency]);
-        k.bouquet = TrimmedUpper(row[kRowBouquet]);
+    std::vector<SortKey> keys(span.Records());
+    for (size_t r = 0; r < keys.size(); ++r) {
+      const std::string* f = m_fields.data() + span.At(r);
+      SortKey& k = keys[r];
+      k = KeyOf(f, satF, typeF, nameF);
+      if (!byTransponder) continue;
+      if (section == Section::AnalogTp) {
+        k.frequency = DecimalValue(f[field::kAnFrequency]);
       } else {
-        keys[r] = KeyOf(m_fields.data() + span.At(r), satF, typeF, nameF);
+        const size_t row =
+            (section == Section::PidChannel ? sections[Section::DigitalChannel].Records() : 0) + r;
+        const std::string* joined = m_digitalRows.data() + row * kDigitalRowWidth;
+        k.frequency = DecimalValue(joined[kRowFrequency]);
+        k.bouquet = TrimmedUpper(joined[kRowBouquet]);
       }
     }
-    PermuteRecords(m_fields, span, ExchangeSortOrder(keys, digitalRule));
+    change.orders.emplace_back(section, SortedOrder(keys, rule));
   };
-  sortDigital(ch, field::kChSat, field::kChType, field::kChName, 0);
-  sortDigital(pid, field::kPidSat, field::kPidType, field::kPidName, ch.Records());
-
-  if (an.Found()) {
-    const size_t n = an.Records();
-    std::vector<SortKey> keys(n);
-    for (size_t r = 0; r < n; ++r) {
-      const std::string* f = m_fields.data() + an.At(r);
-      keys[r] = KeyOf(f, field::kAnSat, field::kAnType, field::kAnName);
-      keys[r].frequency = DecimalValue(f[field::kAnFrequency]);
-    }
-    PermuteRecords(m_fields, an, ExchangeSortOrder(keys, analogRule));
-  }
+  sortSection(Section::DigitalChannel, field::kChSat, field::kChType, field::kChName, digitalRule);
+  sortSection(Section::PidChannel, field::kPidSat, field::kPidType, field::kPidName, digitalRule);
+  sortSection(Section::AnalogTp, field::kAnSat, field::kAnType, field::kAnName, analogRule);
+  // The keys were all read from the list as it was; now the records move.
+  PermuteSections(m_fields, sections, change.orders);
+  return change;
 }
 
 void CLumoscopeListView::SortChannels() {
   if (!IsLoaded()) return;
   PushUndo("Sort Channel");
+  FieldsChange change;
   {
     WaitGuard wait(*m_reporter);
-    SortInPlace(g_sortMode);
-    if (m_renumberAfterSort) Renumber();
+    change = SortInPlace(g_sortMode);
   }
-  BuildChannelTables();
-  FillList();
+  // The records only changed places: the rows follow them, and the numbers that changed.
+  Refresh(m_renumberAfterSort, change);
 }
 
 }  // namespace lumoscope

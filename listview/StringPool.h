@@ -21,7 +21,8 @@ class StringPool {
 
   // The ids of all `texts`. `like` (ids of a similar list, such as the previous snapshot of
   // the same list) is tried first at each position: an unchanged string then costs a
-  // comparison instead of a hash lookup.
+  // comparison instead of a hash lookup; after the place where the lists differ, it is
+  // tried counted from its end as well.
   std::vector<Id> InternAll(const std::vector<std::string>& texts, const std::vector<Id>* like = nullptr);
   std::vector<std::string> TextsOf(const std::vector<Id>& ids) const;
 
@@ -32,6 +33,9 @@ class StringPool {
   // A deque never moves its elements, so the views into them stay valid as it grows.
   std::deque<std::string> strings_;
   std::unordered_map<std::string_view, Id> ids_;
+  // The ids of channel numbers ("1", "2", ...) by their value; kNone where none is known.
+  static constexpr Id kNone = static_cast<Id>(-1);
+  std::vector<Id> numbers_;
 };
 
 }  // namespace lumoscope

@@ -13,13 +13,13 @@ void CLumoscopeListView::PushUndo(const std::string& label) {
   m_modified = true;
 }
 
-void CLumoscopeListView::Restore(std::optional<UndoRing::Step> step) {
-  if (!step) return;
-  m_fields = std::move(step->fields);
-  m_modified = step->modified;
-  // The restored list keeps the numbers it had when the step was recorded.
-  Refresh(false);
-  if (step->place.display == DisplayCode()) ShowRows(step->place.rows);
+void CLumoscopeListView::Restore(const std::optional<UndoRing::Restored>& restored) {
+  if (!restored) return;
+  m_modified = restored->modified;
+  // The restored list keeps the numbers it had when the step was recorded. The ring
+  // changed only the strings that differ, and says which.
+  RefreshRows(false, FieldsChange::Splices(restored->splices));
+  if (restored->place.display == DisplayCode()) ShowRows(restored->place.rows);
 }
 
 void CLumoscopeListView::Undo() {
@@ -35,11 +35,8 @@ void CLumoscopeListView::DropUndo() {
 }
 
 void CLumoscopeListView::RevertToUndoStep() {
-  std::optional<UndoRing::Step> step = m_undo.TakeBack();
-  if (!step) return;
   // The display was not refreshed since the step: it still shows this list.
-  m_fields = std::move(step->fields);
-  m_modified = step->modified;
+  if (const std::optional<bool> modified = m_undo.TakeBack(m_fields)) m_modified = *modified;
 }
 
 void CLumoscopeListView::ResetUndo() {

@@ -3,19 +3,24 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/SectionLocator.h"
+#include "listview/FieldsPatch.h"
+
 namespace lumoscope {
 
-UndoRing::Stored UndoRing::Store(std::string label, const std::vector<std::string>& fields, bool modified,
-                                 Place place) {
+const std::vector<StringPool::Id>& UndoRing::CurrentIds(const std::vector<std::string>& fields,
+                                                        const Stored* like) {
+  if (current_ && current_->size() == fields.size()) return *current_;
   // The newest step is most often the list one edit ago.
-  const std::vector<StringPool::Id>* like = !undo_.empty()   ? &undo_.back().ids
-                                            : !redo_.empty() ? &redo_.back().ids
-                                                             : nullptr;
-  return {std::move(label), pool_.InternAll(fields, like), modified, std::move(place)};
+  if (like == nullptr) like = !undo_.empty() ? &undo_.back() : !redo_.empty() ? &redo_.back() : nullptr;
+  current_ = pool_.InternAll(fields, like != nullptr ? &like->ids : nullptr);
+  return *current_;
 }
 
-UndoRing::Step UndoRing::Restore(Stored&& stored) const {
-  return {std::move(stored.label), pool_.TextsOf(stored.ids), stored.modified, std::move(stored.place)};
+std::optional<UndoRing::Restored> UndoRing::Restore(Stored&& step, std::vector<std::string>& fields) {
+  Restored restored{step.modified, PatchFields(fields, *current_, step.ids, pool_), std::move(step.place)};
+  current_ = std::move(step.ids);
+  return restored;
 }
 
 void UndoRing::ForgetOldest() {
@@ -25,7 +30,10 @@ void UndoRing::ForgetOldest() {
 }
 
 void UndoRing::EmptyPoolWhenUnused() {
-  if (undo_.empty() && redo_.empty() && !setAside_) pool_.Clear();
+  if (undo_.empty() && redo_.empty() && !setAside_) {
+    pool_.Clear();
+    current_.reset();
+  }
 }
 
 void UndoRing::ForgetSetAside() {
@@ -40,7 +48,8 @@ void UndoRing::Push(std::string label, const std::vector<std::string>& fields, b
     undo_.pop_front();
   }
   setAside_ = std::move(aside);
-  undo_.push_back(Store(std::move(label), fields, modified, std::move(place)));
+  const std::vector<StringPool::Id>& ids = CurrentIds(fields);
+  undo_.push_back({std::move(label), ids, modified, std::move(place)});
 }
 
 std::optional<UndoRing::Stored> UndoRing::PopNewest() {
@@ -62,33 +71,36 @@ std::optional<bool> UndoRing::Drop() {
   return newest->modified;
 }
 
-std::optional<UndoRing::Step> UndoRing::TakeBack() {
+std::optional<bool> UndoRing::TakeBack(std::vector<std::string>& fields) {
   std::optional<Stored> newest = PopNewest();
   if (!newest) return std::nullopt;
-  Step step = Restore(std::move(*newest));
+  // The list was changed without a word since the step: it is given back whole.
+  fields = pool_.TextsOf(newest->ids);
+  current_ = std::move(newest->ids);
   EmptyPoolWhenUnused();
-  return step;
+  return newest->modified;
 }
 
-std::optional<UndoRing::Step> UndoRing::Undo(const std::vector<std::string>& current, bool modified,
-                                             Place place) {
+std::optional<UndoRing::Restored> UndoRing::Undo(std::vector<std::string>& fields, bool modified,
+                                                 Place place) {
   if (undo_.empty()) return std::nullopt;
   ForgetSetAside();
   Stored newest = std::move(undo_.back());
   undo_.pop_back();
-  redo_.push_back(Store(newest.label, current, modified, std::move(place)));
-  return Restore(std::move(newest));
+  // The list being undone is one edit away from the step that gives it back.
+  redo_.push_back({newest.label, CurrentIds(fields, &newest), modified, std::move(place)});
+  return Restore(std::move(newest), fields);
 }
 
-std::optional<UndoRing::Step> UndoRing::Redo(const std::vector<std::string>& current, bool modified,
-                                             Place place) {
+std::optional<UndoRing::Restored> UndoRing::Redo(std::vector<std::string>& fields, bool modified,
+                                                 Place place) {
   if (redo_.empty()) return std::nullopt;
   ForgetSetAside();
   Stored newest = std::move(redo_.back());
   redo_.pop_back();
-  undo_.push_back(Store(newest.label, current, modified, std::move(place)));
+  undo_.push_back({newest.label, CurrentIds(fields, &newest), modified, std::move(place)});
   ForgetOldest();
-  return Restore(std::move(newest));
+  return Restore(std::move(newest), fields);
 }
 
 void UndoRing::Clear() {
@@ -96,6 +108,57 @@ void UndoRing::Clear() {
   redo_.clear();
   ForgetSetAside();
   pool_.Clear();
+  current_.reset();
+}
+
+void UndoRing::Track(const FieldsChange& change, const std::vector<std::string>& fields) {
+  if (!current_) return;
+  if (change.whole) {
+    current_.reset();
+    return;
+  }
+  std::vector<StringPool::Id>& ids = *current_;
+  // Last first, so the positions of the earlier splices stay those of the list before.
+  long shift = 0;
+  for (const FieldsSplice& s : change.splices)
+    shift += static_cast<long>(s.inserted) - static_cast<long>(s.removed);
+  for (auto s = change.splices.rbegin(); s != change.splices.rend(); ++s) {
+    shift -= static_cast<long>(s->inserted) - static_cast<long>(s->removed);
+    // Where the splice's new strings stand in `fields`.
+    const size_t now = static_cast<size_t>(static_cast<long>(s->at) + shift);
+    if (s->at + s->removed > ids.size() || now + s->inserted > fields.size()) {
+      current_.reset();
+      return;
+    }
+    std::vector<StringPool::Id> added;
+    added.reserve(s->inserted);
+    for (size_t k = 0; k < s->inserted; ++k) added.push_back(pool_.Intern(fields[now + k]));
+    const auto at = ids.begin() + static_cast<std::ptrdiff_t>(s->at);
+    ids.erase(at, at + static_cast<std::ptrdiff_t>(s->removed));
+    ids.insert(ids.begin() + static_cast<std::ptrdiff_t>(s->at), added.begin(), added.end());
+  }
+  if (!change.orders.empty()) {
+    const SectionLocator sections(fields);
+    for (const auto& [section, order] : change.orders) {
+      const SectionSpan& span = sections[section];
+      if (!span.Found() || order.size() != span.Records()) {
+        current_.reset();
+        return;
+      }
+      std::vector<StringPool::Id> sorted;
+      sorted.reserve(span.Strings());
+      for (const int r : order) {
+        const auto first = ids.begin() + static_cast<std::ptrdiff_t>(span.At(static_cast<size_t>(r)));
+        sorted.insert(sorted.end(), first, first + static_cast<std::ptrdiff_t>(span.width));
+      }
+      std::copy(sorted.begin(), sorted.end(), ids.begin() + static_cast<std::ptrdiff_t>(span.First()));
+    }
+  }
+  if (ids.size() != fields.size()) current_.reset();
+}
+
+void UndoRing::TrackNumber(size_t at, const std::string& text) {
+  if (current_ && at < current_->size()) (*current_)[at] = pool_.Intern(text);
 }
 
 void UndoRing::SetDepth(size_t depth) {

@@ -10,6 +10,11 @@
 // The steps keep their lists as ids into one pool of interned strings: an edit changes a
 // few strings of a list of some hundred thousand, and a step then costs 4 bytes per
 // string instead of a copy of each. The pool is emptied whenever no step is held.
+//
+// The ring also keeps the ids of the list as it is now, as long as the view tells it of
+// every change (Track); a step is then recorded without looking at the strings, and an
+// undo or redo changes only the strings that differ (FieldsPatch.h). A change the view
+// cannot describe makes the ring forget them; the strings are then compared again.
 #include <cstddef>
 #include <deque>
 #include <optional>
@@ -17,6 +22,7 @@
 #include <vector>
 
 #include "base/Options.h"
+#include "listview/FieldsChange.h"
 #include "listview/StringPool.h"
 
 namespace lumoscope {
@@ -36,11 +42,11 @@ class UndoRing {
 
   using Place = UndoPlace;
 
-  struct Step {
-    std::string label;
-    std::vector<std::string> fields;  // the working list the step gives back
-    bool modified = false;            // whether that list differed from what was stored
-    Place place;                      // the rows selected in it
+  // What an undo or redo did to the list it was given.
+  struct Restored {
+    bool modified = false;              // whether the list given back differed from what was stored
+    std::vector<FieldsSplice> splices;  // the strings it replaced
+    Place place;                        // the rows selected in the list given back
   };
 
   explicit UndoRing(size_t depth = kDefaultDepth) { SetDepth(depth); }
@@ -53,15 +59,23 @@ class UndoRing {
   // nothing after all. The ring is as it was before that Push. Gives the step's modified
   // state; nothing when there is no step.
   std::optional<bool> Drop();
-  // The same for an edit refused after it changed the list: gives the step, to be restored.
-  std::optional<Step> TakeBack();
-  // The newest step, to be restored; `current` (the list it replaces, whether that was
+  // The same for an edit refused after it changed the list (untold): `fields` becomes the
+  // step's list again. Gives the step's modified state.
+  std::optional<bool> TakeBack(std::vector<std::string>& fields);
+  // Turns `fields` into the list of the newest step; the list it was (whether that was
   // modified, and where the person is in it) becomes the newest redo step under the
   // step's label.
-  std::optional<Step> Undo(const std::vector<std::string>& current, bool modified, Place place = {});
-  // The newest redo step, to be restored; `current` becomes the newest undo step again.
-  std::optional<Step> Redo(const std::vector<std::string>& current, bool modified, Place place = {});
+  std::optional<Restored> Undo(std::vector<std::string>& fields, bool modified, Place place = {});
+  // The same with the newest redo step; the list it was becomes the newest undo step.
+  std::optional<Restored> Redo(std::vector<std::string>& fields, bool modified, Place place = {});
   void Clear();
+
+  // The view's changes to the list since the last step or restore: `fields` is the list
+  // after `change`. The renumbering's channel numbers come one by one (SetNumber).
+  void Track(const FieldsChange& change, const std::vector<std::string>& fields);
+  void TrackNumber(size_t at, const std::string& text);
+  // The list changed in a way that was not told.
+  void ForgetCurrent() { current_.reset(); }
 
   // 1 to kMaxDepth; the oldest steps beyond a smaller depth are dropped.
   void SetDepth(size_t depth);
@@ -88,10 +102,13 @@ class UndoRing {
     Place place;
   };
 
-  Stored Store(std::string label, const std::vector<std::string>& fields, bool modified, Place place);
+  // The ids of `fields`, the list as it is now: those kept since the last change, or
+  // the strings interned, tried first against `like` (by default the newest step).
+  const std::vector<StringPool::Id>& CurrentIds(const std::vector<std::string>& fields,
+                                                const Stored* like = nullptr);
+  std::optional<Restored> Restore(Stored&& step, std::vector<std::string>& fields);
   // Takes the newest step off and brings back what its Push set aside.
   std::optional<Stored> PopNewest();
-  Step Restore(Stored&& stored) const;
   void ForgetOldest();
   void ForgetSetAside();
   void EmptyPoolWhenUnused();
@@ -106,6 +123,8 @@ class UndoRing {
     std::optional<Stored> pushedOut;
   };
   std::optional<SetAside> setAside_;
+  // The ids of the list as it is now, while every change since they were taken was told.
+  std::optional<std::vector<StringPool::Id>> current_;
   size_t depth_ = kDefaultDepth;
 };
 

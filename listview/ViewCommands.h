@@ -32,7 +32,8 @@ inline constexpr int kUndo = 32845;
 inline constexpr int kSortSatTypeBouquetName = 32846;
 inline constexpr int kCut = 32848;
 inline constexpr int kPaste = 32849;
-// Commands of this program beyond the receiver editor's own set.
+// Redo and editing a channel in its dialog, numbered after the commands above so that no
+// identifier stands for two commands.
 inline constexpr int kRedo = 32860;
 inline constexpr int kEditChannel = 32861;
 }  // namespace cmd

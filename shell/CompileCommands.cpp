@@ -76,51 +76,48 @@ void RemoveImages(const CListDB& db) {
   std::remove(DerivedPath(db.FilePath(), kExtBin).c_str());
 }
 
+// A copy of a text file, whole or not at all, as the backup of the list before a compile
+// and its restore afterwards make it; what to tell the person when it failed.
+struct FileCopy {
+  bool done = false;
+  bool sourceUnreadable = false;
+  std::string failure;
+};
+
+FileCopy CopyWhole(const std::string& from, const std::string& to) {
+  std::string contents;
+  FileFailure failure;
+  if (!ReadInputFile(from, contents, failure))
+    return {false, true, WithFailure(Format(kSourceOpenFailed, from.c_str()), failure)};
+  ReplacingFile out(to);
+  if (!out.IsOpen())
+    return {false, false, WithFailure(Format(kTargetCreateFailed, to.c_str()), out.Failure())};
+  if (!out.Write(contents) || !out.Commit() || FileSize(to) != contents.size())
+    return {false, false, kSizeNotEqual};
+  return {true, false, {}};
+}
+
 }  // namespace
 
 bool BackupTextFile(CListDB& db) {
-  IReporter& reporter = db.Reporter();
-  const std::string& textPath = db.FilePath();
-  const std::string backupPath = BackupPath(db);
-  std::string contents;
-  FileFailure failure;
-  if (!ReadInputFile(textPath, contents, failure)) {
-    reporter.MessageBox(WithFailure(Format(kSourceOpenFailed, textPath.c_str()), failure));
-    return false;
-  }
-  ReplacingFile out(backupPath);
-  if (!out.IsOpen()) {
-    reporter.MessageBox(WithFailure(Format(kTargetCreateFailed, backupPath.c_str()), out.Failure()));
-    return false;
-  }
-  if (!out.Write(contents) || !out.Commit() || FileSize(backupPath) != contents.size()) {
-    reporter.MessageBox(kSizeNotEqual);
-    return false;
-  }
-  return true;
+  const FileCopy copy = CopyWhole(db.FilePath(), BackupPath(db));
+  if (!copy.done) db.Reporter().MessageBox(copy.failure);
+  return copy.done;
 }
 
 bool RestoreTextFile(CListDB& db) {
   IReporter& reporter = db.Reporter();
-  const std::string& textPath = db.FilePath();
   const std::string backupPath = BackupPath(db);
-  std::string contents;
-  FileFailure failure;
-  if (!ReadInputFile(backupPath, contents, failure)) {
+  const FileCopy copy = CopyWhole(backupPath, db.FilePath());
+  if (copy.sourceUnreadable) {
     std::remove(backupPath.c_str());
-    reporter.MessageBox(WithFailure(Format(kSourceOpenFailed, backupPath.c_str()), failure));
+    reporter.MessageBox(copy.failure);
     return false;
   }
-  // The backup is the only copy of the list as it was before the compile: it stays on
-  // the disk, and the person learns where, until the text file holds it again.
-  ReplacingFile out(textPath);
-  if (!out.IsOpen()) {
-    reporter.MessageBox(WithFailure(Format(kTargetCreateFailed, textPath.c_str()), out.Failure()) + "\n" +
-                        Format(kListKeptIn, backupPath.c_str()));
-    return false;
-  }
-  if (!out.Write(contents) || !out.Commit() || FileSize(textPath) != contents.size()) {
-    reporter.MessageBox(std::string(kSizeNotEqual) + "\n" + Format(kListKeptIn, backupPath.c_str()));
+  if (!copy.done) {
+    // The backup is the only copy of the list as it was before the compile: it stays on
+    // the disk, and the person learns where, until the text file holds it again.
+    reporter.MessageBox(copy.failure + "\n" + Format(kListKeptIn, backupPath.c_str()));
     return false;
   }
   std::remove(backupPath.c_str());
@@ -153,8 +150,9 @@ bool RunCompileCommand(CListDB& db, int mode, const SaveListFn& saveList) {
 bool PreinstalledCompile(CListDB& db) {
   IReporter& reporter = db.Reporter();
   const std::string hexPath = DerivedPath(db.FilePath(), kExtHex);
-  // Earlier versions of the program joined the images in a merge file; one left by an
-  // interrupted run of those is of no use any more.
+  // A ".mrg" file beside the list is what an interrupted join of the images leaves: part
+  // of an old image that nobody must download. The images are joined in a temporary
+  // file now; the leftover goes.
   std::remove(DerivedPath(db.FilePath(), kExtMerge).c_str());
   RemoveImages(db);
 

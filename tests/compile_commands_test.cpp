@@ -156,10 +156,9 @@ TEST_F(CompileCommandsTest, SecondImageIsAppendedWhole) {
   EXPECT_THAT(reporter.boxes.back(), StartsWith(Format("Can't open Output file : %s\n", hex.c_str())));
 }
 
-// --- With the real compiler ---------------------------------------------------------
+// --- Whole compiles --------------------------------------------------------------------
 
 TEST_F(CompileCommandsTest, PreinstalledImageIsTheNormalImageFollowedByTheBasicImage) {
-  if (!test::RealCompilerAvailable()) GTEST_SKIP() << "needs the channel compiler";
   CListDB& db = Db("list.txt", test::SmallValidList());
   ASSERT_EQ(db.Compile(kCompileNormal), 1);
   const std::string normal = ReadFile(dir.File("list.hex"));
@@ -173,7 +172,6 @@ TEST_F(CompileCommandsTest, PreinstalledImageIsTheNormalImageFollowedByTheBasicI
 }
 
 TEST_F(CompileCommandsTest, BasicCompileOfTheEditedListLeavesTheFileUnchanged) {
-  if (!test::RealCompilerAvailable()) GTEST_SKIP() << "needs the channel compiler";
   const std::string edited = test::SmallValidList();
   CListDB& db = Db("list.txt", test::GeneratedList(20, 3));
   ASSERT_TRUE(RunCompileCommand(db, kCompileBasic, SaveEdited(edited)));
@@ -187,7 +185,6 @@ TEST_F(CompileCommandsTest, BasicCompileOfTheEditedListLeavesTheFileUnchanged) {
 }
 
 TEST_F(CompileCommandsTest, OversizedNormalImageLeavesNoImages) {
-  if (!test::RealCompilerAvailable()) GTEST_SKIP() << "needs the channel compiler";
   CListDB& db = Db("list.txt", test::GeneratedList(4000, 1));
   dir.Write("list.bin", "from an earlier compile");
   EXPECT_FALSE(PreinstalledCompile(db));

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "base/FieldConversions.h"
+#include "base/SectionLocator.h"
+#include "listview/ExchangeSort.h"
 #include "tests/support/ListViewFixture.h"
 
 namespace lumoscope::test {
@@ -76,51 +79,158 @@ TEST_F(SortTest, RenumberingOffKeepsTheOldNumbers) {
   EXPECT_EQ(control.ColumnTexts(5), (Strings{"a", "b", "p"}));  // PID rows stay PID rows
 }
 
-// The receiver's exchange sort, written out plainly over whole records, as the
-// reference the fast sort must match record for record.
-void ReferenceSort(std::vector<std::string>& f, bool ascending, bool bySat) {
-  const long start = std::find(f.begin(), f.end(), "CHANNEL START") - f.begin() + 1;
-  const long n = (std::find(f.begin(), f.end(), "CHANNEL END") - f.begin() - start) / 8;
-  const auto before = [&](long a, long b) {
-    const auto at = [&](long r, int k) { return f[static_cast<size_t>(start + r * 8 + k)]; };
-    if (bySat) {
-      const long sa = DecimalValue(at(a, 2)), sb = DecimalValue(at(b, 2));
-      if (sa != sb) return sa < sb;
-    }
-    const std::string ta = TrimmedUpper(at(a, 4)), tb = TrimmedUpper(at(b, 4));
-    if (ta != tb) return ta > tb;
-    const std::string na = TrimmedUpper(at(a, 5)), nb = TrimmedUpper(at(b, 5));
-    return ascending ? na < nb : na > nb;
-  };
-  for (long i = 0; i + 1 < n; ++i) {
-    for (long j = i + 1; j < n; ++j) {
-      if (before(j, i)) {
-        for (int k = 0; k < 8; ++k)
-          std::swap(f[static_cast<size_t>(start + i * 8 + k)], f[static_cast<size_t>(start + j * 8 + k)]);
-      }
-    }
+// The receiver's exchange sort, written out plainly: for every i, every later record that
+// must come first is exchanged with record i, whole records at a time. The reference the
+// fast sort must match exactly.
+template <typename Record, typename Before>
+void PlainExchangeSort(std::vector<Record>& records, Before before) {
+  for (size_t i = 0; i + 1 < records.size(); ++i)
+    for (size_t j = i + 1; j < records.size(); ++j)
+      if (before(records[j], records[i])) std::swap(records[i], records[j]);
+}
+
+TEST(ExchangeSortOrderTest, MatchesThePlainExchangeSort) {
+  std::mt19937 random(11);
+  enum class Input { Random, Sorted, Reversed };
+  for (int round = 0; round < 600; ++round) {
+    const size_t n = round % 50 == 0 ? 1500 : random() % 120;
+    const int distinct = 1 + static_cast<int>(random() % (round % 3 == 0 ? 4 : 40));  // many equal keys
+    std::vector<int> ranks(n);
+    for (int& r : ranks) r = static_cast<int>(random() % static_cast<unsigned>(distinct));
+    const auto input = static_cast<Input>(round % 3);
+    if (input == Input::Sorted) std::sort(ranks.begin(), ranks.end());
+    if (input == Input::Reversed) std::sort(ranks.rbegin(), ranks.rend());
+    std::vector<std::pair<int, int>> expected;  // rank, record
+    for (size_t i = 0; i < n; ++i) expected.emplace_back(ranks[i], static_cast<int>(i));
+    PlainExchangeSort(expected, [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<int> order;
+    for (const auto& e : expected) order.push_back(e.second);
+    ASSERT_EQ(ExchangeSortOrder(ranks), order) << "round " << round;
   }
 }
 
-TEST_F(SortTest, EqualKeysEndInTheExchangeSortsOrder) {
+// Every sort command, direction and renumbering option over the three channel sections
+// of random lists full of equal keys, against the plain exchange sort of the records with
+// the keys read as the receiver reads them: modes 2 and 3 read a digital channel's
+// transponder from its joined row, and the sorted rows are written back over the records.
+TEST_F(SortTest, EveryModeAndOptionMatchesThePlainExchangeSort) {
+  using Record = Strings;
+  struct Keys {
+    int sat, type, name, frequency = -1, bouquet = -1;
+  };
+  const auto before = [](const Keys& k, bool bySat, bool nameAscending) {
+    return [=](const Record& a, const Record& b) {
+      const auto up = [](const std::string& t) { return TrimmedUpper(t); };
+      const auto number = [](const std::string& t) { return DecimalValue(t); };
+      if (bySat && number(a[k.sat]) != number(b[k.sat])) return number(a[k.sat]) < number(b[k.sat]);
+      if (up(a[k.type]) != up(b[k.type])) return up(a[k.type]) > up(b[k.type]);
+      if (k.frequency >= 0 && number(a[k.frequency]) != number(b[k.frequency]))
+        return number(a[k.frequency]) < number(b[k.frequency]);
+      if (k.bouquet >= 0 && up(a[k.bouquet]) != up(b[k.bouquet])) return up(a[k.bouquet]) < up(b[k.bouquet]);
+      return nameAscending ? up(a[k.name]) < up(b[k.name]) : up(a[k.name]) > up(b[k.name]);
+    };
+  };
+  const int commands[] = {cmd::kSortSatTypeName, cmd::kSortSatTypeFreqName, cmd::kSortSatTypeBouquetName,
+                          cmd::kSortName};
   std::mt19937 random(7);
-  for (int round = 0; round < 20; ++round) {
+  const auto any = [&](std::initializer_list<const char*> values) {
+    return std::string(*(values.begin() + random() % values.size()));
+  };
+  for (int round = 0; round < 96; ++round) {
     FieldsBuilder b;
-    b.Satellite("1", "S").Tp("1", "1", "11000");
-    const int count = 5 + static_cast<int>(random() % 60);
+    b.Satellite("1", "S").Satellite("2", "T");
+    b.Tp("1", "1", "11000", "Sky").Tp("2", "1", "10000", "9live").Tp("3", "2", "11000", " sky");
+    const int count = 2 + static_cast<int>(random() % 40);
     for (int i = 0; i < count; ++i) {
       // Few distinct keys, so equal keys are common; the SVC ID tells records apart.
-      b.Channel("1", std::to_string(random() % 3), random() % 2 ? "TV" : "RADIO",
-                std::string(1, static_cast<char>('a' + random() % 3)), std::to_string(1000 + i));
+      b.Channel(any({"0", "1", "2", "3", "9"}), any({"1", "2", "x"}), any({"TV", "RADIO", " tv"}),
+                any({"a", "A ", "b"}), std::to_string(1000 + i));
+      if (i % 3 == 0) b.Pid(any({"1", "2", "0"}), any({"1", "2"}), any({"TV", "RADIO"}), any({"p", "q"}));
+      if (i % 2 == 0) b.Analog(any({"1", "2"}), any({"TV", "RADIO"}), any({"x", "y"}), any({"1000", "0999"}));
     }
     Load(b);
-    const bool ascending = round % 2 == 0;
-    const bool bySat = round % 3 != 0;
-    std::vector<std::string> expected = view.Fields();
-    ReferenceSort(expected, ascending, bySat);
+    const int mode = round % 4 + 1;
+    const bool ascending = round / 4 % 2 == 0;
+    const bool renumber = round / 8 % 2 == 0;
     view.SetSortAscending(ascending);
-    view.SetRenumberAfterSort(false);
-    Sort(bySat ? cmd::kSortSatTypeName : cmd::kSortName);
+    if (round / 16 % 3 != 0) {
+      // Sorted input, or reversed sorted input: the exchange sort's best and worst case.
+      view.SetRenumberAfterSort(false);
+      Sort(commands[mode - 1]);
+      if (round / 16 % 3 == 2) {
+        const SectionLocator sections(view.Fields());
+        for (Section s : {Section::DigitalChannel, Section::PidChannel, Section::AnalogTp}) {
+          const SectionSpan& span = sections[s];
+          std::vector<Record> records;
+          for (size_t r = 0; r < span.Records(); ++r)
+            records.emplace_back(view.Fields().begin() + static_cast<long>(span.At(r)),
+                                 view.Fields().begin() + static_cast<long>(span.At(r) + span.width));
+          std::reverse(records.begin(), records.end());
+          for (size_t r = 0; r < records.size(); ++r)
+            std::copy(records[r].begin(), records[r].end(),
+                      view.Fields().begin() + static_cast<long>(span.At(r)));
+        }
+        view.RefreshKeepingNumbers();
+      }
+    }
+    view.SetRenumberAfterSort(renumber);
+
+    std::vector<std::string> expected = view.Fields();
+    const SectionLocator sections(expected);
+    const SectionSpan& ch = sections[Section::DigitalChannel];
+    const SectionSpan& pid = sections[Section::PidChannel];
+    const SectionSpan& an = sections[Section::AnalogTp];
+    const auto records = [&](const SectionSpan& span) {
+      std::vector<Record> out;
+      for (size_t r = 0; r < span.Records(); ++r)
+        out.emplace_back(expected.begin() + static_cast<long>(span.At(r)),
+                         expected.begin() + static_cast<long>(span.At(r) + span.width));
+      return out;
+    };
+    const auto writeBack = [&](const SectionSpan& span, const std::vector<Record>& sorted) {
+      for (size_t r = 0; r < sorted.size(); ++r)
+        std::copy(sorted[r].begin(), sorted[r].end(), expected.begin() + static_cast<long>(span.At(r)));
+    };
+    const bool bySat = mode != 4;
+    if (mode == 2 || mode == 3) {
+      const std::vector<std::string>& joined = view.DigitalRows();
+      std::vector<Record> rows;
+      for (size_t r = 0; r < joined.size() / kDigitalRowWidth; ++r)
+        rows.emplace_back(joined.begin() + static_cast<long>(r * kDigitalRowWidth),
+                          joined.begin() + static_cast<long>((r + 1) * kDigitalRowWidth));
+      const Keys keys{2, 4, 5, mode == 2 ? 11 : -1, mode == 3 ? 14 : -1};
+      std::vector<Record> channels(rows.begin(), rows.begin() + static_cast<long>(ch.Records()));
+      std::vector<Record> pids(rows.begin() + static_cast<long>(ch.Records()), rows.end());
+      PlainExchangeSort(channels, before(keys, bySat, true));
+      PlainExchangeSort(pids, before(keys, bySat, true));
+      const auto columns = [](const std::vector<Record>& sorted, std::initializer_list<int> taken) {
+        std::vector<Record> out;
+        for (const Record& row : sorted) {
+          out.emplace_back();
+          for (int c : taken) out.back().push_back(row[static_cast<size_t>(c)]);
+        }
+        return out;
+      };
+      writeBack(ch, columns(channels, {0, 1, 2, 3, 4, 5, 9, 10}));
+      writeBack(pid, columns(pids, {0, 1, 2, 4, 5, 6, 7, 8, 9, 10}));
+    } else {
+      std::vector<Record> channels = records(ch), pids = records(pid);
+      PlainExchangeSort(channels, before(Keys{2, 4, 5}, bySat, ascending));
+      PlainExchangeSort(pids, before(Keys{2, 3, 4}, bySat, ascending));
+      writeBack(ch, channels);
+      writeBack(pid, pids);
+    }
+    std::vector<Record> analogs = records(an);
+    PlainExchangeSort(analogs, before(Keys{1, 16, 4, mode == 2 || mode == 3 ? 2 : -1}, bySat, ascending));
+    writeBack(an, analogs);
+    if (renumber) {
+      int number = 1;
+      for (size_t r = 0; r < ch.Records(); ++r) expected[ch.At(r)] = std::to_string(number++);
+      for (size_t r = 0; r < pid.Records(); ++r) expected[pid.At(r)] = std::to_string(number++);
+      for (size_t r = 0; r < an.Records(); ++r) expected[an.At(r)] = std::to_string(r + 1);
+    }
+
+    Sort(commands[mode - 1]);
     ASSERT_EQ(view.Fields(), expected) << "round " << round;
   }
 }

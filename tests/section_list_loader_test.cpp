@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 
+#include "base/FileFailure.h"
+#include "base/TextLines.h"
 #include "database/ListDB.h"
+#include "database/ReaderMessages.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/SampleLists.h"
 #include "tests/support/TempDir.h"
@@ -209,14 +213,36 @@ TEST(LoadSectionList, ChecksFirstThenReadsTheFile) {
   EXPECT_FALSE(db.validateOnly);
   EXPECT_FALSE(db.resaveFlag);
   EXPECT_EQ(fields.front(), "SAT_NAME START");
+  EXPECT_TRUE(reporter.boxes.empty());
+}
 
-  CListDB missing(reporter, options, dir.File("none.txt"));
-  Fields none;
-  EXPECT_FALSE(LoadSectionList(missing, none));
-  if (test::RealCompilerAvailable())
-    EXPECT_EQ(reporter.boxes.back(), "The Text Format is not correct");
-  else
-    EXPECT_EQ(reporter.boxes.back(), Format("Can't open Input file : %s\n", dir.File("none.txt").c_str()));
+// A file the check refuses (or cannot read) shows the check's message, then the loader's
+// own, and nothing else; the list gets nothing.
+TEST(LoadSectionList, RefusedFilesTellTheCheckThenTheLoad) {
+  test::TempDir dir;
+  const std::string refused = "The Text Format is not correct";
+  const std::string unreadable = dir.File("none.txt");
+  const std::string names = dir.Write("names.txt", test::SmallValidList(31));
+  const std::string quote = dir.Write("quote.txt", Crlf({"# list", "[SATELLITE_NAME_LIST]", "1 \"Open"}));
+  struct Case {
+    std::string path;
+    std::string checkMessage;
+  };
+  const Case cases[] = {
+      {unreadable,
+       WithFailure(Format(msg::kCantOpenInput, unreadable.c_str()), FailureFromErrno(unreadable, ENOENT))},
+      {names, Format(msg::kSatNameCount, 32, 34)},
+      {quote, Format(kCheckLineMessage, 3)},
+  };
+  for (const Case& c : cases) {
+    RecordingReporter reporter;
+    AppOptions options;
+    CListDB db(reporter, options, c.path);
+    Fields fields;
+    EXPECT_FALSE(LoadSectionList(db, fields)) << c.path;
+    EXPECT_TRUE(fields.empty()) << c.path;
+    EXPECT_EQ(reporter.boxes, (std::vector<std::string>{c.checkMessage, refused})) << c.path;
+  }
 }
 
 }  // namespace

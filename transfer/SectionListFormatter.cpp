@@ -1,6 +1,7 @@
 #include "transfer/SectionListFormatter.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "base/Sections.h"
@@ -14,22 +15,45 @@ constexpr std::string_view kLineEnd = "\r\n";
 // Every header stands on a line of its own after an empty line.
 constexpr std::string_view kBeforeHeader = "\r\n\r\n";
 
-// Last position of `marker` in the list, or npos.
-size_t LastIndexOf(const std::vector<std::string>& list, std::string_view marker) {
-  for (size_t i = list.size(); i-- > 0;)
-    if (list[i] == marker) return i;
-  return std::string::npos;
+// The last position of every marker in the list (npos for a marker that is not there),
+// found in one walk from the end.
+struct MarkerPositions {
+  std::array<size_t, kSectionCount> start;
+  std::array<size_t, kSectionCount> end;
+};
+
+MarkerPositions LastMarkers(const std::vector<std::string>& list) {
+  MarkerPositions at;
+  at.start.fill(std::string::npos);
+  at.end.fill(std::string::npos);
+  size_t missing = 2 * kSectionCount;
+  for (size_t i = list.size(); i-- > 0 && missing > 0;) {
+    const std::string& s = list[i];
+    // Every marker ends in "START" or "END"; most fields end otherwise.
+    if (s.empty() || (s.back() != 'T' && s.back() != 'D')) continue;
+    for (const SectionFormat& format : kSectionFormats) {
+      const size_t k = SectionIndex(format.section);
+      if (at.start[k] == std::string::npos && s == format.startMarker) {
+        at.start[k] = i;
+        --missing;
+      } else if (at.end[k] == std::string::npos && s == format.endMarker) {
+        at.end[k] = i;
+        --missing;
+      }
+    }
+  }
+  return at;
 }
 
 // Records of a section: after its (last) start marker up to its end marker. When the end
 // marker is missing the records run to the next marker or the end of the list.
-void RecordRange(const std::vector<std::string>& list, const SectionFormat& layout, size_t& first,
-                 size_t& last) {
+void RecordRange(const std::vector<std::string>& list, const MarkerPositions& markers, Section section,
+                 size_t& first, size_t& last) {
   first = last = 0;
-  const size_t start = LastIndexOf(list, layout.startMarker);
+  const size_t start = markers.start[SectionIndex(section)];
   if (start == std::string::npos) return;
   first = start + 1;
-  size_t end = LastIndexOf(list, layout.endMarker);
+  size_t end = markers.end[SectionIndex(section)];
   if (end == std::string::npos || end < first) {
     end = first;
     while (end < list.size() && !IsSectionMarker(list[end])) ++end;
@@ -44,6 +68,12 @@ void AppendQuotedName(std::string& out, std::string_view name) {
   for (char c : name)
     if (c != '"') out.push_back(c);
   out.push_back('"');
+}
+
+void AppendBlanks(std::string& out, size_t count) {
+  static constexpr std::string_view kBlanks = "                                ";
+  for (; count > kBlanks.size(); count -= kBlanks.size()) out += kBlanks;
+  out.append(kBlanks.data(), count);
 }
 
 // One record's line. In columns every field is padded to one past its column width;
@@ -61,7 +91,7 @@ void AppendRecord(std::string& out, const SectionFormat& layout, const std::stri
       out += fields[field];
     const size_t length = out.size() - begin;
     const size_t width = columns ? layout.columnWidths[field] + 1 : 0;
-    out.append(length < width ? width - length : 1, ' ');
+    AppendBlanks(out, length < width ? width - length : 1);
   }
 }
 
@@ -73,6 +103,7 @@ std::string FormatSectionList(const std::vector<std::string>& list) {
   for (const std::string& s : list) bytes += s.size() + 4;
   out.reserve(bytes + 4096);
 
+  const MarkerPositions markers = LastMarkers(list);
   for (Section section : kWrittenOrder) {
     const SectionFormat& layout = FormatOf(section);
     out += kBeforeHeader;
@@ -81,7 +112,7 @@ std::string FormatSectionList(const std::vector<std::string>& list) {
     out += layout.captions;
     size_t first = 0;
     size_t last = 0;
-    RecordRange(list, layout, first, last);
+    RecordRange(list, markers, section, first, last);
     for (size_t i = first; i < last; i += layout.fieldCount) {
       const size_t count = std::min(layout.fieldCount, last - i);
       out += kLineEnd;

@@ -84,16 +84,6 @@ bool IsBlank(std::string_view text) {
   return text.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
 }
 
-// The bytes of a line as they stand in the file, without its line end.
-std::string_view RawLine(std::string_view text, size_t from, size_t to) {
-  std::string_view line = text.substr(from, to - from);
-  if (line.ends_with('\n')) {
-    line.remove_suffix(1);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-  }
-  return line;
-}
-
 std::string UpperCopy(std::string_view text) {
   std::string s(text);
   for (char& c : s)
@@ -106,13 +96,16 @@ class Parser {
   Parser(IReporter& reporter, bool& resave, ListTextNotes& notes)
       : reporter_(reporter), resave_(resave), notes_(notes) {}
 
-  bool Run(std::string_view text, std::vector<std::string>& list);
+  bool Run(const PreparedLines& lines, std::vector<std::string>& list);
 
  private:
-  // Notes what of the line at [from, to) of `text` a save keeps; `line` is the line as
-  // prepared for reading.
-  void NoteText(std::string_view text, size_t from, size_t to, const std::string& line);
-  bool Record(Section section, std::string_view line);
+  // Records per section, and whether each section's header comes once only; then the
+  // list (or the buckets of a repeating section) has room for all of them.
+  void Count(const PreparedLines& lines, std::vector<std::string>& list);
+  // Notes what of the line a save keeps.
+  void NoteText(const PreparedLines::Line& line);
+  // Appends the record's fields to `out`; false (and nothing appended) when refused.
+  bool Record(Section section, std::string_view line, std::vector<std::string>& out);
   // HexToInt, telling the person when the text holds a character that is no digit.
   long HexValue(const std::string& text) const;
   bool SatelliteRecord(std::string_view line, std::vector<std::string>& fields);
@@ -127,13 +120,14 @@ class Parser {
   std::optional<Section> section_;  // none before the first header
   bool endSeen_ = false;
   // Records of each section in file order; a section whose header repeats collects the
-  // records of every occurrence, so none is lost when the list is written back.
+  // records of every occurrence, so none is lost when the list is written back. When no
+  // header repeats (nearly always) the records go straight into the list instead.
   std::array<std::vector<std::string>, kSectionCount> records_;
+  bool direct_ = true;
   std::vector<Section> order_;  // sections in the order of their first header
   std::array<bool, kSectionCount> seen_{};
   // Scratch of one record, kept between lines to spare allocations.
   std::vector<std::string_view> tokens_;
-  std::vector<std::string> fields_;
 };
 
 long Parser::HexValue(const std::string& text) const {
@@ -178,20 +172,27 @@ bool Parser::SatelliteRecord(std::string_view line, std::vector<std::string>& fi
   return true;
 }
 
-bool Parser::Record(Section section, std::string_view line) {
+bool Parser::Record(Section section, std::string_view line, std::vector<std::string>& out) {
   const SectionFormat& layout = FormatOf(section);
-  std::vector<std::string>& fields = fields_;
-  fields.clear();
+  const size_t first = out.size();
   if (section == Section::Satellite) {
-    if (!SatelliteRecord(line, fields)) return false;
+    if (!SatelliteRecord(line, out)) {
+      out.resize(first);
+      return false;
+    }
   } else {
     std::vector<std::string_view>& tokens = tokens_;
     Tokens(line, layout.fieldCount, tokens);
     for (size_t k = 0; k < layout.fieldCount; ++k) {
       const std::string_view token = k < tokens.size() ? tokens[k] : std::string_view{};
-      fields.push_back(k == layout.nameField ? RestoreNameBlanks(token) : std::string(token));
+      if (k == layout.nameField) {
+        out.push_back(RestoreNameBlanks(token));
+      } else {
+        out.emplace_back(token);
+      }
     }
   }
+  const std::string* fields = out.data() + first;
 
   // A name spelled like a marker would later be taken for one and cut the list apart.
   if (IsSectionMarker(fields[layout.nameField])) {
@@ -199,6 +200,7 @@ bool Parser::Record(Section section, std::string_view line) {
         Format("\n ERROR : the name \"%s\" is reserved for the program's own use.\n"
                "           line number %d ",
                fields[layout.nameField].c_str(), lineNumber_));
+    out.resize(first);
     return false;
   }
 
@@ -209,61 +211,91 @@ bool Parser::Record(Section section, std::string_view line) {
     if (svcId.starts_with("0X")) svcId.erase(0, 2);
     if (HexValue(svcId) == 0 || HexValue(UpperCopy(fields[field::kChTp])) == 0) resave_ = true;
   }
-
-  std::vector<std::string>& bucket = records_[SectionIndex(section)];
-  for (std::string& f : fields) bucket.push_back(std::move(f));
   return true;
 }
 
-void Parser::NoteText(std::string_view text, size_t from, size_t to, const std::string& line) {
-  const bool header = line.starts_with('[') && (IsEndHeader(line) || SectionOfHeader(line));
+void Parser::NoteText(const PreparedLines::Line& line) {
+  const std::string_view text = line.text;
+  const bool header = text.starts_with('[') && (IsEndHeader(text) || SectionOfHeader(text));
   headerSeen_ = headerSeen_ || header;
   if (!headerSeen_) {
-    notes_.leadingLines.emplace_back(RawLine(text, from, to));
-  } else if (IsSkippedLine(line)) {
-    notes_.textLostBySave =
-        notes_.textLostBySave || !(IsBlank(line) || IsProgramCaption(RawLine(text, from, to)));
+    notes_.leadingLines.emplace_back(line.raw);
+  } else if (line.skipped) {
+    notes_.textLostBySave = notes_.textLostBySave || !(IsBlank(text) || IsProgramCaption(line.raw));
   } else if (!header) {
     // An unknown bracketed line, or a record with a comment behind it.
     notes_.textLostBySave =
-        notes_.textLostBySave || line.starts_with('[') || line.find('#') != std::string::npos;
+        notes_.textLostBySave || text.starts_with('[') || text.find('#') != std::string::npos;
   }
 }
 
-bool Parser::Run(std::string_view text, std::vector<std::string>& list) {
-  TextLineSplitter splitter(text);
-  std::string line;
-  for (;;) {
-    const size_t from = splitter.Position();
-    const TextLineSplitter::Status status = splitter.Next(line);
-    if (status == TextLineSplitter::Status::End) break;
-    ++lineNumber_;
-    if (status == TextLineSplitter::Status::TooLong || !PrepareQuotes(line)) {
-      reporter_.MessageBox(Format(kCheckLineMessage, lineNumber_));
-      return false;
+void Parser::Count(const PreparedLines& lines, std::vector<std::string>& list) {
+  std::array<size_t, kSectionCount> records{};
+  std::array<bool, kSectionCount> headed{};
+  std::optional<Section> section;
+  for (const PreparedLines::Line& line : lines.Lines()) {
+    if (line.skipped) continue;
+    if (line.text[0] == '[') {
+      if (IsEndHeader(line.text)) break;
+      const std::optional<Section> header = SectionOfHeader(line.text);
+      if (!header) continue;
+      if (headed[SectionIndex(*header)]) direct_ = false;
+      headed[SectionIndex(*header)] = true;
+      section = header;
+    } else if (section) {
+      ++records[SectionIndex(*section)];
     }
-    NoteText(text, from, splitter.Position(), line);
-    if (IsSkippedLine(line)) continue;
-    if (line[0] == '[') {
-      if (IsEndHeader(line)) {
+  }
+  size_t strings = 2 * kSectionCount + 4;  // markers, and the two sections Complete may add
+  for (size_t i = 0; i < kSectionCount; ++i) {
+    const size_t fields = records[i] * FormatOf(static_cast<Section>(i + 1)).fieldCount;
+    strings += fields;
+    if (!direct_) records_[i].reserve(fields);
+  }
+  list.reserve(list.size() + strings);
+}
+
+bool Parser::Run(const PreparedLines& lines, std::vector<std::string>& list) {
+  Count(lines, list);
+  const size_t before = list.size();
+  const auto closeSection = [&] {
+    if (direct_ && section_) list.emplace_back(FormatOf(*section_).endMarker);
+  };
+  for (const PreparedLines::Line& line : lines.Lines()) {
+    lineNumber_ = line.number;
+    NoteText(line);
+    if (line.skipped) continue;
+    if (line.text[0] == '[') {
+      if (IsEndHeader(line.text)) {
         endSeen_ = true;
-        notes_.textLostBySave = notes_.textLostBySave || !IsBlank(text.substr(splitter.Position()));
+        notes_.textLostBySave = notes_.textLostBySave || !IsBlank(lines.After(line));
+        closeSection();
         break;
       }
-      const std::optional<Section> header = SectionOfHeader(line);
+      const std::optional<Section> header = SectionOfHeader(line.text);
       if (!header) continue;  // an unknown bracketed line is ignored
+      closeSection();
       section_ = header;
       if (!seen_[SectionIndex(*header)]) {
         seen_[SectionIndex(*header)] = true;
         order_.push_back(*header);
       }
+      if (direct_) list.emplace_back(FormatOf(*header).startMarker);
       continue;
     }
     if (!section_) continue;
-    if (!Record(*section_, line)) return false;
+    if (!Record(*section_, line.text, direct_ ? list : records_[SectionIndex(*section_)])) {
+      list.resize(before);
+      return false;
+    }
+  }
+  if (!endSeen_ && lines.RefusedLine() > 0) {
+    list.resize(before);
+    reporter_.MessageBox(Format(kCheckLineMessage, lines.RefusedLine()));
+    return false;
   }
   while (!notes_.leadingLines.empty() && IsBlank(notes_.leadingLines.back())) notes_.leadingLines.pop_back();
-  Emit(list);
+  if (!direct_) Emit(list);
   Complete(list);
   return true;
 }
@@ -306,12 +338,17 @@ void Parser::Complete(std::vector<std::string>& list) const {
 
 bool ParseSectionList(std::string_view text, IReporter& reporter, std::vector<std::string>& list,
                       bool& resave, ListTextNotes* notes) {
+  return ParseSectionList(PreparedLines(text), reporter, list, resave, notes);
+}
+
+bool ParseSectionList(const PreparedLines& lines, IReporter& reporter, std::vector<std::string>& list,
+                      bool& resave, ListTextNotes* notes) {
   resave = false;
   ListTextNotes ignored;
   ListTextNotes& kept = notes != nullptr ? *notes : ignored;
   kept = {};
   Parser parser(reporter, resave, kept);
-  return parser.Run(text, list);
+  return parser.Run(lines, list);
 }
 
 }  // namespace lumoscope

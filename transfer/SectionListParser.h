@@ -9,6 +9,7 @@
 namespace lumoscope {
 
 class IReporter;
+class PreparedLines;
 
 inline constexpr const char* kAnchorMissingMessage =
     "CHANNEL PID SECTION not foundD!!!\r\nDisplaying infomation may be disodered!!";
@@ -29,6 +30,9 @@ struct ListTextNotes {
 // given, receives what the person wrote beside the records. False after a refused line
 // (the person has been told); `list` then gets nothing.
 bool ParseSectionList(std::string_view text, IReporter& reporter, std::vector<std::string>& list,
+                      bool& resave, ListTextNotes* notes = nullptr);
+// The same on lines already split and prepared (those the check read).
+bool ParseSectionList(const PreparedLines& lines, IReporter& reporter, std::vector<std::string>& list,
                       bool& resave, ListTextNotes* notes = nullptr);
 
 }  // namespace lumoscope

@@ -3,11 +3,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "base/Keywords.h"
 #include "base/Reporter.h"
@@ -40,11 +36,8 @@ QComboBox* MakeList(const KeywordList<N>& words, int preset, const QString& obje
 
 AnalogChannelDialog::AnalogChannelDialog(const AnalogChannelForm& preset, const ChannelDialogSetup& setup,
                                          IReporter& reporter, QWidget* parent)
-    : QDialog(parent),
+    : ChannelDialogFrame(QStringLiteral("Setting Analog Channel"), setup, reporter, parent),
       preset_(preset),
-      names_(setup.names),
-      purpose_(setup.purpose),
-      reporter_(reporter),
       name_(MakeEdit(preset.name, QStringLiteral("name"), kMaxNameLength)),
       frequency_(MakeEdit(preset.frequency, QStringLiteral("frequency"), kFrequencyMaxLength)),
       signalBand_(
@@ -64,10 +57,7 @@ AnalogChannelDialog::AnalogChannelDialog(const AnalogChannelForm& preset, const 
       tvRadio_(
           new RadioPair(QStringLiteral("TV"), QStringLiteral("Radio"), QStringLiteral("tvRadio"), preset.tv)),
       satellite_(
-          new ChannelSatelliteGroup(setup.satelliteLines, preset.satellite, setup.names, reporter, this)),
-      ok_(new QPushButton(QStringLiteral("&Ok"))) {
-  setWindowTitle(DialogTitle(QStringLiteral("Setting Analog Channel"), setup.purpose));
-
+          new ChannelSatelliteGroup(setup.satelliteLines, preset.satellite, setup.names, reporter, this)) {
   auto* general = new QGroupBox(QStringLiteral("General"));
   auto* form = new QFormLayout(general);
   form->addRow(QStringLiteral("Name :"), name_);
@@ -86,12 +76,7 @@ AnalogChannelDialog::AnalogChannelDialog(const AnalogChannelForm& preset, const 
   form->addRow(QStringLiteral("De-emphasis"), deEmphasis_);
   form->addRow(QStringLiteral("TV / Radio"), tvRadio_);
 
-  QHBoxLayout* buttons = OkCancelRow(*this, *ok_);
-
-  auto* top = new QVBoxLayout(this);
-  top->addWidget(general);
-  top->addWidget(satellite_);
-  top->addLayout(buttons);
+  Lay({general, satellite_});
 }
 
 AnalogChannelForm AnalogChannelDialog::Form() const {
@@ -117,24 +102,12 @@ AnalogChannelForm AnalogChannelDialog::Form() const {
 
 void AnalogChannelDialog::accept() {
   const AnalogChannelForm form = Form();
-  const bool edit = purpose_ == DialogPurpose::Edit;
-  if (!edit && form.frequency.empty()) {
-    reporter_.MessageBox(kFrequencyNotFilledMessage);
+  // A new analog channel is tuned by its frequency: without one there is nothing to search.
+  if (!Editing() && form.frequency.empty()) {
+    AcceptUnless(std::string(kFrequencyNotFilledMessage));
     return;
   }
-  if (const auto problem = CheckAnalogForm(form, names_, edit ? &preset_ : nullptr)) {
-    reporter_.MessageBox(*problem);
-    return;
-  }
-  QDialog::accept();
-}
-
-void AnalogChannelDialog::keyPressEvent(QKeyEvent* event) {
-  if (IsOkKey(*event, *ok_)) {
-    accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
+  AcceptUnless(CheckAnalogForm(form, Names(), Editing() ? &preset_ : nullptr));
 }
 
 }  // namespace lumoscope::ui

@@ -2,15 +2,14 @@
 // "Setting Analog Channel....New" and "....Edit": the values of an analog channel (one
 // analog transponder) and its satellite. OK runs the form checks (of an edit: the values
 // that were changed) and stays open on a refusal.
-#include <QDialog>
 #include <string>
 #include <vector>
 
 #include "editing/ChannelForms.h"
+#include "ui/ChannelDialogParts.h"
 
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 namespace lumoscope {
 class IReporter;
@@ -18,10 +17,7 @@ class IReporter;
 
 namespace lumoscope::ui {
 
-class ChannelSatelliteGroup;
-class RadioPair;
-
-class AnalogChannelDialog : public QDialog {
+class AnalogChannelDialog : public ChannelDialogFrame {
   Q_OBJECT
  public:
   AnalogChannelDialog(const AnalogChannelForm& preset, const ChannelDialogSetup& setup, IReporter& reporter,
@@ -32,14 +28,8 @@ class AnalogChannelDialog : public QDialog {
 
   void accept() override;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   AnalogChannelForm preset_;
-  NameCodec names_;
-  DialogPurpose purpose_;
-  IReporter& reporter_;
   QLineEdit* name_;
   QLineEdit* frequency_;
   RadioPair* signalBand_;
@@ -56,7 +46,6 @@ class AnalogChannelDialog : public QDialog {
   QComboBox* deEmphasis_;
   RadioPair* tvRadio_;
   ChannelSatelliteGroup* satellite_;
-  QPushButton* ok_;
 };
 
 }  // namespace lumoscope::ui

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "base/FieldConversions.h"
 #include "base/Reporter.h"
@@ -43,8 +44,47 @@ std::string TrimmedText(const QLineEdit& edit) {
   return Trimmed(Text(edit));
 }
 
-bool IsOkKey(const QKeyEvent& event, const QPushButton& ok) {
-  return event.key() == Qt::Key_Insert || (event.key() == Qt::Key_Delete && ok.hasFocus());
+ChannelDialogFrame::ChannelDialogFrame(const QString& title, const ChannelDialogSetup& setup,
+                                       IReporter& reporter, QWidget* parent)
+    : QDialog(parent),
+      names_(setup.names),
+      purpose_(setup.purpose),
+      reporter_(reporter),
+      ok_(new QPushButton(QStringLiteral("&Ok"))) {
+  setWindowTitle(DialogTitle(title, setup.purpose));
+}
+
+void ChannelDialogFrame::Lay(std::initializer_list<QWidget*> groups) {
+  ok_->setObjectName(QStringLiteral("ok"));
+  ok_->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("&Cancel"));
+  cancel->setObjectName(QStringLiteral("cancel"));
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel);
+  auto* top = new QVBoxLayout(this);
+  for (QWidget* group : groups) top->addWidget(group);
+  top->addLayout(buttons);
+}
+
+void ChannelDialogFrame::AcceptUnless(const std::optional<std::string>& problem) {
+  if (problem) {
+    reporter_.MessageBox(*problem);
+    return;
+  }
+  QDialog::accept();
+}
+
+void ChannelDialogFrame::keyPressEvent(QKeyEvent* event) {
+  // Insert, and Delete while the OK button has the focus, close the dialog as OK does.
+  if (event->key() == Qt::Key_Insert || (event->key() == Qt::Key_Delete && ok_->hasFocus())) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 ChannelSatelliteGroup::ChannelSatelliteGroup(const std::vector<std::string>& satelliteLines,
@@ -124,20 +164,6 @@ bool RadioPair::FirstChecked() const {
 
 QString DialogTitle(const QString& base, DialogPurpose purpose) {
   return base + (purpose == DialogPurpose::Edit ? QStringLiteral("....Edit") : QStringLiteral("....New"));
-}
-
-QHBoxLayout* OkCancelRow(QDialog& dialog, QPushButton& ok) {
-  ok.setObjectName(QStringLiteral("ok"));
-  ok.setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("&Cancel"));
-  cancel->setObjectName(QStringLiteral("cancel"));
-  QObject::connect(&ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-  QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(&ok);
-  buttons->addWidget(cancel);
-  return buttons;
 }
 
 }  // namespace lumoscope::ui

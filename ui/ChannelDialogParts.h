@@ -1,17 +1,20 @@
 #pragma once
-// Pieces both channel dialogs are built from: the Satellite group (the satellite list and
-// the read-only data of the selected satellite), pairs of radio buttons, and the keys
-// that close a dialog as OK does.
+// Pieces both channel dialogs are built from: the frame they share (OK and Cancel, the
+// keys that close a dialog as OK does, the refusal of a form), the Satellite group (the
+// satellite list and the read-only data of the selected satellite), and pairs of radio
+// buttons.
+#include <QDialog>
 #include <QGroupBox>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "editing/ChannelForms.h"
 
 class QComboBox;
-class QDialog;
 class QHBoxLayout;
 class QKeyEvent;
 class QLineEdit;
@@ -23,6 +26,30 @@ class IReporter;
 }
 
 namespace lumoscope::ui {
+
+// What the two channel dialogs share: the name encoding, whether the dialog makes a new
+// channel or edits one, the OK and Cancel row (Insert, and Delete on OK, close it as OK
+// does), and the refusal of a form: the person is told why and the dialog stays open.
+class ChannelDialogFrame : public QDialog {
+ public:
+  ChannelDialogFrame(const QString& title, const ChannelDialogSetup& setup, IReporter& reporter,
+                     QWidget* parent);
+
+ protected:
+  // The groups from top to bottom, then the OK and Cancel row.
+  void Lay(std::initializer_list<QWidget*> groups);
+  // Closes as OK unless there is a problem, which the person is told.
+  void AcceptUnless(const std::optional<std::string>& problem);
+  bool Editing() const { return purpose_ == DialogPurpose::Edit; }
+  const NameCodec& Names() const { return names_; }
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  NameCodec names_;
+  DialogPurpose purpose_;
+  IReporter& reporter_;
+  QPushButton* ok_;
+};
 
 // The satellite part of a channel dialog. The list holds the satellites' names in file
 // order; choosing one shows its LNB values, position and angle (in display form). Until
@@ -66,14 +93,8 @@ class RadioPair : public QWidget {
 // A text field with an object name (the tests find fields by it) and an optional limit.
 QLineEdit* MakeEdit(const std::string& text, const QString& objectName, int maxLength = 0);
 
-// Insert, and Delete while the OK button has the focus, close the dialog as OK does.
-bool IsOkKey(const QKeyEvent& event, const QPushButton& ok);
-
 // "Setting Digital Channel....New", "Setting Analog Channel....Edit".
 QString DialogTitle(const QString& base, DialogPurpose purpose);
-
-// The "&Ok" / "&Cancel" row at the bottom of a channel dialog, wired to accept and reject.
-QHBoxLayout* OkCancelRow(QDialog& dialog, QPushButton& ok);
 
 std::string Text(const QLineEdit& edit);
 std::string TrimmedText(const QLineEdit& edit);

@@ -21,18 +21,48 @@ ChannelListModel::ChannelListModel(QObject* parent) : QAbstractTableModel(parent
 }
 
 void ChannelListModel::BeginBatch() {
-  if (batching_) return;
-  batching_ = true;
+  if (resetting_) return;
+  // A reset announces every cell anew.
+  changed_ = false;
+  resetting_ = true;
   titlesBeforeBatch_ = titles_;
   beginResetModel();
   emit batchStarted();
 }
 
 bool ChannelListModel::EndBatch() {
-  if (!batching_) return false;
-  batching_ = false;
+  if (!resetting_) {
+    AnnounceChanged();
+    return false;
+  }
+  resetting_ = false;
   endResetModel();
   return titles_ != titlesBeforeBatch_;
+}
+
+void ChannelListModel::NoteChanged(int row, int column) {
+  if (!changed_) {
+    changed_ = true;
+    changedTop_ = changedBottom_ = row;
+    changedLeft_ = changedRight_ = column;
+    emit batchStarted();
+    return;
+  }
+  changedTop_ = std::min(changedTop_, row);
+  changedBottom_ = std::max(changedBottom_, row);
+  changedLeft_ = std::min(changedLeft_, column);
+  changedRight_ = std::max(changedRight_, column);
+}
+
+void ChannelListModel::AnnounceChanged() {
+  if (!changed_) return;
+  changed_ = false;
+  const int lastRow = Rows() - 1;
+  const int lastColumn = Columns() - 1;
+  if (lastRow < 0 || lastColumn < 0) return;
+  emit dataChanged(index(std::min(changedTop_, lastRow), std::min(changedLeft_, lastColumn)),
+                   index(std::min(changedBottom_, lastRow), std::min(changedRight_, lastColumn)),
+                   {Qt::DisplayRole, Qt::DecorationRole});
 }
 
 void ChannelListModel::InsertColumn(int index, const std::string& title, int width) {
@@ -99,10 +129,70 @@ void ChannelListModel::InsertItem(int row, const std::string& text, int image) {
 void ChannelListModel::SetItemText(int row, int column, const std::string& text) {
   if (row < 0 || row >= Rows() || column < 0 || column >= Columns()) return;
   cells_[CellIndex(row, column)] = text;
-  if (!batching_) {
-    const QModelIndex cell = index(row, column);
-    emit dataChanged(cell, cell, {Qt::DisplayRole});
+  if (!resetting_) NoteChanged(row, column);
+}
+
+void ChannelListModel::DeleteItems(int row, int count) {
+  const int first = std::clamp(row, 0, Rows());
+  const int last = std::min(first + count, Rows());
+  if (last <= first) return;
+  // The rectangle of changed cells is in rows as they were: announce it first.
+  if (!resetting_) {
+    AnnounceChanged();
+    beginRemoveRows(QModelIndex(), first, last - 1);
   }
+  cells_.erase(cells_.begin() + static_cast<std::ptrdiff_t>(CellIndex(first, 0)),
+               cells_.begin() + static_cast<std::ptrdiff_t>(CellIndex(last, 0)));
+  images_.erase(images_.begin() + first, images_.begin() + last);
+  if (!resetting_) endRemoveRows();
+}
+
+void ChannelListModel::InsertItems(int row, int count) {
+  const int at = std::clamp(row, 0, Rows());
+  if (count <= 0) return;
+  if (!resetting_) {
+    AnnounceChanged();
+    beginInsertRows(QModelIndex(), at, at + count - 1);
+  }
+  cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(CellIndex(at, 0)),
+                static_cast<size_t>(count) * titles_.size(), std::string());
+  images_.insert(images_.begin() + at, static_cast<size_t>(count), -1);
+  if (!resetting_) endInsertRows();
+}
+
+void ChannelListModel::SetItemImage(int row, int image) {
+  if (row < 0 || row >= Rows()) return;
+  images_[static_cast<size_t>(row)] = image;
+  if (!resetting_) NoteChanged(row, 0);
+}
+
+void ChannelListModel::MoveItems(const std::vector<int>& order) {
+  if (order.size() != images_.size()) return;
+  if (!resetting_) {
+    AnnounceChanged();
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  }
+  const size_t stride = titles_.size();
+  std::vector<std::string> cells(cells_.size());
+  std::vector<int> images(images_.size());
+  std::vector<int> newRow(order.size());
+  for (size_t k = 0; k < order.size(); ++k) {
+    const auto from = static_cast<size_t>(order[k]);
+    std::move(cells_.begin() + static_cast<std::ptrdiff_t>(from * stride),
+              cells_.begin() + static_cast<std::ptrdiff_t>((from + 1) * stride),
+              cells.begin() + static_cast<std::ptrdiff_t>(k * stride));
+    images[k] = images_[from];
+    newRow[from] = static_cast<int>(k);
+  }
+  cells_ = std::move(cells);
+  images_ = std::move(images);
+  if (resetting_) return;
+  // Indexes the table keeps (the row under the pointer, an open editor) follow their rows.
+  const QModelIndexList kept = persistentIndexList();
+  QModelIndexList moved;
+  for (const QModelIndex& i : kept) moved.append(index(newRow[static_cast<size_t>(i.row())], i.column()));
+  changePersistentIndexList(kept, moved);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int ChannelListModel::ColumnWidth(int column) const {
@@ -165,7 +255,7 @@ QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, 
 Qt::ItemFlags ChannelListModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-  if (!batching_ && editable_ && editable_(index.row(), index.column())) flags |= Qt::ItemIsEditable;
+  if (!resetting_ && editable_ && editable_(index.row(), index.column())) flags |= Qt::ItemIsEditable;
   return flags;
 }
 

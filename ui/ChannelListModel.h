@@ -3,9 +3,11 @@
 // of every row and each row's icon, in plain vectors that data() reads directly.
 //
 // A full refill of a large list (25,000 rows of 20 cells) must not cost one signal per
-// cell. Changes to the columns or rows therefore open a batch: the first one starts a
+// cell. A refill (columns, all rows) therefore opens a batch: the first change starts a
 // model reset, the rest only touch the vectors, and EndBatch() finishes the reset once.
-// A single cell changed outside a batch is announced on its own.
+// The changes in place after an edit (rows removed, inserted or put in another order)
+// are announced as they come; the cells they change are collected, and EndBatch()
+// announces them in one signal.
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <array>
@@ -27,11 +29,20 @@ class ChannelListModel final : public QAbstractTableModel {
   void DeleteAllItems();
   void InsertItem(int row, const std::string& text, int image);
   void SetItemText(int row, int column, const std::string& text);
+  // Changes in place: no reset, the selection and scroll position are the view's.
+  void DeleteItems(int row, int count);
+  void InsertItems(int row, int count);
+  void SetItemImage(int row, int image);
+  // Row k becomes the old row order[k].
+  void MoveItems(const std::vector<int>& order);
 
-  // --- Batching of structural changes
-  bool InBatch() const { return batching_; }
-  // Finishes the model reset that the first change of the batch started. True when the
-  // batch changed the column titles (another view is shown, not the same one refilled).
+  // --- Batching
+  // A refill (a model reset) or changed cells are waiting for EndBatch().
+  bool InBatch() const { return resetting_ || changed_; }
+  bool InReset() const { return resetting_; }
+  // Finishes the model reset that the first change of a refill started, or announces
+  // the cells changed in place. True when a refill changed the column titles (another
+  // view is shown, not the same one refilled).
   bool EndBatch();
 
   // --- Editing in place: which cells the view model lets a person edit; an edited cell
@@ -62,6 +73,9 @@ class ChannelListModel final : public QAbstractTableModel {
 
  private:
   void BeginBatch();
+  // A cell changed outside a refill, to be announced by EndBatch().
+  void NoteChanged(int row, int column);
+  void AnnounceChanged();
   size_t CellIndex(int row, int column) const {
     return static_cast<size_t>(row) * titles_.size() + static_cast<size_t>(column);
   }
@@ -73,7 +87,13 @@ class ChannelListModel final : public QAbstractTableModel {
   std::vector<std::string> cells_;
   std::vector<int> images_;
   std::array<QIcon, 3> icons_;
-  bool batching_ = false;
+  bool resetting_ = false;
+  // The rectangle of cells changed in place since the last EndBatch().
+  bool changed_ = false;
+  int changedTop_ = 0;
+  int changedBottom_ = 0;
+  int changedLeft_ = 0;
+  int changedRight_ = 0;
   std::function<bool(int, int)> editable_;
 };
 

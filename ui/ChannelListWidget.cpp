@@ -69,7 +69,12 @@ ChannelListWidget::ChannelListWidget(QWidget* parent)
     flushTimer_.start();
   });
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { selectionStale_ = true; });
-  connect(model_, &QAbstractItemModel::modelReset, this, [this] { selectionStale_ = true; });
+  // The selection's flags are rebuilt once the rows changed.
+  const auto stale = [this] { selectionStale_ = true; };
+  connect(model_, &QAbstractItemModel::modelReset, this, stale);
+  connect(model_, &QAbstractItemModel::rowsInserted, this, stale);
+  connect(model_, &QAbstractItemModel::rowsRemoved, this, stale);
+  connect(model_, &QAbstractItemModel::layoutChanged, this, stale);
   connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
     if (applyingWidths_ || width <= 0) return;
     std::vector<std::string> titles;
@@ -116,7 +121,18 @@ void ChannelListWidget::SetUpReport() {
 
 void ChannelListWidget::Flush() {
   flushTimer_.stop();
-  if (!model_->InBatch()) return;
+  if (!model_->InReset()) {
+    // Changes in place: the cells are announced; rows removed or inserted are laid out
+    // now, as after a refill, so the scroll range fits the rows at once.
+    model_->EndBatch();
+    if (layoutPending_) {
+      layoutPending_ = false;
+      executeDelayedItemsLayout();
+      updateGeometries();
+    }
+    return;
+  }
+  layoutPending_ = false;
   // The widths on screen now, as the user may have dragged them; the reset forgets them.
   std::vector<int> shown;
   for (int c = 0; c < horizontalHeader()->count(); ++c)
@@ -146,7 +162,7 @@ void ChannelListWidget::Flush() {
 }
 
 void ChannelListWidget::FlushPending() const {
-  if (model_->InBatch()) const_cast<ChannelListWidget*>(this)->Flush();
+  if (model_->InBatch() || layoutPending_) const_cast<ChannelListWidget*>(this)->Flush();
 }
 
 void ChannelListWidget::FitColumns(bool newList) {
@@ -264,6 +280,37 @@ void ChannelListWidget::SetItemText(int row, int column, const std::string& text
   model_->SetItemText(row, column, text);
 }
 
+void ChannelListWidget::ClearSelection() {
+  FlushPending();
+  // No row selected and none current, as after a refill.
+  selectionModel()->clear();
+  selectionStale_ = true;
+}
+
+void ChannelListWidget::DeleteItems(int row, int count) {
+  model_->DeleteItems(row, count);
+  LayOutLater();
+}
+
+void ChannelListWidget::InsertItems(int row, int count) {
+  model_->InsertItems(row, count);
+  LayOutLater();
+}
+
+void ChannelListWidget::LayOutLater() {
+  if (model_->InReset()) return;
+  layoutPending_ = true;
+  flushTimer_.start();
+}
+
+void ChannelListWidget::SetItemImage(int row, int image) {
+  model_->SetItemImage(row, image);
+}
+
+void ChannelListWidget::MoveItems(const std::vector<int>& order) {
+  model_->MoveItems(order);
+}
+
 int ChannelListWidget::TopIndex() const {
   FlushPending();
   if (model_->Rows() == 0) return 0;
@@ -277,8 +324,8 @@ int ChannelListWidget::CountPerPage() const {
 }
 
 bool ChannelListWidget::IsSelected(int row) const {
-  // A batch starts with the rows deleted or rebuilt: nothing of it is selected yet.
-  if (model_->InBatch() || row < 0 || row >= model_->Rows()) return false;
+  // A refill starts with the rows deleted or rebuilt: nothing of it is selected yet.
+  if (model_->InReset() || row < 0 || row >= model_->Rows()) return false;
   if (selectionStale_) {
     selectedRows_.assign(static_cast<size_t>(model_->Rows()), 0);
     for (const QItemSelectionRange& range : selectionModel()->selection()) {
@@ -296,11 +343,6 @@ void ChannelListWidget::SelectAndFocus(int row) {
   // Adds the row to the selection and makes it current, as a click with Ctrl would.
   selectionModel()->setCurrentIndex(model_->index(row, 0),
                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-void ChannelListWidget::ClearSelection() {
-  FlushPending();
-  selectionModel()->clearSelection();
 }
 
 RowRect ChannelListWidget::ItemRect(int row) const {

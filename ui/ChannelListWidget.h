@@ -13,7 +13,9 @@
 // cell); the model collects them in a batch, and the widget ends the batch once, either
 // when the view model next asks for something that needs the laid-out table (top row,
 // page size, selection, row rectangles, scrolling) or when control returns to the
-// event loop.
+// event loop. After an edit the view model changes only the rows the edit changed: rows
+// removed, inserted or put in another order go to the table as they come (the selection
+// is cleared first, as a refill clears it), and the cells changed are announced once.
 #include <QColor>
 #include <QElapsedTimer>
 #include <QTableView>
@@ -70,11 +72,15 @@ class ChannelListWidget final : public QTableView, public IListControl {
   void InsertItem(int row, const std::string& text, int image) override;
   void SetItemText(int row, int column, const std::string& text) override;
   int ItemCount() const override { return model_->Rows(); }
+  void ClearSelection() override;
+  void DeleteItems(int row, int count) override;
+  void InsertItems(int row, int count) override;
+  void SetItemImage(int row, int image) override;
+  void MoveItems(const std::vector<int>& order) override;
   int TopIndex() const override;
   int CountPerPage() const override;
   bool IsSelected(int row) const override;
   void SelectAndFocus(int row) override;
-  void ClearSelection() override;
   RowRect ItemRect(int row) const override;
   void EnsureVisible(int row) override;
   void FitColumns(bool newList) override;
@@ -97,6 +103,8 @@ class ChannelListWidget final : public QTableView, public IListControl {
  private:
   // The batch is ended from const queries too: it is a deferred part of the last change.
   void FlushPending() const;
+  // After rows removed or inserted in place, at the next flush.
+  void LayOutLater();
   // Width 0 hides a column.
   void ApplyColumnWidths(const std::vector<int>& widths);
   // The widths of a display whose columns fit their widest value: those the view model
@@ -126,6 +134,8 @@ class ChannelListWidget final : public QTableView, public IListControl {
   QTimer flushTimer_;
   QTimer autoScrollTimer_;
   PointerShape pointer_ = PointerShape::Arrow;
+  // Rows were removed or inserted in place: the table lays out again at the next flush.
+  bool layoutPending_ = false;
   // The column widths the view model asked for at the last refill.
   std::vector<int> appliedWidths_;
   // The next refill fits its columns to their values.

@@ -2,11 +2,7 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "base/Reporter.h"
 #include "editing/ChannelFormChecks.h"
@@ -24,11 +20,8 @@ constexpr int kPidMaxLength = 4;
 
 DigitalChannelDialog::DigitalChannelDialog(const DigitalChannelForm& preset, const ChannelDialogSetup& setup,
                                            IReporter& reporter, QWidget* parent)
-    : QDialog(parent),
+    : ChannelDialogFrame(QStringLiteral("Setting Digital Channel"), setup, reporter, parent),
       preset_(preset),
-      names_(setup.names),
-      purpose_(setup.purpose),
-      reporter_(reporter),
       name_(MakeEdit(preset.name, QStringLiteral("name"), kMaxNameLength)),
       svcId_(MakeEdit(preset.svcId, QStringLiteral("svcId"))),
       videoPid_(MakeEdit(preset.videoPid, QStringLiteral("videoPid"), kPidMaxLength)),
@@ -43,10 +36,7 @@ DigitalChannelDialog::DigitalChannelDialog(const DigitalChannelForm& preset, con
                               QStringLiteral("polarity"), preset.horizontal)),
       bouquet_(MakeEdit(preset.bouquet, QStringLiteral("bouquet"), kMaxNameLength)),
       satellite_(
-          new ChannelSatelliteGroup(setup.satelliteLines, preset.satellite, setup.names, reporter, this)),
-      ok_(new QPushButton(QStringLiteral("&Ok"))) {
-  setWindowTitle(DialogTitle(QStringLiteral("Setting Digital Channel"), setup.purpose));
-
+          new ChannelSatelliteGroup(setup.satelliteLines, preset.satellite, setup.names, reporter, this)) {
   auto* general = new QGroupBox(QStringLiteral("General"));
   auto* generalForm = new QFormLayout(general);
   generalForm->addRow(QStringLiteral("Name"), name_);
@@ -72,13 +62,7 @@ DigitalChannelDialog::DigitalChannelDialog(const DigitalChannelForm& preset, con
   }
   svcId_->setEnabled(!preset.pid);
 
-  QHBoxLayout* buttons = OkCancelRow(*this, *ok_);
-
-  auto* top = new QVBoxLayout(this);
-  top->addWidget(general);
-  top->addWidget(tp);
-  top->addWidget(satellite_);
-  top->addLayout(buttons);
+  Lay({general, tp, satellite_});
 }
 
 DigitalChannelForm DigitalChannelDialog::Form() const {
@@ -100,20 +84,7 @@ DigitalChannelForm DigitalChannelDialog::Form() const {
 }
 
 void DigitalChannelDialog::accept() {
-  if (const auto problem =
-          CheckDigitalForm(Form(), names_, purpose_ == DialogPurpose::Edit ? &preset_ : nullptr)) {
-    reporter_.MessageBox(*problem);
-    return;
-  }
-  QDialog::accept();
-}
-
-void DigitalChannelDialog::keyPressEvent(QKeyEvent* event) {
-  if (IsOkKey(*event, *ok_)) {
-    accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
+  AcceptUnless(CheckDigitalForm(Form(), Names(), Editing() ? &preset_ : nullptr));
 }
 
 }  // namespace lumoscope::ui

@@ -3,14 +3,13 @@
 // transponder and its satellite. A PID channel shows its three PIDs in place of the
 // service ID. OK runs the form checks (of an edit: the values that were changed) and stays
 // open on a refusal.
-#include <QDialog>
 #include <string>
 #include <vector>
 
 #include "editing/ChannelForms.h"
+#include "ui/ChannelDialogParts.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace lumoscope {
 class IReporter;
@@ -18,10 +17,7 @@ class IReporter;
 
 namespace lumoscope::ui {
 
-class ChannelSatelliteGroup;
-class RadioPair;
-
-class DigitalChannelDialog : public QDialog {
+class DigitalChannelDialog : public ChannelDialogFrame {
   Q_OBJECT
  public:
   DigitalChannelDialog(const DigitalChannelForm& preset, const ChannelDialogSetup& setup, IReporter& reporter,
@@ -32,14 +28,8 @@ class DigitalChannelDialog : public QDialog {
 
   void accept() override;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   DigitalChannelForm preset_;
-  NameCodec names_;
-  DialogPurpose purpose_;
-  IReporter& reporter_;
   QLineEdit* name_;
   QLineEdit* svcId_;
   QLineEdit* videoPid_;
@@ -52,7 +42,6 @@ class DigitalChannelDialog : public QDialog {
   RadioPair* polarity_;
   QLineEdit* bouquet_;
   ChannelSatelliteGroup* satellite_;
-  QPushButton* ok_;
 };
 
 }  // namespace lumoscope::ui

@@ -46,16 +46,29 @@ class FakeListControl : public IListControl {
     rows.at(static_cast<size_t>(row)).cells.at(static_cast<size_t>(column)) = text;
   }
   int ItemCount() const override { return static_cast<int>(rows.size()); }
+  void ClearSelection() override {
+    selected.clear();
+    focused = -1;
+  }
+  void DeleteItems(int row, int count) override {
+    rows.erase(rows.begin() + row, rows.begin() + row + count);
+  }
+  void InsertItems(int row, int count) override {
+    rows.insert(rows.begin() + row, static_cast<size_t>(count),
+                Row{std::vector<std::string>(columns.size()), 0});
+  }
+  void SetItemImage(int row, int image) override { rows.at(static_cast<size_t>(row)).image = image; }
+  void MoveItems(const std::vector<int>& order) override {
+    std::vector<Row> moved;
+    for (int from : order) moved.push_back(std::move(rows.at(static_cast<size_t>(from))));
+    rows = std::move(moved);
+  }
   int TopIndex() const override { return top; }
   int CountPerPage() const override { return pageSize; }
   bool IsSelected(int row) const override { return selected.count(row) > 0; }
   void SelectAndFocus(int row) override {
     selected.insert(row);
     focused = row;
-  }
-  void ClearSelection() override {
-    selected.clear();
-    focused = -1;
   }
   RowRect ItemRect(int row) const override {
     const int y = (row - top) * kRowHeight;

@@ -39,7 +39,7 @@ class ListViewTest : public ::testing::Test {
   }
 
   std::vector<std::string> Names(const std::string& section = "CHANNEL") const {
-    return NamesOf(const_cast<CLumoscopeListView&>(view).Fields(), section);
+    return NamesOf(view.Fields(), section);
   }
 
   RecordingReporter reporter;

@@ -2,10 +2,6 @@
 
 #include <random>
 
-#include "database/ListDB.h"
-#include "tests/support/RecordingReporter.h"
-#include "tests/support/TempDir.h"
-
 namespace lumoscope::test {
 
 std::string Crlf(const std::vector<std::string>& lines) {
@@ -90,14 +86,6 @@ std::string GeneratedList(int channels, unsigned seed) {
                     " N");
   lines.push_back("[END]");
   return Crlf(lines);
-}
-
-bool RealCompilerAvailable() {
-  TempDir dir;
-  RecordingReporter reporter;
-  AppOptions options;
-  CListDB db(reporter, options, dir.Write("probe.txt", SmallValidList()));
-  return db.Compile(kCompileNormal) == 1;
 }
 
 }  // namespace lumoscope::test

@@ -1,6 +1,5 @@
 #pragma once
-// Small channel lists written by hand for the tests of the working files, and a probe
-// for the real compiler (which the pre-installed and round-trip tests need).
+// Small channel lists written by hand for the tests of the working files.
 #include <string>
 #include <vector>
 
@@ -17,9 +16,5 @@ std::string SmallValidList(int satNames = 32);
 // A valid list with `channels` digital channels (and proportionate transponders, PID
 // channels and analog transponders), for round trips on larger lists.
 std::string GeneratedList(int channels, unsigned seed);
-
-// True when CListDB::Compile really compiles (a normal compile of a small valid list
-// succeeds); false while the placeholder is linked.
-bool RealCompilerAvailable();
 
 }  // namespace lumoscope::test

@@ -10,16 +10,13 @@
 #include "database/ListDB.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestLinkBounds.h"
 #include "tools/receiver-sim/ReceiverSim.h"
 #include "transfer/CComm.h"
 #include "transfer/PosixLinkFactory.h"
 #include "transfer/SystemClock.h"
 
 namespace lumoscope::test {
-
-// Short enough to keep the suite fast, long enough for a loaded machine.
-inline constexpr int64_t kTestDownloadReadBoundUs = 500'000;
-inline constexpr int64_t kTestUploadEmptyReadUs = 100'000;
 
 class SimulatedReceiverTest : public ::testing::Test {
  protected:
@@ -59,7 +56,7 @@ class SimulatedReceiverTest : public ::testing::Test {
   TempDir dir;
   RecordingReporter reporter;
   AppOptions options;
-  PosixLinkFactory factory{LinkBounds{kTestDownloadReadBoundUs, kTestUploadEmptyReadUs}};
+  PosixLinkFactory factory{kTestLinkBounds};
   CListDB db{reporter, options};
   std::unique_ptr<sim::ReceiverSimulator> receiver;
 };

@@ -16,6 +16,7 @@
 
 #include "shell/DocumentCommands.h"
 #include "tests/support/FakeFileChooser.h"
+#include "tests/support/TestLinkBounds.h"
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/WindowFixture.h"
 #include "tools/receiver-sim/ReceiverSim.h"
@@ -37,10 +38,6 @@ constexpr int kNameColumn = 5;
 // The hex-to-binary conversion says when it is done.
 const QString kConversionDone = QString::fromLatin1(kConversionDoneMessage);
 const QString kDownloadDone = QStringLiteral("Flash download is terminated successfully.\n");
-
-// Short bounds on silent waits, so a transfer that goes wrong ends the test quickly.
-constexpr int64_t kTestReadBoundUs = 500'000;
-constexpr int64_t kTestUploadEmptyReadUs = 100'000;
 
 }  // namespace
 
@@ -266,7 +263,7 @@ class MainWindowWiringTest : public QObject {
     fixture_.chooser->answers.push_back(CopySample("lists/sample.txt"));
     QTest::mouseClick(Frame().CommandButton(cmd::kOpen), Qt::LeftButton);
     QCOMPARE(Rows(), kSampleDigitalRows);
-    PosixLinkFactory factory{LinkBounds{kTestReadBoundUs, kTestUploadEmptyReadUs}};
+    PosixLinkFactory factory{test::kTestLinkBounds};
     Frame().Document().SetLinkFactory(&factory);
     Frame().Options().portNumber = 1;
     // The comparison with the receiver offered after the download is declined here.
