@@ -15,13 +15,11 @@
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
 #include "base/SectionLocator.h"
-#include "base/SilentReporter.h"
 #include "bench/BenchTargets.h"
+#include "bench/StressFields.h"
 #include "editing/ChannelImport.h"
 #include "editing/ImportedTuning.h"
 #include "tests/support/WorkingListBuilder.h"
-#include "tools/listgen/ListGenerator.h"
-#include "transfer/SectionListParser.h"
 
 namespace lumoscope {
 namespace {
@@ -45,14 +43,6 @@ std::string ChannelsConf(const std::vector<std::string>& fields) {
                    radio ? "0" : Format("%d=27", 100 + i).c_str(), 2000 + i, 40000 + i, tp.index.c_str());
   }
   return text;
-}
-
-std::vector<std::string> StressFields() {
-  SilentReporter reporter;
-  std::vector<std::string> fields;
-  bool resave = false;
-  ParseSectionList(listgen::StressList(), reporter, fields, resave);
-  return fields;
 }
 
 std::vector<std::string> WithRoomForTheChannels(std::vector<std::string> fields) {

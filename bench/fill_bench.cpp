@@ -5,22 +5,12 @@
 
 #include "base/RecordFields.h"
 #include "base/SectionLocator.h"
-#include "base/SilentReporter.h"
+#include "bench/StressFields.h"
 #include "database/ListFill.h"
-#include "tools/listgen/ListGenerator.h"
-#include "transfer/SectionListParser.h"
 
 namespace {
 
 using namespace lumoscope;
-
-std::vector<std::string> StressFields() {
-  SilentReporter reporter;
-  std::vector<std::string> fields;
-  bool resave = false;
-  ParseSectionList(listgen::StressList(), reporter, fields, resave);
-  return fields;
-}
 
 // A channel in the middle of the list changes its type, then the fill is counted.
 void BM_StressFillAfterAnEdit(benchmark::State& state) {
