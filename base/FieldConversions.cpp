@@ -1,5 +1,6 @@
 #include "base/FieldConversions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -120,6 +121,13 @@ std::optional<long> ParseNumber(std::string& text, int base) {
 }
 
 long DecimalValue(const std::string& text) {
+  // Plain digits, what nearly every field holds, are read here: that many cannot overflow.
+  constexpr size_t kDigitsThatFit = 18;
+  if (!text.empty() && text.size() <= kDigitsThatFit && std::all_of(text.begin(), text.end(), IsDigit)) {
+    long v = 0;
+    for (const char c : text) v = v * 10 + (c - '0');
+    return v;
+  }
   errno = 0;
   const long v = std::strtol(text.c_str(), nullptr, 10);
   return errno == ERANGE ? 0 : v;

@@ -2,13 +2,15 @@
 // (for every i, every later record that must come first is exchanged with record i;
 // equal records are never exchanged). Its exact result, equal keys included, is what
 // the numbering of existing lists depends on, so it is reproduced (ExchangeSort.h):
-// every record's keys are read once and reduced to a rank (equal keys, equal rank).
+// every record's keys are read once and reduced to a rank (equal keys, equal rank). A
+// name is read only where the keys before it tie.
 #include <algorithm>
+#include <compare>
 #include <cstdint>
-#include <map>
+#include <functional>
 #include <numeric>
 #include <string_view>
-#include <type_traits>
+#include <unordered_map>
 
 #include "base/FieldConversions.h"
 #include "base/Keywords.h"
@@ -32,14 +34,6 @@ constexpr int kByName = 4;
 constexpr int kRowFrequency = digitalcol::kFrequency;
 constexpr int kRowBouquet = digitalcol::kBouquet;
 
-struct SortKey {
-  long sat = 0;
-  std::string type;
-  long frequency = 0;
-  std::string bouquet;
-  std::string name;
-};
-
 struct SortRule {
   bool bySat;
   bool byFrequency;
@@ -47,85 +41,91 @@ struct SortRule {
   bool nameAscending;
 };
 
-// Each value's place among the distinct values, in their order: equal values get equal
-// places, and places compare as the values do.
-std::vector<uint64_t> Places(const std::vector<long>& values) {
-  std::vector<long> distinct = values;
-  std::sort(distinct.begin(), distinct.end());
-  distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-  std::vector<uint64_t> places;
-  places.reserve(values.size());
-  for (const long v : values) {
-    const auto at = std::lower_bound(distinct.begin(), distinct.end(), v);
-    places.push_back(static_cast<uint64_t>(at - distinct.begin()));
+// A record's keys before its name: the numbers as the receiver reads them, the texts by
+// their place among the section's texts (TextPlaces). Keys a mode does not use stay 0.
+struct LeadingKeys {
+  long sat = 0;
+  uint32_t type = 0;  // reversed: "TV" before "RADIO"
+  long frequency = 0;
+  uint32_t bouquet = 0;
+  int record = 0;  // orders records of equal keys by their position
+  auto operator<=>(const LeadingKeys&) const = default;
+  bool SameKeys(const LeadingKeys& o) const {
+    return sat == o.sat && type == o.type && frequency == o.frequency && bouquet == o.bouquet;
   }
-  return places;
-}
+};
 
-// The same for texts (types and bouquets, of which there are few), compared byte by byte.
-std::vector<uint64_t> Places(const std::vector<std::string_view>& values) {
-  std::map<std::string_view, uint64_t> distinct;
-  for (const std::string_view v : values) distinct.emplace(v, 0);
-  uint64_t place = 0;
-  for (auto& entry : distinct) entry.second = place++;
-  std::vector<uint64_t> places;
-  places.reserve(values.size());
-  for (const std::string_view v : values) places.push_back(distinct.find(v)->second);
-  return places;
-}
-
-// The final order (record numbers) the exchange sort gives for these keys. The keys
-// before the name are packed into one number per record (their places, the type's
-// reversed: "TV" before "RADIO"), so records are compared by one number and only then,
-// where that ties, by name.
-std::vector<int> SortedOrder(const std::vector<SortKey>& keys, const SortRule& rule) {
-  const size_t n = keys.size();
-  constexpr int kPlaceBits = 20;  // more than the records of any section
-  const auto column = [&](auto member) {
-    using Value = std::conditional_t<std::is_same_v<std::decay_t<decltype(keys[0].*member)>, long>, long,
-                                     std::string_view>;
-    std::vector<Value> values;
-    values.reserve(n);
-    for (const SortKey& k : keys) values.push_back(k.*member);
-    return Places(values);
-  };
-  std::vector<uint64_t> packed(n, 0);
-  const auto pack = [&](const std::vector<uint64_t>& places) {
-    for (size_t i = 0; i < n; ++i) packed[i] = (packed[i] << kPlaceBits) | places[i];
-  };
-  if (rule.bySat) pack(column(&SortKey::sat));
-  std::vector<uint64_t> types = column(&SortKey::type);
-  const uint64_t lastType = types.empty() ? 0 : *std::max_element(types.begin(), types.end());
-  for (uint64_t& t : types) t = lastType - t;
-  pack(types);
-  if (rule.byFrequency) pack(column(&SortKey::frequency));
-  if (rule.byBouquet) pack(column(&SortKey::bouquet));
-
-  std::vector<int> byKey(n);
-  std::iota(byKey.begin(), byKey.end(), 0);
-  // True when record x must come before record y.
-  const auto before = [&](int x, int y) {
-    const auto a = static_cast<size_t>(x);
-    const auto b = static_cast<size_t>(y);
-    if (packed[a] != packed[b]) return packed[a] < packed[b];
-    return rule.nameAscending ? keys[a].name < keys[b].name : keys[a].name > keys[b].name;
-  };
-  std::sort(byKey.begin(), byKey.end(), before);
-  std::vector<int> rank(n);
-  int r = 0;
-  for (size_t i = 0; i < n; ++i) {
-    if (i > 0 && before(byKey[i - 1], byKey[i])) ++r;
-    rank[static_cast<size_t>(byKey[i])] = r;
+// The places of texts compared trimmed and upper-cased, byte by byte: equal texts get
+// equal places, and places compare as the texts do. A section has few distinct types and
+// bouquets, so each distinct text as written is trimmed and upper-cased once.
+class TextPlaces {
+ public:
+  // A number for the text as written (which must outlive the object); equal texts get
+  // the same number.
+  uint32_t Add(const std::string& text) {
+    // Neighbouring records often share the text.
+    if (last_ < texts_.size() && *texts_[last_] == text) return last_;
+    if (const auto found = numbers_.find(text); found != numbers_.end()) return last_ = found->second;
+    last_ = static_cast<uint32_t>(texts_.size());
+    texts_.push_back(&text);
+    numbers_.emplace(text, last_);
+    return last_;
   }
-  return ExchangeSortOrder(rank);
-}
+  // The place of each number given out.
+  std::vector<uint32_t> Places() const {
+    std::vector<std::string> upper;
+    upper.reserve(texts_.size());
+    for (const std::string* t : texts_) upper.push_back(TrimmedUpper(*t));
+    std::vector<uint32_t> byText(texts_.size());
+    std::iota(byText.begin(), byText.end(), 0);
+    std::sort(byText.begin(), byText.end(), [&](uint32_t a, uint32_t b) { return upper[a] < upper[b]; });
+    std::vector<uint32_t> places(texts_.size());
+    uint32_t place = 0;
+    for (size_t i = 0; i < byText.size(); ++i) {
+      if (i > 0 && upper[byText[i - 1]] != upper[byText[i]]) ++place;
+      places[byText[i]] = place;
+    }
+    return places;
+  }
 
-SortKey KeyOf(const std::string* record, int satF, int typeF, int nameF) {
-  SortKey k;
-  k.sat = DecimalValue(record[satF]);
-  k.type = TrimmedUpper(record[typeF]);
-  k.name = TrimmedUpper(record[nameF]);
-  return k;
+ private:
+  std::vector<const std::string*> texts_;
+  std::unordered_map<std::string_view, uint32_t> numbers_;
+  uint32_t last_ = 0;
+};
+
+// The final order (record numbers) the exchange sort gives for these keys: the records
+// are ordered by their leading keys, and only where those tie are their names read.
+std::vector<int> SortedOrder(std::vector<LeadingKeys> keys, const SortRule& rule,
+                             const std::function<std::string(int)>& nameOf) {
+  std::sort(keys.begin(), keys.end());
+  std::vector<int> ranks(keys.size());
+  std::vector<int> byRank(keys.size());
+  std::vector<std::pair<std::string, int>> names;  // of one run of equal leading keys
+  int rank = -1;
+  for (size_t first = 0; first < keys.size();) {
+    size_t end = first + 1;
+    while (end < keys.size() && keys[end].SameKeys(keys[first])) ++end;
+    if (end - first == 1) {
+      ranks[static_cast<size_t>(keys[first].record)] = ++rank;
+      byRank[first] = keys[first].record;
+      first = end;
+      continue;
+    }
+    names.clear();
+    for (size_t k = first; k < end; ++k) names.emplace_back(nameOf(keys[k].record), keys[k].record);
+    std::sort(names.begin(), names.end(), [&](const auto& a, const auto& b) {
+      if (a.first != b.first) return rule.nameAscending ? a.first < b.first : a.first > b.first;
+      return a.second < b.second;
+    });
+    for (size_t k = 0; k < names.size(); ++k) {
+      if (k == 0 || names[k].first != names[k - 1].first) ++rank;
+      ranks[static_cast<size_t>(names[k].second)] = rank;
+      byRank[first + k] = names[k].second;
+    }
+    first = end;
+  }
+  return ExchangeSortOrder(ranks, byRank);
 }
 
 }  // namespace
@@ -145,23 +145,33 @@ FieldsChange CLumoscopeListView::SortInPlace(int mode) {
   const auto sortSection = [&](Section section, int satF, int typeF, int nameF, const SortRule& rule) {
     const SectionSpan& span = sections[section];
     if (!span.Found()) return;
-    std::vector<SortKey> keys(span.Records());
+    const size_t firstRow = section == Section::PidChannel ? sections[Section::DigitalChannel].Records() : 0;
+    const auto record = [&](size_t r) { return m_fields.data() + span.At(r); };
+    const auto joined = [&](size_t r) { return m_digitalRows.data() + (firstRow + r) * kDigitalRowWidth; };
+    std::vector<LeadingKeys> keys(span.Records());
+    TextPlaces types;
+    TextPlaces bouquets;
     for (size_t r = 0; r < keys.size(); ++r) {
-      const std::string* f = m_fields.data() + span.At(r);
-      SortKey& k = keys[r];
-      k = KeyOf(f, satF, typeF, nameF);
-      if (!byTransponder) continue;
-      if (section == Section::AnalogTp) {
-        k.frequency = DecimalValue(f[field::kAnFrequency]);
-      } else {
-        const size_t row =
-            (section == Section::PidChannel ? sections[Section::DigitalChannel].Records() : 0) + r;
-        const std::string* joined = m_digitalRows.data() + row * kDigitalRowWidth;
-        k.frequency = DecimalValue(joined[kRowFrequency]);
-        k.bouquet = TrimmedUpper(joined[kRowBouquet]);
-      }
+      const std::string* f = record(r);
+      LeadingKeys& k = keys[r];
+      k.record = static_cast<int>(r);
+      if (rule.bySat) k.sat = DecimalValue(f[satF]);
+      k.type = types.Add(f[typeF]);
+      if (rule.byFrequency)
+        k.frequency =
+            DecimalValue(section == Section::AnalogTp ? f[field::kAnFrequency] : joined(r)[kRowFrequency]);
+      if (rule.byBouquet) k.bouquet = bouquets.Add(joined(r)[kRowBouquet]);
     }
-    change.orders.emplace_back(section, SortedOrder(keys, rule));
+    const std::vector<uint32_t> typePlaces = types.Places();
+    const std::vector<uint32_t> bouquetPlaces = bouquets.Places();
+    const uint32_t lastType =
+        typePlaces.empty() ? 0 : *std::max_element(typePlaces.begin(), typePlaces.end());
+    for (LeadingKeys& k : keys) {
+      k.type = lastType - typePlaces[k.type];
+      if (rule.byBouquet) k.bouquet = bouquetPlaces[k.bouquet];
+    }
+    const auto nameOf = [&](int r) { return TrimmedUpper(record(static_cast<size_t>(r))[nameF]); };
+    change.orders.emplace_back(section, SortedOrder(std::move(keys), rule, nameOf));
   };
   sortSection(Section::DigitalChannel, field::kChSat, field::kChType, field::kChName, digitalRule);
   sortSection(Section::PidChannel, field::kPidSat, field::kPidType, field::kPidName, digitalRule);
