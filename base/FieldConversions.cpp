@@ -58,6 +58,16 @@ std::string TrimmedUpper(const std::string& text) {
   return s;
 }
 
+TrimmedUpperCase::TrimmedUpperCase() {
+  for (size_t c = 0; c < upper_.size(); ++c) upper_[c] = static_cast<char>(std::toupper(static_cast<int>(c)));
+}
+
+std::string TrimmedUpperCase::operator()(const std::string& text) const {
+  std::string s = Trimmed(text);
+  for (char& c : s) c = upper_[static_cast<unsigned char>(c)];
+  return s;
+}
+
 std::optional<std::string> DegreeToDisplay(std::string& value, bool toDisplay) {
   TrimSpaces(value);
   if (!toDisplay) UpperInPlace(value);

@@ -2,12 +2,13 @@
 // (for every i, every later record that must come first is exchanged with record i;
 // equal records are never exchanged). Its exact result, equal keys included, is what
 // the numbering of existing lists depends on, so it is reproduced (ExchangeSort.h):
-// every record's keys are read once and reduced to a rank (equal keys, equal rank). A
-// name is read only where the keys before it tie.
+// every record's keys are read once and reduced to a rank (equal keys, equal rank). The
+// records are ordered by the keys before the name, plain numbers, and by name only where
+// those tie.
 #include <algorithm>
+#include <bit>
 #include <compare>
 #include <cstdint>
-#include <functional>
 #include <numeric>
 #include <string_view>
 #include <unordered_map>
@@ -94,34 +95,87 @@ class TextPlaces {
   uint32_t last_ = 0;
 };
 
-// The final order (record numbers) the exchange sort gives for these keys: the records
-// are ordered by their leading keys, and only where those tie are their names read.
-std::vector<int> SortedOrder(std::vector<LeadingKeys> keys, const SortRule& rule,
-                             const std::function<std::string(int)>& nameOf) {
-  std::sort(keys.begin(), keys.end());
+// Each record's leading keys and its number packed into one word, in their order, where
+// the keys' spans leave room for that: a list's satellites, types, frequencies and
+// bouquets span a few bits each. Ordering these words orders the records by their keys
+// and, where those tie, by their position, as ordering the keys themselves would. Empty
+// where the keys are too far apart to pack.
+std::vector<uint64_t> PackedKeys(const std::vector<LeadingKeys>& keys) {
+  if (keys.empty()) return {};
+  const auto [satLow, satHigh] = std::minmax_element(
+      keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.sat < b.sat; });
+  const auto [freqLow, freqHigh] = std::minmax_element(
+      keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.frequency < b.frequency; });
+  uint32_t typeHigh = 0;
+  uint32_t bouquetHigh = 0;
+  for (const LeadingKeys& k : keys) {
+    typeHigh = std::max(typeHigh, k.type);
+    bouquetHigh = std::max(bouquetHigh, k.bouquet);
+  }
+  // Differences of two longs taken as unsigned are exact.
+  const auto span = [](long low, long high) {
+    return static_cast<uint64_t>(high) - static_cast<uint64_t>(low);
+  };
+  const int satBits = std::bit_width(span(satLow->sat, satHigh->sat));
+  const int typeBits = std::bit_width(typeHigh);
+  const int freqBits = std::bit_width(span(freqLow->frequency, freqHigh->frequency));
+  const int bouquetBits = std::bit_width(bouquetHigh);
+  const int recordBits = std::bit_width(keys.size() - 1);
+  if (satBits + typeBits + freqBits + bouquetBits + recordBits > 64) return {};
+  std::vector<uint64_t> packed;
+  packed.reserve(keys.size());
+  for (const LeadingKeys& k : keys) {
+    uint64_t word = span(satLow->sat, k.sat);
+    word = word << typeBits | k.type;
+    word = word << freqBits | span(freqLow->frequency, k.frequency);
+    word = word << bouquetBits | k.bouquet;
+    word = word << recordBits | static_cast<uint64_t>(k.record);
+    packed.push_back(word);
+  }
+  std::sort(packed.begin(), packed.end());
+  return packed;
+}
+
+// `keys` (given in record order) ordered by the keys and, where those tie, by record.
+void SortKeys(std::vector<LeadingKeys>& keys) {
+  const std::vector<uint64_t> packed = PackedKeys(keys);
+  if (packed.empty()) {
+    std::sort(keys.begin(), keys.end());
+    return;
+  }
+  // The record number in the low bits; fewer than 64 of them, as no list has 2^64 records.
+  const uint64_t recordMask = (uint64_t{1} << std::bit_width(keys.size() - 1)) - 1;
+  std::vector<LeadingKeys> sorted;
+  sorted.reserve(keys.size());
+  for (const uint64_t word : packed) sorted.push_back(keys[static_cast<size_t>(word & recordMask)]);
+  keys = std::move(sorted);
+}
+
+// The final order (record numbers) the exchange sort gives for these keys (in record
+// order): the records are ordered by their leading keys, and where those tie, by `names`
+// (trimmed and upper-cased, by record).
+std::vector<int> SortedOrder(std::vector<LeadingKeys> keys, const std::vector<std::string>& names,
+                             bool nameAscending) {
+  SortKeys(keys);
   std::vector<int> ranks(keys.size());
   std::vector<int> byRank(keys.size());
-  std::vector<std::pair<std::string, int>> names;  // of one run of equal leading keys
+  const auto nameBefore = [&](int a, int b) {
+    const std::string& x = names[static_cast<size_t>(a)];
+    const std::string& y = names[static_cast<size_t>(b)];
+    if (x != y) return nameAscending ? x < y : x > y;
+    return a < b;
+  };
   int rank = -1;
   for (size_t first = 0; first < keys.size();) {
     size_t end = first + 1;
     while (end < keys.size() && keys[end].SameKeys(keys[first])) ++end;
-    if (end - first == 1) {
-      ranks[static_cast<size_t>(keys[first].record)] = ++rank;
-      byRank[first] = keys[first].record;
-      first = end;
-      continue;
-    }
-    names.clear();
-    for (size_t k = first; k < end; ++k) names.emplace_back(nameOf(keys[k].record), keys[k].record);
-    std::sort(names.begin(), names.end(), [&](const auto& a, const auto& b) {
-      if (a.first != b.first) return rule.nameAscending ? a.first < b.first : a.first > b.first;
-      return a.second < b.second;
-    });
-    for (size_t k = 0; k < names.size(); ++k) {
-      if (k == 0 || names[k].first != names[k - 1].first) ++rank;
-      ranks[static_cast<size_t>(names[k].second)] = rank;
-      byRank[first + k] = names[k].second;
+    const auto run = byRank.begin() + static_cast<std::ptrdiff_t>(first);
+    for (size_t k = first; k < end; ++k) byRank[k] = keys[k].record;
+    if (end - first > 1) std::sort(run, run + static_cast<std::ptrdiff_t>(end - first), nameBefore);
+    for (size_t k = first; k < end; ++k) {
+      if (k == first || names[static_cast<size_t>(byRank[k])] != names[static_cast<size_t>(byRank[k - 1])])
+        ++rank;
+      ranks[static_cast<size_t>(byRank[k])] = rank;
     }
     first = end;
   }
@@ -151,6 +205,8 @@ FieldsChange CLumoscopeListView::SortInPlace(int mode) {
     std::vector<LeadingKeys> keys(span.Records());
     TextPlaces types;
     TextPlaces bouquets;
+    std::vector<std::string> names(keys.size());
+    const TrimmedUpperCase upper;
     for (size_t r = 0; r < keys.size(); ++r) {
       const std::string* f = record(r);
       LeadingKeys& k = keys[r];
@@ -161,6 +217,7 @@ FieldsChange CLumoscopeListView::SortInPlace(int mode) {
         k.frequency =
             DecimalValue(section == Section::AnalogTp ? f[field::kAnFrequency] : joined(r)[kRowFrequency]);
       if (rule.byBouquet) k.bouquet = bouquets.Add(joined(r)[kRowBouquet]);
+      names[r] = upper(f[nameF]);
     }
     const std::vector<uint32_t> typePlaces = types.Places();
     const std::vector<uint32_t> bouquetPlaces = bouquets.Places();
@@ -170,8 +227,7 @@ FieldsChange CLumoscopeListView::SortInPlace(int mode) {
       k.type = lastType - typePlaces[k.type];
       if (rule.byBouquet) k.bouquet = bouquetPlaces[k.bouquet];
     }
-    const auto nameOf = [&](int r) { return TrimmedUpper(record(static_cast<size_t>(r))[nameF]); };
-    change.orders.emplace_back(section, SortedOrder(std::move(keys), rule, nameOf));
+    change.orders.emplace_back(section, SortedOrder(std::move(keys), names, rule.nameAscending));
   };
   sortSection(Section::DigitalChannel, field::kChSat, field::kChType, field::kChName, digitalRule);
   sortSection(Section::PidChannel, field::kPidSat, field::kPidType, field::kPidName, digitalRule);
