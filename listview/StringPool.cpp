@@ -15,7 +15,7 @@ constexpr size_t kFirstTableSize = 1024;
 // A slot of the table for a pack: its words mixed so that texts differing in any byte
 // spread over the table.
 size_t Spread(const PackedText& p, size_t mask) {
-  uint64_t x = p.head * 0x9E3779B97F4A7C15ULL ^ (p.tail + p.size) * 0xC2B2AE3D27D4EB4FULL;
+  uint64_t x = p.head * 0x9E3779B97F4A7C15ULL ^ p.tail * 0xC2B2AE3D27D4EB4FULL;
   x ^= x >> 31;
   x *= 0xBF58476D1CE4E5B9ULL;
   x ^= x >> 29;

@@ -7,6 +7,7 @@
 // characters), and an undo step looks each one up. So every text is also kept packed
 // into two machine words (PackedText): a lookup compares two numbers, and the table of
 // ids is searched without reading any text.
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -17,36 +18,45 @@
 
 namespace lumoscope {
 
-// A text as two words and its length: up to 16 bytes whole, so that equal packs mean
-// equal texts; a longer text by a hash of its bytes, so that equal packs only make it
-// worth comparing the bytes.
+// A text as two words: up to 15 bytes whole, with its length in the top byte, so that
+// equal packs mean equal texts; a longer text by a hash of its bytes and a mark, so that
+// equal packs only make it worth comparing the bytes.
 struct PackedText {
-  static constexpr size_t kWhole = 16;
+  static constexpr size_t kWhole = 15;
 
-  explicit PackedText(std::string_view text) : size(text.size()) {
+  explicit PackedText(std::string_view text) {
     const char* const p = text.data();
     const size_t n = text.size();
-    // For a given length each byte lands in a fixed place of the words (the two loads
-    // overlap for lengths between their sizes), so the words hold the whole text.
     if (n > kWhole) {
       head = std::hash<std::string_view>{}(text);
-    } else if (n >= 8) {
+      tail = kLong;
+      return;
+    }
+    // For a given length each byte lands in a fixed place of the words (two loads
+    // overlap for lengths between their sizes), so the words hold the whole text.
+    tail = uint64_t{n} << kLengthShift;
+    if (n >= 8) {
       head = Load<uint64_t>(p);
-      tail = Load<uint64_t>(p + n - 8);
+      // Bytes 8 on, without those the head holds already: a little-endian load puts
+      // the last bytes of the text in the top of the word.
+      static_assert(std::endian::native == std::endian::little);
+      if (n > 8) tail |= Load<uint64_t>(p + n - 8) >> (8 * (16 - n));
     } else if (n >= 4) {
       head = Load<uint32_t>(p) | Load<uint32_t>(p + n - 4) << 32;
     } else if (n > 0) {
       head = Byte(p[0]) | Byte(p[n / 2]) << 8 | Byte(p[n - 1]) << 16;
     }
   }
-  bool Whole() const { return size <= kWhole; }
+  bool Whole() const { return tail != kLong; }
   bool operator==(const PackedText&) const = default;
 
   uint64_t head = 0;
   uint64_t tail = 0;
-  uint64_t size = 0;
 
  private:
+  static constexpr int kLengthShift = 56;
+  static constexpr uint64_t kLong = ~uint64_t{0};  // no whole text's length byte is 0xFF
+
   template <typename Word>
   static uint64_t Load(const char* p) {
     Word w;
