@@ -7,6 +7,7 @@
 #include <array>
 #include <iterator>
 
+#include "base/ReadAhead.h"
 #include "base/RecordFields.h"
 #include "listview/ListView.h"
 #include "listview/RecordMoves.h"
@@ -204,6 +205,10 @@ bool CLumoscopeListView::RefreshInPlace(const FieldsChange& change) {
     const size_t firstRow = section == Section::PidChannel ? channels.Records() : 0;
     const SectionSpan& span = sections[section];
     for (size_t r = 0; r < span.Records(); ++r) {
+      if (r + kReadAhead < span.Records()) {
+        ReadAhead(&m_fields[span.At(r + kReadAhead, field::kIndex)]);
+        ReadAhead(&table[(firstRow + r + kReadAhead) * width + digitalcol::kNumber]);
+      }
       const std::string& number = m_fields[span.At(r, field::kIndex)];
       std::string& cell = table[(firstRow + r) * width + digitalcol::kNumber];
       if (cell == number) continue;

@@ -15,6 +15,7 @@
 
 #include "base/FieldConversions.h"
 #include "base/Keywords.h"
+#include "base/ReadAhead.h"
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
 #include "listview/ExchangeSort.h"
@@ -208,6 +209,12 @@ FieldsChange CLumoscopeListView::SortInPlace(int mode) {
     std::vector<std::string> names(keys.size());
     const TrimmedUpperCase upper;
     for (size_t r = 0; r < keys.size(); ++r) {
+      if (r + kReadAhead < keys.size()) {
+        ReadAhead(record(r + kReadAhead) + satF);
+        ReadAhead(record(r + kReadAhead) + typeF);
+        ReadAhead(record(r + kReadAhead) + nameF);
+        if (byTransponder && section != Section::AnalogTp) ReadAhead(joined(r + kReadAhead) + kRowFrequency);
+      }
       const std::string* f = record(r);
       LeadingKeys& k = keys[r];
       k.record = static_cast<int>(r);

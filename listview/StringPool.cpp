@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/ReadAhead.h"
+
 namespace lumoscope {
 
 namespace {
@@ -73,6 +75,8 @@ std::vector<StringPool::Id> StringPool::InternAll(const std::vector<std::string>
   const size_t likeSize = like != nullptr ? like->size() : 0;
   const Id* const likeIds = like != nullptr ? like->data() : nullptr;
   for (size_t i = 0; i < texts.size(); ++i) {
+    // The packs of neighbouring strings lie anywhere in the pool.
+    if (i + 4 * kReadAhead < likeSize) ReadAhead(&packs_[likeIds[i + 4 * kReadAhead]]);
     const PackedText packed(texts[i]);
     const size_t fromEnd = likeSize + i - texts.size();  // wraps to a huge value before the start
     if (i < likeSize && Holds(likeIds[i], packed, texts[i]))
