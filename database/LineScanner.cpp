@@ -89,19 +89,21 @@ ScannedLine ScanLine(std::string_view text, std::string_view format) {
       if (field == 0) out.count = -1;
       return out;
     }
-    const auto slot = static_cast<size_t>(field);
+    ScannedLine::Field& slot = out.fields_[static_cast<size_t>(field)];
+    slot = {0, nullptr, 0};
     if (conv == 's') {
       const char* const start = p;
       while (p < end && !IsSpace(*p)) ++p;
-      out.token[slot] = std::string_view(start, static_cast<size_t>(p - start));
+      slot.token = start;
+      slot.size = static_cast<size_t>(p - start);
     } else {
       int64_t v = 0;
       if (!ReadInteger(p, end, conv == 'x' ? 16 : 10, v)) return out;
       // The C reader stores into an int or unsigned int: keep the low 32 bits.
       if (conv == 'd')
-        out.number[slot] = static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v)));
+        slot.number = static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v)));
       else
-        out.number[slot] = static_cast<uint32_t>(static_cast<uint64_t>(v));
+        slot.number = static_cast<uint32_t>(static_cast<uint64_t>(v));
     }
     out.count = ++field;
   }
