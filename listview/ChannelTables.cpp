@@ -146,7 +146,10 @@ void CLumoscopeListView::Renumber() {
 }
 
 void CLumoscopeListView::NumberChannels() {
-  const SectionLocator sections(m_fields);
+  NumberChannels(SectionLocator(m_fields));
+}
+
+void CLumoscopeListView::NumberChannels(const SectionLocator& sections) {
   long number = 1;
   // Only the numbers that change are written (and told to the undo steps' copy).
   std::array<char, kNumberDigits> text{};
