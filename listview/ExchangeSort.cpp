@@ -63,6 +63,13 @@ std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks, const std::vec
     size_t last = first;
     while (last < n && ranks[static_cast<size_t>(byRank[last])] == ranks[static_cast<size_t>(byRank[first])])
       ++last;
+    if (last - first == 1) {
+      // A key of one record: rotations leave it as it is.
+      order[first] = byRank[first];
+      smaller.Add(static_cast<size_t>(byRank[first]));
+      first = last;
+      continue;
+    }
     // The smaller records passed so far, as the key's records come one after another.
     group.clear();
     int passed = 0;
