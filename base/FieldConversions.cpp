@@ -1,5 +1,6 @@
 #include "base/FieldConversions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -54,6 +55,16 @@ std::string Trimmed(const std::string& text) {
 std::string TrimmedUpper(const std::string& text) {
   std::string s = Trimmed(text);
   UpperInPlace(s);
+  return s;
+}
+
+TrimmedUpperCase::TrimmedUpperCase() {
+  for (size_t c = 0; c < upper_.size(); ++c) upper_[c] = static_cast<char>(std::toupper(static_cast<int>(c)));
+}
+
+std::string TrimmedUpperCase::operator()(const std::string& text) const {
+  std::string s = Trimmed(text);
+  for (char& c : s) c = upper_[static_cast<unsigned char>(c)];
   return s;
 }
 
@@ -120,6 +131,13 @@ std::optional<long> ParseNumber(std::string& text, int base) {
 }
 
 long DecimalValue(const std::string& text) {
+  // Plain digits, what nearly every field holds, are read here: that many cannot overflow.
+  constexpr size_t kDigitsThatFit = 18;
+  if (!text.empty() && text.size() <= kDigitsThatFit && std::all_of(text.begin(), text.end(), IsDigit)) {
+    long v = 0;
+    for (const char c : text) v = v * 10 + (c - '0');
+    return v;
+  }
   errno = 0;
   const long v = std::strtol(text.c_str(), nullptr, 10);
   return errno == ERANGE ? 0 : v;

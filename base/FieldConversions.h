@@ -4,6 +4,7 @@
 // decimal and hexadecimal parsing, and blank trimming. They tell nobody anything: a text
 // they cannot convert gives no value, and the caller shows the message below (it alone
 // knows whether a person is there to read it).
+#include <array>
 #include <optional>
 #include <string>
 
@@ -40,5 +41,17 @@ bool TrimSpaces(std::string& text);
 // Trimmed copy and trimmed upper-case copy, for comparisons.
 std::string Trimmed(const std::string& text);
 std::string TrimmedUpper(const std::string& text);
+
+// TrimmedUpper for many texts in a row, such as every name of a list: the C library's
+// case mapping is read once into a table, instead of once per character. The program
+// sets its locale once at start, so the table stays what the library would answer.
+class TrimmedUpperCase {
+ public:
+  TrimmedUpperCase();
+  std::string operator()(const std::string& text) const;
+
+ private:
+  std::array<char, 256> upper_{};
+};
 
 }  // namespace lumoscope

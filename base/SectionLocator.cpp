@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "base/ReadAhead.h"
+
 namespace lumoscope {
 
 namespace {
@@ -24,7 +26,9 @@ SectionLocator::SectionLocator(const std::vector<std::string>& fields) {
     if (!section) break;  // not a section boundary: the rest is not trusted
     const SectionFormat& format = FormatOf(*section);
     size_t j = i + 1;
-    while (j < fields.size() && fields[j] != format.endMarker) j += format.fieldCount;
+    const size_t ahead = kReadAhead * format.fieldCount;
+    for (; j < fields.size() && fields[j] != format.endMarker; j += format.fieldCount)
+      if (j + ahead < fields.size()) ReadAhead(&fields[j + ahead]);
     SectionSpan& span = spans_[SectionIndex(*section)];
     span.start = i;
     if (j >= fields.size()) {

@@ -35,6 +35,11 @@ PreparedLines::PreparedLines(std::string_view data) : data_(data) {
   TextLineSplitter splitter(data);
   std::string_view line;
   std::vector<std::pair<size_t, size_t>> places;  // offset and length in text_
+  // Counting the lines first spares growing both lists line by line.
+  size_t lineEnds = 0;
+  for (size_t at = data.find('\n'); at != std::string_view::npos; at = data.find('\n', at + 1)) ++lineEnds;
+  places.reserve(lineEnds + 1);
+  lines_.reserve(lineEnds + 1);
   for (int number = 1;; ++number) {
     const size_t from = splitter.Position();
     const TextLineSplitter::Status status = splitter.Next(line);

@@ -1,6 +1,9 @@
 #include "database/HexWriter.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace lumoscope {
 namespace {
@@ -15,6 +18,20 @@ struct HexPairs {
   }
 };
 constexpr HexPairs kHexPairs;
+
+// A blank and both digits of every byte, as the first three bytes of a word: a whole
+// line writes each byte of the image with one store (the fourth byte is written over by
+// what follows it).
+struct HexTriples {
+  std::array<uint32_t, 256> word{};
+  constexpr HexTriples() {
+    static_assert(std::endian::native == std::endian::little, "the blank must be the lowest byte");
+    for (size_t b = 0; b < word.size(); ++b)
+      word[b] = uint32_t{' '} | uint32_t{static_cast<uint8_t>(kHexPairs.pair[b][0])} << 8 |
+                uint32_t{static_cast<uint8_t>(kHexPairs.pair[b][1])} << 16;
+  }
+};
+constexpr HexTriples kHexTriples;
 
 void AppendByte(std::string& out, uint8_t b) {
   out.push_back(kHexDigits[b >> 4]);
@@ -59,12 +76,10 @@ void HexWriter::Put(std::span<const uint8_t> bytes) {
     *p++ = ' ';
     for (int k = 0; k < kHexBytesPerLine; ++k) {
       if (k == kHexBytesPerLine / 2) *p++ = ' ', *p++ = ' ';
-      const std::array<char, 2>& digits = kHexPairs.pair[bytes[i + static_cast<size_t>(k)]];
-      *p++ = ' ';
-      *p++ = digits[0];
-      *p++ = digits[1];
+      std::memcpy(p, &kHexTriples.word[bytes[i + static_cast<size_t>(k)]], sizeof(uint32_t));
+      p += 3;
     }
-    *p++ = '\n';
+    *p++ = '\n';  // over the last word's fourth byte
     at += static_cast<size_t>(p - line);
     address_ += kHexBytesPerLine;
     ++lineCount_;

@@ -1,8 +1,10 @@
 #include "database/LineScanner.h"
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace lumoscope {
@@ -29,6 +31,26 @@ bool IsSpace(char c) {
   return kBytes.space[static_cast<unsigned char>(c)];
 }
 
+// The first byte from `p` on that is no white space. The columns of a list are padded
+// with blanks, so runs of them are passed eight at a time.
+const char* SkipSpace(const char* p, const char* end) {
+  static_assert(std::endian::native == std::endian::little, "the first byte must be the lowest");
+  constexpr uint64_t kBlanks = 0x2020202020202020ULL;
+  for (;;) {
+    while (end - p >= 8) {
+      uint64_t word;
+      std::memcpy(&word, p, sizeof word);
+      if (const uint64_t other = word ^ kBlanks; other != 0) {
+        p += std::countr_zero(other) / 8;
+        break;
+      }
+      p += 8;
+    }
+    if (p >= end || !IsSpace(*p)) return p;
+    ++p;  // other white space, or a blank of the last few bytes
+  }
+}
+
 int DigitValue(char c, int base) {
   const int v = kBytes.digit[static_cast<unsigned char>(c)];
   return v < base ? v : -1;
@@ -43,28 +65,21 @@ bool ReadInteger(const char*& p, const char* end, int base, int64_t& value) {
   if (q < end && (*q == '+' || *q == '-')) negative = *q++ == '-';
   if (base == 16 && end - q > 2 && q[0] == '0' && (q[1] == 'x' || q[1] == 'X') && DigitValue(q[2], 16) >= 0)
     q += 2;
-  const char* const digits = q;
-  while (q < end && DigitValue(*q, base) >= 0) ++q;
-  if (q == digits) return false;
   // Up to 15 digits of either base fit without a check; beyond, each digit is checked:
   // past `most` / base (or at it, with a digit above the remainder) the value would go
-  // beyond the largest one.
+  // beyond the largest one, and stays at it while the remaining digits are passed.
   constexpr std::ptrdiff_t kDigitsThatFit = 15;
   constexpr auto kMost = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
   const auto b = static_cast<uint64_t>(base);
+  const char* const digits = q;
   uint64_t magnitude = 0;
-  if (q - digits <= kDigitsThatFit) {
-    for (const char* d = digits; d < q; ++d)
-      magnitude = magnitude * b + static_cast<uint64_t>(DigitValue(*d, base));
-  } else {
-    for (const char* d = digits; d < q; ++d) {
-      const auto digit = static_cast<uint64_t>(DigitValue(*d, base));
-      if (magnitude > (kMost - digit) / b) {
-        magnitude = kMost;
-        break;
-      }
-      magnitude = magnitude * b + digit;
-    }
+  int digit = 0;
+  for (; q < end && q - digits < kDigitsThatFit && (digit = DigitValue(*q, base)) >= 0; ++q)
+    magnitude = magnitude * b + static_cast<uint64_t>(digit);
+  if (q == digits) return false;
+  for (; q < end && (digit = DigitValue(*q, base)) >= 0; ++q) {
+    const auto d = static_cast<uint64_t>(digit);
+    magnitude = magnitude > (kMost - d) / b ? kMost : magnitude * b + d;
   }
   const auto signedValue = static_cast<int64_t>(magnitude);
   value = negative ? -signedValue : signedValue;
@@ -84,24 +99,26 @@ ScannedLine ScanLine(std::string_view text, std::string_view format) {
     if (IsSpace(format[f])) continue;
     if (format[f] != '%' || f + 1 >= format.size() || field >= kMaxScanFields) break;
     const char conv = format[++f];
-    while (p < end && IsSpace(*p)) ++p;
+    p = SkipSpace(p, end);
     if (p >= end) {
       if (field == 0) out.count = -1;
       return out;
     }
-    const auto slot = static_cast<size_t>(field);
+    ScannedLine::Field& slot = out.fields_[static_cast<size_t>(field)];
+    slot = {0, nullptr, 0};
     if (conv == 's') {
       const char* const start = p;
       while (p < end && !IsSpace(*p)) ++p;
-      out.token[slot] = std::string_view(start, static_cast<size_t>(p - start));
+      slot.token = start;
+      slot.size = static_cast<size_t>(p - start);
     } else {
       int64_t v = 0;
       if (!ReadInteger(p, end, conv == 'x' ? 16 : 10, v)) return out;
       // The C reader stores into an int or unsigned int: keep the low 32 bits.
       if (conv == 'd')
-        out.number[slot] = static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v)));
+        slot.number = static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v)));
       else
-        out.number[slot] = static_cast<uint32_t>(static_cast<uint64_t>(v));
+        slot.number = static_cast<uint32_t>(static_cast<uint64_t>(v));
     }
     out.count = ++field;
   }

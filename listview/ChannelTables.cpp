@@ -8,6 +8,7 @@
 
 #include "base/FieldConversions.h"
 #include "base/Keywords.h"
+#include "base/ReadAhead.h"
 #include "base/RecordFields.h"
 #include "listview/ListView.h"
 
@@ -145,12 +146,16 @@ void CLumoscopeListView::Renumber() {
 }
 
 void CLumoscopeListView::NumberChannels() {
-  const SectionLocator sections(m_fields);
+  NumberChannels(SectionLocator(m_fields));
+}
+
+void CLumoscopeListView::NumberChannels(const SectionLocator& sections) {
   long number = 1;
   // Only the numbers that change are written (and told to the undo steps' copy).
   std::array<char, kNumberDigits> text{};
   const auto numberSection = [&](const SectionSpan& span) {
     for (size_t r = 0; r < span.Records(); ++r) {
+      if (r + kReadAhead < span.Records()) ReadAhead(&m_fields[span.At(r + kReadAhead, field::kIndex)]);
       const auto written = std::to_chars(text.data(), text.data() + text.size(), number++).ptr;
       const std::string_view wanted(text.data(), static_cast<size_t>(written - text.data()));
       std::string& index = m_fields[span.At(r, field::kIndex)];

@@ -45,14 +45,17 @@ void RotateLeft(std::deque<int>& a, size_t steps) {
 }  // namespace
 
 std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks) {
-  const size_t n = ranks.size();
   // By rank, and within a rank by position: each key's records in their first order.
-  std::vector<int> byRank(n);
+  std::vector<int> byRank(ranks.size());
   std::iota(byRank.begin(), byRank.end(), 0);
   std::stable_sort(byRank.begin(), byRank.end(), [&](int a, int b) {
     return ranks[static_cast<size_t>(a)] < ranks[static_cast<size_t>(b)];
   });
+  return ExchangeSortOrder(ranks, byRank);
+}
 
+std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks, const std::vector<int>& byRank) {
+  const size_t n = ranks.size();
   std::vector<int> order(n);
   PositionCounts smaller(n);
   std::deque<int> group;
@@ -60,6 +63,13 @@ std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks) {
     size_t last = first;
     while (last < n && ranks[static_cast<size_t>(byRank[last])] == ranks[static_cast<size_t>(byRank[first])])
       ++last;
+    if (last - first == 1) {
+      // A key of one record: rotations leave it as it is.
+      order[first] = byRank[first];
+      smaller.Add(static_cast<size_t>(byRank[first]));
+      first = last;
+      continue;
+    }
     // The smaller records passed so far, as the key's records come one after another.
     group.clear();
     int passed = 0;

@@ -22,4 +22,8 @@ namespace lumoscope {
 // record that ends at position k.
 std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks);
 
+// The same for a caller that has the records by rank already: `byRank` holds every
+// record number, ordered by rank and, within a rank, by record number.
+std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks, const std::vector<int>& byRank);
+
 }  // namespace lumoscope

@@ -51,7 +51,7 @@ std::vector<FieldsSplice> PatchFields(std::vector<std::string>& fields,
   if (inserted > 0) {
     std::vector<std::string> texts;
     texts.reserve(inserted);
-    for (size_t j = splice; j < splice + inserted; ++j) texts.push_back(pool.Text(to[j]));
+    for (size_t j = splice; j < splice + inserted; ++j) texts.emplace_back(pool.Text(to[j]));
     fields.insert(fields.begin() + static_cast<std::ptrdiff_t>(splice),
                   std::make_move_iterator(texts.begin()), std::make_move_iterator(texts.end()));
   }

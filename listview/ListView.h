@@ -263,13 +263,16 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   // Moves the block to directly above row `before` (begin..end) in one undo step.
   bool MoveBlockBefore(const MoveBlock& block, int before);
 
-  // Renumber, telling the undo steps' copy of the list each number it writes.
+  // Renumber, telling the undo steps' copy of the list each number it writes. Numbers
+  // move no section, so `sections` stay those of the list.
   void NumberChannels();
+  void NumberChannels(const SectionLocator& sections);
   // Refresh without telling the undo steps' copy of the list (an undo or redo has set it).
   void RefreshRows(bool renumber, const FieldsChange& change);
+  void RefreshRows(bool renumber, const FieldsChange& change, const SectionLocator& sections);
   // The refresh of the rows a change touched; false when it cannot be done so and
   // everything must be built anew.
-  bool RefreshInPlace(const FieldsChange& change);
+  bool RefreshInPlace(const FieldsChange& change, const SectionLocator& sections);
   // Whether the control shows every row of the channel view as it was last filled.
   bool ControlShowsChannelRows() const;
 

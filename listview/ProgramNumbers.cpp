@@ -2,6 +2,7 @@
 
 #include "base/FieldConversions.h"
 #include "base/Keywords.h"
+#include "base/ReadAhead.h"
 #include "base/RecordFields.h"
 #include "base/SectionLocator.h"
 #include "listview/ChannelTables.h"
@@ -34,6 +35,10 @@ class Counter {
     bool lastShown = false;
     for (size_t i = 0; i + static_cast<size_t>(width) <= rows.size(); i += static_cast<size_t>(width)) {
       const std::string* row = rows.data() + i;
+      if (const size_t ahead = i + kReadAhead * static_cast<size_t>(width); ahead < rows.size()) {
+        ReadAhead(rows.data() + ahead + satColumn);
+        ReadAhead(rows.data() + ahead + typeColumn);
+      }
       if (lastSat == nullptr || *lastSat != row[satColumn]) {
         lastSat = &row[satColumn];
         lastShown = shown_.count(DecimalValue(*lastSat)) > 0;

@@ -7,6 +7,7 @@
 #include <array>
 #include <iterator>
 
+#include "base/ReadAhead.h"
 #include "base/RecordFields.h"
 #include "listview/ListView.h"
 #include "listview/RecordMoves.h"
@@ -100,13 +101,20 @@ void ReplaceRows(std::vector<std::string>& table, size_t width, size_t row, size
 }  // namespace
 
 void CLumoscopeListView::Refresh(bool renumber, const FieldsChange& change) {
-  m_undo.Track(change, m_fields);
-  RefreshRows(renumber, change);
+  // One walk over a large list finds the sections for all that follows.
+  const SectionLocator sections(m_fields);
+  m_undo.Track(change, m_fields, sections);
+  RefreshRows(renumber, change, sections);
 }
 
 void CLumoscopeListView::RefreshRows(bool renumber, const FieldsChange& change) {
-  if (renumber) NumberChannels();
-  if (RefreshInPlace(change)) return;
+  RefreshRows(renumber, change, SectionLocator(m_fields));
+}
+
+void CLumoscopeListView::RefreshRows(bool renumber, const FieldsChange& change,
+                                     const SectionLocator& sections) {
+  if (renumber) NumberChannels(sections);
+  if (RefreshInPlace(change, sections)) return;
   BuildChannelTables();
   FillList();
 }
@@ -116,9 +124,8 @@ bool CLumoscopeListView::ControlShowsChannelRows() const {
          m_filled == FilledDisplay{m_viewType, m_showDigital, m_filter.Active()};
 }
 
-bool CLumoscopeListView::RefreshInPlace(const FieldsChange& change) {
+bool CLumoscopeListView::RefreshInPlace(const FieldsChange& change, const SectionLocator& sections) {
   if (change.whole || !m_tableSections || m_tablesStale) return false;
-  const SectionLocator sections(m_fields);
   const std::optional<RowsChanges> touched = RecordsTouched(*m_tableSections, sections, change.splices);
   if (!touched) return false;
   for (const auto& [section, order] : change.orders)
@@ -204,6 +211,10 @@ bool CLumoscopeListView::RefreshInPlace(const FieldsChange& change) {
     const size_t firstRow = section == Section::PidChannel ? channels.Records() : 0;
     const SectionSpan& span = sections[section];
     for (size_t r = 0; r < span.Records(); ++r) {
+      if (r + kReadAhead < span.Records()) {
+        ReadAhead(&m_fields[span.At(r + kReadAhead, field::kIndex)]);
+        ReadAhead(&table[(firstRow + r + kReadAhead) * width + digitalcol::kNumber]);
+      }
       const std::string& number = m_fields[span.At(r, field::kIndex)];
       std::string& cell = table[(firstRow + r) * width + digitalcol::kNumber];
       if (cell == number) continue;

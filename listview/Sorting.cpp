@@ -2,16 +2,20 @@
 // (for every i, every later record that must come first is exchanged with record i;
 // equal records are never exchanged). Its exact result, equal keys included, is what
 // the numbering of existing lists depends on, so it is reproduced (ExchangeSort.h):
-// every record's keys are read once and reduced to a rank (equal keys, equal rank).
+// every record's keys are read once and reduced to a rank (equal keys, equal rank). The
+// records are ordered by the keys before the name, plain numbers, and by name only where
+// those tie.
 #include <algorithm>
+#include <bit>
+#include <compare>
 #include <cstdint>
-#include <map>
 #include <numeric>
 #include <string_view>
-#include <type_traits>
+#include <unordered_map>
 
 #include "base/FieldConversions.h"
 #include "base/Keywords.h"
+#include "base/ReadAhead.h"
 #include "base/RecordFields.h"
 #include "base/Reporter.h"
 #include "listview/ExchangeSort.h"
@@ -32,14 +36,6 @@ constexpr int kByName = 4;
 constexpr int kRowFrequency = digitalcol::kFrequency;
 constexpr int kRowBouquet = digitalcol::kBouquet;
 
-struct SortKey {
-  long sat = 0;
-  std::string type;
-  long frequency = 0;
-  std::string bouquet;
-  std::string name;
-};
-
 struct SortRule {
   bool bySat;
   bool byFrequency;
@@ -47,85 +43,144 @@ struct SortRule {
   bool nameAscending;
 };
 
-// Each value's place among the distinct values, in their order: equal values get equal
-// places, and places compare as the values do.
-std::vector<uint64_t> Places(const std::vector<long>& values) {
-  std::vector<long> distinct = values;
-  std::sort(distinct.begin(), distinct.end());
-  distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-  std::vector<uint64_t> places;
-  places.reserve(values.size());
-  for (const long v : values) {
-    const auto at = std::lower_bound(distinct.begin(), distinct.end(), v);
-    places.push_back(static_cast<uint64_t>(at - distinct.begin()));
+// A record's keys before its name: the numbers as the receiver reads them, the texts by
+// their place among the section's texts (TextPlaces). Keys a mode does not use stay 0.
+struct LeadingKeys {
+  long sat = 0;
+  uint32_t type = 0;  // reversed: "TV" before "RADIO"
+  long frequency = 0;
+  uint32_t bouquet = 0;
+  int record = 0;  // orders records of equal keys by their position
+  auto operator<=>(const LeadingKeys&) const = default;
+  bool SameKeys(const LeadingKeys& o) const {
+    return sat == o.sat && type == o.type && frequency == o.frequency && bouquet == o.bouquet;
   }
-  return places;
-}
+};
 
-// The same for texts (types and bouquets, of which there are few), compared byte by byte.
-std::vector<uint64_t> Places(const std::vector<std::string_view>& values) {
-  std::map<std::string_view, uint64_t> distinct;
-  for (const std::string_view v : values) distinct.emplace(v, 0);
-  uint64_t place = 0;
-  for (auto& entry : distinct) entry.second = place++;
-  std::vector<uint64_t> places;
-  places.reserve(values.size());
-  for (const std::string_view v : values) places.push_back(distinct.find(v)->second);
-  return places;
-}
-
-// The final order (record numbers) the exchange sort gives for these keys. The keys
-// before the name are packed into one number per record (their places, the type's
-// reversed: "TV" before "RADIO"), so records are compared by one number and only then,
-// where that ties, by name.
-std::vector<int> SortedOrder(const std::vector<SortKey>& keys, const SortRule& rule) {
-  const size_t n = keys.size();
-  constexpr int kPlaceBits = 20;  // more than the records of any section
-  const auto column = [&](auto member) {
-    using Value = std::conditional_t<std::is_same_v<std::decay_t<decltype(keys[0].*member)>, long>, long,
-                                     std::string_view>;
-    std::vector<Value> values;
-    values.reserve(n);
-    for (const SortKey& k : keys) values.push_back(k.*member);
-    return Places(values);
-  };
-  std::vector<uint64_t> packed(n, 0);
-  const auto pack = [&](const std::vector<uint64_t>& places) {
-    for (size_t i = 0; i < n; ++i) packed[i] = (packed[i] << kPlaceBits) | places[i];
-  };
-  if (rule.bySat) pack(column(&SortKey::sat));
-  std::vector<uint64_t> types = column(&SortKey::type);
-  const uint64_t lastType = types.empty() ? 0 : *std::max_element(types.begin(), types.end());
-  for (uint64_t& t : types) t = lastType - t;
-  pack(types);
-  if (rule.byFrequency) pack(column(&SortKey::frequency));
-  if (rule.byBouquet) pack(column(&SortKey::bouquet));
-
-  std::vector<int> byKey(n);
-  std::iota(byKey.begin(), byKey.end(), 0);
-  // True when record x must come before record y.
-  const auto before = [&](int x, int y) {
-    const auto a = static_cast<size_t>(x);
-    const auto b = static_cast<size_t>(y);
-    if (packed[a] != packed[b]) return packed[a] < packed[b];
-    return rule.nameAscending ? keys[a].name < keys[b].name : keys[a].name > keys[b].name;
-  };
-  std::sort(byKey.begin(), byKey.end(), before);
-  std::vector<int> rank(n);
-  int r = 0;
-  for (size_t i = 0; i < n; ++i) {
-    if (i > 0 && before(byKey[i - 1], byKey[i])) ++r;
-    rank[static_cast<size_t>(byKey[i])] = r;
+// The places of texts compared trimmed and upper-cased, byte by byte: equal texts get
+// equal places, and places compare as the texts do. A section has few distinct types and
+// bouquets, so each distinct text as written is trimmed and upper-cased once.
+class TextPlaces {
+ public:
+  // A number for the text as written (which must outlive the object); equal texts get
+  // the same number.
+  uint32_t Add(const std::string& text) {
+    // Neighbouring records often share the text.
+    if (last_ < texts_.size() && *texts_[last_] == text) return last_;
+    if (const auto found = numbers_.find(text); found != numbers_.end()) return last_ = found->second;
+    last_ = static_cast<uint32_t>(texts_.size());
+    texts_.push_back(&text);
+    numbers_.emplace(text, last_);
+    return last_;
   }
-  return ExchangeSortOrder(rank);
+  // The place of each number given out.
+  std::vector<uint32_t> Places() const {
+    std::vector<std::string> upper;
+    upper.reserve(texts_.size());
+    for (const std::string* t : texts_) upper.push_back(TrimmedUpper(*t));
+    std::vector<uint32_t> byText(texts_.size());
+    std::iota(byText.begin(), byText.end(), 0);
+    std::sort(byText.begin(), byText.end(), [&](uint32_t a, uint32_t b) { return upper[a] < upper[b]; });
+    std::vector<uint32_t> places(texts_.size());
+    uint32_t place = 0;
+    for (size_t i = 0; i < byText.size(); ++i) {
+      if (i > 0 && upper[byText[i - 1]] != upper[byText[i]]) ++place;
+      places[byText[i]] = place;
+    }
+    return places;
+  }
+
+ private:
+  std::vector<const std::string*> texts_;
+  std::unordered_map<std::string_view, uint32_t> numbers_;
+  uint32_t last_ = 0;
+};
+
+// Each record's leading keys and its number packed into one word, in their order, where
+// the keys' spans leave room for that: a list's satellites, types, frequencies and
+// bouquets span a few bits each. Ordering these words orders the records by their keys
+// and, where those tie, by their position, as ordering the keys themselves would. Empty
+// where the keys are too far apart to pack.
+std::vector<uint64_t> PackedKeys(const std::vector<LeadingKeys>& keys) {
+  if (keys.empty()) return {};
+  const auto [satLow, satHigh] = std::minmax_element(
+      keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.sat < b.sat; });
+  const auto [freqLow, freqHigh] = std::minmax_element(
+      keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.frequency < b.frequency; });
+  uint32_t typeHigh = 0;
+  uint32_t bouquetHigh = 0;
+  for (const LeadingKeys& k : keys) {
+    typeHigh = std::max(typeHigh, k.type);
+    bouquetHigh = std::max(bouquetHigh, k.bouquet);
+  }
+  // Differences of two longs taken as unsigned are exact.
+  const auto span = [](long low, long high) {
+    return static_cast<uint64_t>(high) - static_cast<uint64_t>(low);
+  };
+  const int satBits = std::bit_width(span(satLow->sat, satHigh->sat));
+  const int typeBits = std::bit_width(typeHigh);
+  const int freqBits = std::bit_width(span(freqLow->frequency, freqHigh->frequency));
+  const int bouquetBits = std::bit_width(bouquetHigh);
+  const int recordBits = std::bit_width(keys.size() - 1);
+  if (satBits + typeBits + freqBits + bouquetBits + recordBits > 64) return {};
+  std::vector<uint64_t> packed;
+  packed.reserve(keys.size());
+  for (const LeadingKeys& k : keys) {
+    uint64_t word = span(satLow->sat, k.sat);
+    word = word << typeBits | k.type;
+    word = word << freqBits | span(freqLow->frequency, k.frequency);
+    word = word << bouquetBits | k.bouquet;
+    word = word << recordBits | static_cast<uint64_t>(k.record);
+    packed.push_back(word);
+  }
+  std::sort(packed.begin(), packed.end());
+  return packed;
 }
 
-SortKey KeyOf(const std::string* record, int satF, int typeF, int nameF) {
-  SortKey k;
-  k.sat = DecimalValue(record[satF]);
-  k.type = TrimmedUpper(record[typeF]);
-  k.name = TrimmedUpper(record[nameF]);
-  return k;
+// `keys` (given in record order) ordered by the keys and, where those tie, by record.
+void SortKeys(std::vector<LeadingKeys>& keys) {
+  const std::vector<uint64_t> packed = PackedKeys(keys);
+  if (packed.empty()) {
+    std::sort(keys.begin(), keys.end());
+    return;
+  }
+  // The record number in the low bits; fewer than 64 of them, as no list has 2^64 records.
+  const uint64_t recordMask = (uint64_t{1} << std::bit_width(keys.size() - 1)) - 1;
+  std::vector<LeadingKeys> sorted;
+  sorted.reserve(keys.size());
+  for (const uint64_t word : packed) sorted.push_back(keys[static_cast<size_t>(word & recordMask)]);
+  keys = std::move(sorted);
+}
+
+// The final order (record numbers) the exchange sort gives for these keys (in record
+// order): the records are ordered by their leading keys, and where those tie, by `names`
+// (trimmed and upper-cased, by record).
+std::vector<int> SortedOrder(std::vector<LeadingKeys> keys, const std::vector<std::string>& names,
+                             bool nameAscending) {
+  SortKeys(keys);
+  std::vector<int> ranks(keys.size());
+  std::vector<int> byRank(keys.size());
+  const auto nameBefore = [&](int a, int b) {
+    const std::string& x = names[static_cast<size_t>(a)];
+    const std::string& y = names[static_cast<size_t>(b)];
+    if (x != y) return nameAscending ? x < y : x > y;
+    return a < b;
+  };
+  int rank = -1;
+  for (size_t first = 0; first < keys.size();) {
+    size_t end = first + 1;
+    while (end < keys.size() && keys[end].SameKeys(keys[first])) ++end;
+    const auto run = byRank.begin() + static_cast<std::ptrdiff_t>(first);
+    for (size_t k = first; k < end; ++k) byRank[k] = keys[k].record;
+    if (end - first > 1) std::sort(run, run + static_cast<std::ptrdiff_t>(end - first), nameBefore);
+    for (size_t k = first; k < end; ++k) {
+      if (k == first || names[static_cast<size_t>(byRank[k])] != names[static_cast<size_t>(byRank[k - 1])])
+        ++rank;
+      ranks[static_cast<size_t>(byRank[k])] = rank;
+    }
+    first = end;
+  }
+  return ExchangeSortOrder(ranks, byRank);
 }
 
 }  // namespace
@@ -145,23 +200,41 @@ FieldsChange CLumoscopeListView::SortInPlace(int mode) {
   const auto sortSection = [&](Section section, int satF, int typeF, int nameF, const SortRule& rule) {
     const SectionSpan& span = sections[section];
     if (!span.Found()) return;
-    std::vector<SortKey> keys(span.Records());
+    const size_t firstRow = section == Section::PidChannel ? sections[Section::DigitalChannel].Records() : 0;
+    const auto record = [&](size_t r) { return m_fields.data() + span.At(r); };
+    const auto joined = [&](size_t r) { return m_digitalRows.data() + (firstRow + r) * kDigitalRowWidth; };
+    std::vector<LeadingKeys> keys(span.Records());
+    TextPlaces types;
+    TextPlaces bouquets;
+    std::vector<std::string> names(keys.size());
+    const TrimmedUpperCase upper;
     for (size_t r = 0; r < keys.size(); ++r) {
-      const std::string* f = m_fields.data() + span.At(r);
-      SortKey& k = keys[r];
-      k = KeyOf(f, satF, typeF, nameF);
-      if (!byTransponder) continue;
-      if (section == Section::AnalogTp) {
-        k.frequency = DecimalValue(f[field::kAnFrequency]);
-      } else {
-        const size_t row =
-            (section == Section::PidChannel ? sections[Section::DigitalChannel].Records() : 0) + r;
-        const std::string* joined = m_digitalRows.data() + row * kDigitalRowWidth;
-        k.frequency = DecimalValue(joined[kRowFrequency]);
-        k.bouquet = TrimmedUpper(joined[kRowBouquet]);
+      if (r + kReadAhead < keys.size()) {
+        ReadAhead(record(r + kReadAhead) + satF);
+        ReadAhead(record(r + kReadAhead) + typeF);
+        ReadAhead(record(r + kReadAhead) + nameF);
+        if (byTransponder && section != Section::AnalogTp) ReadAhead(joined(r + kReadAhead) + kRowFrequency);
       }
+      const std::string* f = record(r);
+      LeadingKeys& k = keys[r];
+      k.record = static_cast<int>(r);
+      if (rule.bySat) k.sat = DecimalValue(f[satF]);
+      k.type = types.Add(f[typeF]);
+      if (rule.byFrequency)
+        k.frequency =
+            DecimalValue(section == Section::AnalogTp ? f[field::kAnFrequency] : joined(r)[kRowFrequency]);
+      if (rule.byBouquet) k.bouquet = bouquets.Add(joined(r)[kRowBouquet]);
+      names[r] = upper(f[nameF]);
     }
-    change.orders.emplace_back(section, SortedOrder(keys, rule));
+    const std::vector<uint32_t> typePlaces = types.Places();
+    const std::vector<uint32_t> bouquetPlaces = bouquets.Places();
+    const uint32_t lastType =
+        typePlaces.empty() ? 0 : *std::max_element(typePlaces.begin(), typePlaces.end());
+    for (LeadingKeys& k : keys) {
+      k.type = lastType - typePlaces[k.type];
+      if (rule.byBouquet) k.bouquet = bouquetPlaces[k.bouquet];
+    }
+    change.orders.emplace_back(section, SortedOrder(std::move(keys), names, rule.nameAscending));
   };
   sortSection(Section::DigitalChannel, field::kChSat, field::kChType, field::kChName, digitalRule);
   sortSection(Section::PidChannel, field::kPidSat, field::kPidType, field::kPidName, digitalRule);

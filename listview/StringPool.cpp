@@ -1,67 +1,90 @@
 #include "listview/StringPool.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "base/ReadAhead.h"
 
 namespace lumoscope {
 
 namespace {
 
-// The value of a channel number as the renumbering writes it (decimal, no leading zero),
-// or -1 for any other text.
-long ChannelNumber(const std::string& text) {
-  constexpr size_t kMaxDigits = 5;
-  if (text.empty() || text.size() > kMaxDigits || (text[0] == '0' && text.size() > 1)) return -1;
-  long value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return -1;
-    value = value * 10 + (c - '0');
-  }
-  return value;
+// Bytes of one block of texts: a list's few hundred kilobytes of distinct texts take a
+// handful.
+constexpr size_t kBlockBytes = 64 * 1024;
+constexpr size_t kFirstTableSize = 1024;
+
+// A slot of the table for a pack: its words mixed so that texts differing in any byte
+// spread over the table.
+size_t Spread(const PackedText& p, size_t mask) {
+  uint64_t x = p.head * 0x9E3779B97F4A7C15ULL ^ p.tail * 0xC2B2AE3D27D4EB4FULL;
+  x ^= x >> 31;
+  x *= 0xBF58476D1CE4E5B9ULL;
+  x ^= x >> 29;
+  return static_cast<size_t>(x) & mask;
 }
 
 }  // namespace
 
-StringPool::Id StringPool::Intern(const std::string& text) {
-  // Channel numbers change with every renumbering; they are found without hashing.
-  const long number = ChannelNumber(text);
-  if (number >= 0 && static_cast<size_t>(number) < numbers_.size() &&
-      numbers_[static_cast<size_t>(number)] != kNone)
-    return numbers_[static_cast<size_t>(number)];
-  Id id;
-  if (const auto found = ids_.find(text); found != ids_.end()) {
-    id = found->second;
-  } else {
-    id = static_cast<Id>(strings_.size());
-    strings_.push_back(text);
-    ids_.emplace(strings_.back(), id);
+std::string_view StringPool::Store(std::string_view text) {
+  if (text.empty()) return {};
+  if (blocks_.empty() || blockUsed_ + text.size() > blockSize_) {
+    blockSize_ = std::max(kBlockBytes, text.size());
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(blockSize_));
+    blockUsed_ = 0;
   }
-  if (number >= 0) {
-    if (static_cast<size_t>(number) >= numbers_.size())
-      numbers_.resize(static_cast<size_t>(number) + 1, kNone);
-    numbers_[static_cast<size_t>(number)] = id;
+  char* const at = blocks_.back().get() + blockUsed_;
+  std::memcpy(at, text.data(), text.size());
+  blockUsed_ += text.size();
+  return {at, text.size()};
+}
+
+void StringPool::Grow() {
+  table_.assign(std::max(kFirstTableSize, table_.size() * 2), kNoId);
+  const size_t mask = table_.size() - 1;
+  for (Id id = 0; id < texts_.size(); ++id) {
+    size_t slot = Spread(packs_[id], mask);
+    while (table_[slot] != kNoId) slot = (slot + 1) & mask;
+    table_[slot] = id;
   }
+}
+
+StringPool::Id StringPool::Intern(const PackedText& packed, std::string_view text) {
+  // At most half full, so that a search ends soon at a free slot.
+  if ((texts_.size() + 1) * 2 > table_.size()) Grow();
+  const size_t mask = table_.size() - 1;
+  size_t slot = Spread(packed, mask);
+  for (; table_[slot] != kNoId; slot = (slot + 1) & mask)
+    if (Holds(table_[slot], packed, text)) return table_[slot];
+  const auto id = static_cast<Id>(texts_.size());
+  texts_.push_back(Store(text));
+  packs_.push_back(packed);
+  table_[slot] = id;
   return id;
+}
+
+StringPool::Id StringPool::Intern(std::string_view text) {
+  return Intern(PackedText(text), text);
 }
 
 std::vector<StringPool::Id> StringPool::InternAll(const std::vector<std::string>& texts,
                                                   const std::vector<Id>* like) {
-  std::vector<Id> ids;
-  ids.reserve(texts.size());
+  std::vector<Id> ids(texts.size());
   // An edit inserts or removes strings in one place: before it the lists match position
   // by position, after it they match counted from their ends.
   const size_t likeSize = like != nullptr ? like->size() : 0;
-  const auto matches = [&](size_t at, const std::string& text) {
-    return at < likeSize && strings_[(*like)[at]] == text;
-  };
+  const Id* const likeIds = like != nullptr ? like->data() : nullptr;
   for (size_t i = 0; i < texts.size(); ++i) {
+    // The packs of neighbouring strings lie anywhere in the pool.
+    if (i + 4 * kReadAhead < likeSize) ReadAhead(&packs_[likeIds[i + 4 * kReadAhead]]);
+    const PackedText packed(texts[i]);
     const size_t fromEnd = likeSize + i - texts.size();  // wraps to a huge value before the start
-    if (matches(i, texts[i])) {
-      ids.push_back((*like)[i]);
-    } else if (fromEnd != i && matches(fromEnd, texts[i])) {
-      ids.push_back((*like)[fromEnd]);
-    } else {
-      ids.push_back(Intern(texts[i]));
-    }
+    if (i < likeSize && Holds(likeIds[i], packed, texts[i]))
+      ids[i] = likeIds[i];
+    else if (fromEnd != i && fromEnd < likeSize && Holds(likeIds[fromEnd], packed, texts[i]))
+      ids[i] = likeIds[fromEnd];
+    else
+      ids[i] = Intern(packed, texts[i]);
   }
   return ids;
 }
@@ -69,14 +92,16 @@ std::vector<StringPool::Id> StringPool::InternAll(const std::vector<std::string>
 std::vector<std::string> StringPool::TextsOf(const std::vector<Id>& ids) const {
   std::vector<std::string> texts;
   texts.reserve(ids.size());
-  for (const Id id : ids) texts.push_back(strings_[id]);
+  for (const Id id : ids) texts.emplace_back(texts_[id]);
   return texts;
 }
 
 void StringPool::Clear() {
-  ids_.clear();
-  numbers_.clear();
-  strings_.clear();
+  table_.clear();
+  packs_.clear();
+  texts_.clear();
+  blocks_.clear();
+  blockUsed_ = blockSize_ = 0;
 }
 
 }  // namespace lumoscope

@@ -111,7 +111,8 @@ void UndoRing::Clear() {
   current_.reset();
 }
 
-void UndoRing::Track(const FieldsChange& change, const std::vector<std::string>& fields) {
+void UndoRing::Track(const FieldsChange& change, const std::vector<std::string>& fields,
+                     const SectionLocator& sections) {
   if (!current_) return;
   if (change.whole) {
     current_.reset();
@@ -138,7 +139,6 @@ void UndoRing::Track(const FieldsChange& change, const std::vector<std::string>&
     ids.insert(ids.begin() + static_cast<std::ptrdiff_t>(s->at), added.begin(), added.end());
   }
   if (!change.orders.empty()) {
-    const SectionLocator sections(fields);
     for (const auto& [section, order] : change.orders) {
       const SectionSpan& span = sections[section];
       if (!span.Found() || order.size() != span.Records()) {

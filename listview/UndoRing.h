@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "base/Options.h"
+#include "base/SectionLocator.h"
 #include "listview/FieldsChange.h"
 #include "listview/StringPool.h"
 
@@ -71,8 +72,10 @@ class UndoRing {
   void Clear();
 
   // The view's changes to the list since the last step or restore: `fields` is the list
-  // after `change`. The renumbering's channel numbers come one by one (SetNumber).
-  void Track(const FieldsChange& change, const std::vector<std::string>& fields);
+  // after `change`, `sections` its sections. The renumbering's channel numbers come one by
+  // one (SetNumber).
+  void Track(const FieldsChange& change, const std::vector<std::string>& fields,
+             const SectionLocator& sections);
   void TrackNumber(size_t at, const std::string& text);
   // The list changed in a way that was not told.
   void ForgetCurrent() { current_.reset(); }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include "base/FieldConversions.h"
 
 namespace lumoscope {
@@ -95,6 +97,21 @@ TEST(TrimSpaces, BlanksOnlyAndLengthLimit) {
   std::string tooLong = " " + std::string(255, 'x');
   EXPECT_FALSE(TrimSpaces(tooLong));
   EXPECT_EQ(tooLong.size(), 256u);
+}
+
+// The table read once gives what the C library gives character by character, in each
+// locale the machine has of these.
+TEST(TrimmedUpperCase, MatchesTrimmedUpperForEveryByte) {
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  for (const char* locale : {"C", "C.UTF-8", "en_US.ISO-8859-1"}) {
+    if (std::setlocale(LC_ALL, locale) == nullptr) continue;
+    const TrimmedUpperCase upper;
+    for (int c = 0; c < 256; ++c) {
+      const std::string text = "  a" + std::string(1, static_cast<char>(c)) + "z ";
+      ASSERT_EQ(upper(text), TrimmedUpper(text)) << locale << " byte " << c;
+    }
+  }
+  std::setlocale(LC_ALL, before.c_str());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "database/Compiler.h"
@@ -117,7 +118,14 @@ TEST(PackedDecimal, FourAndFiveDigitNumbers) {
 TEST(RecordCrc, IsCrc16ArcOverDataAndZeros) {
   const Bytes check{'1', '2', '3', '4', '5', '6', '7', '8', '9'};
   EXPECT_EQ(RecordCrc(check, 0), 0xBB3D);  // the published check value of CRC-16/ARC
-  EXPECT_EQ(RecordCrc(check, 4), SlowCrc16(check, 4));
+  // Every length around the eight bytes the checksum takes at a time, and every byte.
+  std::mt19937 random(3);
+  for (size_t size = 0; size < 40; ++size) {
+    Bytes data(size);
+    for (uint8_t& b : data) b = static_cast<uint8_t>(random());
+    for (int zeros = 0; zeros <= 4; ++zeros)
+      ASSERT_EQ(RecordCrc(data, zeros), SlowCrc16(data, zeros)) << size;
+  }
 }
 
 TEST(NormalImage, HeaderMarkersAndEveryRecord) {
