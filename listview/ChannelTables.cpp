@@ -140,13 +140,9 @@ void CLumoscopeListView::BuildChannelTables() {
 }
 
 void CLumoscopeListView::Renumber() {
-  NumberChannels();
+  NumberChannels(SectionLocator(m_fields));
   // Whatever changed before went untold: the undo steps' copy is taken anew.
   m_undo.ForgetCurrent();
-}
-
-void CLumoscopeListView::NumberChannels() {
-  NumberChannels(SectionLocator(m_fields));
 }
 
 void CLumoscopeListView::NumberChannels(const SectionLocator& sections) {

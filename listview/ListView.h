@@ -265,10 +265,8 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
 
   // Renumber, telling the undo steps' copy of the list each number it writes. Numbers
   // move no section, so `sections` stay those of the list.
-  void NumberChannels();
   void NumberChannels(const SectionLocator& sections);
   // Refresh without telling the undo steps' copy of the list (an undo or redo has set it).
-  void RefreshRows(bool renumber, const FieldsChange& change);
   void RefreshRows(bool renumber, const FieldsChange& change, const SectionLocator& sections);
   // The refresh of the rows a change touched; false when it cannot be done so and
   // everything must be built anew.

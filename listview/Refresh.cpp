@@ -107,10 +107,6 @@ void CLumoscopeListView::Refresh(bool renumber, const FieldsChange& change) {
   RefreshRows(renumber, change, sections);
 }
 
-void CLumoscopeListView::RefreshRows(bool renumber, const FieldsChange& change) {
-  RefreshRows(renumber, change, SectionLocator(m_fields));
-}
-
 void CLumoscopeListView::RefreshRows(bool renumber, const FieldsChange& change,
                                      const SectionLocator& sections) {
   if (renumber) NumberChannels(sections);

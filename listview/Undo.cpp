@@ -4,6 +4,7 @@
 // unmodified while its steps remain. Each step also keeps the rows that were selected,
 // and selects them again when it gives its list back: after undoing a move, a deletion
 // or a cut, the rows it brought back are the ones selected.
+#include "base/SectionLocator.h"
 #include "listview/ListView.h"
 
 namespace lumoscope {
@@ -18,7 +19,7 @@ void CLumoscopeListView::Restore(const std::optional<UndoRing::Restored>& restor
   m_modified = restored->modified;
   // The restored list keeps the numbers it had when the step was recorded. The ring
   // changed only the strings that differ, and says which.
-  RefreshRows(false, FieldsChange::Splices(restored->splices));
+  RefreshRows(false, FieldsChange::Splices(restored->splices), SectionLocator(m_fields));
   if (restored->place.display == DisplayCode()) ShowRows(restored->place.rows);
 }
 
