@@ -98,8 +98,9 @@ struct ChannelRows {
 ChannelRows Rows(const std::vector<std::string>& fields) {
   ChannelRows rows;
   JoinChannelTables(fields, rows.digital, rows.analog);
-  rows.serviceRows = SectionLocator(fields)[Section::DigitalChannel].Records();
-  rows.numbers = NumberPrograms(fields, rows.digital, rows.analog);
+  const SectionLocator sections(fields);
+  rows.serviceRows = sections[Section::DigitalChannel].Records();
+  rows.numbers = NumberPrograms(fields, sections, rows.digital, rows.analog);
   return rows;
 }
 

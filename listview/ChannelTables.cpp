@@ -132,7 +132,7 @@ void CLumoscopeListView::BuildChannelTables() {
   JoinChannelTables(m_fields, m_digitalRows, m_analogRows);
   m_tableSections.emplace(m_fields);
   m_tablesStale = false;
-  m_programNumbers = NumberPrograms(m_fields, m_digitalRows, m_analogRows);
+  m_programNumbers = NumberPrograms(m_fields, *m_tableSections, m_digitalRows, m_analogRows);
   ++m_tablesGeneration;
   // Built anew after a change nobody described: the undo steps' copy of the list is
   // taken from the strings again at the next step.
@@ -146,18 +146,19 @@ void CLumoscopeListView::Renumber() {
 }
 
 void CLumoscopeListView::NumberChannels(const SectionLocator& sections) {
-  long number = 1;
+  size_t number = 1;
   // Only the numbers that change are written (and told to the undo steps' copy).
   std::array<char, kNumberDigits> text{};
   const auto numberSection = [&](const SectionSpan& span) {
     for (size_t r = 0; r < span.Records(); ++r) {
       if (r + kReadAhead < span.Records()) ReadAhead(&m_fields[span.At(r + kReadAhead, field::kIndex)]);
-      const auto written = std::to_chars(text.data(), text.data() + text.size(), number++).ptr;
+      const size_t value = number++;
+      const auto written = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
       const std::string_view wanted(text.data(), static_cast<size_t>(written - text.data()));
       std::string& index = m_fields[span.At(r, field::kIndex)];
       if (index == wanted) continue;
       index.assign(wanted);
-      m_undo.TrackNumber(span.At(r, field::kIndex), index);
+      m_undo.TrackNumber(span.At(r, field::kIndex), value);
     }
   };
   numberSection(sections[Section::DigitalChannel]);

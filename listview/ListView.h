@@ -110,6 +110,8 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   // the rows it touched rebuilt and refilled (and the numbers that changed), with the same
   // result.
   void Refresh(bool renumber, const FieldsChange& change = FieldsChange::Whole());
+  // The same for a change that moved no section marker (`sections` are those of the list).
+  void Refresh(bool renumber, const FieldsChange& change, const SectionLocator& sections);
 
   // --- Commands
   bool IsCommandEnabled(int id) const;
@@ -246,7 +248,7 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   std::optional<FieldsSplice> PasteAt(int row, bool digital);
 
   // Sorting and moving without the refresh
-  FieldsChange SortInPlace(int mode);
+  FieldsChange SortInPlace(int mode, const SectionLocator& sections);
   void PadSection(Section section);
   // The strings the move put in another order (nothing when it moved nothing).
   std::optional<FieldsSplice> MoveRecordInPlace(int from, int to);

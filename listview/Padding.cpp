@@ -74,10 +74,10 @@ bool CLumoscopeListView::PadToHundreds() {
   WaitGuard wait(*m_reporter);
   const int savedMode = g_sortMode;
   g_sortMode = 1;
-  SortInPlace(g_sortMode);
+  SortInPlace(g_sortMode, SectionLocator(m_fields));
   PadSection(Section::DigitalChannel);
   PadSection(Section::AnalogTp);
-  SortInPlace(g_sortMode);
+  SortInPlace(g_sortMode, SectionLocator(m_fields));
   // Always renumber, whatever the option says: the provisional numbers of the null
   // channels repeat existing ones and such a list could not be opened again.
   Renumber();

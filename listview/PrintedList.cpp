@@ -37,7 +37,7 @@ class Groups {
     const SectionSpan sats = SectionLocator(fields)[Section::Satellite];
     // One group per satellite the receiver shows, in the order of the list.
     std::map<size_t, long> indexOfRecord;
-    for (const auto& [index, record] : ShownSatellites(fields)) indexOfRecord.emplace(record, index);
+    for (const auto& [index, record] : ShownSatellites(fields, sats)) indexOfRecord.emplace(record, index);
     for (const auto& [record, index] : indexOfRecord) {
       group_[index] = groups_.size();
       groups_.push_back({Title(fields.data() + sats.At(record), names), {}});
@@ -79,7 +79,7 @@ std::vector<PrintedSatellite> BuildPrintedList(const std::vector<std::string>& f
   std::vector<std::string> digitalRows;
   std::vector<std::string> analogRows;
   JoinChannelTables(fields, digitalRows, analogRows);
-  const ProgramNumbers numbers = NumberPrograms(fields, digitalRows, analogRows);
+  const ProgramNumbers numbers = NumberPrograms(fields, SectionLocator(fields), digitalRows, analogRows);
   Groups groups(fields, names);
   for (size_t r = 0; r < numbers.digital.size(); ++r) {
     const std::string* row = digitalRows.data() + r * kDigitalRowWidth;

@@ -9,9 +9,8 @@
 
 namespace lumoscope {
 
-std::map<long, size_t> ShownSatellites(const std::vector<std::string>& fields) {
+std::map<long, size_t> ShownSatellites(const std::vector<std::string>& fields, const SectionSpan& sats) {
   std::map<long, size_t> shown;
-  const SectionSpan sats = SectionLocator(fields)[Section::Satellite];
   for (size_t r = 0; r < sats.Records(); ++r) {
     const std::string* s = fields.data() + sats.At(r);
     // Of several shown records with one index, the first counts.
@@ -24,7 +23,8 @@ namespace {
 
 class Counter {
  public:
-  explicit Counter(const std::vector<std::string>& fields) : shown_(ShownSatellites(fields)) {}
+  Counter(const std::vector<std::string>& fields, const SectionSpan& satellites)
+      : shown_(ShownSatellites(fields, satellites)) {}
 
   void Number(const std::vector<std::string>& rows, int width, int satColumn, int typeColumn,
               std::vector<int>& out) {
@@ -59,11 +59,11 @@ class Counter {
 
 }  // namespace
 
-ProgramNumbers NumberPrograms(const std::vector<std::string>& fields,
+ProgramNumbers NumberPrograms(const std::vector<std::string>& fields, const SectionLocator& sections,
                               const std::vector<std::string>& digitalRows,
                               const std::vector<std::string>& analogRows) {
   ProgramNumbers numbers;
-  Counter counter(fields);
+  Counter counter(fields, sections[Section::Satellite]);
   counter.Number(digitalRows, kDigitalRowWidth, digitalcol::kSatIndex, digitalcol::kType, numbers.digital);
   counter.Number(analogRows, kAnalogRowWidth, analogcol::kSatIndex, analogcol::kType, numbers.analog);
   return numbers;

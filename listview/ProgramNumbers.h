@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "base/SectionLocator.h"
+
 namespace lumoscope {
 
 // No program number: the receiver does not show the channel.
@@ -23,11 +25,13 @@ struct ProgramNumbers {
 };
 
 // The satellites the receiver shows, by the value of their index: for each index the
-// first record whose Blank is "N", with its record number in the SATELLITE section.
-std::map<long, size_t> ShownSatellites(const std::vector<std::string>& fields);
+// first record whose Blank is "N", with its record number in the SATELLITE section
+// (`satellites`, its place in `fields`).
+std::map<long, size_t> ShownSatellites(const std::vector<std::string>& fields, const SectionSpan& satellites);
 
-// The numbers of the joined rows (as JoinChannelTables makes them from `fields`).
-ProgramNumbers NumberPrograms(const std::vector<std::string>& fields,
+// The numbers of the joined rows (as JoinChannelTables makes them from `fields`, whose
+// sections are `sections`).
+ProgramNumbers NumberPrograms(const std::vector<std::string>& fields, const SectionLocator& sections,
                               const std::vector<std::string>& digitalRows,
                               const std::vector<std::string>& analogRows);
 

@@ -102,7 +102,10 @@ void ReplaceRows(std::vector<std::string>& table, size_t width, size_t row, size
 
 void CLumoscopeListView::Refresh(bool renumber, const FieldsChange& change) {
   // One walk over a large list finds the sections for all that follows.
-  const SectionLocator sections(m_fields);
+  Refresh(renumber, change, SectionLocator(m_fields));
+}
+
+void CLumoscopeListView::Refresh(bool renumber, const FieldsChange& change, const SectionLocator& sections) {
   m_undo.Track(change, m_fields, sections);
   RefreshRows(renumber, change, sections);
 }
@@ -219,7 +222,7 @@ bool CLumoscopeListView::RefreshInPlace(const FieldsChange& change, const Sectio
     }
   }
   // The receiver's program numbers follow every row before them.
-  m_programNumbers = NumberPrograms(m_fields, m_digitalRows, m_analogRows);
+  m_programNumbers = NumberPrograms(m_fields, sections, m_digitalRows, m_analogRows);
   m_tableSections = sections;
   ++m_tablesGeneration;
   if (!control) {

@@ -185,11 +185,10 @@ std::vector<int> SortedOrder(std::vector<LeadingKeys> keys, const std::vector<st
 
 }  // namespace
 
-FieldsChange CLumoscopeListView::SortInPlace(int mode) {
+FieldsChange CLumoscopeListView::SortInPlace(int mode, const SectionLocator& sections) {
   if (mode < kBySatTypeName || mode > kByName) return FieldsChange::Nothing();
   FieldsChange change = FieldsChange::Nothing();
   const bool byTransponder = mode == kBySatTypeFreqName || mode == kBySatTypeBouquetName;
-  const SectionLocator sections(m_fields);
   const SortRule digitalRule{mode != kByName, mode == kBySatTypeFreqName, mode == kBySatTypeBouquetName,
                              byTransponder ? true : m_sortAscending};
   const SortRule analogRule{mode != kByName, byTransponder, false, m_sortAscending};
@@ -247,13 +246,15 @@ FieldsChange CLumoscopeListView::SortInPlace(int mode) {
 void CLumoscopeListView::SortChannels() {
   if (!IsLoaded()) return;
   PushUndo("Sort Channel");
+  // The records only change places within their sections: the sections stay put.
+  const SectionLocator sections(m_fields);
   FieldsChange change;
   {
     WaitGuard wait(*m_reporter);
-    change = SortInPlace(g_sortMode);
+    change = SortInPlace(g_sortMode, sections);
   }
-  // The records only changed places: the rows follow them, and the numbers that changed.
-  Refresh(m_renumberAfterSort, change);
+  // The rows follow the records, and the numbers that changed.
+  Refresh(m_renumberAfterSort, change, sections);
 }
 
 }  // namespace lumoscope

@@ -1,6 +1,8 @@
 #include "listview/StringPool.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstring>
 
 #include "base/ReadAhead.h"
@@ -13,6 +15,8 @@ namespace {
 // handful.
 constexpr size_t kBlockBytes = 64 * 1024;
 constexpr size_t kFirstTableSize = 1024;
+// Channel numbers run from 1 to the count of a list's channels, well below this.
+constexpr size_t kCachedNumbers = 1 << 16;
 
 // A slot of the table for a pack: its words mixed so that texts differing in any byte
 // spread over the table.
@@ -67,6 +71,19 @@ StringPool::Id StringPool::Intern(std::string_view text) {
   return Intern(PackedText(text), text);
 }
 
+StringPool::Id StringPool::InternNumber(size_t number) {
+  const bool cached = number < kCachedNumbers;
+  if (cached && number < numbers_.size() && numbers_[number] != kNoId) return numbers_[number];
+  std::array<char, 24> text{};
+  const char* const end = std::to_chars(text.data(), text.data() + text.size(), number).ptr;
+  const Id id = Intern(std::string_view(text.data(), static_cast<size_t>(end - text.data())));
+  if (cached) {
+    if (number >= numbers_.size()) numbers_.resize(std::min(kCachedNumbers, 2 * number + 1), kNoId);
+    numbers_[number] = id;
+  }
+  return id;
+}
+
 std::vector<StringPool::Id> StringPool::InternAll(const std::vector<std::string>& texts,
                                                   const std::vector<Id>* like) {
   std::vector<Id> ids(texts.size());
@@ -98,6 +115,7 @@ std::vector<std::string> StringPool::TextsOf(const std::vector<Id>& ids) const {
 
 void StringPool::Clear() {
   table_.clear();
+  numbers_.clear();
   packs_.clear();
   texts_.clear();
   blocks_.clear();

@@ -72,6 +72,9 @@ class StringPool {
 
   // The id of `text`, added when it is new.
   Id Intern(std::string_view text);
+  // The id of the decimal text of `number`. The renumbering after an edit writes
+  // thousands of channel numbers; those the pool has seen are found by their value.
+  Id InternNumber(size_t number);
   std::string_view Text(Id id) const { return texts_[id]; }
 
   // The ids of all `texts`. `like` (ids of a similar list, such as the previous snapshot of
@@ -105,6 +108,8 @@ class StringPool {
   std::vector<PackedText> packs_;
   // Open addressing over the packs' hashes: kNoId where free, a power of two long.
   std::vector<Id> table_;
+  // By value, for the numbers up to the most channels a list can hold; kNoId until seen.
+  std::vector<Id> numbers_;
 };
 
 }  // namespace lumoscope

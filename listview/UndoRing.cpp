@@ -157,8 +157,8 @@ void UndoRing::Track(const FieldsChange& change, const std::vector<std::string>&
   if (ids.size() != fields.size()) current_.reset();
 }
 
-void UndoRing::TrackNumber(size_t at, const std::string& text) {
-  if (current_ && at < current_->size()) (*current_)[at] = pool_.Intern(text);
+void UndoRing::TrackNumber(size_t at, size_t number) {
+  if (current_ && at < current_->size()) (*current_)[at] = pool_.InternNumber(number);
 }
 
 void UndoRing::SetDepth(size_t depth) {

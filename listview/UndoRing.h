@@ -73,10 +73,10 @@ class UndoRing {
 
   // The view's changes to the list since the last step or restore: `fields` is the list
   // after `change`, `sections` its sections. The renumbering's channel numbers come one by
-  // one (SetNumber).
+  // one (TrackNumber): the string at `at` is now the decimal text of `number`.
   void Track(const FieldsChange& change, const std::vector<std::string>& fields,
              const SectionLocator& sections);
-  void TrackNumber(size_t at, const std::string& text);
+  void TrackNumber(size_t at, size_t number);
   // The list changed in a way that was not told.
   void ForgetCurrent() { current_.reset(); }
 

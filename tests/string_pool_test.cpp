@@ -39,5 +39,20 @@ TEST(StringPoolTest, DistinctTextsGetDistinctIdsAndComeBackWhole) {
   EXPECT_EQ(pool.InternAll(edited, &ids), expected);
 }
 
+TEST(StringPoolTest, ANumberIsTheTextOfItsDigitsBeforeAndAfterTheTextItself) {
+  StringPool pool;
+  for (const size_t number : {0UL, 7UL, 13990UL, 65535UL, 65536UL, 4000000000UL}) {
+    const std::string digits = std::to_string(number);
+    const StringPool::Id first = pool.InternNumber(number);
+    EXPECT_EQ(pool.Text(first), digits);
+    EXPECT_EQ(pool.Intern(digits), first);
+    EXPECT_EQ(pool.InternNumber(number), first);
+  }
+  // Emptied, the pool forgets its numbers as well as its texts.
+  pool.Clear();
+  pool.Intern("something else");
+  EXPECT_EQ(pool.Text(pool.InternNumber(7)), "7");
+}
+
 }  // namespace
 }  // namespace lumoscope
