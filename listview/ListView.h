@@ -237,6 +237,10 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
   // The display shown, as the undo steps remember it.
   int DisplayCode() const { return m_viewType * 2 + (m_showDigital ? 1 : 0); }
   UndoRing::Place CurrentPlace() const { return {DisplayCode(), SelectedRows()}; }
+  // PushUndo, while `readOnly` works out an edit without changing the list or the undo
+  // steps. When the step must read every string of the list, it is taken on another
+  // core in the meantime.
+  void PushUndoWhile(const std::string& label, const std::function<void()>& readOnly);
   std::vector<std::string> NullRecordFrom(long first, Section kind) const;
 
   // Keys; each gives what it changed, for the refresh.
@@ -249,6 +253,10 @@ class CLumoscopeListView : public IDocumentView, public INewChannelHost {
 
   // Sorting and moving without the refresh
   FieldsChange SortInPlace(int mode, const SectionLocator& sections);
+  // Its parts: the joined rows the mode reads brought up to date, and the new orders
+  // worked out (the list as it was).
+  void PrepareSort(int mode);
+  FieldsChange SortOrders(int mode, const SectionLocator& sections) const;
   void PadSection(Section section);
   // The strings the move put in another order (nothing when it moved nothing).
   std::optional<FieldsSplice> MoveRecordInPlace(int from, int to);

@@ -185,16 +185,28 @@ std::vector<int> SortedOrder(std::vector<LeadingKeys> keys, const std::vector<st
 
 }  // namespace
 
+void CLumoscopeListView::PrepareSort(int mode) {
+  // The digital sorts by frequency and bouquet read the transponder's values from the
+  // joined rows; they are brought up to date first if the list was changed without them.
+  const bool byTransponder = mode == kBySatTypeFreqName || mode == kBySatTypeBouquetName;
+  if (byTransponder && m_tablesStale) BuildChannelTables();
+}
+
 FieldsChange CLumoscopeListView::SortInPlace(int mode, const SectionLocator& sections) {
+  PrepareSort(mode);
+  FieldsChange change = SortOrders(mode, sections);
+  // The keys were all read from the list as it was; now the records move.
+  PermuteSections(m_fields, sections, change.orders);
+  return change;
+}
+
+FieldsChange CLumoscopeListView::SortOrders(int mode, const SectionLocator& sections) const {
   if (mode < kBySatTypeName || mode > kByName) return FieldsChange::Nothing();
   FieldsChange change = FieldsChange::Nothing();
   const bool byTransponder = mode == kBySatTypeFreqName || mode == kBySatTypeBouquetName;
   const SortRule digitalRule{mode != kByName, mode == kBySatTypeFreqName, mode == kBySatTypeBouquetName,
                              byTransponder ? true : m_sortAscending};
   const SortRule analogRule{mode != kByName, byTransponder, false, m_sortAscending};
-  // The digital sorts by frequency and bouquet read the transponder's values from the
-  // joined rows; they are brought up to date first if the list was changed without them.
-  if (byTransponder && m_tablesStale) BuildChannelTables();
 
   const auto sortSection = [&](Section section, int satF, int typeF, int nameF, const SortRule& rule) {
     const SectionSpan& span = sections[section];
@@ -238,20 +250,19 @@ FieldsChange CLumoscopeListView::SortInPlace(int mode, const SectionLocator& sec
   sortSection(Section::DigitalChannel, field::kChSat, field::kChType, field::kChName, digitalRule);
   sortSection(Section::PidChannel, field::kPidSat, field::kPidType, field::kPidName, digitalRule);
   sortSection(Section::AnalogTp, field::kAnSat, field::kAnType, field::kAnName, analogRule);
-  // The keys were all read from the list as it was; now the records move.
-  PermuteSections(m_fields, sections, change.orders);
   return change;
 }
 
 void CLumoscopeListView::SortChannels() {
   if (!IsLoaded()) return;
-  PushUndo("Sort Channel");
   // The records only change places within their sections: the sections stay put.
   const SectionLocator sections(m_fields);
+  PrepareSort(g_sortMode);
   FieldsChange change;
   {
     WaitGuard wait(*m_reporter);
-    change = SortInPlace(g_sortMode, sections);
+    PushUndoWhile("Sort Channel", [&] { change = SortOrders(g_sortMode, sections); });
+    PermuteSections(m_fields, sections, change.orders);
   }
   // The rows follow the records, and the numbers that changed.
   Refresh(m_renumberAfterSort, change, sections);

@@ -4,6 +4,9 @@
 // unmodified while its steps remain. Each step also keeps the rows that were selected,
 // and selects them again when it gives its list back: after undoing a move, a deletion
 // or a cut, the rows it brought back are the ones selected.
+#include <future>
+#include <system_error>
+
 #include "base/SectionLocator.h"
 #include "listview/ListView.h"
 
@@ -11,6 +14,34 @@ namespace lumoscope {
 
 void CLumoscopeListView::PushUndo(const std::string& label) {
   m_undo.Push(label, m_fields, m_modified, CurrentPlace());
+  m_modified = true;
+}
+
+void CLumoscopeListView::PushUndoWhile(const std::string& label, const std::function<void()>& readOnly) {
+  // A step costs a copy of the ids the ring keeps, unless an untold change made it
+  // forget them: then it looks up some hundred thousand strings, as long as a sort
+  // takes to work out its order.
+  // The place is read here: the list control belongs to this thread. It is declared
+  // first so that it outlives the step (whose future waits for it), also when
+  // `readOnly` throws.
+  UndoRing::Place place;
+  std::future<void> step;
+  if (!m_undo.KnowsCurrent()) {
+    place = CurrentPlace();
+    try {
+      step =
+          std::async(std::launch::async, [&] { m_undo.Push(label, m_fields, m_modified, std::move(place)); });
+    } catch (const std::system_error&) {
+      // No thread to be had: the step is taken here, as for any edit.
+    }
+  }
+  if (!step.valid()) {
+    PushUndo(label);
+    readOnly();
+    return;
+  }
+  readOnly();
+  step.get();
   m_modified = true;
 }
 

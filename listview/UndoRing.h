@@ -79,6 +79,8 @@ class UndoRing {
   void TrackNumber(size_t at, size_t number);
   // The list changed in a way that was not told.
   void ForgetCurrent() { current_.reset(); }
+  // Whether the ids of the list as it is now are kept: a Push then reads no string.
+  bool KnowsCurrent() const { return current_.has_value(); }
 
   // 1 to kMaxDepth; the oldest steps beyond a smaller depth are dropped.
   void SetDepth(size_t depth);
