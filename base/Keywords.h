@@ -29,8 +29,15 @@ inline constexpr KeywordList<2> kYesNo{"N", "Y"};
 // the field's words, the first word that matches winning. -1 when none matches.
 template <size_t N>
 constexpr int KeywordCode(std::string_view token, const KeywordList<N>& words) {
-  for (size_t i = 0; i < N; ++i)
-    if (token.starts_with(words[i])) return static_cast<int>(i);
+  // The words are a few letters long, and every record has several keyword fields: they
+  // are compared here byte by byte rather than through a library call each.
+  for (size_t i = 0; i < N; ++i) {
+    const std::string_view word = words[i];
+    if (token.size() < word.size()) continue;
+    size_t k = 0;
+    while (k < word.size() && token[k] == word[k]) ++k;
+    if (k == word.size()) return static_cast<int>(i);
+  }
   return -1;
 }
 

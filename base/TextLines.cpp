@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <utility>
@@ -23,8 +24,10 @@ TextLineSplitter::Status TextLineSplitter::Next(std::string_view& line) {
   if (lf != std::string_view::npos && end > pos_ && data_[end - 1] == '\r') --end;
   if (end - pos_ > kMaxLineLength) return Status::TooLong;
   std::string_view text = data_.substr(pos_, end - pos_);
-  const size_t nul = text.find('\0');
-  if (nul != std::string_view::npos) text = text.substr(0, nul);
+  if (firstNul_ != std::string_view::npos && firstNul_ < end) {
+    const size_t nul = text.find('\0');
+    if (nul != std::string_view::npos) text = text.substr(0, nul);
+  }
   line = text;
   pos_ = lf == std::string_view::npos ? data_.size() : lf + 1;
   return Status::Line;
@@ -78,31 +81,27 @@ bool PrepareQuotes(std::string& line, size_t from) {
     std::replace(line.begin() + static_cast<std::ptrdiff_t>(first) + 2, line.end(), '"', ' ');
     return true;
   }
-  // The name opens at the first quote.
-  const bool single = line.find('"', first + 1) == std::string::npos;
-  size_t close = std::string::npos;
-  for (size_t i = first + 1; i < line.size(); ++i) {
-    char& c = line[i];
-    if (c == '"') {
-      close = i;
-      break;
-    }
-    if (c != ' ') continue;
-    c = '~';
-    if (single) {
-      // A lone quote: the name ends after its first word and one more character.
-      if (i + 1 >= line.size()) return false;
-      close = i + 1;
-      break;
-    }
+  // The name opens at the first quote and closes at the next one, its blanks becoming '~'.
+  size_t close = line.find('"', first + 1);
+  if (close != std::string::npos) {
+    std::replace(line.begin() + static_cast<std::ptrdiff_t>(first) + 1,
+                 line.begin() + static_cast<std::ptrdiff_t>(close), ' ', '~');
+  } else {
+    // A lone quote: the name ends after its first word and one more character.
+    const size_t blank = line.find(' ', first + 1);
+    if (blank == std::string::npos) return false;  // the name is still open at the line end
+    line[blank] = '~';
+    if (blank + 1 >= line.size()) return false;
+    close = blank + 1;
   }
-  if (close == std::string::npos) return false;  // the name is still open at the line end
   // Every later quote becomes a blank; then the name loses its opening quote and its
-  // closing character.
+  // closing character, both in one move of the bytes after them.
   if (line.find('"', close + 1) != std::string::npos)
     std::replace(line.begin() + static_cast<std::ptrdiff_t>(close) + 1, line.end(), '"', ' ');
-  line.erase(close, 1);
-  line.erase(first, 1);
+  char* const p = line.data();
+  std::memmove(p + first, p + first + 1, close - first - 1);
+  std::memmove(p + close - 1, p + close + 1, line.size() - close - 1);
+  line.resize(line.size() - 2);
   return true;
 }
 

@@ -31,23 +31,56 @@ bool IsSpace(char c) {
   return kBytes.space[static_cast<unsigned char>(c)];
 }
 
+// A list's fields are short tokens separated by runs of blanks; both are passed eight
+// bytes at a time. Little-endian loads put the first byte lowest.
+static_assert(std::endian::native == std::endian::little, "the first byte must be the lowest");
+
+uint64_t LoadWord(const char* p) {
+  uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
 // The first byte from `p` on that is no white space. The columns of a list are padded
 // with blanks, so runs of them are passed eight at a time.
 const char* SkipSpace(const char* p, const char* end) {
-  static_assert(std::endian::native == std::endian::little, "the first byte must be the lowest");
   constexpr uint64_t kBlanks = 0x2020202020202020ULL;
+  while (end - p >= 8) {
+    const uint64_t word = LoadWord(p);
+    const uint64_t other = word ^ kBlanks;
+    if (other == 0) {
+      p += 8;
+      continue;
+    }
+    // The first byte that is no blank, taken from the word rather than read again.
+    const int at = std::countr_zero(other) / 8;
+    p += at;
+    if (!IsSpace(static_cast<char>(word >> (8 * at)))) return p;
+    ++p;  // other white space
+  }
+  while (p < end && IsSpace(*p)) ++p;
+  return p;
+}
+
+// The first white space byte from `p` on (the end of a token), or `end`. All white space
+// lies below 0x21: a word without such a byte is passed whole.
+const char* TokenEnd(const char* p, const char* end) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr uint64_t kTops = 0x8080808080808080ULL;
+  constexpr uint64_t kFirstAfterBlank = 0x21;
   for (;;) {
     while (end - p >= 8) {
-      uint64_t word;
-      std::memcpy(&word, p, sizeof word);
-      if (const uint64_t other = word ^ kBlanks; other != 0) {
-        p += std::countr_zero(other) / 8;
+      const uint64_t word = LoadWord(p);
+      // The top bit of each byte below 0x21; the lowest one marked is always right.
+      const uint64_t below = (word - kOnes * kFirstAfterBlank) & ~word & kTops;
+      if (below != 0) {
+        p += std::countr_zero(below) / 8;
         break;
       }
       p += 8;
     }
-    if (p >= end || !IsSpace(*p)) return p;
-    ++p;  // other white space, or a blank of the last few bytes
+    if (p >= end || IsSpace(*p)) return p;
+    ++p;  // a control byte that is no white space, or a byte of the last few
   }
 }
 
@@ -108,7 +141,7 @@ ScannedLine ScanLine(std::string_view text, std::string_view format) {
     slot = {0, nullptr, 0};
     if (conv == 's') {
       const char* const start = p;
-      while (p < end && !IsSpace(*p)) ++p;
+      p = TokenEnd(p, end);
       slot.token = start;
       slot.size = static_cast<size_t>(p - start);
     } else {
