@@ -21,9 +21,10 @@ void CLumoscopeListView::PushUndoWhile(const std::string& label, const std::func
   // A step costs a copy of the ids the ring keeps, unless an untold change made it
   // forget them: then it looks up some hundred thousand strings, as long as a sort
   // takes to work out its order.
-  // The place is read here: the list control belongs to this thread. It is declared
-  // first so that it outlives the step (whose future waits for it), also when
-  // `readOnly` throws.
+  //
+  // The place is read on this thread, which the list control belongs to. It is declared
+  // before the step's future, which waits for the step, so that it outlives the step
+  // also when `readOnly` throws.
   UndoRing::Place place;
   std::future<void> step;
   if (!m_undo.KnowsCurrent()) {
