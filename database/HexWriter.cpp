@@ -10,15 +10,6 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-// Both digits of every byte, to copy rather than work out byte by byte.
-struct HexPairs {
-  std::array<std::array<char, 2>, 256> pair{};
-  constexpr HexPairs() {
-    for (size_t b = 0; b < pair.size(); ++b) pair[b] = {kHexDigits[b >> 4], kHexDigits[b & 0x0F]};
-  }
-};
-constexpr HexPairs kHexPairs;
-
 // A blank and both digits of every byte, as the first three bytes of a word: a whole
 // line writes each byte of the image with one store (the fourth byte is written over by
 // what follows it).
@@ -27,8 +18,8 @@ struct HexTriples {
   constexpr HexTriples() {
     static_assert(std::endian::native == std::endian::little, "the blank must be the lowest byte");
     for (size_t b = 0; b < word.size(); ++b)
-      word[b] = uint32_t{' '} | uint32_t{static_cast<uint8_t>(kHexPairs.pair[b][0])} << 8 |
-                uint32_t{static_cast<uint8_t>(kHexPairs.pair[b][1])} << 16;
+      word[b] = uint32_t{' '} | uint32_t{static_cast<uint8_t>(kHexDigits[b >> 4])} << 8 |
+                uint32_t{static_cast<uint8_t>(kHexDigits[b & 0x0F])} << 16;
   }
 };
 constexpr HexTriples kHexTriples;
